@@ -1,0 +1,70 @@
+#pragma once
+// Every message box, input box, common dialog and the end of the program pass through
+// here, so tests can answer them by script and see exactly what was asked.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QWidget;
+class QPrinter;
+
+// Message box styles and answers, numbered as the classic Windows message-box convention.
+namespace MsgStyle {
+enum : int {
+    OkOnly = 0, OkCancel = 1, YesNoCancel = 3, YesNo = 4,
+    Critical = 16, Question = 32, Exclamation = 48, Information = 64,
+    DefaultButton2 = 256, DefaultButton3 = 512,
+};
+}
+namespace MsgAnswer {
+enum : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+}
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;        // "Rich Text Files (*.rtf)|*.rtf|All Files (*.*)|*.*"
+    QString fileName;      // initial name
+    QString defaultSuffix; // added to a name typed without extension, e.g. "rtf"
+    bool overwritePrompt = false;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // Returns one of MsgAnswer; the title is "Kinscribe" unless a caller says otherwise.
+    virtual int message(QWidget *parent, const QString &text, int style, const QString &title) = 0;
+    // No value when cancelled.
+    virtual std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title,
+                                         const QString &initial = {}) = 0;
+    virtual std::optional<QString> openFile(QWidget *parent, const FileDialogRequest &request) = 0;
+    virtual std::optional<QString> saveFile(QWidget *parent, const FileDialogRequest &request) = 0;
+    virtual std::optional<QFont> font(QWidget *parent, const QFont &initial) = 0;
+    virtual std::optional<QColor> color(QWidget *parent, const QColor &initial) = 0;
+    // Lets the user choose and set up a printer (or a PDF file); false when cancelled.
+    virtual bool setupPrinter(QWidget *parent, QPrinter &printer) = 0;
+    // Ends the program at once: leaves the event loop without closing any window.
+    virtual void endProgram() = 0;
+
+    static Dialogs &get();
+    // Installs a replacement (not owned); nullptr restores the real dialogs.
+    static void set(Dialogs *replacement);
+};
+
+// "A (*.a)|*.a|B (*.b)|*.b" -> "A (*.a);;B (*.b)"
+QString qtFileFilter(const QString &pipeFilter);
+
+class QtDialogs : public Dialogs {
+public:
+    int message(QWidget *parent, const QString &text, int style, const QString &title) override;
+    std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title,
+                                 const QString &initial) override;
+    std::optional<QString> openFile(QWidget *parent, const FileDialogRequest &request) override;
+    std::optional<QString> saveFile(QWidget *parent, const FileDialogRequest &request) override;
+    std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
+    std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
+    bool setupPrinter(QWidget *parent, QPrinter &printer) override;
+    void endProgram() override;
+};

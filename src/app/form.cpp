@@ -1,0 +1,167 @@
+#include "app/form.h"
+
+#include "app/exit_question.h"
+#include "app/twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QWindow>
+#include <map>
+
+Form::Form(const QString &name, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+bool Form::formQueryClose()
+{
+    // On Yes the program ends without closing anything, so the close itself never goes ahead.
+    askExitQuestion(this);
+    return false;
+}
+
+void Form::setClientSizeTwips(int width, int height) { setFixedSize(twips(width), twips(height)); }
+
+void Form::centreOnScreen()
+{
+    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize frame = frameSize().expandedTo(size());
+    const int top = qRound(area.top() + (area.height() - frame.height()) / 2.0);
+    const int left = qRound(area.left() + (area.width() - frame.width()) / 2.0);
+    move(left, top);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    if (formQueryClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+namespace Forms {
+namespace {
+struct Registry {
+    std::map<QString, Factory> factories;
+    std::map<QString, QPointer<Form>> instances;
+    QPointer<Form> active;
+    QPointer<QWindow> lastFocus;
+    bool watching = false;
+};
+
+Registry &reg()
+{
+    static Registry r;
+    return r;
+}
+
+Form *formOfWindow(QWindow *window)
+{
+    for (auto &[name, form] : reg().instances) {
+        if (form && form->windowHandle() == window)
+            return form;
+    }
+    return nullptr;
+}
+
+// A user's switch from one visible window of the program to another counts as activation;
+// focus coming back from a message box, a dialog or another application does not.
+void watchFocus()
+{
+    if (reg().watching || !qGuiApp)
+        return;
+    reg().watching = true;
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, qGuiApp, [](QWindow *now) {
+        Form *from = formOfWindow(reg().lastFocus);
+        Form *to = formOfWindow(now);
+        reg().lastFocus = now;
+        if (to && from && to != from && to != reg().active && to->isVisible()) {
+            reg().active = to;
+            to->formActivate();
+        }
+    });
+}
+} // namespace
+
+void registerForm(const QString &name, Factory factory) { reg().factories[name] = std::move(factory); }
+
+bool isRegistered(const QString &name) { return reg().factories.count(name) > 0; }
+
+QStringList registeredNames()
+{
+    QStringList names;
+    for (auto &[name, f] : reg().factories)
+        names << name;
+    return names;
+}
+
+Form *find(const QString &name)
+{
+    auto it = reg().instances.find(name);
+    return it == reg().instances.end() ? nullptr : it->second.data();
+}
+
+Form *load(const QString &name)
+{
+    if (Form *existing = find(name))
+        return existing;
+    auto it = reg().factories.find(name);
+    if (it == reg().factories.end())
+        return nullptr;
+    watchFocus();
+    Form *form = it->second();
+    reg().instances[name] = form;
+    form->formLoad();
+    return form;
+}
+
+Form *show(const QString &name)
+{
+    Form *form = load(name);
+    if (!form)
+        return nullptr;
+    form->show();
+    form->raise();
+    form->activateWindow();
+    reg().active = form;
+    form->formActivate();
+    return form;
+}
+
+Form *navigate(QWidget *from, const QString &to)
+{
+    Form *target = show(to);
+    if (target && from && from != target)
+        from->hide();
+    return target;
+}
+
+void unload(const QString &name)
+{
+    auto it = reg().instances.find(name);
+    if (it == reg().instances.end())
+        return;
+    QPointer<Form> form = it->second;
+    reg().instances.erase(it);
+    if (form) {
+        form->hide();
+        delete form.data();
+    }
+}
+
+void unloadAll()
+{
+    auto instances = std::move(reg().instances);
+    reg().instances.clear();
+    for (auto &[name, form] : instances)
+        delete form.data();
+}
+
+Form *active() { return reg().active; }
+} // namespace Forms

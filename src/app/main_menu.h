@@ -1,0 +1,32 @@
+#pragma once
+#include "app/form.h"
+#include "questionnaire/catalogue.h"
+
+#include <QPushButton>
+#include <array>
+
+class ClickLabel;
+
+// frmMain: the hub. Every row opens a window (or runs the load command); section rows carry
+// the answered markers, recomputed on every activation and only ever switched on.
+class MainMenu : public Form {
+    Q_OBJECT
+public:
+    explicit MainMenu(QWidget *parent = nullptr);
+    void formLoad() override;
+    void formActivate() override;
+
+    // The load command; it belongs to this window and is built with the data file reader.
+    void LoadData();
+    // Installed by the document subsystem so the main menu need not know its windows.
+    static void setLoadDataHandler(std::function<void(QWidget *)> handler);
+
+private:
+    void buildRow(int tab);
+    void open(const QString &target);
+    struct SectionMarker {
+        QPushButton *marker = nullptr;
+        QPushButton *twin = nullptr;
+    };
+    std::array<SectionMarker, kSectionCount> m_sections;
+};

@@ -1,0 +1,10 @@
+#include "app/form.h"
+#include "app/form_groups.h"
+
+void registerAllForms()
+{
+    registerAppForms();
+    registerQuestionnaireForms();
+    registerDocumentForms();
+    registerInfoForms();
+}

@@ -1,0 +1,53 @@
+#include "app/splash.h"
+
+#include "app/dialogs.h"
+#include "app/look.h"
+#include "app/twips.h"
+#include "resources/artwork.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+Splash::Splash(QWidget *parent) : Form(QStringLiteral("frmSplash"), parent)
+{
+    setWindowTitle(QStringLiteral("Kinscribe"));
+    setClientSizeTwips(4320, 3720);
+
+    auto *banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("Image1"));
+    banner->setGeometry(twipsRect(120, 0, 4110, 795));
+    banner->setPixmap(QPixmap::fromImage(bannerPicture()));
+
+    auto *enter = makePushButton(this, QStringLiteral("cmdEnter"), QStringLiteral("&Enter"), QRect(3240, 3120, 975, 495));
+    enter->setToolTip(QStringLiteral("Click here to begin."));
+    auto *exit = makePushButton(this, QStringLiteral("cmdExit"), QStringLiteral("E&xit"), QRect(120, 3120, 975, 495));
+    exit->setToolTip(QStringLiteral("Click here to exit the program."));
+
+    auto *bubble = new QLabel(this);
+    bubble->setObjectName(QStringLiteral("Picture1"));
+    bubble->setGeometry(twipsRect(360, 720, 3600, 2160));
+    bubble->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bubble->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    bubble->setPixmap(QPixmap::fromImage(speechBubblePicture()));
+    bubble->setFocusPolicy(Qt::NoFocus);
+
+    setTabOrder(enter, exit);
+    enter->setFocus();
+
+    connect(enter, &QPushButton::clicked, this, [this] { Forms::navigate(this, QStringLiteral("frmMain")); });
+    connect(exit, &QPushButton::clicked, this, [] { Dialogs::get().endProgram(); });
+}
+
+void Splash::formLoad()
+{
+    centreOnScreen();
+    Forms::load(QStringLiteral("frmMain"));
+    Forms::load(QStringLiteral("frmInstruc"));
+    Forms::load(QStringLiteral("frmInfo"));
+}
+
+bool Splash::formQueryClose()
+{
+    Dialogs::get().endProgram();
+    return false;
+}

@@ -1,0 +1,5 @@
+#include "app/form_groups.h"
+
+void registerInfoForms()
+{
+}

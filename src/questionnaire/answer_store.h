@@ -1,0 +1,48 @@
+#pragma once
+// The 77 answers of the run, with their question texts. An answer is either no value
+// or a text; the data file is the only place where the two are told apart.
+
+#include "questionnaire/catalogue.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+class AnswerStore {
+public:
+    AnswerStore();
+
+    QString answerOf(const QuestionKey &key) const { return answerOf(QuestionCatalogue::numberOf(key)); }
+    QString answerOf(int number) const;
+    bool hasValue(const QuestionKey &key) const { return hasValue(QuestionCatalogue::numberOf(key)); }
+    bool hasValue(int number) const;
+    bool isAnswered(const QuestionKey &key) const { return isAnswered(QuestionCatalogue::numberOf(key)); }
+    bool isAnswered(int number) const { return !answerOf(number).isEmpty(); }
+    // Stores the text unchanged; no value for an always-text question stores "".
+    void setAnswer(const QuestionKey &key, const std::optional<QString> &text) { setAnswer(QuestionCatalogue::numberOf(key), text); }
+    void setAnswer(int number, const std::optional<QString> &text);
+
+    QString questionText(const QuestionKey &key) const { return questionText(QuestionCatalogue::numberOf(key)); }
+    QString questionText(int number) const;
+    void loadQuestionTexts();
+
+    int answeredCount(SectionId section) const;
+    bool isSectionComplete(SectionId section) const;
+
+private:
+    static int index(int number);
+    std::array<std::optional<QString>, kQuestionCount> m_answers;
+    std::array<QString, kQuestionCount> m_texts;
+};
+
+// The one process-wide module of shared state that every window reaches directly.
+struct SharedState {
+    AnswerStore answers;
+    qint16 editorOpenCount = 0; // editor activations since it was last loaded
+    QString saveRequest = QStringLiteral("N"); // "Y" once the reminder window's OK was pressed
+};
+
+SharedState &shared();
+inline AnswerStore &answerStore() { return shared().answers; }
+// Replaces the shared state with a fresh one (tests start every case from scratch).
+void resetSharedState();

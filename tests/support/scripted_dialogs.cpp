@@ -1,0 +1,131 @@
+#include "scripted_dialogs.h"
+
+#include <QPrinter>
+#include <QWidget>
+
+static const char *kindName(DialogCall::Kind k)
+{
+    static const char *names[] = {"message", "input", "open", "save", "font", "color", "print", "end"};
+    return names[k];
+}
+
+ScriptedDialogs::ScriptedDialogs() { Dialogs::set(this); }
+ScriptedDialogs::~ScriptedDialogs() { Dialogs::set(nullptr); }
+
+ScriptedDialogs &ScriptedDialogs::answer(int button)
+{
+    m_replies.push_back({DialogCall::Message, button, {}, {}, {}});
+    return *this;
+}
+ScriptedDialogs &ScriptedDialogs::answerText(std::optional<QString> text)
+{
+    m_replies.push_back({DialogCall::Input, 0, std::move(text), {}, {}});
+    return *this;
+}
+ScriptedDialogs &ScriptedDialogs::answerFile(std::optional<QString> path)
+{
+    // Open and save replies are interchangeable; the call records which dialog it was.
+    m_replies.push_back({DialogCall::OpenFile, 0, std::move(path), {}, {}});
+    return *this;
+}
+ScriptedDialogs &ScriptedDialogs::answerFont(std::optional<QFont> font)
+{
+    m_replies.push_back({DialogCall::Font, 0, {}, std::move(font), {}});
+    return *this;
+}
+ScriptedDialogs &ScriptedDialogs::answerColor(std::optional<QColor> color)
+{
+    m_replies.push_back({DialogCall::Color, 0, {}, {}, std::move(color)});
+    return *this;
+}
+ScriptedDialogs &ScriptedDialogs::answerPrintToPdf(std::optional<QString> pdfPath)
+{
+    m_replies.push_back({DialogCall::Print, 0, std::move(pdfPath), {}, {}});
+    return *this;
+}
+
+QList<DialogCall> ScriptedDialogs::messages() const
+{
+    QList<DialogCall> out;
+    for (const DialogCall &c : calls)
+        if (c.kind == DialogCall::Message)
+            out << c;
+    return out;
+}
+
+std::optional<ScriptedDialogs::Reply> ScriptedDialogs::take(DialogCall::Kind kind, DialogCall call)
+{
+    call.kind = kind;
+    calls << call;
+    if (onCall)
+        onCall(call);
+    const DialogCall::Kind want = kind == DialogCall::SaveFile ? DialogCall::OpenFile : kind;
+    if (m_replies.empty() || m_replies.front().kind != want) {
+        unexpected << QStringLiteral("%1: %2 %3").arg(QLatin1String(kindName(kind)), call.title, call.text);
+        return std::nullopt;
+    }
+    Reply r = m_replies.front();
+    m_replies.pop_front();
+    return r;
+}
+
+static QString parentNameOf(QWidget *w) { return w ? w->window()->objectName() : QString(); }
+
+int ScriptedDialogs::message(QWidget *parent, const QString &text, int style, const QString &title)
+{
+    auto r = take(DialogCall::Message, {DialogCall::Message, title, text, style, {}, {}, {}, parentNameOf(parent)});
+    return r ? r->button : MsgAnswer::Cancel;
+}
+
+std::optional<QString> ScriptedDialogs::input(QWidget *parent, const QString &prompt, const QString &title, const QString &)
+{
+    auto r = take(DialogCall::Input, {DialogCall::Input, title, prompt, 0, {}, {}, {}, parentNameOf(parent)});
+    return r ? r->text : std::nullopt;
+}
+
+std::optional<QString> ScriptedDialogs::openFile(QWidget *parent, const FileDialogRequest &request)
+{
+    auto r = take(DialogCall::OpenFile, {DialogCall::OpenFile, request.title, {}, 0, request, {}, {}, parentNameOf(parent)});
+    return r ? r->text : std::nullopt;
+}
+
+std::optional<QString> ScriptedDialogs::saveFile(QWidget *parent, const FileDialogRequest &request)
+{
+    auto r = take(DialogCall::SaveFile, {DialogCall::SaveFile, request.title, {}, 0, request, {}, {}, parentNameOf(parent)});
+    return r ? r->text : std::nullopt;
+}
+
+std::optional<QFont> ScriptedDialogs::font(QWidget *parent, const QFont &initial)
+{
+    auto r = take(DialogCall::Font, {DialogCall::Font, {}, {}, 0, {}, initial, {}, parentNameOf(parent)});
+    return r ? r->font : std::nullopt;
+}
+
+std::optional<QColor> ScriptedDialogs::color(QWidget *parent, const QColor &initial)
+{
+    auto r = take(DialogCall::Color, {DialogCall::Color, {}, {}, 0, {}, {}, initial, parentNameOf(parent)});
+    return r ? r->color : std::nullopt;
+}
+
+bool ScriptedDialogs::setupPrinter(QWidget *parent, QPrinter &printer)
+{
+    auto r = take(DialogCall::Print, {DialogCall::Print, {}, {}, 0, {}, {}, {}, parentNameOf(parent)});
+    if (!r || !r->text)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*r->text);
+    return true;
+}
+
+void ScriptedDialogs::endProgram()
+{
+    calls << DialogCall{DialogCall::End, {}, {}, 0, {}, {}, {}, {}};
+    ++endCount;
+}
+
+bool isExitQuestion(const DialogCall &call)
+{
+    return call.kind == DialogCall::Message && call.title == QLatin1String("Kinscribe")
+        && call.text == QLatin1String("Are you sure you want to exit?  Any information not saved TO A FILE will be lost.")
+        && call.style == 308;
+}

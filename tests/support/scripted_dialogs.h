@@ -1,0 +1,66 @@
+#pragma once
+// Answers the dialog layer from a script and records every question exactly as asked.
+
+#include "app/dialogs.h"
+
+#include <QList>
+#include <deque>
+#include <functional>
+
+struct DialogCall {
+    enum Kind { Message, Input, OpenFile, SaveFile, Font, Color, Print, End };
+    Kind kind;
+    QString title;
+    QString text;  // message text or input prompt
+    int style = 0; // message style number
+    FileDialogRequest file;
+    QFont font;
+    QColor color;
+    QString parentName; // objectName of the parent window, if any
+};
+
+class ScriptedDialogs : public Dialogs {
+public:
+    ScriptedDialogs();  // installs itself
+    ~ScriptedDialogs() override; // restores the real dialogs
+
+    // Queue the answers, in the order the program will ask.
+    ScriptedDialogs &answer(int button);                         // message box
+    ScriptedDialogs &answerText(std::optional<QString> text);    // input box
+    ScriptedDialogs &answerFile(std::optional<QString> path);    // open or save dialog
+    ScriptedDialogs &answerFont(std::optional<QFont> font);
+    ScriptedDialogs &answerColor(std::optional<QColor> color);
+    ScriptedDialogs &answerPrintToPdf(std::optional<QString> pdfPath); // nullopt: cancel
+
+    QList<DialogCall> calls;
+    int endCount = 0;            // how often the program was ended
+    QStringList unexpected;      // calls that found no scripted answer
+    std::function<void(const DialogCall &)> onCall; // runs when a dialog opens, before it answers
+
+    int pendingAnswers() const { return int(m_replies.size()); }
+    QList<DialogCall> messages() const;
+
+    int message(QWidget *parent, const QString &text, int style, const QString &title) override;
+    std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title,
+                                 const QString &initial) override;
+    std::optional<QString> openFile(QWidget *parent, const FileDialogRequest &request) override;
+    std::optional<QString> saveFile(QWidget *parent, const FileDialogRequest &request) override;
+    std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
+    std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
+    bool setupPrinter(QWidget *parent, QPrinter &printer) override;
+    void endProgram() override;
+
+private:
+    struct Reply {
+        DialogCall::Kind kind;
+        int button = 0;
+        std::optional<QString> text;
+        std::optional<QFont> font;
+        std::optional<QColor> color;
+    };
+    std::optional<Reply> take(DialogCall::Kind kind, DialogCall call);
+    std::deque<Reply> m_replies;
+};
+
+// The exit question exactly as the program asks it.
+bool isExitQuestion(const DialogCall &call);

@@ -1,0 +1,62 @@
+#include "test_app.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
+#include <QMouseEvent>
+
+TestProgram::TestProgram()
+{
+    static bool registered = false;
+    if (!registered) {
+        registerAllForms();
+        QApplication::setQuitOnLastWindowClosed(false);
+        registered = true;
+    }
+    Forms::unloadAll();
+    resetSharedState();
+}
+
+TestProgram::~TestProgram() { Forms::unloadAll(); }
+
+Form *TestProgram::startToMainMenu()
+{
+    Form *splash = Forms::show(QStringLiteral("frmSplash"));
+    if (!splash)
+        return nullptr;
+    click(QStringLiteral("frmSplash"), QStringLiteral("cmdEnter"));
+    return Forms::find(QStringLiteral("frmMain"));
+}
+
+void TestProgram::click(const QString &window, const QString &name) const
+{
+    QWidget *w = child(window, name);
+    if (!w) {
+        QTest::qFail(qPrintable(QStringLiteral("no control %1 on %2").arg(name, window)), __FILE__, __LINE__);
+        return;
+    }
+    if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+        b->click();
+        return;
+    }
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
+}
+
+QStringList TestProgram::visibleForms()
+{
+    QStringList names;
+    for (const QString &n : Forms::registeredNames()) {
+        Form *f = Forms::find(n);
+        if (f && f->isVisible())
+            names << n;
+    }
+    return names;
+}
+
+QString sourceDir()
+{
+    const QByteArray env = qgetenv("KINSCRIBE_SOURCE_DIR");
+    return env.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(env);
+}
+
+QString sharedDir() { return QDir(sourceDir()).absoluteFilePath(QStringLiteral("../shared")); }

@@ -1,0 +1,34 @@
+#pragma once
+// A fresh program for each test case: new shared state, every window unloaded, scripted dialogs.
+
+#include "scripted_dialogs.h"
+
+#include "app/form.h"
+#include "questionnaire/answer_store.h"
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+class TestProgram {
+public:
+    TestProgram();  // registers the windows once, resets state, installs scripted dialogs
+    ~TestProgram(); // unloads every window
+
+    ScriptedDialogs dialogs;
+
+    // Starts the program the way main() does and presses Enter on the start-up window.
+    Form *startToMainMenu();
+    template <typename T = QWidget> T *child(const QString &window, const QString &name) const
+    {
+        Form *f = Forms::find(window);
+        return f ? f->findChild<T *>(name) : nullptr;
+    }
+    void click(const QString &window, const QString &name) const;
+    // The visible top-level windows of the program, by object name.
+    static QStringList visibleForms();
+};
+
+// Where shared test data lives: the repository root and the shared folder beside it.
+QString sourceDir();
+QString sharedDir();
