@@ -1,0 +1,69 @@
+#pragma once
+// frmTxtEditor: the document composed from the answers, to edit, print and save.
+// The window is split by concern across several files:
+//   text_editor.cpp    window, menus, load and activation, composition
+//   editor_saving.cpp  Save, Save As and the answer data file beside the document
+//   editor_file.cpp    Open, Print, Return to Main Menu, Exit, closing, resizing
+// Editing, search and formatting live in document/editing (EditingCommands).
+
+#include "app/form.h"
+
+#include <QString>
+
+class QAction;
+class QTextEdit;
+class EditingCommands;
+
+class TextEditor : public Form {
+    Q_OBJECT
+public:
+    explicit TextEditor(QWidget *parent = nullptr);
+    ~TextEditor() override;
+
+    void formLoad() override;
+    void formActivate() override;
+    bool formQueryClose() override;
+
+    QTextEdit *edit() const { return m_edit; }
+    QAction *action(const QString &objectName) const;
+
+    // Private state of the window, readable by tests.
+    QString leaveMode() const { return m_leaveMode; }
+    QString findText() const { return m_findText; }
+    QString documentPath() const { return m_documentPath; }
+    QString saveMode() const { return m_saveMode; }
+    QString noteFlag() const { return m_noteFlag; }
+    bool docChanged() const { return m_docChanged; }
+    bool dialogCancelled() const { return m_dialogCancelled; }
+
+    // Saving (editor_saving.cpp). Each returns true when the document was written.
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    bool SavingData();
+    bool SavingDataAs();
+    bool SaveDataFile();
+
+    // File commands (editor_file.cpp).
+    void mnuFileOpen_Click();
+    void mnuFilePrint_Click();
+    void mnuFileReturn_Click();
+    void mnuFileExit_Click();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildMenus();
+    void composeDocument();
+
+    QTextEdit *m_edit = nullptr;
+    EditingCommands *m_editing = nullptr;
+
+    QString m_leaveMode = QStringLiteral("N");
+    QString m_findText;
+    QString m_documentPath;
+    QString m_saveMode;
+    QString m_noteFlag = QStringLiteral("O");
+    bool m_docChanged = true;
+    bool m_dialogCancelled = false;
+};
