@@ -29,7 +29,7 @@ public:
 
     // Private state of the window, readable by tests.
     QString leaveMode() const { return m_leaveMode; }
-    QString findText() const { return m_findText; }
+    QString findText() const; // kept by the editing commands
     QString documentPath() const { return m_documentPath; }
     QString saveMode() const { return m_saveMode; }
     QString noteFlag() const { return m_noteFlag; }
@@ -60,7 +60,6 @@ private:
     EditingCommands *m_editing = nullptr;
 
     QString m_leaveMode = QStringLiteral("N");
-    QString m_findText;
     QString m_documentPath;
     QString m_saveMode;
     QString m_noteFlag = QStringLiteral("O");
