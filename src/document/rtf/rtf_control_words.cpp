@@ -1,0 +1,94 @@
+#include "document/rtf/rtf_control_words.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace Rtf {
+
+namespace {
+
+using A = Action;
+
+// Destinations whose content is not part of the document's visible text: tables of
+// styles, lists and revisions, document information, pictures, objects, shapes,
+// headers, footers, footnotes, field instructions and form-field data.
+constexpr std::string_view kSkipped[] = {
+    "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atndate", "atnicn",
+    "atnid", "atnparent", "atnref", "atntime", "atrfend", "atrfstart", "author",
+    "background", "bkmkend", "bkmkstart", "blipuid", "buptim", "category",
+    "colorschememapping", "comment", "company", "creatim", "datafield", "datastore",
+    "defchp", "defpap", "do", "doccomm", "docvar", "dptxbxtext", "ebcend", "ebcstart",
+    "factoidname", "falt", "fchars", "ffdeftext", "ffentrymcr", "ffexitmcr", "ffformat",
+    "ffhelptext", "ffl", "ffname", "ffstattext", "file", "filetbl", "fldinst",
+    "fontemb", "fontfile", "footer", "footerf", "footerl", "footerr", "footnote",
+    "formfield", "ftncn", "ftnsep", "ftnsepc", "generator", "gridtbl", "header",
+    "headerf", "headerl", "headerr", "hl", "hlfr", "hlinkbase", "hlloc", "hlsrc",
+    "hsv", "info", "keywords", "latentstyles", "lchars", "levelnumbers", "leveltext",
+    "lfolevel", "linkval", "list", "listlevel", "listname", "listoverride",
+    "listoverridetable", "listpicture", "liststylename", "listtable",
+    "lsdlockedexcept", "mailmerge", "manager", "mmathPr", "nesttableprops",
+    "nonesttables", "nonshppict", "objalias", "objclass", "objdata", "object",
+    "objname", "objsect", "objtime", "oldcprops", "oldpprops", "oldsprops",
+    "oldtprops", "operator", "panose", "password", "passwordhash", "pgdsc",
+    "pgdsctbl", "pgp", "pgptbl", "picprop", "pict", "pn", "pnseclvl", "pntxta",
+    "pntxtb", "printim", "private", "propname", "protend", "protstart", "protusertbl",
+    "pxe", "result", "revtbl", "revtim", "rsidtbl", "rxe", "shp", "shpgrp", "shpinst",
+    "shppict", "shprslt", "shptxt", "sn", "sp", "staticval", "stylesheet", "subject",
+    "sv", "svb", "tc", "template", "themedata", "title", "txe", "userprops",
+    "wgrffmtfilter", "windowcaption", "writereservation", "writereservhash", "xe",
+    "xform", "xmlattrname", "xmlattrvalue", "xmlclose", "xmlname", "xmlnstbl",
+    "xmlopen"};
+
+constexpr std::string_view kUnderlines[] = {
+    "ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhair", "ulhwave",
+    "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash",
+    "ululdbwave", "ulw", "ulwave"};
+
+const std::vector<ControlWordInfo> kWords = {
+    {"rtf", A::Rtf}, {"ansi", A::Ansi}, {"mac", A::Mac}, {"pc", A::Pc}, {"pca", A::Pca},
+    {"ansicpg", A::AnsiCodePage}, {"deff", A::DefaultFont}, {"uc", A::UnicodeSkip},
+    {"u", A::Unicode}, {"upr", A::UnicodePair}, {"ud", A::UnicodeDestination, 0, true},
+    {"fonttbl", A::FontTable}, {"colortbl", A::ColorTable}, {"f", A::Font},
+    {"fcharset", A::FontCharset}, {"cpg", A::FontCodePage}, {"red", A::Red},
+    {"green", A::Green}, {"blue", A::Blue},
+    {"plain", A::Plain}, {"pard", A::Pard}, {"par", A::Par}, {"sect", A::Par},
+    {"line", A::Line}, {"tab", A::Tab},
+    {"b", A::Bold}, {"i", A::Italic}, {"ulnone", A::UnderlineNone}, {"strike", A::Strike},
+    {"striked", A::Strike}, {"fs", A::FontSize}, {"cf", A::Color}, {"v", A::Hidden},
+    {"ql", A::AlignLeft}, {"qc", A::AlignCenter}, {"qr", A::AlignRight},
+    {"qj", A::AlignJustify}, {"qd", A::AlignJustify},
+    {"cell", A::Cell}, {"nestcell", A::Cell}, {"row", A::Row}, {"nestrow", A::Row},
+    {"bullet", A::Character, 0x2022}, {"emdash", A::Character, 0x2014},
+    {"endash", A::Character, 0x2013}, {"emspace", A::Character, 0x2003},
+    {"enspace", A::Character, 0x2002}, {"qmspace", A::Character, 0x2005},
+    {"lquote", A::Character, 0x2018}, {"rquote", A::Character, 0x2019},
+    {"ldblquote", A::Character, 0x201C}, {"rdblquote", A::Character, 0x201D},
+    {"zwj", A::Character, 0x200D}, {"zwnj", A::Character, 0x200C},
+    {"ltrmark", A::Character, 0x200E}, {"rtlmark", A::Character, 0x200F},
+    {"zwbo", A::Character, 0x200B}, {"zwnbo", A::Character, 0x2060},
+};
+
+std::vector<ControlWordInfo> buildTable()
+{
+    std::vector<ControlWordInfo> table = kWords;
+    for (std::string_view name : kSkipped)
+        table.push_back({name, A::SkipDestination});
+    for (std::string_view name : kUnderlines)
+        table.push_back({name, A::Underline});
+    std::sort(table.begin(), table.end(),
+              [](const ControlWordInfo &a, const ControlWordInfo &b) { return a.name < b.name; });
+    return table;
+}
+
+} // namespace
+
+const ControlWordInfo &controlWord(std::string_view name)
+{
+    static const std::vector<ControlWordInfo> table = buildTable();
+    static const ControlWordInfo unknown{{}, A::Unknown};
+    const auto it = std::lower_bound(table.begin(), table.end(), name,
+                                     [](const ControlWordInfo &w, std::string_view n) { return w.name < n; });
+    return it != table.end() && it->name == name ? *it : unknown;
+}
+
+} // namespace Rtf

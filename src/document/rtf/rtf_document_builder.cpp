@@ -1,0 +1,138 @@
+#include "document/rtf/rtf_document_builder.h"
+
+#include <QTextBlockFormat>
+#include <QTextDocument>
+
+namespace Rtf {
+
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+constexpr char16_t kLineSeparator = 0x2028;
+
+bool needsCare(char16_t c)
+{
+    return (c < 0x20 && c != '\t') || QChar::isSurrogate(c) || c == 0x2029 || c == 0xFDD0
+        || c == 0xFDD1 || c == 0xFFFC;
+}
+
+} // namespace
+
+DocumentBuilder::DocumentBuilder(QTextDocument &doc, const DocumentTables &tables)
+    : m_tables(tables)
+    , m_cursor(&doc)
+{
+    m_cursor.beginEditBlock();
+}
+
+void DocumentBuilder::sanitize(QString &text)
+{
+    const auto bad = std::find_if(text.cbegin(), text.cend(),
+                                  [](QChar c) { return needsCare(c.unicode()); });
+    if (bad == text.cend())
+        return;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && QChar::isLowSurrogate(text.at(i + 1).unicode())) {
+            out.append(text.at(i)).append(text.at(i + 1));
+            ++i;
+        } else if (QChar::isSurrogate(c)) {
+            out.append(QChar(kReplacement));
+        } else if (c == 0x0B || c == 0x2029) {
+            out.append(QChar(kLineSeparator));
+        } else if (!needsCare(c)) {
+            out.append(QChar(c));
+        }
+    }
+    text = out;
+}
+
+const QTextCharFormat &DocumentBuilder::format(const CharProps &props)
+{
+    auto it = m_formats.find(props);
+    if (it == m_formats.end())
+        it = m_formats.insert(props, m_tables.charFormat(props));
+    return *it;
+}
+
+void DocumentBuilder::flushRun()
+{
+    if (m_run.isEmpty())
+        return;
+    sanitize(m_run);
+    m_cursor.insertText(m_run, format(m_runProps));
+    m_run.resize(0);
+}
+
+void DocumentBuilder::openPendingBlock(const CharProps &props)
+{
+    if (!m_blockPending)
+        return;
+    flushRun();
+    m_cursor.insertBlock(QTextBlockFormat(), format(props));
+    m_blockPending = false;
+    m_blockEmpty = true;
+}
+
+void DocumentBuilder::beginText(const CharProps &props)
+{
+    openPendingBlock(props);
+    if (!(props == m_runProps)) {
+        flushRun();
+        m_runProps = props;
+    }
+    if (m_pendingTabs > 0) {
+        m_run.append(QString(m_pendingTabs, u'\t'));
+        m_pendingTabs = 0;
+    }
+    m_blockEmpty = false;
+}
+
+void DocumentBuilder::appendText(QStringView text, const CharProps &props)
+{
+    if (text.isEmpty())
+        return;
+    beginText(props);
+    m_run.append(text);
+}
+
+void DocumentBuilder::appendChar(char16_t ch, const CharProps &props)
+{
+    beginText(props);
+    m_run.append(QChar(ch));
+}
+
+void DocumentBuilder::endParagraph(const ParaProps &para, const CharProps &mark)
+{
+    openPendingBlock(mark);
+    flushRun();
+    if (!(para == ParaProps()))
+        m_cursor.setBlockFormat(DocumentTables::blockFormat(para));
+    if (m_blockEmpty) // an empty paragraph keeps the size of its mark
+        m_cursor.setBlockCharFormat(format(mark));
+    m_pendingTabs = 0;
+    m_blockPending = true;
+}
+
+void DocumentBuilder::endRow(const ParaProps &para, const CharProps &mark)
+{
+    m_pendingTabs = 0; // tabs after the last cell would only pad the line
+    endParagraph(para, mark);
+}
+
+void DocumentBuilder::finish(const ParaProps &para)
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    if (!m_blockPending) {
+        flushRun();
+        if (!(para == ParaProps()))
+            m_cursor.setBlockFormat(DocumentTables::blockFormat(para));
+    }
+    m_cursor.endEditBlock();
+}
+
+} // namespace Rtf

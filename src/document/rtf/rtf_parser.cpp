@@ -1,0 +1,385 @@
+#include "document/rtf/rtf_parser.h"
+
+#include <algorithm>
+
+namespace Rtf {
+
+namespace {
+
+constexpr int kMaxHalfPoints = 3276; // Word's largest size, 1638 pt
+constexpr char16_t kSymbolAreaStart = 0xF020;
+constexpr char16_t kSymbolAreaEnd = 0xF0FF;
+
+bool flagValue(const Token &t)
+{
+    return !t.hasParam || t.param != 0;
+}
+
+} // namespace
+
+Parser::Parser(QByteArrayView input, QTextDocument &doc)
+    : m_tok(input)
+    , m_builder(doc, m_tables)
+{
+    m_groups.reserve(64);
+}
+
+void Parser::run()
+{
+    if (m_tok.next().type != TokenType::GroupOpen)
+        return finish();
+    m_groups.emplace_back();
+    for (;;) {
+        const Token t = m_tok.next();
+        if (t.type != TokenType::Text && t.type != TokenType::HexByte)
+            flushBytes();
+        switch (t.type) {
+        case TokenType::End:
+            return finish();
+        case TokenType::GroupOpen:
+            groupOpen();
+            break;
+        case TokenType::GroupClose:
+            if (!groupClose()) // the document's own group ended; what follows is not RTF
+                return finish();
+            break;
+        case TokenType::Text:
+            text(t.text);
+            break;
+        case TokenType::HexByte:
+            if (!skipFallback())
+                appendBytes(std::string_view(reinterpret_cast<const char *>(&t.byte), 1));
+            break;
+        case TokenType::ControlSymbol:
+            symbol(t.symbol);
+            break;
+        case TokenType::ControlWord:
+            word(t);
+            break;
+        case TokenType::Binary:
+            skipFallback();
+            break;
+        }
+    }
+}
+
+void Parser::finish()
+{
+    flushBytes();
+    m_builder.finish(m_groups.empty() ? ParaProps() : top().para);
+}
+
+void Parser::groupOpen()
+{
+    m_ucSkip = 0;
+    m_star = false;
+    if (m_groups.size() >= kMaxDepth) {
+        m_tok.skipGroup();
+        return;
+    }
+    const Group copy = top();
+    m_groups.push_back(copy);
+}
+
+bool Parser::groupClose()
+{
+    m_ucSkip = 0;
+    m_star = false;
+    if (top().dest == Dest::FontTable && m_fontPending)
+        commitFont();
+    if (top().dest == Dest::ColorTable && m_colorSet)
+        commitColor();
+    m_groups.pop_back();
+    return !m_groups.empty();
+}
+
+void Parser::skipDestination()
+{
+    if (m_groups.size() <= 1)
+        return; // never drop the rest of the document itself
+    m_tok.skipGroup();
+    m_groups.pop_back();
+    m_ucSkip = 0;
+    m_star = false;
+}
+
+bool Parser::skipFallback()
+{
+    if (m_ucSkip <= 0)
+        return false;
+    --m_ucSkip;
+    return true;
+}
+
+void Parser::text(std::string_view bytes)
+{
+    if (m_ucSkip > 0) {
+        const size_t n = std::min<size_t>(size_t(m_ucSkip), bytes.size());
+        bytes.remove_prefix(n);
+        m_ucSkip -= int(n);
+    }
+    if (bytes.empty())
+        return;
+    switch (top().dest) {
+    case Dest::Text:
+        appendBytes(bytes);
+        break;
+    case Dest::FontTable:
+        fontNameText(bytes);
+        break;
+    case Dest::ColorTable:
+        for (auto n = std::count(bytes.begin(), bytes.end(), ';'); n > 0; --n)
+            commitColor();
+        break;
+    case Dest::Suppressed:
+        break;
+    }
+}
+
+void Parser::appendBytes(std::string_view bytes)
+{
+    const Group &g = top();
+    if ((g.dest == Dest::Text && !g.chr.has(CharProps::Hidden)) || g.dest == Dest::FontTable)
+        m_bytes.append(bytes);
+}
+
+void Parser::fontNameText(std::string_view bytes)
+{
+    for (size_t semicolon; (semicolon = bytes.find(';')) != std::string_view::npos;) {
+        m_bytes.append(bytes.substr(0, semicolon));
+        flushBytes();
+        commitFont();
+        bytes.remove_prefix(semicolon + 1);
+    }
+    m_bytes.append(bytes);
+}
+
+void Parser::flushBytes()
+{
+    if (m_bytes.empty())
+        return;
+    m_decoded.resize(0);
+    m_decoder.decode(codePage(), m_bytes, m_decoded);
+    m_bytes.clear();
+    if (top().dest == Dest::FontTable)
+        m_fontName.append(m_decoded);
+    else
+        m_builder.appendText(m_decoded, top().chr);
+}
+
+int Parser::fontEntryCodePage() const
+{
+    return m_fontCodePage > 0 ? m_fontCodePage : codePageForCharset(m_fontCharset);
+}
+
+int Parser::codePage()
+{
+    if (top().dest == Dest::FontTable) { // a font's name is never in the symbol set
+        const int cp = fontEntryCodePage();
+        return cp == 0 || cp == CodePage::Symbol ? m_ansiCodePage : cp;
+    }
+    const FontEntry *font = m_tables.font(top().chr.font);
+    return font && font->codePage > 0 ? font->codePage : m_ansiCodePage;
+}
+
+void Parser::symbol(char c)
+{
+    if (skipFallback())
+        return;
+    switch (c) {
+    case '*': m_star = true; break;
+    case '~': putChar(0x00A0); break;
+    case '-': putChar(0x00AD); break;
+    case '_': putChar(0x2011); break;
+    case '\\':
+    case '{':
+    case '}': appendBytes(std::string_view(&c, 1)); break;
+    case '\t': putChar(u'\t'); break;
+    default: break; // \| \: and unknown symbols have no text
+    }
+}
+
+void Parser::word(const Token &t)
+{
+    const ControlWordInfo &info = controlWord(t.text);
+    if (m_star) {
+        m_star = false;
+        if (!info.afterStar)
+            return skipDestination();
+    }
+    if (skipFallback())
+        return;
+    dispatch(info, t);
+}
+
+void Parser::dispatch(const ControlWordInfo &w, const Token &t)
+{
+    switch (w.action) {
+    case Action::Unknown:
+        return;
+    case Action::SkipDestination:
+        return skipDestination();
+    case Action::Character:
+        return putChar(w.character);
+    default:
+        break;
+    }
+    documentWord(w.action, t) || tableWord(w.action, t) || formatWord(w.action, t)
+        || structureWord(w.action);
+}
+
+bool Parser::documentWord(Action a, const Token &t)
+{
+    Group &g = top();
+    switch (a) {
+    case Action::Ansi: m_ansiCodePage = CodePage::Windows1252; break;
+    case Action::Mac: m_ansiCodePage = CodePage::MacRoman; break;
+    case Action::Pc: m_ansiCodePage = 437; break;
+    case Action::Pca: m_ansiCodePage = 850; break;
+    case Action::AnsiCodePage:
+        if (t.hasParam && t.param > 0)
+            m_ansiCodePage = t.param;
+        break;
+    case Action::DefaultFont: m_tables.defaultFont = t.param; break;
+    case Action::UnicodeSkip: g.uc = std::max(t.param, 0); break;
+    case Action::Unicode:
+        if (t.hasParam)
+            unicode(t.param);
+        break;
+    case Action::UnicodePair:
+        g.outerDest = g.dest;
+        g.dest = Dest::Suppressed;
+        break;
+    case Action::UnicodeDestination: g.dest = g.outerDest; break;
+    default: return false;
+    }
+    return true;
+}
+
+bool Parser::tableWord(Action a, const Token &t)
+{
+    Group &g = top();
+    const bool inFonts = g.dest == Dest::FontTable;
+    switch (a) {
+    case Action::FontTable: g.dest = Dest::FontTable; break;
+    case Action::ColorTable:
+        g.dest = Dest::ColorTable;
+        m_colorSet = false;
+        break;
+    case Action::Font:
+        if (inFonts)
+            beginFont(t.param);
+        else
+            g.chr.font = t.param;
+        break;
+    case Action::FontCharset:
+        if (inFonts)
+            m_fontCharset = t.param;
+        break;
+    case Action::FontCodePage:
+        if (inFonts)
+            m_fontCodePage = t.param;
+        break;
+    case Action::Red:
+    case Action::Green:
+    case Action::Blue:
+        m_rgb[int(a) - int(Action::Red)] = std::clamp(t.param, 0, 255);
+        m_colorSet = true;
+        break;
+    default: return false;
+    }
+    return true;
+}
+
+bool Parser::formatWord(Action a, const Token &t)
+{
+    CharProps &c = top().chr;
+    ParaProps &p = top().para;
+    switch (a) {
+    case Action::Plain: c = CharProps(); break;
+    case Action::Pard: p = ParaProps(); break;
+    case Action::Bold: c.set(CharProps::Bold, flagValue(t)); break;
+    case Action::Italic: c.set(CharProps::Italic, flagValue(t)); break;
+    case Action::Underline: c.set(CharProps::Underline, flagValue(t)); break;
+    case Action::UnderlineNone: c.set(CharProps::Underline, false); break;
+    case Action::Strike: c.set(CharProps::Strike, flagValue(t)); break;
+    case Action::Hidden: c.set(CharProps::Hidden, flagValue(t)); break;
+    case Action::FontSize:
+        c.halfPoints = t.hasParam && t.param > 0 ? std::min(t.param, kMaxHalfPoints)
+                                                 : CharProps::kDefaultHalfPoints;
+        break;
+    case Action::Color: c.color = std::max(t.param, 0); break;
+    case Action::AlignLeft: p.align = ParaProps::Left; break;
+    case Action::AlignCenter: p.align = ParaProps::Center; break;
+    case Action::AlignRight: p.align = ParaProps::Right; break;
+    case Action::AlignJustify: p.align = ParaProps::Justify; break;
+    default: return false;
+    }
+    return true;
+}
+
+bool Parser::structureWord(Action a)
+{
+    const Group &g = top();
+    if (g.dest != Dest::Text)
+        return true;
+    switch (a) {
+    case Action::Par: m_builder.endParagraph(g.para, g.chr); break;
+    case Action::Row: m_builder.endRow(g.para, g.chr); break;
+    case Action::Cell: m_builder.cellBreak(); break;
+    case Action::Line: putChar(0x2028); break;
+    case Action::Tab: putChar(u'\t'); break;
+    default: return false;
+    }
+    return true;
+}
+
+void Parser::unicode(int value)
+{
+    if (value < 0)
+        value += 0x10000;
+    putChar(value >= 0 && value <= 0xFFFF ? char16_t(value) : char16_t(0xFFFD));
+    m_ucSkip = top().uc;
+}
+
+void Parser::putChar(char16_t ch)
+{
+    const Group &g = top();
+    if (g.dest == Dest::FontTable) {
+        m_fontName.append(QChar(ch));
+    } else if (g.dest == Dest::Text && !g.chr.has(CharProps::Hidden)) {
+        if (ch >= kSymbolAreaStart && ch <= kSymbolAreaEnd && codePage() == CodePage::Symbol)
+            ch = symbolToUnicode(static_cast<unsigned char>(ch - 0xF000));
+        m_builder.appendChar(ch, g.chr);
+    }
+}
+
+void Parser::beginFont(int number)
+{
+    if (m_fontPending)
+        commitFont();
+    m_fontNumber = number;
+    m_fontCharset = -1;
+    m_fontCodePage = 0;
+    m_fontName.clear();
+    m_fontPending = true;
+}
+
+void Parser::commitFont()
+{
+    flushBytes();
+    if (!m_fontPending)
+        return;
+    m_tables.fonts[m_fontNumber] = FontEntry{m_fontName.trimmed(), fontEntryCodePage()};
+    m_fontName.clear();
+    m_fontPending = false;
+}
+
+void Parser::commitColor()
+{
+    m_tables.colors.append(m_colorSet ? QColor(m_rgb[0], m_rgb[1], m_rgb[2]) : QColor());
+    m_rgb[0] = m_rgb[1] = m_rgb[2] = 0;
+    m_colorSet = false;
+}
+
+} // namespace Rtf

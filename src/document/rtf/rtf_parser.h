@@ -1,0 +1,84 @@
+#pragma once
+
+#include "document/rtf/rtf_codepage.h"
+#include "document/rtf/rtf_control_words.h"
+#include "document/rtf/rtf_document_builder.h"
+#include "document/rtf/rtf_format.h"
+#include "document/rtf/rtf_tokenizer.h"
+
+#include <string>
+#include <vector>
+
+class QTextDocument;
+
+namespace Rtf {
+
+// Reads RTF tokens into a document. Group state lives on a heap stack, so deep
+// nesting costs memory, not the call stack; the stack is capped and deeper groups are
+// left out.
+class Parser
+{
+public:
+    static constexpr size_t kMaxDepth = 1 << 15;
+
+    Parser(QByteArrayView input, QTextDocument &doc);
+    void run();
+
+private:
+    enum class Dest : unsigned char { Text, FontTable, ColorTable, Suppressed };
+    struct Group
+    {
+        CharProps chr;
+        ParaProps para;
+        Dest dest = Dest::Text;
+        Dest outerDest = Dest::Text; // restored by \ud inside \upr
+        int uc = 1;
+    };
+
+    Group &top() { return m_groups.back(); }
+    void groupOpen();
+    bool groupClose();
+    void skipDestination();
+    void text(std::string_view bytes);
+    void appendBytes(std::string_view bytes);
+    void fontNameText(std::string_view bytes);
+    void symbol(char c);
+    void word(const Token &t);
+    void dispatch(const ControlWordInfo &w, const Token &t);
+    bool documentWord(Action a, const Token &t);
+    bool tableWord(Action a, const Token &t);
+    bool formatWord(Action a, const Token &t);
+    bool structureWord(Action a);
+    void unicode(int value);
+    void putChar(char16_t ch);
+    bool skipFallback();
+    void flushBytes();
+    int codePage();
+    int fontEntryCodePage() const;
+    void beginFont(int number);
+    void commitFont();
+    void commitColor();
+    void finish();
+
+    Tokenizer m_tok;
+    TextDecoder m_decoder;
+    DocumentTables m_tables;
+    DocumentBuilder m_builder;
+    std::vector<Group> m_groups;
+    std::string m_bytes; // undecoded text in the current code page
+    QString m_decoded;
+    int m_ansiCodePage = CodePage::Windows1252;
+    int m_ucSkip = 0; // fallback characters of \u still to skip
+    bool m_star = false;
+    // the font table entry being read
+    int m_fontNumber = 0;
+    int m_fontCharset = -1;
+    int m_fontCodePage = 0;
+    bool m_fontPending = false;
+    QString m_fontName;
+    // the colour table entry being read
+    int m_rgb[3] = {0, 0, 0};
+    bool m_colorSet = false;
+};
+
+} // namespace Rtf

@@ -1,0 +1,33 @@
+#include "document/rtf/rtf.h"
+#include "document/rtf/rtf_parser.h"
+
+#include <QIODevice>
+#include <QTextDocument>
+
+namespace Rtf {
+
+bool isRtf(const QByteArray &head)
+{
+    return head.startsWith("{\\rtf");
+}
+
+ReadResult read(const QByteArray &rtf, QTextDocument &doc)
+{
+    if (!isRtf(rtf))
+        return {false, QStringLiteral("not an RTF file")};
+    const bool undo = doc.isUndoRedoEnabled();
+    doc.setUndoRedoEnabled(false); // a loaded file is not an edit to undo
+    doc.clear();
+    Parser(rtf, doc).run();
+    doc.setUndoRedoEnabled(undo);
+    return {true, {}};
+}
+
+ReadResult read(QIODevice &in, QTextDocument &doc)
+{
+    if (!in.isOpen() || !in.isReadable())
+        return {false, QStringLiteral("cannot read the file")};
+    return read(in.readAll(), doc);
+}
+
+} // namespace Rtf
