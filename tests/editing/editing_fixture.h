@@ -1,0 +1,41 @@
+#pragma once
+// A plain edit box in a window, with the editing commands over it, scripted dialogs, and
+// a count of the edit box's change notifications (what the editor's docChanged follows).
+
+#include "document/editing/editing_commands.h"
+#include "scripted_dialogs.h"
+
+#include <QSignalSpy>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QWidget>
+
+struct EditFixture {
+    explicit EditFixture(const QString &text = {})
+    {
+        window.setObjectName(QStringLiteral("frmTxtEditor"));
+        edit->setPlainText(text);
+        textChanged.clear();
+        contentsChanged.clear();
+    }
+
+    void select(int start, int length)
+    {
+        QTextCursor c = edit->textCursor();
+        c.setPosition(start);
+        c.setPosition(start + length, QTextCursor::KeepAnchor);
+        edit->setTextCursor(c);
+    }
+    int selStart() const { return edit->textCursor().selectionStart(); }
+    int selLength() const { return edit->textCursor().selectionEnd() - selStart(); }
+    // Both notifications must agree: the editor may listen to either.
+    bool changed() const { return !textChanged.isEmpty() && !contentsChanged.isEmpty(); }
+    bool untouched() const { return textChanged.isEmpty() && contentsChanged.isEmpty(); }
+
+    QWidget window;
+    QTextEdit *edit = new QTextEdit(&window);
+    EditingCommands *commands = new EditingCommands(edit, &window);
+    ScriptedDialogs dialogs;
+    QSignalSpy textChanged{edit, &QTextEdit::textChanged};
+    QSignalSpy contentsChanged{edit->document(), &QTextDocument::contentsChanged};
+};
