@@ -1,5 +1,9 @@
 #include "app/form_groups.h"
 
+#include "app/form.h"
+#include "document/editor/text_editor.h"
+
 void registerDocumentForms()
 {
+    Forms::registerForm(QStringLiteral("frmTxtEditor"), [] { return new TextEditor; });
 }

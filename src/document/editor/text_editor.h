@@ -1,7 +1,8 @@
 #pragma once
 // frmTxtEditor: the document composed from the answers, to edit, print and save.
 // The window is split by concern across several files:
-//   text_editor.cpp    window, menus, load and activation, composition
+//   text_editor.cpp    window, load and activation, composition
+//   editor_menus.cpp   the menu bar and what each item runs
 //   editor_saving.cpp  Save, Save As and the answer data file beside the document
 //   editor_file.cpp    Open, Print, Return to Main Menu, Exit, closing, resizing
 // Editing, search and formatting live in document/editing (EditingCommands).
@@ -11,8 +12,10 @@
 #include <QString>
 
 class QAction;
+class QMenuBar;
 class QTextEdit;
 class EditingCommands;
+class RichTextBox;
 
 class TextEditor : public Form {
     Q_OBJECT
@@ -24,8 +27,10 @@ public:
     void formActivate() override;
     bool formQueryClose() override;
 
-    QTextEdit *edit() const { return m_edit; }
+    QTextEdit *edit() const;
     QAction *action(const QString &objectName) const;
+    // The whole text with CR LF line breaks (the edit box itself counts one character a break).
+    QString documentText() const;
 
     // Private state of the window, readable by tests.
     QString leaveMode() const { return m_leaveMode; }
@@ -49,14 +54,23 @@ public:
     void mnuFileReturn_Click();
     void mnuFileExit_Click();
 
+signals:
+    // Emitted by SavingData and SavingDataAs when they end: saved is true when the
+    // document was written. Closing and Open wait for it after asking to save first.
+    void saveFinished(bool saved);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildMenus();
     void composeDocument();
+    void txtEdit_Change();
+    void unloadLater();
 
-    QTextEdit *m_edit = nullptr;
+    QMenuBar *m_menuBar = nullptr;
+    QWidget *m_client = nullptr;
+    RichTextBox *m_edit = nullptr;
     EditingCommands *m_editing = nullptr;
 
     QString m_leaveMode = QStringLiteral("N");

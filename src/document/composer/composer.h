@@ -1,0 +1,19 @@
+#pragma once
+// The document made from the answers: a thank-you line, then every section heading with
+// its questions and answers, each element followed by one empty line.
+
+#include <QString>
+
+class AnswerStore;
+class QTextCharFormat;
+class QTextDocument;
+
+// The whole document with CR LF line breaks; the last answer ends with a single CR LF.
+QString composeDocument(const AnswerStore &store);
+
+// The format every composed character gets: Arial, 12 points.
+QTextCharFormat composedCharFormat();
+
+// Replaces the whole content of the document by the text (CR LF, LF or CR line breaks)
+// in the composed format, without keeping the replacement on the undo stack.
+void fillDocument(QTextDocument &document, const QString &text);

@@ -1,0 +1,104 @@
+// The editor window itself: its controls, load and activation, and the composed document.
+#include "document/editor/text_editor.h"
+
+#include "app/dialogs.h"
+#include "app/twips.h"
+#include "document/composer/composer.h"
+#include "document/editing/editing_commands.h"
+#include "document/editor/rich_text_box.h"
+#include "questionnaire/answer_store.h"
+#include "resources/artwork.h"
+
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QPointer>
+
+namespace {
+const QString kEditorName = QStringLiteral("frmTxtEditor");
+const QString kEditingNote = QStringLiteral(
+    "NOTE:  Any changes made to this page can be saved to a file BUT the answers MUST BE CHANGED IN THEIR "
+    "INDIVIDUAL TEXT BOXES in order to be reloaded correctly later.  It is suggested that you MAKE ALL CHANGES "
+    "(other than font style and color) IN THE TEXT BOXES, not here.");
+constexpr int kClientWidth = 6810, kClientHeight = 4995, kEditOffset = 120;
+} // namespace
+
+TextEditor::TextEditor(QWidget *parent) : Form(kEditorName, parent)
+{
+    setWindowTitle(QStringLiteral("Kinscribe - Text Editor"));
+    setWindowIcon(editorIcon());
+    m_menuBar = new QMenuBar(this);
+    m_client = new QWidget(this);
+    m_edit = new RichTextBox(m_client);
+    m_edit->move(twips(kEditOffset), twips(kEditOffset));
+    m_editing = new EditingCommands(m_edit, this);
+    connect(m_edit, &QTextEdit::textChanged, this, &TextEditor::txtEdit_Change);
+    buildMenus();
+    resize(twips(kClientWidth), twips(kClientHeight) + m_menuBar->sizeHint().height());
+}
+
+TextEditor::~TextEditor() = default;
+
+QTextEdit *TextEditor::edit() const { return m_edit; }
+
+QString TextEditor::findText() const { return m_editing->findText(); }
+
+QString TextEditor::documentText() const
+{
+    return m_edit->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+void TextEditor::formLoad()
+{
+    centreOnScreen();
+    m_edit->setCurrentCharFormat(composedCharFormat());
+    m_dialogCancelled = false;
+    m_docChanged = true;
+    m_leaveMode = QStringLiteral("N");
+    shared().editorOpenCount = 0;
+    m_noteFlag = QStringLiteral("O");
+}
+
+void TextEditor::formActivate()
+{
+    if (m_noteFlag == QLatin1String("O"))
+        Dialogs::get().message(this, kEditingNote, MsgStyle::OkOnly | MsgStyle::Exclamation, QStringLiteral("Kinscribe"));
+
+    SharedState &state = shared();
+    if (state.saveRequest == QLatin1String("Y") && (m_saveMode == QLatin1String("S") || m_saveMode == QLatin1String("A"))) {
+        if (m_saveMode == QLatin1String("S"))
+            SavingData();
+        else
+            SavingDataAs();
+        state.saveRequest = QStringLiteral("N");
+        m_noteFlag = QStringLiteral("N");
+    }
+
+    if (state.editorOpenCount == 0)
+        composeDocument();
+    ++state.editorOpenCount;
+    m_noteFlag = QStringLiteral("O");
+}
+
+void TextEditor::composeDocument()
+{
+    fillDocument(*m_edit->document(), ::composeDocument(answerStore()));
+    m_edit->moveCursor(QTextCursor::Start);
+    m_edit->setCurrentCharFormat(composedCharFormat());
+    m_docChanged = true;
+}
+
+void TextEditor::txtEdit_Change() { m_docChanged = true; }
+
+// The window cannot delete itself from inside its own menu command or close event, so it
+// goes once control is back in the event loop; the next opening then loads it afresh.
+void TextEditor::unloadLater()
+{
+    QPointer<TextEditor> self(this);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [self] {
+            if (self && !self->isVisible() && Forms::find(kEditorName) == self)
+                Forms::unload(kEditorName);
+        },
+        Qt::QueuedConnection);
+}
