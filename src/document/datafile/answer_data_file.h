@@ -1,0 +1,50 @@
+#pragma once
+// The answer data file (".dat") beside every saved document: one record of the 77 answers in
+// question order, each field either a quoted text or empty (no value), ending in CR LF.
+//
+//   - Quoted text: a double quote, the answer, a double quote. A double quote inside the answer
+//     is doubled; line breaks are written as CR LF. Commas and line breaks need no escape.
+//   - Empty: nothing between the commas, for an answer that never got a value.
+//   - Characters: Windows-1252 when every answer fits in it (the file as it always was),
+//     otherwise UTF-8 behind a byte order mark, so nothing is lost.
+//
+// The reader takes what older versions wrote as well: a quoted field runs to the next single
+// double quote and anything between it and the next comma or line end is skipped; an unquoted
+// field runs to the next comma or line end. Whatever follows field 77 is ignored.
+
+#include "questionnaire/catalogue.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <optional>
+
+class AnswerStore;
+
+namespace AnswerDataFile {
+using Answers = std::array<std::optional<QString>, kQuestionCount>;
+
+// No real answer file comes near this; anything larger is not one.
+inline constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+
+// The whole file.
+QByteArray write(const Answers &answers);
+
+struct ReadResult {
+    std::optional<Answers> answers; // all 77, or none
+    QString error;                  // why not, in words for the user
+    bool ok() const { return answers.has_value(); }
+};
+ReadResult read(QByteArrayView bytes);
+// Reads and checks the whole file before anything is taken from it; the file is closed again
+// whatever happens.
+ReadResult readFile(const QString &path);
+
+// The data file beside a document: its final ".rtf" (any letter case) becomes ".dat", and a
+// name without that extension gets ".dat" added, so both files always share folder and name.
+QString pathFor(const QString &documentPath);
+
+Answers answersOf(const AnswerStore &store);
+// Every answer replaced; no value gives the always-text questions the empty text.
+void storeAnswers(AnswerStore &store, const Answers &answers);
+} // namespace AnswerDataFile

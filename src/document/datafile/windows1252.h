@@ -1,0 +1,15 @@
+#pragma once
+// Windows-1252, the code page the answer data file has always been written in. Qt has no
+// built-in converter for it (only through ICU), so the table lives here.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace Windows1252 {
+// Every byte has a character: the five bytes the code page leaves undefined (0x81, 0x8D, 0x8F,
+// 0x90, 0x9D) become the C1 control of the same value, as Windows itself reads them.
+QString decode(QByteArrayView bytes);
+// No value when a character has no place in the code page.
+std::optional<QByteArray> encode(QStringView text);
+} // namespace Windows1252

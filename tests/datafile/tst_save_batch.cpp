@@ -1,0 +1,113 @@
+#include "document/datafile/save_batch.h"
+#include "fs_faults.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSaveBatch : public QObject {
+    Q_OBJECT
+private slots:
+    void writesEveryFile();
+    void failure_data();
+    void failure();
+    void fullDiskWhileWriting();
+    void singleFile();
+};
+
+void TestSaveBatch::writesEveryFile()
+{
+    QTemporaryDir dir;
+    const QString doc = dir.filePath("story.rtf"), data = dir.filePath("story.dat");
+    QVERIFY(writeBytes(doc, "old document"));
+    SaveBatch batch;
+    batch.add(doc, "{\\rtf1 new}");
+    batch.add(data, ",,\"\"\r\n");
+    QVERIFY2(batch.commit(), qPrintable(batch.errorString()));
+    QCOMPARE(fileBytes(doc), QByteArray("{\\rtf1 new}"));
+    QCOMPARE(fileBytes(data), QByteArray(",,\"\"\r\n"));
+    QCOMPARE(folderEntries(dir.path()), QStringList({"story.dat", "story.rtf"}));
+}
+
+// Each case breaks one of the two files; neither old version may change and no temporary
+// file may stay behind.
+void TestSaveBatch::failure_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("failedName");
+    QTest::newRow("robustness: data file name is a folder") << "dataIsFolder" << "story.dat";
+    QTest::newRow("robustness: document name is a folder") << "docIsFolder" << "story.rtf";
+    QTest::newRow("robustness: folder does not exist") << "noFolder" << "story.rtf";
+    QTest::newRow("robustness: folder without write permission") << "noPermission" << "story.rtf";
+}
+
+void TestSaveBatch::failure()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, failedName);
+    QTemporaryDir dir;
+    QString folder = dir.path();
+    if (how == QLatin1String("noFolder"))
+        folder = dir.filePath("gone");
+    const QString doc = folder + "/story.rtf", data = folder + "/story.dat";
+    if (how == QLatin1String("dataIsFolder"))
+        QVERIFY(QDir(folder).mkdir("story.dat"));
+    else if (how == QLatin1String("docIsFolder"))
+        QVERIFY(QDir(folder).mkdir("story.rtf"));
+    if (how != QLatin1String("docIsFolder") && how != QLatin1String("noFolder"))
+        QVERIFY(writeBytes(doc, "old document"));
+    if (how == QLatin1String("noPermission") || how == QLatin1String("docIsFolder"))
+        QVERIFY(writeBytes(data, "old data"));
+    const QStringList before = folderEntries(dir.path());
+    const QByteArray oldDoc = fileBytes(doc), oldData = fileBytes(data);
+
+    SaveBatch batch;
+    batch.add(doc, "new document");
+    batch.add(data, "new data");
+    bool saved = true;
+    if (how == QLatin1String("noPermission")) {
+        NoPermission guard(folder);
+        saved = batch.commit();
+    } else {
+        saved = batch.commit();
+    }
+    QVERIFY(!saved);
+    QCOMPARE(batch.failedPath(), folder + "/" + failedName);
+    QVERIFY(!batch.errorString().isEmpty());
+    QCOMPARE(fileBytes(doc), oldDoc);
+    QCOMPARE(fileBytes(data), oldData);
+    QCOMPARE(folderEntries(dir.path()), before);
+}
+
+void TestSaveBatch::fullDiskWhileWriting()
+{
+    QTemporaryDir dir;
+    const QString doc = dir.filePath("story.rtf"), data = dir.filePath("story.dat");
+    QVERIFY(writeBytes(doc, "old document"));
+    QVERIFY(writeBytes(data, "old data"));
+    SaveBatch batch;
+    batch.add(doc, "small new document");
+    batch.add(data, QByteArray(64 * 1024, 'x')); // the disk fills up on the second file
+    bool saved = true;
+    {
+        DiskFull full(4096);
+        saved = batch.commit();
+    }
+    QVERIFY(!saved);
+    QCOMPARE(batch.failedPath(), data);
+    QVERIFY2(batch.errorString().contains("large") || batch.errorString().contains("space"),
+             qPrintable(batch.errorString()));
+    QCOMPARE(fileBytes(doc), QByteArray("old document"));
+    QCOMPARE(fileBytes(data), QByteArray("old data"));
+    QCOMPARE(folderEntries(dir.path()), QStringList({"story.dat", "story.rtf"}));
+}
+
+void TestSaveBatch::singleFile()
+{
+    QTemporaryDir dir;
+    QCOMPARE(saveFileAtomically(dir.filePath("a.dat"), "abc"), QString());
+    QCOMPARE(fileBytes(dir.filePath("a.dat")), QByteArray("abc"));
+    QVERIFY(!saveFileAtomically(dir.filePath("none/a.dat"), "abc").isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestSaveBatch)
+#include "tst_save_batch.moc"
