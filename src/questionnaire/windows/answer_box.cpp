@@ -1,0 +1,24 @@
+#include "questionnaire/windows/answer_box.h"
+
+#include <QTextDocument>
+
+AnswerBox::AnswerBox(const QString &name, QWidget *parent) : QPlainTextEdit(parent)
+{
+    setObjectName(name);
+    setTabChangesFocus(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
+
+QString AnswerBox::text() const
+{
+    // The raw text keeps what was typed (no-break spaces included); both kinds of break the
+    // box makes (Enter, Shift+Enter) become the CR LF the rest of the program expects.
+    QString raw = document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    raw.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+    return raw;
+}
+
+void AnswerBox::setText(const QString &text) { setPlainText(text); }

@@ -1,0 +1,27 @@
+#pragma once
+// The eleven section overview windows: one row per question of the section, top to bottom.
+// Question texts and the page each row opens come from the catalogue.
+
+#include "questionnaire/catalogue.h"
+
+#include <span>
+
+struct OverviewRow {
+    const char *item;   // cmd<item>, cmd<item>2, lbl<item>
+    int top;            // twips, for both markers and the label
+    int labelHeight;    // twips
+    int labelWidth = 0; // twips; 0 takes the window's label width
+};
+
+struct OverviewSpec {
+    const char *name;    // "frmChildMain"
+    SectionId section;
+    const char *caption;
+    int width, height;   // client area, twips
+    int returnLeft, returnTop;
+    int labelWidth;
+    bool publicSecondOpener; // the second page opens through the public frm2()
+    std::span<const OverviewRow> rows;
+};
+
+std::span<const OverviewSpec> overviewSpecs();

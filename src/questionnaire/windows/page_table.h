@@ -1,0 +1,34 @@
+#pragma once
+// The nineteen question pages: caption, layout, client area, and the boxes in tab order.
+// The question each box edits comes from the catalogue (by page and text box name).
+
+#include <span>
+
+// A: two questions a column, one in a band below with Save and Return stacked beside it.
+// B: one question a column, one in the band. C: two a column, buttons below, no band.
+// D: two questions left, one in a shorter right column with the buttons side by side below it.
+enum class PageLayout { A, B, C, D };
+enum class BoxPlace { Left, Right, Band };
+
+struct PageBox {
+    const char *frame;     // "Frame1" .. "Frame3"
+    BoxPlace place;
+    const char *label;     // "lblGrowUp"
+    const char *textBox;   // "txtGrowUp"
+    int labelLines;        // lines the wording takes at the label's width
+    const char *caption = nullptr; // where the label differs from the catalogue text
+};
+
+struct PageSpec {
+    const char *name;      // "frmChildhood1"
+    const char *caption;
+    PageLayout layout;
+    int width, height;     // client area, twips
+    const char *overview;  // the window Return shows
+    std::span<const PageBox> boxes;
+    int rightWidth = 3135; // right column frame
+    int bandWidth = 5055;
+    bool bandLabelAbove = false; // the band's label above a box spanning the band
+};
+
+std::span<const PageSpec> pageSpecs();

@@ -1,0 +1,96 @@
+#include "questionnaire/windows/question_page.h"
+
+#include "app/dialogs.h"
+#include "app/look.h"
+#include "app/twips.h"
+#include "questionnaire/answer_store.h"
+#include "questionnaire/windows/answer_box.h"
+#include "questionnaire/windows/page_layout.h"
+
+#include <QGroupBox>
+#include <QMap>
+#include <QPushButton>
+
+QuestionPage::QuestionPage(const PageSpec &spec, QWidget *parent)
+    : Form(QString::fromLatin1(spec.name), parent), m_spec(spec)
+{
+    setWindowTitle(QString::fromLatin1(spec.caption));
+    setClientSizeTwips(spec.width, spec.height);
+    build();
+}
+
+void QuestionPage::build()
+{
+    const PageGeometry g = layoutPage(m_spec);
+    QMap<QString, QGroupBox *> frames;
+    QMap<QString, QPoint> origins;
+    for (const PageGeometry::Frame &f : g.frames) {
+        auto *frame = new QGroupBox(this);
+        frame->setObjectName(f.name);
+        frame->setGeometry(twipsRect(f.rect.x(), f.rect.y(), f.rect.width(), f.rect.height()));
+        frames.insert(f.name, frame);
+        origins.insert(f.name, f.rect.topLeft());
+    }
+    QWidget *previous = nullptr;
+    for (int i = 0; i < int(m_spec.boxes.size()); ++i) {
+        const PageBox &b = m_spec.boxes[i];
+        const QString frameName = QString::fromLatin1(b.frame);
+        QGroupBox *frame = frames.value(frameName);
+        const QPoint origin = origins.value(frameName);
+        const QString textBox = QString::fromLatin1(b.textBox);
+        const int question = QuestionCatalogue::numberOfTextBox(objectName(), textBox);
+        Q_ASSERT(question > 0);
+        const QString caption = QString::fromUtf8(b.caption ? b.caption : QuestionCatalogue::question(question).text);
+        auto *label = makeNavyLabel(frame, QString::fromLatin1(b.label), caption, g.labels[i].translated(-origin));
+        label->setTextFormat(Qt::PlainText);
+        auto *box = new AnswerBox(textBox, frame);
+        const QRect r = g.boxes[i].translated(-origin);
+        box->setGeometry(twipsRect(r.x(), r.y(), r.width(), r.height()));
+        connect(box, &QPlainTextEdit::textChanged, this, &QuestionPage::txt_Change);
+        if (previous)
+            setTabOrder(previous, box);
+        previous = box;
+        m_boxes.append({question, box});
+    }
+    auto *save = makePushButton(this, QStringLiteral("cmdSave"), QStringLiteral("&Save"), g.save);
+    auto *ret = makePushButton(this, QStringLiteral("cmdReturn"), QStringLiteral("&Return"), g.ret);
+    setTabOrder(previous, save);
+    setTabOrder(save, ret);
+    connect(save, &QPushButton::clicked, this, &QuestionPage::cmdSave_Click);
+    connect(ret, &QPushButton::clicked, this, &QuestionPage::cmdReturn_Click);
+}
+
+void QuestionPage::formLoad() { centreOnScreen(); }
+
+void QuestionPage::formActivate()
+{
+    const AnswerStore &store = answerStore();
+    for (const Box &b : m_boxes)
+        b.edit->setText(store.answerOf(b.question));
+    // Filling the boxes raised their change events; only what the user does next counts.
+    m_dataChanged = QStringLiteral("N");
+    if (!m_boxes.isEmpty())
+        m_boxes.first().edit->setFocus(Qt::OtherFocusReason);
+}
+
+void QuestionPage::txt_Change() { m_dataChanged = QStringLiteral("Y"); }
+
+void QuestionPage::cmdSave_Click()
+{
+    AnswerStore &store = answerStore();
+    for (const Box &b : m_boxes)
+        store.setAnswer(b.question, b.edit->text());
+    m_dataChanged = QStringLiteral("N");
+}
+
+void QuestionPage::cmdReturn_Click()
+{
+    if (m_dataChanged == QLatin1String("Y")) {
+        const int answer = Dialogs::get().message(this, QStringLiteral("Do you want to save your changes?"),
+                                                  MsgStyle::YesNo | MsgStyle::Exclamation,
+                                                  QStringLiteral("Save Changes"));
+        if (answer == MsgAnswer::Yes)
+            cmdSave_Click();
+    }
+    Forms::navigate(this, QString::fromLatin1(m_spec.overview));
+}

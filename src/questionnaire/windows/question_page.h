@@ -1,0 +1,36 @@
+#pragma once
+// A question page: a label and a box for each of its questions, Save and Return. Every showing
+// refills the boxes from the store; Return offers to save what changed since then.
+
+#include "app/form.h"
+#include "questionnaire/windows/page_table.h"
+
+#include <QList>
+
+class AnswerBox;
+
+class QuestionPage : public Form {
+    Q_OBJECT
+    // "Y" once a box changed since the boxes were last filled from or copied into the store.
+    Q_PROPERTY(QString DataChanged READ dataChanged)
+public:
+    explicit QuestionPage(const PageSpec &spec, QWidget *parent = nullptr);
+    void formLoad() override;
+    void formActivate() override;
+
+    QString dataChanged() const { return m_dataChanged; }
+
+private:
+    struct Box {
+        int question;
+        AnswerBox *edit;
+    };
+    void build();
+    void txt_Change();
+    void cmdSave_Click();
+    void cmdReturn_Click();
+
+    const PageSpec &m_spec;
+    QList<Box> m_boxes;
+    QString m_dataChanged = QStringLiteral("N");
+};
