@@ -1,0 +1,129 @@
+// The one test of the real Qt dialogs behind the dialog layer: find the modal box, check it, press a button.
+#include "app/dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+// Runs `inspect` on the modal widget as soon as it is shown.
+void whenModal(std::function<void(QWidget *)> inspect)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, inspect] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            inspect(modal);
+        }
+    });
+    timer->start(20);
+}
+} // namespace
+
+class TestRealDialogs : public QObject {
+    Q_OBJECT
+private slots:
+    void messageBox_data();
+    void messageBox();
+    void inputBox();
+    void fileFilter();
+};
+
+void TestRealDialogs::messageBox_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QString>("defaultButton");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("nominal: exit question, No default") << 308 << int(QMessageBox::Warning)
+        << QStringList{"&Yes", "&No"} << "&No" << "&Yes" << int(MsgAnswer::Yes);
+    QTest::newRow("nominal: load question, Cancel default") << 547 << int(QMessageBox::Question)
+        << QStringList{"&Yes", "&No", "Cancel"} << "Cancel" << "&No" << int(MsgAnswer::No);
+    QTest::newRow("nominal: save changes, Yes default") << 52 << int(QMessageBox::Warning)
+        << QStringList{"&Yes", "&No"} << "&Yes" << "&Yes" << int(MsgAnswer::Yes);
+    QTest::newRow("nominal: information, OK") << 64 << int(QMessageBox::Information)
+        << QStringList{"OK"} << "OK" << "OK" << int(MsgAnswer::Ok);
+}
+
+void TestRealDialogs::messageBox()
+{
+    QFETCH(int, style);
+    QFETCH(int, icon);
+    QFETCH(QStringList, buttons);
+    QFETCH(QString, defaultButton);
+    QFETCH(QString, press);
+    QFETCH(int, answer);
+    QWidget parent;
+    parent.show();
+    // Read what the box shows, then answer it; compare afterwards so a mismatch cannot leave it open.
+    QString title, text, shownDefault;
+    int shownIcon = -1;
+    QStringList shown;
+    whenModal([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box) {
+            modal->close();
+            return;
+        }
+        title = box->windowTitle();
+        text = box->text();
+        shownIcon = int(box->icon());
+        shownDefault = box->defaultButton() ? box->defaultButton()->text() : QString();
+        for (QAbstractButton *b : box->buttons())
+            shown << b->text();
+        for (QAbstractButton *b : box->buttons())
+            if (b->text() == press)
+                b->click();
+    });
+    const int got = Dialogs::get().message(&parent, QStringLiteral("Are you sure?  Two spaces."), style, QStringLiteral("Kinscribe"));
+    QCOMPARE(title, QStringLiteral("Kinscribe"));
+    QCOMPARE(text, QStringLiteral("Are you sure?  Two spaces."));
+    QCOMPARE(shownIcon, icon);
+    std::sort(shown.begin(), shown.end());
+    std::sort(buttons.begin(), buttons.end());
+    QCOMPARE(shown, buttons);
+    QCOMPARE(shownDefault, defaultButton);
+    QCOMPARE(got, answer);
+}
+
+void TestRealDialogs::inputBox()
+{
+    QWidget parent;
+    parent.show();
+    QString title, label;
+    whenModal([&](QWidget *modal) {
+        auto *dlg = qobject_cast<QInputDialog *>(modal);
+        if (!dlg) {
+            modal->close();
+            return;
+        }
+        title = dlg->windowTitle();
+        label = dlg->labelText();
+        dlg->setTextValue(QStringLiteral("car"));
+        dlg->accept();
+    });
+    QCOMPARE(Dialogs::get().input(&parent, QStringLiteral("Find what?"), QStringLiteral("Find")), std::optional<QString>("car"));
+    QCOMPARE(title, QStringLiteral("Find"));
+    QCOMPARE(label, QStringLiteral("Find what?"));
+    whenModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    QCOMPARE(Dialogs::get().input(&parent, QStringLiteral("Find what?"), QStringLiteral("Find")), std::nullopt);
+}
+
+void TestRealDialogs::fileFilter()
+{
+    QCOMPARE(qtFileFilter(QStringLiteral("Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt|All Files (*.*)|*.*")),
+             QStringLiteral("Rich Text Files (*.rtf);;Text Files (*.txt);;All Files (*.*)"));
+    QCOMPARE(qtFileFilter(QStringLiteral("Data Files (*.dat)|*.dat|")), QStringLiteral("Data Files (*.dat)"));
+    QCOMPARE(qtFileFilter(QStringLiteral("Pictures|*.png;*.jpg")), QStringLiteral("Pictures (*.png *.jpg)"));
+}
+
+QTEST_MAIN(TestRealDialogs)
+#include "tst_real_dialogs.moc"

@@ -1,0 +1,258 @@
+// The start-up window, the main menu and leaving the program, driven through the real windows.
+#include "test_app.h"
+
+#include "app/exit_question.h"
+#include "app/twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpCreatesHiddenWindows();
+    void enterShowsMainMenu();
+    void exitOnStartUpAsksNothing();
+    void startUpCloseBoxEnds();
+    void mainMenuGeometry_data();
+    void mainMenuGeometry();
+    void mainMenuLabels();
+    void sectionMarkers_data();
+    void sectionMarkers();
+    void markerStaysAfterAnswerCleared();
+    void markedLabelAndTwinStillOpen();
+    void exitQuestion_data();
+    void exitQuestion();
+    void exitYesEndsRealLoopOnce();
+};
+
+void TestShell::startUpCreatesHiddenWindows()
+{
+    TestProgram p;
+    Forms::show(QStringLiteral("frmSplash"));
+    Form *menu = Forms::find(QStringLiteral("frmMain"));
+    QVERIFY(menu);
+    QVERIFY(!menu->isVisible());
+    QCOMPARE(TestProgram::visibleForms(), QStringList{"frmSplash"});
+    // The main menu's load put the question texts into the store before anything is clicked.
+    QCOMPARE(answerStore().questionText(19), QStringLiteral("What was your first car?  (Make, model, year, color, etc.)"));
+    auto *enter = p.child<QPushButton>("frmSplash", "cmdEnter");
+    QVERIFY(enter);
+    QCOMPARE(Forms::find("frmSplash")->focusWidget(), enter);
+    QCOMPARE(enter->text(), QStringLiteral("&Enter"));
+    QCOMPARE(enter->toolTip(), QStringLiteral("Click here to begin."));
+    QCOMPARE(enter->geometry(), twipsRect(3240, 3120, 975, 495));
+    QCOMPARE(Forms::find("frmSplash")->size(), QSize(288, 248));
+}
+
+void TestShell::enterShowsMainMenu()
+{
+    TestProgram p;
+    Form *menu = p.startToMainMenu();
+    QVERIFY(menu);
+    QCOMPARE(TestProgram::visibleForms(), QStringList{"frmMain"});
+    for (const char *name : {"cmdChildhood", "cmdFinal", "cmdSaveFile"})
+        QVERIFY(p.child<QPushButton>("frmMain", name)->isVisible());
+    QVERIFY(!p.child<QPushButton>("frmMain", "cmdChildhood2")->isVisible());
+    QVERIFY(p.dialogs.calls.isEmpty());
+}
+
+void TestShell::exitOnStartUpAsksNothing()
+{
+    TestProgram p;
+    Forms::show(QStringLiteral("frmSplash"));
+    p.click("frmSplash", "cmdExit");
+    QCOMPARE(p.dialogs.endCount, 1);
+    QCOMPARE(p.dialogs.messages().size(), 0);
+}
+
+void TestShell::startUpCloseBoxEnds()
+{
+    TestProgram p;
+    Form *splash = Forms::show(QStringLiteral("frmSplash"));
+    splash->close();
+    QCOMPARE(p.dialogs.endCount, 1);
+    QCOMPARE(p.dialogs.messages().size(), 0);
+}
+
+void TestShell::mainMenuGeometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twipsGeometry");
+    QTest::addColumn<QString>("tooltip");
+    auto row = [](const char *n, QRect r, const char *tip = "") { QTest::newRow(n) << QString(n) << r << QString(tip); };
+    row("lblInfo", {480, 120, 1830, 240}, "Information about this program.");
+    row("cmdInfo", {120, 120, 255, 255});
+    row("lblShareware", {480, 1560, 1050, 240}, "Information about shareware in general.");
+    row("lblVolun", {480, 3000, 1230, 240}, "Questions about your volunteer services.");
+    row("cmdVolunteer", {120, 3000, 255, 255});
+    row("lblJobs", {3240, 120, 435, 240}, "Questions about your jobs.");
+    row("cmdJobs", {2880, 120, 255, 255});
+    row("lblFinal", {3240, 2280, 1410, 240}, "For your final comments.");
+    row("cmdFinal2", {2880, 2280, 255, 255});
+    row("cmdChildhood2", {120, 1920, 255, 255});
+    row("lblSave", {3240, 2640, 2235, 240});
+    row("cmdSaveFile", {2880, 2640, 255, 255});
+    row("cmdExit", {4320, 3360, 1095, 495}, "Click here to exit the program.");
+    row("cmdLoad", {960, 3480, 255, 255});
+    row("lblLoad", {1320, 3480, 2685, 240});
+}
+
+void TestShell::mainMenuGeometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twipsGeometry);
+    QFETCH(QString, tooltip);
+    TestProgram p;
+    p.startToMainMenu();
+    QWidget *w = p.child("frmMain", name);
+    QVERIFY(w);
+    QCOMPARE(w->geometry(), twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(), twipsGeometry.height()));
+    QCOMPARE(w->toolTip(), tooltip);
+    QCOMPARE(Forms::find("frmMain")->size(), QSize(twips(5565), twips(3975)));
+}
+
+void TestShell::mainMenuLabels()
+{
+    TestProgram p;
+    p.startToMainMenu();
+    auto *save = p.child<QLabel>("frmMain", "lblSave");
+    QCOMPARE(save->text(), QStringLiteral("Edit Text && Save to File"));
+    QVERIFY(save->buddy()); // with a buddy, "&&" shows as one ampersand
+    auto *childhood = p.child<QLabel>("frmMain", "lblChildhood");
+    QCOMPARE(childhood->buddy(), p.child("frmMain", "cmdChildhood"));
+    QCOMPARE(childhood->font().pointSizeF(), 9.75);
+    QVERIFY(childhood->font().bold());
+    QCOMPARE(childhood->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    // Tab order follows the table: the first marker button, then the next one.
+    QCOMPARE(p.child("frmMain", "cmdInfo")->nextInFocusChain()->objectName(), QStringLiteral("lblInstruc"));
+}
+
+void TestShell::sectionMarkers_data()
+{
+    QTest::addColumn<QList<int>>("answered");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("marked");
+    QTest::newRow("nominal: empty store") << QList<int>{} << "x" << QStringList{};
+    QTest::newRow("nominal: first car one short") << QList<int>{19, 20, 21, 22} << "x" << QStringList{};
+    QTest::newRow("nominal: first car complete") << QList<int>{19, 20, 21, 22, 23} << "x" << QStringList{"FirstCar"};
+    QTest::newRow("nominal: single spaces count") << QList<int>{74, 75, 76, 77} << " " << QStringList{"Final"};
+    QTest::newRow("robustness: empty texts do not count") << QList<int>{74, 75, 76, 77} << "" << QStringList{};
+    QTest::newRow("robustness: every section")
+        << [] { QList<int> all; for (int n = 1; n <= 77; ++n) all << n; return all; }() << "a"
+        << QStringList{"Childhood", "HighSch", "FirstCar", "Volunteer", "Jobs", "College", "Military", "Wedding",
+                       "Travel", "Life", "Final"};
+}
+
+void TestShell::sectionMarkers()
+{
+    QFETCH(QList<int>, answered);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, marked);
+    TestProgram p;
+    p.startToMainMenu();
+    for (int n : answered)
+        answerStore().setAnswer(n, answer);
+    Forms::show(QStringLiteral("frmMain")); // the menu becomes active again
+    for (const SectionInfo &s : QuestionCatalogue::sections()) {
+        const QString button = QStringLiteral("cmd") + QString::fromLatin1(s.name);
+        const bool isMarked = marked.contains(QString::fromLatin1(s.name));
+        QCOMPARE(p.child("frmMain", button + "2")->isVisible(), isMarked);
+        QCOMPARE(p.child("frmMain", button)->isVisible(), !isMarked);
+    }
+}
+
+void TestShell::markerStaysAfterAnswerCleared()
+{
+    TestProgram p;
+    p.startToMainMenu();
+    for (int n = 19; n <= 23; ++n)
+        answerStore().setAnswer(n, QStringLiteral("x"));
+    Forms::show(QStringLiteral("frmMain"));
+    answerStore().setAnswer(20, QString(""));
+    Forms::show(QStringLiteral("frmMain"));
+    QVERIFY(p.child("frmMain", "cmdFirstCar2")->isVisible());
+    QVERIFY(!p.child("frmMain", "cmdFirstCar")->isVisible());
+}
+
+void TestShell::markedLabelAndTwinStillOpen()
+{
+    // Opening a section needs its overview window; without it the click must do nothing visible.
+    TestProgram p;
+    p.startToMainMenu();
+    for (int n = 74; n <= 77; ++n)
+        answerStore().setAnswer(n, QStringLiteral("x"));
+    Forms::show(QStringLiteral("frmMain"));
+    for (const char *control : {"lblFinal", "cmdFinal2"}) {
+        Forms::show(QStringLiteral("frmMain"));
+        p.click("frmMain", control);
+        const QStringList visible = TestProgram::visibleForms();
+        if (Forms::isRegistered("frmFinalMain"))
+            QCOMPARE(visible, QStringList{"frmFinalMain"});
+        else
+            QCOMPARE(visible, QStringList{"frmMain"});
+        if (Form *overview = Forms::find("frmFinalMain"))
+            overview->hide();
+    }
+}
+
+void TestShell::exitQuestion_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("nominal: Exit button, Yes") << "button" << int(MsgAnswer::Yes);
+    QTest::newRow("nominal: Exit button, No") << "button" << int(MsgAnswer::No);
+    QTest::newRow("nominal: close box, Yes") << "close" << int(MsgAnswer::Yes);
+    QTest::newRow("nominal: close box, No") << "close" << int(MsgAnswer::No);
+}
+
+void TestShell::exitQuestion()
+{
+    QFETCH(QString, how);
+    QFETCH(int, answer);
+    TestProgram p;
+    Form *menu = p.startToMainMenu();
+    answerStore().setAnswer(1, QStringLiteral("kept"));
+    p.dialogs.answer(answer);
+    if (how == "button")
+        p.click("frmMain", "cmdExit");
+    else
+        menu->close();
+    QCOMPARE(p.dialogs.messages().size(), 1);
+    QVERIFY(isExitQuestion(p.dialogs.messages().first()));
+    QCOMPARE(p.dialogs.endCount, answer == MsgAnswer::Yes ? 1 : 0);
+    QVERIFY(menu->isVisible());
+    QCOMPARE(answerStore().answerOf(1), QStringLiteral("kept"));
+}
+
+namespace {
+// Real dialogs, but the exit question is answered Yes and counted.
+class YesCounting : public QtDialogs {
+public:
+    int asked = 0;
+    int message(QWidget *, const QString &, int, const QString &) override
+    {
+        ++asked;
+        return MsgAnswer::Yes;
+    }
+};
+} // namespace
+
+void TestShell::exitYesEndsRealLoopOnce()
+{
+    TestProgram p;
+    p.startToMainMenu();
+    Forms::show(QStringLiteral("frmChildMain")); // more windows open, when they exist
+    YesCounting yes;
+    Dialogs::set(&yes);
+    QTimer::singleShot(0, [] { Forms::find("frmMain")->close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    const int code = QCoreApplication::exec();
+    Dialogs::set(&p.dialogs);
+    QCOMPARE(code, 0);
+    QCOMPARE(yes.asked, 1);
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
