@@ -185,9 +185,9 @@ TextDecoder::Page TextDecoder::makePage(int codePage) const
     fillCp1252(p.table);
     if (codePage == CodePage::Windows1252)
         return p;
-    if (codePage == CodePage::Symbol) {
+    if (codePage == CodePage::Symbol || codePage == CodePage::SymbolPrivate) {
         for (int b = 0x20; b < 256; ++b)
-            p.table[b] = kSymbol[b - 0x20];
+            p.table[b] = codePage == CodePage::Symbol ? kSymbol[b - 0x20] : char16_t(0xF000 + b);
         return p;
     }
     p.decoder = makeDecoder(codePage);

@@ -15,7 +15,8 @@ namespace Rtf {
 namespace CodePage {
 constexpr int Windows1252 = 1252;
 constexpr int MacRoman = 10000;
-constexpr int Symbol = 42;  // the Symbol font's own 8-bit set
+constexpr int Symbol = 42;        // the Symbol font: Greek letters, arrows, maths
+constexpr int SymbolPrivate = 2;  // other symbol fonts (Wingdings, ...): U+F000 + byte
 }
 
 // The code page a font's \fcharset implies; 0 when the charset defers to the

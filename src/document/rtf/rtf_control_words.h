@@ -12,7 +12,7 @@ enum class Action : unsigned char {
     Rtf, Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont, UnicodeSkip, Unicode,
     FontTable, ColorTable, Font, FontCharset, FontCodePage, Red, Green, Blue,
     Plain, Pard, Par, Line, Tab, Sect,
-    Bold, Italic, Underline, UnderlineNone, Strike, FontSize, Color, Hidden,
+    Bold, Italic, Underline, UnderlineNone, Strike, FontSize, Color,
     AlignLeft, AlignCenter, AlignRight, AlignJustify,
     Cell, Row,
     UnicodePair, UnicodeDestination, // \upr and \ud

@@ -8,7 +8,9 @@ namespace Rtf {
 
 const FontEntry *DocumentTables::font(int number) const
 {
-    const auto it = fonts.find(number < 0 ? defaultFont : number);
+    auto it = fonts.find(number < 0 ? defaultFont : number);
+    if (it == fonts.end()) // a font missing from the table is shown in the default font
+        it = fonts.find(defaultFont);
     return it == fonts.end() ? nullptr : &it->second;
 }
 

@@ -16,7 +16,7 @@ namespace Rtf {
 // tables only when a run is inserted.
 struct CharProps
 {
-    enum Flag : unsigned char { Bold = 1, Italic = 2, Underline = 4, Strike = 8, Hidden = 16 };
+    enum Flag : unsigned char { Bold = 1, Italic = 2, Underline = 4, Strike = 8 };
     static constexpr int kDefaultHalfPoints = 24;
 
     int font = -1; // RTF font number; -1 is the default font (\deff)

@@ -139,7 +139,7 @@ void Parser::text(std::string_view bytes)
 void Parser::appendBytes(std::string_view bytes)
 {
     const Group &g = top();
-    if ((g.dest == Dest::Text && !g.chr.has(CharProps::Hidden)) || g.dest == Dest::FontTable)
+    if (g.dest == Dest::Text || g.dest == Dest::FontTable)
         m_bytes.append(bytes);
 }
 
@@ -176,7 +176,7 @@ int Parser::codePage()
 {
     if (top().dest == Dest::FontTable) { // a font's name is never in the symbol set
         const int cp = fontEntryCodePage();
-        return cp == 0 || cp == CodePage::Symbol ? m_ansiCodePage : cp;
+        return cp == 0 || cp == CodePage::Symbol || cp == CodePage::SymbolPrivate ? m_ansiCodePage : cp;
     }
     const FontEntry *font = m_tables.font(top().chr.font);
     return font && font->codePage > 0 ? font->codePage : m_ansiCodePage;
@@ -303,7 +303,6 @@ bool Parser::formatWord(Action a, const Token &t)
     case Action::Underline: c.set(CharProps::Underline, flagValue(t)); break;
     case Action::UnderlineNone: c.set(CharProps::Underline, false); break;
     case Action::Strike: c.set(CharProps::Strike, flagValue(t)); break;
-    case Action::Hidden: c.set(CharProps::Hidden, flagValue(t)); break;
     case Action::FontSize:
         c.halfPoints = t.hasParam && t.param > 0 ? std::min(t.param, kMaxHalfPoints)
                                                  : CharProps::kDefaultHalfPoints;
@@ -347,7 +346,7 @@ void Parser::putChar(char16_t ch)
     const Group &g = top();
     if (g.dest == Dest::FontTable) {
         m_fontName.append(QChar(ch));
-    } else if (g.dest == Dest::Text && !g.chr.has(CharProps::Hidden)) {
+    } else if (g.dest == Dest::Text) {
         if (ch >= kSymbolAreaStart && ch <= kSymbolAreaEnd && codePage() == CodePage::Symbol)
             ch = symbolToUnicode(static_cast<unsigned char>(ch - 0xF000));
         m_builder.appendChar(ch, g.chr);
@@ -370,7 +369,15 @@ void Parser::commitFont()
     flushBytes();
     if (!m_fontPending)
         return;
-    m_tables.fonts[m_fontNumber] = FontEntry{m_fontName.trimmed(), fontEntryCodePage()};
+    const QString family = m_fontName.trimmed();
+    int cp = fontEntryCodePage();
+    // Only the Symbol font itself has a known Unicode meaning; other symbol-charset
+    // fonts keep their private code points, as Windows does.
+    if (family.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
+        cp = CodePage::Symbol;
+    else if (cp == CodePage::Symbol)
+        cp = CodePage::SymbolPrivate;
+    m_tables.fonts[m_fontNumber] = FontEntry{family, cp};
     m_fontName.clear();
     m_fontPending = false;
 }
