@@ -11,6 +11,20 @@ class QTextCharFormat;
 
 namespace RtfTest {
 
+// A word of the sample document and the formatting it was given.
+struct StyledWord
+{
+    QString word;
+    QString format; // as describe() gives it
+};
+
+// A document with every formatting the codec carries: fonts, sizes, bold, italic,
+// underline, strikethrough, colours, alignment, tabs, line breaks, empty paragraphs,
+// non-Latin text and emoji. Its default font is Liberation Sans 12.
+void buildSampleDocument(QTextDocument &doc);
+// Distinct words of the sample document with their formatting.
+QList<StyledWord> sampleWords();
+
 // Reads RTF into doc; fails the current test when the reader refuses it.
 bool load(const QByteArray &rtf, QTextDocument &doc);
 

@@ -5,6 +5,7 @@
 #include "rtf_test_util.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -43,6 +44,7 @@ private slots:
     void deepNesting_data();
     void deepNesting();
     void replacesContentAndClearsUndo();
+    void goldenSample();
 };
 
 void TestRtfReader::text_data()
@@ -294,6 +296,23 @@ void TestRtfReader::replacesContentAndClearsUndo()
     QCOMPARE(d.toPlainText(), QStringLiteral("new"));
     QVERIFY(!d.isUndoAvailable());
     QVERIFY(d.isUndoRedoEnabled());
+}
+
+void TestRtfReader::goldenSample()
+{
+    QFile rtf(dataDir() + QStringLiteral("/reader_sample.rtf"));
+    QFile txt(dataDir() + QStringLiteral("/reader_sample.txt"));
+    QVERIFY(rtf.open(QIODevice::ReadOnly));
+    QVERIFY(txt.open(QIODevice::ReadOnly));
+    QTextDocument d;
+    QVERIFY(Rtf::read(rtf, d).ok);
+    QCOMPARE(paragraphs(d).join(u'\n').replace(QChar(0x2028), u'\n') + u'\n', QString::fromUtf8(txt.readAll()));
+    const QStringList r = runs(d);
+    QVERIFY(r.contains(QStringLiteral("heading:Arial,16,b,i")));
+    QVERIFY(r.contains(QStringLiteral("red:Times New Roman,12,#c00000")));
+    QVERIFY(r.contains(QStringLiteral("example:Times New Roman,12,u,#0070c0")));
+    QVERIFY(r.contains(QString::fromUtf8("Привет:Arial Cyr,12")));
+    QCOMPARE(d.begin().blockFormat().alignment(), Qt::AlignHCenter);
 }
 
 QTEST_MAIN(TestRtfReader)
