@@ -17,7 +17,7 @@ constexpr PageBox kChildhood1[] = {
     {"Frame1", P::Left, "lblToys", "txtToys", 2},
     {"Frame2", P::Right, "lblGames", "txtGames", 2},
     {"Frame2", P::Right, "lblHobbies", "txtHobbies", 2},
-    {"Frame3", P::Band, "lblLived", "txtLived", 6, kLivedCaption},
+    {"Frame3", P::Band, "lblLived", "txtLived", 7, kLivedCaption},
 };
 constexpr PageBox kChildhood2[] = {
     {"Frame1", P::Left, "lblSchool", "txtSchool", 3},
