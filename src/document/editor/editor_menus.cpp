@@ -21,7 +21,7 @@ constexpr MenuRow kMenus[] = {
     {"mnuFile", "&File", "", nullptr},
     {"mnuFileOpen", "&Open", "Ctrl+O", [](TextEditor &w, EditingCommands &) { w.mnuFileOpen_Click(); }},
     {"Hyphen1", nullptr, "", none},
-    {"mnuFileSave", "&Save", "Ctrl+S", [](TextEditor &w, EditingCommands &) { w.mnuFileSave_Click(); }},
+    {"mnuFileSave", "&Save", "Ctrl+S", [](TextEditor &w, EditingCommands &) { w.saveCommand(); }},
     {"mnuFileSaveAs", "Save &As", "Ctrl+A", [](TextEditor &w, EditingCommands &) { w.mnuFileSaveAs_Click(); }},
     {"Hyphen2", nullptr, "", none},
     {"mnuFilePrint", "&Print", "Ctrl+P", [](TextEditor &w, EditingCommands &) { w.mnuFilePrint_Click(); }},

@@ -32,6 +32,11 @@ TextEditor::TextEditor(QWidget *parent) : Form(kEditorName, parent)
     m_edit->move(twips(kEditOffset), twips(kEditOffset));
     m_editing = new EditingCommands(m_edit, this);
     connect(m_edit, &QTextEdit::textChanged, this, &TextEditor::txtEdit_Change);
+    // Once saved under a name of its own, an opened plain-text file no longer needs one.
+    connect(this, &TextEditor::saveFinished, this, [this](bool saved) {
+        if (saved)
+            m_openedNotRtf = false;
+    });
     buildMenus();
     resize(twips(kClientWidth), twips(kClientHeight) + m_menuBar->sizeHint().height());
 }

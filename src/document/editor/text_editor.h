@@ -49,6 +49,9 @@ public:
     bool SaveDataFile();
 
     // File commands (editor_file.cpp).
+    // The menu's Save: after a file other than ".rtf" was opened it is Save As, so RTF
+    // never overwrites a plain-text file.
+    void saveCommand();
     void mnuFileOpen_Click();
     void mnuFilePrint_Click();
     void mnuFileReturn_Click();
@@ -67,6 +70,11 @@ private:
     void composeDocument();
     void txtEdit_Change();
     void unloadLater();
+    // Asks to save a changed document first; false when the command is to be abandoned.
+    bool saveFirst();
+    // Runs Save and waits for it to end, reminder and Save dialog included.
+    bool saveAndWait();
+    bool loadDocumentFile(const QString &path, QString &error);
 
     QMenuBar *m_menuBar = nullptr;
     QWidget *m_client = nullptr;
@@ -75,8 +83,11 @@ private:
 
     QString m_leaveMode = QStringLiteral("N");
     QString m_documentPath;
+    QString m_dialogFileName; // the common dialog's file name: the file last opened or saved here; Save writes to it
     QString m_saveMode;
     QString m_noteFlag = QStringLiteral("O");
     bool m_docChanged = true;
     bool m_dialogCancelled = false;
+    bool m_openedNotRtf = false; // the file opened last is not ".rtf": Save asks for a name
+    bool m_waitingForSave = false;
 };

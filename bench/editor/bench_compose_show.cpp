@@ -1,0 +1,105 @@
+// Opening the editor on a store of 77 answers of 100 KB each (about 7.7 MB): the editing note,
+// the composition from the store and the window shown with its first screen laid out.
+// Target: under 0.5 s.   QT_QPA_PLATFORM=offscreen bench_editor
+#include "app/dialogs.h"
+#include "app/form.h"
+#include "document/composer/composer.h"
+#include "document/editor/text_editor.h"
+#include "questionnaire/answer_store.h"
+
+#include <QApplication>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <benchmark/benchmark.h>
+
+namespace {
+class QuietDialogs : public Dialogs {
+public:
+    int message(QWidget *, const QString &, int, const QString &) override { return MsgAnswer::Ok; }
+    std::optional<QString> input(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<QString> openFile(QWidget *, const FileDialogRequest &) override { return {}; }
+    std::optional<QString> saveFile(QWidget *, const FileDialogRequest &) override { return {}; }
+    std::optional<QFont> font(QWidget *, const QFont &) override { return {}; }
+    std::optional<QColor> color(QWidget *, const QColor &) override { return {}; }
+    bool setupPrinter(QWidget *, QPrinter &) override { return false; }
+    void endProgram() override {}
+};
+
+// Typed answers: sentences of ordinary words in paragraphs of a few lines.
+QString answerOfSize(int number, qsizetype size)
+{
+    static const QString words[] = {"we", "drove", "the", "old", "car", "to", "Grandma's", "farm", "every",
+                                    "summer,", "and", "my", "brother", "always", "got", "carsick."};
+    QString text;
+    text.reserve(size + 64);
+    int i = number;
+    while (text.size() < size) {
+        text += words[i++ % 16];
+        text += (i % 97 == 0) ? QStringLiteral("\r\n\r\n") : QStringLiteral(" ");
+    }
+    text.truncate(size);
+    return text;
+}
+
+void fillStore(qsizetype answerSize)
+{
+    resetSharedState();
+    answerStore().loadQuestionTexts();
+    for (int n = 1; n <= kQuestionCount; ++n)
+        answerStore().setAnswer(n, answerOfSize(n, answerSize));
+}
+
+void BM_ComposeText(benchmark::State &state)
+{
+    fillStore(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(composeDocument(answerStore()));
+}
+
+void BM_ComposeIntoDocument(benchmark::State &state)
+{
+    fillStore(state.range(0));
+    for (auto _ : state) {
+        QTextDocument doc;
+        fillDocument(doc, composeDocument(answerStore()));
+        benchmark::DoNotOptimize(doc.characterCount());
+    }
+}
+
+// What the user waits for: main menu's command to the editor on screen with its text.
+void BM_OpenEditor(benchmark::State &state)
+{
+    QuietDialogs quiet;
+    Dialogs::set(&quiet);
+    fillStore(state.range(0));
+    qint64 chars = 0;
+    for (auto _ : state) {
+        Form *editor = Forms::show(QStringLiteral("frmTxtEditor"));
+        QApplication::processEvents();
+        editor->repaint();
+        state.PauseTiming();
+        chars = static_cast<TextEditor *>(editor)->edit()->document()->characterCount();
+        Forms::unload(QStringLiteral("frmTxtEditor"));
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["chars"] = double(chars);
+    Dialogs::set(nullptr);
+}
+} // namespace
+
+BENCHMARK(BM_ComposeText)->Arg(100 * 1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComposeIntoDocument)->Arg(100 * 1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenEditor)->Arg(100 * 1024)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    registerAllForms();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Forms::unloadAll();
+    return 0;
+}

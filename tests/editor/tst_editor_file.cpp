@@ -1,0 +1,461 @@
+// The editor's File menu: the save-first step, Open, Print, and leaving through Return to
+// Main Menu, Exit or the close box.
+#include "editor_test_util.h"
+
+#include "app/dialogs.h"
+#include "document/composer/composer.h"
+#include "document/editor/text_editor.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+const QString kUntitled = QStringLiteral("Kinscribe - Text Editor");
+
+QString corpus(const QString &relative) { return QDir(sharedDir()).filePath(QStringLiteral("rtf-corpus/") + relative); }
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Opens the file through the File menu after answering No to saving the composed document.
+void openThroughMenu(TestProgram &program, TextEditor *editor, const QString &path)
+{
+    program.dialogs.answer(MsgAnswer::No).answerFile(path);
+    editor->action(QStringLiteral("mnuFileOpen"))->trigger();
+}
+} // namespace
+
+class TestEditorFile : public QObject {
+    Q_OBJECT
+private slots:
+    void leaving_data();
+    void leaving();
+    void abandonedReturnKeepsReturnMode();
+    void returnYesCancelInSaveDialogKeepsEditor();
+    void returnYesReminderClosedKeepsEditor();
+    void returnYesSavesThenLeaves();
+    void exitWithoutChangesAsksNothing();
+    void openCancelInQuestionShowsNoDialog();
+    void openDialogSettingsAndCancel();
+    void openYesSavesBeforeOpenDialog();
+    void openRtfFromCorpus_data();
+    void openRtfFromCorpus();
+    void openPlainText_data();
+    void openPlainText();
+    void openFailureLeavesEditorAlone_data();
+    void openFailureLeavesEditorAlone();
+    void saveTargetAfterOpeningRtf();
+    void saveAfterOpeningPlainTextAsksForName();
+    void printWholeDocumentToPdf();
+    void printCancelled();
+};
+
+void TestEditorFile::leaving_data()
+{
+    QTest::addColumn<QString>("how");      // "return", "exit" or "close"
+    QTest::addColumn<int>("answer");       // to the save question
+    QTest::addColumn<bool>("ended");       // the program ended
+    QTest::addColumn<bool>("mainShown");   // back on the main menu
+    QTest::newRow("nominal: Exit, No ends without saving") << "exit" << int(MsgAnswer::No) << true << false;
+    QTest::newRow("nominal: close box, No behaves like Exit") << "close" << int(MsgAnswer::No) << true << false;
+    QTest::newRow("nominal: Return, No goes back to the main menu") << "return" << int(MsgAnswer::No) << false << true;
+    QTest::newRow("robustness: Exit, Cancel keeps the editor") << "exit" << int(MsgAnswer::Cancel) << false << false;
+    QTest::newRow("robustness: close box, Cancel keeps the editor") << "close" << int(MsgAnswer::Cancel) << false << false;
+    QTest::newRow("robustness: Return, Cancel keeps the editor") << "return" << int(MsgAnswer::Cancel) << false << false;
+}
+
+void TestEditorFile::leaving()
+{
+    QFETCH(QString, how);
+    QFETCH(int, answer);
+    QFETCH(bool, ended);
+    QFETCH(bool, mainShown);
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    editor->edit()->insertPlainText(QStringLiteral("typed"));
+    const QString text = editor->documentText();
+    program.dialogs.answer(answer);
+    if (how == QLatin1String("return"))
+        editor->action(QStringLiteral("mnuFileReturn"))->trigger();
+    else if (how == QLatin1String("exit"))
+        editor->action(QStringLiteral("mnuFileExit"))->trigger();
+    else
+        editor->close();
+    settle();
+    // Every way out asks first, even about a freshly composed document.
+    QCOMPARE(program.dialogs.messages().size(), 2);
+    QVERIFY(isSaveQuestion(program.dialogs.messages().last()));
+    QCOMPARE(countOf(program.dialogs, DialogCall::SaveFile), 0);
+    QVERIFY(!Forms::find(QStringLiteral("frmNote")) || !Forms::find(QStringLiteral("frmNote"))->isVisible());
+    QCOMPARE(program.dialogs.endCount, ended ? 1 : 0);
+    if (mainShown) {
+        QCOMPARE(TestProgram::visibleForms(), QStringList{"frmMain"});
+        QVERIFY(!Forms::find(QStringLiteral("frmTxtEditor")));
+        return;
+    }
+    QVERIFY(Forms::find(QStringLiteral("frmTxtEditor")) == editor);
+    QVERIFY(editor->isVisible());
+    QCOMPARE(editor->documentText(), text);
+    QVERIFY(editor->docChanged());
+}
+
+void TestEditorFile::abandonedReturnKeepsReturnMode()
+{
+    // Cancel on Return leaves "R" behind: Exit then goes back to the main menu too.
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    program.dialogs.answer(MsgAnswer::Cancel).answer(MsgAnswer::No);
+    editor->mnuFileReturn_Click();
+    QCOMPARE(editor->leaveMode(), QStringLiteral("R"));
+    QVERIFY(editor->isVisible());
+    editor->mnuFileExit_Click();
+    settle();
+    QCOMPARE(program.dialogs.endCount, 0);
+    QCOMPARE(TestProgram::visibleForms(), QStringList{"frmMain"});
+    QVERIFY(!Forms::find(QStringLiteral("frmTxtEditor")));
+}
+
+void TestEditorFile::returnYesCancelInSaveDialogKeepsEditor()
+{
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    editor->edit()->insertPlainText(QStringLiteral("keep me "));
+    const QString text = editor->documentText();
+    program.dialogs.answer(MsgAnswer::Yes).answerFile(std::nullopt);
+    answerReminderWhenShown(editor, true);
+    editor->action(QStringLiteral("mnuFileReturn"))->trigger();
+    settle();
+    QCOMPARE(countOf(program.dialogs, DialogCall::SaveFile), 1); // the reminder's OK led to the dialog
+    QCOMPARE(Forms::find<TextEditor>(QStringLiteral("frmTxtEditor")), editor);
+    QVERIFY(editor->isVisible());
+    QVERIFY(!Forms::find(QStringLiteral("frmMain"))->isVisible());
+    QCOMPARE(editor->documentText(), text);
+    QCOMPARE(editor->windowTitle(), kUntitled);
+    QVERIFY(editor->docChanged());
+    QVERIFY(editor->dialogCancelled());
+    QCOMPARE(program.dialogs.endCount, 0);
+    QCOMPARE(program.dialogs.pendingAnswers(), 0);
+}
+
+void TestEditorFile::returnYesReminderClosedKeepsEditor()
+{
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    program.dialogs.answer(MsgAnswer::Yes);
+    answerReminderWhenShown(editor, false);
+    editor->mnuFileReturn_Click();
+    settle();
+    QCOMPARE(countOf(program.dialogs, DialogCall::SaveFile), 0);
+    QVERIFY(editor->isVisible());
+    QVERIFY(Forms::find(QStringLiteral("frmTxtEditor")));
+    QCOMPARE(program.dialogs.endCount, 0);
+}
+
+void TestEditorFile::returnYesSavesThenLeaves()
+{
+    TestProgram program;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Story.rtf"));
+    TextEditor *editor = openEditorFromMainMenu(program);
+    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
+    answerReminderWhenShown(editor, true);
+    editor->mnuFileReturn_Click();
+    settle();
+    QVERIFY(QFile::exists(path));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Story.dat"))));
+    QCOMPARE(TestProgram::visibleForms(), QStringList{"frmMain"});
+    QVERIFY(!Forms::find(QStringLiteral("frmTxtEditor")));
+    QCOMPARE(program.dialogs.endCount, 0);
+}
+
+void TestEditorFile::exitWithoutChangesAsksNothing()
+{
+    TestProgram program;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plain.txt"));
+    writeFile(path, "just text");
+    TextEditor *editor = openEditorFromMainMenu(program);
+    openThroughMenu(program, editor, path);
+    QVERIFY(!editor->docChanged());
+    const int asked = int(program.dialogs.messages().size());
+    editor->mnuFileExit_Click();
+    QCOMPARE(int(program.dialogs.messages().size()), asked);
+    QCOMPARE(program.dialogs.endCount, 1);
+}
+
+void TestEditorFile::openCancelInQuestionShowsNoDialog()
+{
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    const QString text = editor->documentText();
+    program.dialogs.answer(MsgAnswer::Cancel);
+    editor->action(QStringLiteral("mnuFileOpen"))->trigger();
+    QVERIFY(isSaveQuestion(program.dialogs.calls.last()));
+    QCOMPARE(countOf(program.dialogs, DialogCall::OpenFile), 0);
+    QCOMPARE(editor->documentText(), text);
+    QCOMPARE(editor->leaveMode(), QStringLiteral("N"));
+}
+
+void TestEditorFile::openDialogSettingsAndCancel()
+{
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    const QString text = editor->documentText();
+    program.dialogs.answer(MsgAnswer::No).answerFile(std::nullopt);
+    editor->mnuFileOpen_Click();
+    QCOMPARE(countOf(program.dialogs, DialogCall::OpenFile), 1);
+    const DialogCall open = program.dialogs.calls.last();
+    QCOMPARE(open.kind, DialogCall::OpenFile);
+    QCOMPARE(open.file.filter, QStringLiteral("Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
+    QCOMPARE(open.file.fileName, QString());
+    QCOMPARE(open.parentName, QStringLiteral("frmTxtEditor"));
+    // Cancel: nothing changes, nothing more is said.
+    QCOMPARE(program.dialogs.messages().size(), 2);
+    QCOMPARE(editor->documentText(), text);
+    QCOMPARE(editor->windowTitle(), kUntitled);
+    QVERIFY(editor->docChanged());
+    QCOMPARE(editor->leaveMode(), QStringLiteral("N"));
+}
+
+void TestEditorFile::openYesSavesBeforeOpenDialog()
+{
+    TestProgram program;
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("First.rtf"));
+    TextEditor *editor = openEditorFromMainMenu(program);
+    program.dialogs.answer(MsgAnswer::Yes).answerFile(saved).answerFile(std::nullopt);
+    answerReminderWhenShown(editor, true);
+    editor->mnuFileOpen_Click();
+    QCOMPARE(countOf(program.dialogs, DialogCall::SaveFile), 1);
+    QCOMPARE(countOf(program.dialogs, DialogCall::OpenFile), 1);
+    QCOMPARE(program.dialogs.calls.last().kind, DialogCall::OpenFile);
+    QVERIFY(QFile::exists(saved));
+    QCOMPARE(editor->windowTitle(), saved + QStringLiteral(" - Text Editor"));
+}
+
+void TestEditorFile::openRtfFromCorpus_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("nominal: RichEdit file") << "RtfPipe/RtfPipe.Tests/Files/Issue42.rtf" << "Overview of Policy/Claims";
+    QTest::newRow("nominal: hex escapes in the ANSI page") << "pandoc/test/rtf/accent.rtf" << "le caf\u00e9 o\u00f9 on ne fume pas";
+    QTest::newRow("nominal: unicode escapes") << "pandoc/test/rtf/unicode.rtf" << "\u201chi\u201d";
+    QTest::newRow("nominal: Word formatting") << "pandoc/test/rtf/formatting.rtf" << "";
+    QTest::newRow("robustness: malformed parser test") << "RtfPipe/RtfPipe.Tests/Files/RtfParserTest_fail_3.rtf" << "";
+    QTest::newRow("robustness: Outlook HTML in RTF") << "RtfPipe/RtfPipe.Tests/Files/Issue52.rtf" << "";
+}
+
+void TestEditorFile::openRtfFromCorpus()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, expected);
+    const QString path = corpus(file);
+    QVERIFY2(QFile::exists(path), qPrintable(path));
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    openThroughMenu(program, editor, path);
+    QCOMPARE(editor->windowTitle(), path + QStringLiteral(" - Text Editor"));
+    QVERIFY(!editor->docChanged());
+    QCOMPARE(editor->leaveMode(), QStringLiteral("O"));
+    const QString text = editor->edit()->toPlainText();
+    QVERIFY(!text.contains(QLatin1String("CHILDHOOD:")));
+    QVERIFY2(!text.contains(QLatin1String("{\\rtf")), qPrintable(text.left(80)));
+    if (!expected.isEmpty())
+        QVERIFY2(text.contains(expected), qPrintable(text.left(200)));
+    if (file.endsWith(QLatin1String("Issue42.rtf"))) {
+        QTextCursor c(editor->edit()->document());
+        c.setPosition(2);
+        QCOMPARE(c.charFormat().fontWeight(), int(QFont::Bold)); // "\b" came through
+    }
+    // What Open replaced cannot be brought back with Undo.
+    QVERIFY(!editor->edit()->document()->isUndoAvailable());
+}
+
+void TestEditorFile::openPlainText_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("nominal: UTF-8 text") << QByteArray("Gr\xc3\xbc\xc3\x9f" "e \xe2\x80\x94 ok\r\nline 2") << "notes.txt"
+                                         << QString::fromUtf8("Gr\xc3\xbc\xc3\x9f" "e \xe2\x80\x94 ok\nline 2");
+    QTest::newRow("nominal: Windows-1252 text") << QByteArray("caf\xe9 \x93quoted\x94 \x80 5") << "old.txt"
+                                                << QString::fromUtf8("caf\xc3\xa9 \xe2\x80\x9cquoted\xe2\x80\x9d \xe2\x82\xac 5");
+    QTest::newRow("robustness: RTF-like text not at the start") << QByteArray("  {\\rtf1 \\b x}") << "spaced.rtf"
+                                                                << "  {\\rtf1 \\b x}";
+    QTest::newRow("robustness: empty file") << QByteArray() << "empty.txt" << "";
+    QTest::newRow("robustness: no extension, LF breaks") << QByteArray("a\nb\n") << "README" << "a\nb\n";
+}
+
+void TestEditorFile::openPlainText()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    TestProgram program;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    writeFile(path, bytes);
+    TextEditor *editor = openEditorFromMainMenu(program);
+    openThroughMenu(program, editor, path);
+    QCOMPARE(editor->edit()->toPlainText(), text);
+    QCOMPARE(editor->windowTitle(), path + QStringLiteral(" - Text Editor"));
+    QVERIFY(!editor->docChanged());
+    QCOMPARE(editor->leaveMode(), QStringLiteral("O"));
+    QCOMPARE(program.dialogs.messages().size(), 2); // the note and the save question only
+}
+
+void TestEditorFile::openFailureLeavesEditorAlone_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("directory");
+    QTest::newRow("robustness: file gone") << "missing.rtf" << false;
+    QTest::newRow("robustness: a folder") << "folder.rtf" << true;
+}
+
+void TestEditorFile::openFailureLeavesEditorAlone()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, directory);
+    TestProgram program;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    if (directory)
+        QVERIFY(QDir(dir.path()).mkdir(name));
+    TextEditor *editor = openEditorFromMainMenu(program);
+    editor->edit()->insertPlainText(QStringLiteral("mine "));
+    const QString text = editor->documentText();
+    program.dialogs.answer(MsgAnswer::No).answerFile(path).answer(MsgAnswer::Ok);
+    editor->mnuFileOpen_Click();
+    const DialogCall report = program.dialogs.calls.last();
+    QCOMPARE(report.kind, DialogCall::Message);
+    QVERIFY2(report.text.contains(QDir::toNativeSeparators(path)), qPrintable(report.text));
+    QVERIFY(report.text.size() > QDir::toNativeSeparators(path).size() + 30); // and a reason
+    QCOMPARE(report.style & 0x70, int(MsgStyle::Exclamation));
+    QCOMPARE(editor->documentText(), text);
+    QCOMPARE(editor->windowTitle(), kUntitled);
+    QVERIFY(editor->docChanged());
+    QCOMPARE(editor->leaveMode(), QStringLiteral("N"));
+}
+
+void TestEditorFile::saveTargetAfterOpeningRtf()
+{
+    TestProgram program;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Story.rtf"));
+    QVERIFY(QFile::copy(corpus(QStringLiteral("pandoc/test/rtf/accent.rtf")), path));
+    TextEditor *editor = openEditorFromMainMenu(program);
+    openThroughMenu(program, editor, path);
+    editor->edit()->moveCursor(QTextCursor::End);
+    editor->edit()->insertPlainText(QStringLiteral(" Added line."));
+    const int asked = int(program.dialogs.calls.size());
+    editor->action(QStringLiteral("mnuFileSave"))->trigger();
+    // Written at once: no reminder, no dialog.
+    QCOMPARE(int(program.dialogs.calls.size()), asked);
+    QVERIFY(!Forms::find(QStringLiteral("frmNote")) || !Forms::find(QStringLiteral("frmNote"))->isVisible());
+    QVERIFY(readFile(path).startsWith("{\\rtf"));
+    QVERIFY(readFile(path).contains("Added line."));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Story.dat"))));
+    QCOMPARE(editor->documentPath(), path);
+    QVERIFY(!editor->docChanged());
+}
+
+void TestEditorFile::saveAfterOpeningPlainTextAsksForName()
+{
+    TestProgram program;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("notes.txt"));
+    writeFile(path, "plain notes\r\n");
+    TextEditor *editor = openEditorFromMainMenu(program);
+    openThroughMenu(program, editor, path);
+    program.dialogs.answerFile(std::nullopt);
+    answerReminderWhenShown(editor, true);
+    editor->action(QStringLiteral("mnuFileSave"))->trigger();
+    QTRY_COMPARE(countOf(program.dialogs, DialogCall::SaveFile), 1);
+    // The dialog proposes an RTF name beside the text file, never the text file itself.
+    const DialogCall save = program.dialogs.calls.last();
+    QCOMPARE(save.file.fileName, dir.filePath(QStringLiteral("notes.rtf")));
+    QCOMPARE(readFile(path), QByteArray("plain notes\r\n"));
+
+    // Saved under an RTF name, Save writes there again at once.
+    const QString rtf = dir.filePath(QStringLiteral("notes.rtf"));
+    program.dialogs.answerFile(rtf);
+    answerReminderWhenShown(editor, true);
+    editor->action(QStringLiteral("mnuFileSave"))->trigger();
+    QTRY_VERIFY(QFile::exists(rtf));
+    const int asked = int(program.dialogs.calls.size());
+    editor->edit()->insertPlainText(QStringLiteral("more"));
+    editor->action(QStringLiteral("mnuFileSave"))->trigger();
+    QCOMPARE(int(program.dialogs.calls.size()), asked);
+    QVERIFY(readFile(rtf).contains("more"));
+    QCOMPARE(readFile(path), QByteArray("plain notes\r\n"));
+}
+
+void TestEditorFile::printWholeDocumentToPdf()
+{
+    TestProgram program;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("story.pdf"));
+    program.startToMainMenu();
+    // Long enough for several pages; the last answer is far below the visible part.
+    for (int n = 1; n <= 77; ++n)
+        answerStore().setAnswer(n, QStringLiteral("Answer %1 ").arg(n).repeated(20));
+    TextEditor *editor = reopenEditor(program);
+    QTextCursor c(editor->edit()->document());
+    c.movePosition(QTextCursor::NextBlock, QTextCursor::MoveAnchor, 2);
+    c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    c.mergeCharFormat(bold); // "CHILDHOOD:" in bold
+    program.dialogs.answerPrintToPdf(pdf);
+    editor->action(QStringLiteral("mnuFilePrint"))->trigger();
+    QCOMPARE(countOf(program.dialogs, DialogCall::Print), 1);
+    QVERIFY(QFile::exists(pdf));
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(printed.contains(QLatin1String("CHILDHOOD:")), qPrintable(printed.left(200)));
+    QVERIFY(printed.contains(QLatin1String("FINAL COMMENTS:")));
+    QVERIFY(printed.contains(QLatin1String("Answer 77")));
+    QVERIFY(printed.count(QLatin1Char('\f')) >= 3); // several pages
+
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {pdf});
+    QVERIFY(fonts.waitForFinished(30000));
+    const QString used = QString::fromUtf8(fonts.readAllStandardOutput());
+    QVERIFY2(used.contains(QLatin1String("Bold")), qPrintable(used));
+    QVERIFY2(used.contains(QLatin1String("LiberationSans")) || used.contains(QLatin1String("Arial")), qPrintable(used));
+}
+
+void TestEditorFile::printCancelled()
+{
+    TestProgram program;
+    QTemporaryDir dir;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    program.dialogs.answerPrintToPdf(std::nullopt);
+    editor->mnuFilePrint_Click();
+    QCOMPARE(countOf(program.dialogs, DialogCall::Print), 1);
+    QCOMPARE(program.dialogs.messages().size(), 1);
+    QVERIFY(QDir(dir.path()).isEmpty());
+    QVERIFY(editor->docChanged());
+}
+
+QTEST_MAIN(TestEditorFile)
+#include "tst_editor_file.moc"

@@ -1,0 +1,383 @@
+// The editor window: its controls and menus, load and activation, the composed document,
+// and keys that must reach the menu rather than the text box.
+#include "editor_test_util.h"
+
+#include "app/dialogs.h"
+#include "document/composer/composer.h"
+#include "document/editor/text_editor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+
+class TestEditorWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void windowLayout();
+    void menuItems_data();
+    void menuItems();
+    void menuOrder_data();
+    void menuOrder();
+    void stateAfterLoad();
+    void noteBeforeComposition();
+    void composedFromCurrentAnswers();
+    void secondActivationKeepsEdits();
+    void pendingFlagWithoutSaveModeShowsNote();
+    void returnThenReopenComposesAfresh();
+    void menuKeysWinOverTextBox_data();
+    void menuKeysWinOverTextBox();
+    void pasteOfRichClipboardIsPlain();
+    void dropOfRichTextIsPlain();
+    void resizeFillsClientArea_data();
+    void resizeFillsClientArea();
+    void messageBoxOverEditorIsNoActivation();
+};
+
+void TestEditorWindow::windowLayout()
+{
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    QVERIFY(editor);
+    QCOMPARE(editor->windowTitle(), QStringLiteral("Kinscribe - Text Editor"));
+    QVERIFY(!editor->windowIcon().isNull());
+    auto *menuBar = editor->findChild<QMenuBar *>();
+    QVERIFY(menuBar);
+    // Client area 6810 x 4995 twips below the menu bar; the box 120 twips in from its corner.
+    QCOMPARE(editor->width(), 454);
+    QCOMPARE(editor->height() - menuBar->height(), 333);
+    QTextEdit *box = editor->edit();
+    QCOMPARE(box->objectName(), QStringLiteral("txtEdit"));
+    QCOMPARE(box->mapTo(editor, QPoint(0, 0)), QPoint(8, menuBar->height() + 8));
+    QCOMPARE(box->size(), QSize(454, 333));
+}
+
+void TestEditorWindow::menuItems_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shortcut");
+    QTest::newRow("nominal: File") << "mnuFile" << "&File" << "";
+    QTest::newRow("nominal: Open") << "mnuFileOpen" << "&Open" << "Ctrl+O";
+    QTest::newRow("nominal: Save") << "mnuFileSave" << "&Save" << "Ctrl+S";
+    QTest::newRow("nominal: Save As") << "mnuFileSaveAs" << "Save &As" << "Ctrl+A";
+    QTest::newRow("nominal: Print") << "mnuFilePrint" << "&Print" << "Ctrl+P";
+    QTest::newRow("nominal: Return") << "mnuFileReturn" << "&Return to Main Menu" << "Ctrl+R";
+    QTest::newRow("nominal: Exit") << "mnuFileExit" << "E&xit" << "";
+    QTest::newRow("nominal: Edit") << "mnuEdit" << "&Edit" << "";
+    QTest::newRow("nominal: Cut") << "mnuEditCut" << "Cu&t" << "Ctrl+X";
+    QTest::newRow("nominal: Copy") << "mnuEditCopy" << "&Copy" << "Ctrl+C";
+    QTest::newRow("nominal: Paste") << "mnuEditPaste" << "&Paste" << "Ctrl+V";
+    QTest::newRow("nominal: Find") << "mnuEditFind" << "&Find" << "Ctrl+F";
+    QTest::newRow("nominal: Find Next") << "mnuEditFindNext" << "Find &Next" << "F3";
+    QTest::newRow("nominal: Options") << "mnuOptions" << "&Options" << "";
+    QTest::newRow("nominal: Font, no access key") << "mnuOptionsFont" << "Font" << "Ctrl+T";
+    QTest::newRow("nominal: Color, no access key") << "mnuOptionsColor" << "Color" << "Ctrl+L";
+}
+
+void TestEditorWindow::menuItems()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    QAction *item = editor->action(name);
+    QVERIFY2(item, qPrintable(name));
+    QCOMPARE(item->text(), caption);
+    QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), shortcut);
+    QVERIFY(item->isEnabled());
+}
+
+void TestEditorWindow::menuOrder_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("nominal: File") << "mnuFile"
+        << QStringList{"mnuFileOpen", "Hyphen1", "mnuFileSave", "mnuFileSaveAs", "Hyphen2", "mnuFilePrint",
+                       "Hyphen3", "mnuFileReturn", "Hyphen5", "mnuFileExit"};
+    QTest::newRow("nominal: Edit") << "mnuEdit"
+        << QStringList{"mnuEditCut", "mnuEditCopy", "mnuEditPaste", "Hyphen4", "mnuEditFind", "mnuEditFindNext"};
+    QTest::newRow("nominal: Options") << "mnuOptions" << QStringList{"mnuOptionsFont", "mnuOptionsColor"};
+}
+
+void TestEditorWindow::menuOrder()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, items);
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    auto *menuWidget = editor->findChild<QMenu *>(menu);
+    QVERIFY(menuWidget);
+    QStringList shown;
+    for (QAction *a : menuWidget->actions()) {
+        shown << a->objectName();
+        QCOMPARE(a->isSeparator(), a->objectName().startsWith(QLatin1String("Hyphen")));
+    }
+    QCOMPARE(shown, items);
+    QStringList bar;
+    for (QAction *a : editor->findChild<QMenuBar *>()->actions())
+        bar << a->text();
+    QCOMPARE(bar, (QStringList{"&File", "&Edit", "&Options"}));
+}
+
+void TestEditorWindow::stateAfterLoad()
+{
+    TestProgram program;
+    shared().editorOpenCount = 5;
+    auto *editor = qobject_cast<TextEditor *>(Forms::load(QStringLiteral("frmTxtEditor")));
+    QVERIFY(editor);
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(editor->leaveMode(), QStringLiteral("N"));
+    QCOMPARE(editor->findText(), QString());
+    QCOMPARE(editor->documentPath(), QString());
+    QCOMPARE(editor->saveMode(), QString());
+    QCOMPARE(editor->noteFlag(), QStringLiteral("O"));
+    QCOMPARE(editor->docChanged(), true);
+    QCOMPARE(editor->dialogCancelled(), false);
+    QCOMPARE(shared().editorOpenCount, qint16(0));
+    const QTextCharFormat current = editor->edit()->currentCharFormat();
+    QCOMPARE(current.fontFamilies().toStringList().value(0).toLower(), QStringLiteral("arial"));
+    QCOMPARE(current.fontPointSize(), 12.0);
+    QVERIFY(program.dialogs.calls.isEmpty()); // loading asks nothing
+}
+
+void TestEditorWindow::noteBeforeComposition()
+{
+    TestProgram program;
+    program.startToMainMenu();
+    answerStore().setAnswer(1, QStringLiteral("A pilot"));
+    QString textAtNote = QStringLiteral("<not asked>");
+    bool visibleAtNote = false;
+    program.dialogs.onCall = [&](const DialogCall &) {
+        auto *editor = Forms::find<TextEditor>(QStringLiteral("frmTxtEditor"));
+        textAtNote = editor->edit()->toPlainText();
+        visibleAtNote = editor->isVisible();
+    };
+    TextEditor *editor = reopenEditor(program);
+    QCOMPARE(program.dialogs.calls.size(), 1);
+    const DialogCall note = program.dialogs.calls.first();
+    QVERIFY2(isEditingNote(note), qPrintable(note.text));
+    QCOMPARE(note.parentName, QStringLiteral("frmTxtEditor"));
+    QCOMPARE(textAtNote, QString());
+    QVERIFY(visibleAtNote);
+    QVERIFY(editor->edit()->toPlainText().contains(QLatin1String("A pilot")));
+    QCOMPARE(TestProgram::visibleForms(), QStringList{"frmTxtEditor"});
+}
+
+void TestEditorWindow::composedFromCurrentAnswers()
+{
+    TestProgram program;
+    program.startToMainMenu();
+    answerStore().setAnswer(1, QStringLiteral("Line one\r\nLine two"));
+    answerStore().setAnswer(40, QStringLiteral("   "));
+    answerStore().setAnswer(77, QStringLiteral("The end."));
+    TextEditor *editor = reopenEditor(program);
+    QCOMPARE(editor->documentText(), composeDocument(answerStore()));
+    QVERIFY(editor->documentText().endsWith(QLatin1String("The end.\r\n")));
+    QCOMPARE(editor->docChanged(), true);
+    QCOMPARE(shared().editorOpenCount, qint16(1));
+    QCOMPARE(editor->noteFlag(), QStringLiteral("O"));
+    // Shown in Arial 12 pt, from the first character to the last.
+    QTextDocument *doc = editor->edit()->document();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QFont f = it.fragment().charFormat().font();
+            QCOMPARE(f.families().value(0), QStringLiteral("Arial"));
+            QCOMPARE(f.pointSizeF(), 12.0);
+        }
+    }
+    // The composition is not something the user can undo back to an empty page.
+    QVERIFY(!doc->isUndoAvailable());
+}
+
+void TestEditorWindow::secondActivationKeepsEdits()
+{
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    QTextCursor c(editor->edit()->document());
+    c.insertText(QStringLiteral("My own words. "));
+    answerStore().setAnswer(2, QStringLiteral("Changed after composing"));
+    Forms::navigate(editor, QStringLiteral("frmMain"));
+    reopenEditor(program);
+    QCOMPARE(Forms::find<TextEditor>(QStringLiteral("frmTxtEditor")), editor);
+    QVERIFY(editor->edit()->toPlainText().startsWith(QLatin1String("My own words. ")));
+    QVERIFY(!editor->edit()->toPlainText().contains(QLatin1String("Changed after composing")));
+    QCOMPARE(shared().editorOpenCount, qint16(2));
+    QCOMPARE(program.dialogs.messages().size(), 2);
+    QVERIFY(isEditingNote(program.dialogs.messages().last()));
+}
+
+void TestEditorWindow::pendingFlagWithoutSaveModeShowsNote()
+{
+    // A stray pending flag with no save chosen runs no save and keeps the flag.
+    TestProgram program;
+    program.startToMainMenu();
+    shared().saveRequest = QStringLiteral("Y");
+    TextEditor *editor = reopenEditor(program);
+    QCOMPARE(program.dialogs.calls.size(), 1);
+    QVERIFY(isEditingNote(program.dialogs.calls.first()));
+    QCOMPARE(shared().saveRequest, QStringLiteral("Y"));
+    QCOMPARE(editor->noteFlag(), QStringLiteral("O"));
+}
+
+void TestEditorWindow::returnThenReopenComposesAfresh()
+{
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    editor->edit()->insertPlainText(QStringLiteral("discard me"));
+    program.dialogs.answer(MsgAnswer::No); // save first? No
+    editor->action(QStringLiteral("mnuFileReturn"))->trigger();
+    QCOMPARE(TestProgram::visibleForms(), QStringList{"frmMain"});
+    settle();
+    QVERIFY(!Forms::find(QStringLiteral("frmTxtEditor")));
+
+    answerStore().setAnswer(3, QStringLiteral("Marbles"));
+    shared().editorOpenCount = 9;
+    editor = reopenEditor(program);
+    QVERIFY(editor);
+    QCOMPARE(editor->documentText(), composeDocument(answerStore()));
+    QVERIFY(editor->documentText().contains(QLatin1String("Marbles")));
+    QCOMPARE(shared().editorOpenCount, qint16(1));
+    QCOMPARE(editor->leaveMode(), QStringLiteral("N"));
+}
+
+void TestEditorWindow::menuKeysWinOverTextBox_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("item");
+    QTest::newRow("nominal: Ctrl+A is Save As") << int(Qt::Key_A) << "mnuFileSaveAs";
+    QTest::newRow("nominal: Ctrl+X is the Edit menu's Cut") << int(Qt::Key_X) << "mnuEditCut";
+    QTest::newRow("nominal: Ctrl+C is the Edit menu's Copy") << int(Qt::Key_C) << "mnuEditCopy";
+    QTest::newRow("nominal: Ctrl+V is the Edit menu's Paste") << int(Qt::Key_V) << "mnuEditPaste";
+    QTest::newRow("nominal: Ctrl+T is Font") << int(Qt::Key_T) << "mnuOptionsFont";
+}
+
+void TestEditorWindow::menuKeysWinOverTextBox()
+{
+    QFETCH(int, key);
+    QFETCH(QString, item);
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    QTextEdit *box = editor->edit();
+    box->setFocus();
+    QTextCursor c = box->textCursor();
+    c.setPosition(2);
+    c.setPosition(12, QTextCursor::KeepAnchor);
+    box->setTextCursor(c);
+    QApplication::clipboard()->setText(QStringLiteral("clip"));
+    QSignalSpy spy(editor->action(item), &QAction::triggered);
+    QSignalSpy saveAs(editor->action(QStringLiteral("mnuFileSaveAs")), &QAction::triggered);
+    // Dialogs the command opens are cancelled; only who ran the key matters here.
+    program.dialogs.onCall = nullptr;
+    QTest::keyClick(box, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(spy.count(), 1);
+    if (item != QLatin1String("mnuFileSaveAs"))
+        QCOMPARE(saveAs.count(), 0);
+    // Never the box's own select-all.
+    QVERIFY(box->textCursor().selectedText().size() < box->toPlainText().size());
+}
+
+void TestEditorWindow::pasteOfRichClipboardIsPlain()
+{
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    QTextEdit *box = editor->edit();
+    box->setFocus();
+    box->moveCursor(QTextCursor::Start);
+    auto *rich = new QMimeData;
+    rich->setHtml(QStringLiteral("<b style=\"font-size:30pt\">Bold</b> <i>tail</i>"));
+    rich->setText(QStringLiteral("Bold tail"));
+    QApplication::clipboard()->setMimeData(rich);
+    QSignalSpy paste(editor->action(QStringLiteral("mnuEditPaste")), &QAction::triggered);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(paste.count(), 1);
+    QVERIFY(box->toPlainText().startsWith(QLatin1String("Bold tail\n\nCHILDHOOD:")));
+    QTextCursor c(box->document());
+    c.setPosition(1);
+    QCOMPARE(c.charFormat().fontWeight(), int(QFont::Normal));
+    QCOMPARE(c.charFormat().fontPointSize(), 12.0);
+    c.setPosition(8);
+    QVERIFY(!c.charFormat().fontItalic());
+    // The box's own paste path (a platform key or the context menu) is plain too.
+    QMetaObject::invokeMethod(box, "paste");
+    QVERIFY(box->toPlainText().startsWith(QLatin1String("Bold tailBold tail")));
+    QCOMPARE(box->document()->toHtml().contains(QLatin1String("font-weight:700")), false);
+}
+
+void TestEditorWindow::dropOfRichTextIsPlain()
+{
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    QTextEdit *box = editor->edit();
+    QMimeData rich;
+    rich.setHtml(QStringLiteral("<b>Dropped</b>"));
+    rich.setText(QStringLiteral("Dropped"));
+    const QPoint at = box->cursorRect(QTextCursor(box->document())).center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &rich, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box->viewport(), &enter);
+    QDropEvent drop(at, Qt::CopyAction, &rich, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box->viewport(), &drop);
+    QVERIFY2(box->toPlainText().startsWith(QLatin1String("Dropped")), qPrintable(box->toPlainText().left(40)));
+    QTextCursor c(box->document());
+    c.setPosition(3);
+    QCOMPARE(c.charFormat().fontWeight(), int(QFont::Normal));
+}
+
+void TestEditorWindow::resizeFillsClientArea_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("nominal: larger") << QSize(800, 600);
+    QTest::newRow("nominal: smaller") << QSize(300, 200);
+    QTest::newRow("robustness: tiny") << QSize(60, 60);
+}
+
+void TestEditorWindow::resizeFillsClientArea()
+{
+    QFETCH(QSize, size);
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    editor->resize(size);
+    auto *menuBar = editor->findChild<QMenuBar *>();
+    const QSize client(editor->width(), editor->height() - menuBar->height());
+    QCOMPARE(editor->edit()->size(), client);
+    QCOMPARE(editor->edit()->mapTo(editor, QPoint(0, 0)), QPoint(8, menuBar->height() + 8));
+}
+
+// On a real desktop focus comes back to the editor when a message box closes; that is no
+// activation of the program's own, so the editing note must not appear again.
+void TestEditorWindow::messageBoxOverEditorIsNoActivation()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs a window manager");
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    QtDialogs real;
+    bool closed = false;
+    QTimer::singleShot(300, [&] {
+        if (QWidget *box = QApplication::activeModalWidget()) {
+            QTest::keyClick(box, Qt::Key_Return);
+            closed = true;
+        }
+    });
+    real.message(editor, QStringLiteral("The search string was not found."), 64, QStringLiteral("Find"));
+    QVERIFY(closed);
+    QTest::qWait(300);
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    QTest::qWait(200);
+    QCOMPARE(program.dialogs.messages().size(), 1);
+    QCOMPARE(shared().editorOpenCount, qint16(1));
+}
+
+QTEST_MAIN(TestEditorWindow)
+#include "tst_editor_window.moc"
