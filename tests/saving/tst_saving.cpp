@@ -1,0 +1,362 @@
+// Save and Save As in the editor: the reminder, the Save dialog, the document and the
+// answer data file beside it, and every way a save can fail.
+#include "saving_test_util.h"
+
+#include "../datafile/fs_faults.h"
+#include "document/datafile/answer_data_file.h"
+#include "document/editor/text_editor.h"
+#include "document/note/note_window.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+const QString kUntitled = QStringLiteral("Kinscribe - Text Editor");
+
+QByteArray storeBytes() { return AnswerDataFile::write(AnswerDataFile::answersOf(answerStore())); }
+} // namespace
+
+class TestSaving : public QObject {
+    Q_OBJECT
+private slots:
+    void saveAsShowsReminderFirst();
+    void saveAsThroughReminder();
+    void firstSaveBehavesAsSaveAs();
+    void laterSaveWritesAtOnce();
+    void dataFileComesFromTheStore();
+    void dialogProposesLastName();
+    void dataFileNameBeside_data();
+    void dataFileNameBeside();
+    void existingFilesReplaced();
+    void cancelInDialog();
+    void reminderClosedWithoutOk();
+    void saveAsFailure_data();
+    void saveAsFailure();
+    void saveFailureKeepsState();
+    void saveDataFileAlone();
+};
+
+void TestSaving::saveAsShowsReminderFirst()
+{
+    TestProgram program;
+    TextEditor *editor = openEditor(program);
+    QVERIFY(editor);
+    const int before = program.dialogs.calls.size();
+    runMenu(editor, "mnuFileSaveAs");
+    QCOMPARE(editor->saveMode(), QStringLiteral("A"));
+    QCOMPARE(editor->noteFlag(), QStringLiteral("N"));
+    QCOMPARE(shared().saveRequest, QStringLiteral("N"));
+    QCOMPARE(program.dialogs.calls.size(), before); // no dialog until OK
+    QVERIFY(Forms::find("frmNote")->isVisible());
+    QVERIFY(editor->isVisible()); // the editor stays usable
+}
+
+void TestSaving::saveAsThroughReminder()
+{
+    TestProgram program;
+    TextEditor *editor = openEditor(program);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Story.rtf");
+    QSignalSpy finished(editor, &TextEditor::saveFinished);
+    const int before = program.dialogs.calls.size();
+    saveAs(program, editor, path);
+
+    const QList<DialogCall> calls = program.dialogs.calls.mid(before);
+    QCOMPARE(calls.size(), 1); // the Save dialog only: no editing note on the saving activation
+    QCOMPARE(calls[0].kind, DialogCall::SaveFile);
+    QCOMPARE(calls[0].file.filter, QStringLiteral("Rich Text Files (*.rtf)|*.rtf"));
+    QCOMPARE(calls[0].file.defaultSuffix, QStringLiteral("rtf"));
+    QVERIFY(calls[0].file.overwritePrompt);
+    QCOMPARE(calls[0].file.fileName, QString());
+    QCOMPARE(calls[0].parentName, QStringLiteral("frmTxtEditor"));
+
+    QVERIFY(fileBytes(path).startsWith("{\\rtf"));
+    QCOMPARE(fileBytes(dir.filePath("Story.dat")), QByteArray(",,,,,,,,,\"\",,,,,,,,\"\",,,,,\"\",,,\"\",,,,,,,\"\",,,,,,,,,,,"
+                                                              "\"\",,,,,,,\"\",,,,,,,,,\"\",,,,,,,\"\",,,,,\"\",,,,,\"\"\r\n"));
+    QCOMPARE(editor->windowTitle(), path + " - Text Editor");
+    QCOMPARE(editor->documentPath(), path);
+    QVERIFY(!editor->docChanged());
+    QVERIFY(!editor->dialogCancelled());
+    QCOMPARE(shared().saveRequest, QStringLiteral("N"));
+    QCOMPARE(editor->noteFlag(), QStringLiteral("O")); // end of that activation
+    QVERIFY(!Forms::find("frmNote")->isVisible());
+    QVERIFY(editor->isVisible());
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toBool(), true);
+    QVERIFY(program.dialogs.unexpected.isEmpty());
+}
+
+void TestSaving::firstSaveBehavesAsSaveAs()
+{
+    TestProgram program;
+    TextEditor *editor = openEditor(program);
+    QTemporaryDir dir;
+    const int before = program.dialogs.calls.size();
+    runMenu(editor, "mnuFileSave");
+    QCOMPARE(editor->saveMode(), QStringLiteral("A"));
+    QCOMPARE(program.dialogs.calls.size(), before);
+    QVERIFY(Forms::find("frmNote")->isVisible());
+    program.dialogs.answerFile(dir.filePath("a.rtf"));
+    program.click("frmNote", "cmdOK");
+    QCOMPARE(program.dialogs.calls.last().kind, DialogCall::SaveFile);
+    QVERIFY(QFile::exists(dir.filePath("a.dat")));
+}
+
+void TestSaving::laterSaveWritesAtOnce()
+{
+    TestProgram program;
+    TextEditor *editor = openEditor(program);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Story.rtf");
+    saveAs(program, editor, path);
+    editor->edit()->setPlainText(QStringLiteral("Edited after the first save"));
+    answerStore().setAnswer(1, QStringLiteral("Changed, \"again\"\r\nline two"));
+    QVERIFY(editor->docChanged());
+
+    QSignalSpy finished(editor, &TextEditor::saveFinished);
+    const int before = program.dialogs.calls.size();
+    runMenu(editor, "mnuFileSave");
+    QCOMPARE(program.dialogs.calls.size(), before); // no reminder, no dialog
+    QVERIFY(!Forms::find("frmNote")->isVisible());
+    QCOMPARE(editor->saveMode(), QStringLiteral("S"));
+    QCOMPARE(editor->noteFlag(), QStringLiteral("N"));
+    QVERIFY(!editor->docChanged());
+    QVERIFY(fileBytes(path).contains("Edited after the first save"));
+    QVERIFY(fileBytes(dir.filePath("Story.dat")).startsWith("\"Changed, \"\"again\"\"\r\nline two\","));
+    QCOMPARE(fileBytes(dir.filePath("Story.dat")), storeBytes());
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toBool(), true);
+}
+
+void TestSaving::dataFileComesFromTheStore()
+{
+    TestProgram program;
+    answerStore().setAnswer(3, QStringLiteral("From the store"));
+    answerStore().setAnswer(5, QString::fromUtf8("Привет 😀"));
+    TextEditor *editor = openEditor(program);
+    editor->edit()->setPlainText(QStringLiteral("The document says something else"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromUtf8("Папа 😀.rtf"));
+    saveAs(program, editor, path);
+    // The rest of the record is that of a store in which nothing else was set.
+    const QByteArray rest = AnswerDataFile::write(AnswerDataFile::answersOf(AnswerStore())).mid(4);
+    const QByteArray expected = "\xEF\xBB\xBF,,\"From the store\",,\"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 "
+                                "\xF0\x9F\x98\x80\"" + rest;
+    QCOMPARE(fileBytes(dir.filePath(QString::fromUtf8("Папа 😀.dat"))), expected);
+    QVERIFY(fileBytes(path).contains("something else"));
+}
+
+void TestSaving::dialogProposesLastName()
+{
+    TestProgram program;
+    TextEditor *editor = openEditor(program);
+    QTemporaryDir dir;
+    saveAs(program, editor, dir.filePath("first.rtf"));
+    saveAs(program, editor, dir.filePath("second.rtf"));
+    QCOMPARE(program.dialogs.calls.last().file.fileName, dir.filePath("first.rtf"));
+    QCOMPARE(editor->windowTitle(), dir.filePath("second.rtf") + " - Text Editor");
+    // Save now goes to the second name.
+    QVERIFY(QFile::remove(dir.filePath("second.dat")));
+    runMenu(editor, "mnuFileSave");
+    QVERIFY(QFile::exists(dir.filePath("second.dat")));
+}
+
+void TestSaving::dataFileNameBeside_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("data");
+    QTest::newRow("nominal: .rtf") << "Story.rtf" << "Story.dat";
+    QTest::newRow("nominal: .RTF") << "Story.RTF" << "Story.dat";
+    QTest::newRow("robustness: .rtf in a folder name") << "old.rtf/Story.rtf" << "old.rtf/Story.dat";
+    QTest::newRow("robustness: folder .rtf, file without extension") << "old.rtf/Story" << "old.rtf/Story.dat";
+    QTest::newRow("robustness: no extension") << "Story" << "Story.dat";
+}
+
+void TestSaving::dataFileNameBeside()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, data);
+    TestProgram program;
+    TextEditor *editor = openEditor(program);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("old.rtf"));
+    saveAs(program, editor, dir.filePath(document));
+    QVERIFY(QFile::exists(dir.filePath(document)));
+    QCOMPARE(fileBytes(dir.filePath(data)), storeBytes());
+    QStringList expected = {"old.rtf", document.section('/', 0, 0), data.section('/', 0, 0)};
+    expected.removeDuplicates();
+    expected.sort();
+    QCOMPARE(folderEntries(dir.path()), expected); // nothing written anywhere else
+}
+
+void TestSaving::existingFilesReplaced()
+{
+    TestProgram program;
+    TextEditor *editor = openEditor(program);
+    QTemporaryDir dir;
+    QVERIFY(writeBytes(dir.filePath("Story.rtf"), "old document"));
+    QVERIFY(writeBytes(dir.filePath("Story.dat"), "old data"));
+    const int before = program.dialogs.calls.size();
+    saveAs(program, editor, dir.filePath("Story.rtf"));
+    QCOMPARE(program.dialogs.calls.size(), before + 1); // the dialog asks about the document; nothing else
+    QCOMPARE(fileBytes(dir.filePath("Story.dat")), storeBytes());
+    QVERIFY(fileBytes(dir.filePath("Story.rtf")).startsWith("{\\rtf"));
+}
+
+void TestSaving::cancelInDialog()
+{
+    TestProgram program;
+    TextEditor *editor = openEditor(program);
+    QSignalSpy finished(editor, &TextEditor::saveFinished);
+    const int before = program.dialogs.calls.size();
+    saveAs(program, editor, std::nullopt);
+    QCOMPARE(program.dialogs.calls.size(), before + 1);
+    QCOMPARE(program.dialogs.calls.last().kind, DialogCall::SaveFile);
+    QVERIFY(editor->dialogCancelled());
+    QCOMPARE(editor->windowTitle(), kUntitled);
+    QCOMPARE(editor->documentPath(), QString());
+    QVERIFY(editor->docChanged());
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toBool(), false);
+    // A later Save still starts with the reminder.
+    runMenu(editor, "mnuFileSave");
+    QCOMPARE(editor->saveMode(), QStringLiteral("A"));
+}
+
+void TestSaving::reminderClosedWithoutOk()
+{
+    TestProgram program;
+    TextEditor *editor = openEditor(program);
+    QSignalSpy finished(editor, &TextEditor::saveFinished);
+    const int before = program.dialogs.calls.size();
+    runMenu(editor, "mnuFileSave");
+    Forms::find("frmNote")->close();
+    QCOMPARE(program.dialogs.calls.size(), before); // no exit question, no dialog
+    QVERIFY(!Forms::find("frmNote")->isVisible());
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toBool(), false);
+    QCOMPARE(editor->windowTitle(), kUntitled);
+    QCOMPARE(shared().saveRequest, QStringLiteral("N"));
+    // Shown and closed twice: one answer each time.
+    runMenu(editor, "mnuFileSaveAs");
+    Forms::find("frmNote")->close();
+    QCOMPARE(finished.size(), 2);
+}
+
+void TestSaving::saveAsFailure_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("failedName");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("robustness: folder does not exist") << "noFolder" << "gone/Story.rtf" << "No such file";
+    QTest::newRow("robustness: folder without write permission") << "noPermission" << "Story.rtf" << "ermission";
+    QTest::newRow("robustness: data file name taken by a folder") << "dataIsFolder" << "Story.dat" << "directory";
+    QTest::newRow("robustness: disk full") << "diskFull" << "Story.dat" << "too large";
+}
+
+void TestSaving::saveAsFailure()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, failedName);
+    QFETCH(QString, reason);
+    TestProgram program;
+    TextEditor *editor = openEditor(program);
+    // After composing: the data file outgrows the "disk", the document does not.
+    answerStore().setAnswer(1, QString(20000, QLatin1Char('a')));
+    QTemporaryDir dir;
+    const QString path = how == QLatin1String("noFolder") ? dir.filePath("gone/Story.rtf") : dir.filePath("Story.rtf");
+    if (how == QLatin1String("dataIsFolder"))
+        QVERIFY(QDir(dir.path()).mkdir("Story.dat"));
+    else if (how != QLatin1String("noFolder"))
+        QVERIFY(writeBytes(dir.filePath("Story.dat"), "old data"));
+    if (how != QLatin1String("noFolder"))
+        QVERIFY(writeBytes(path, "old document"));
+    const QStringList entries = folderEntries(dir.path());
+
+    QSignalSpy finished(editor, &TextEditor::saveFinished);
+    const int before = program.dialogs.calls.size();
+    runMenu(editor, "mnuFileSaveAs");
+    program.dialogs.answerFile(path).answer(MsgAnswer::Ok); // the dialog, then the failure message
+    if (how == QLatin1String("noPermission")) {
+        NoPermission guard(dir.path());
+        program.click("frmNote", "cmdOK");
+    } else if (how == QLatin1String("diskFull")) {
+        DiskFull full(8192);
+        program.click("frmNote", "cmdOK");
+    } else {
+        program.click("frmNote", "cmdOK");
+    }
+
+    const QList<DialogCall> messages = messagesSince(program, before);
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].title, QStringLiteral("Kinscribe"));
+    QCOMPARE(messages[0].style, 48);
+    QVERIFY2(messages[0].text.startsWith("The file \"" + dir.filePath(failedName) + "\" could not be saved.\n\n"),
+             qPrintable(messages[0].text));
+    QVERIFY2(messages[0].text.contains(reason), qPrintable(messages[0].text));
+    QCOMPARE(editor->windowTitle(), kUntitled);
+    QCOMPARE(editor->documentPath(), QString());
+    QVERIFY(editor->docChanged());
+    QVERIFY(editor->dialogCancelled());
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toBool(), false);
+    QCOMPARE(folderEntries(dir.path()), entries); // no temporary file left, nothing new
+    if (how != QLatin1String("noFolder"))
+        QCOMPARE(fileBytes(path), QByteArray("old document"));
+    if (how == QLatin1String("noPermission") || how == QLatin1String("diskFull"))
+        QCOMPARE(fileBytes(dir.filePath("Story.dat")), QByteArray("old data"));
+}
+
+void TestSaving::saveFailureKeepsState()
+{
+    TestProgram program;
+    TextEditor *editor = openEditor(program);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Story.rtf");
+    saveAs(program, editor, path);
+    const QByteArray savedDoc = fileBytes(path), savedData = fileBytes(dir.filePath("Story.dat"));
+    editor->edit()->setPlainText(QStringLiteral("New text that must not half-replace the old file"));
+    answerStore().setAnswer(2, QStringLiteral("new answer"));
+
+    QSignalSpy finished(editor, &TextEditor::saveFinished);
+    program.dialogs.answer(MsgAnswer::Ok);
+    const int before = program.dialogs.calls.size();
+    {
+        NoPermission guard(dir.path());
+        runMenu(editor, "mnuFileSave");
+    }
+    const QList<DialogCall> messages = messagesSince(program, before);
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].style, 48);
+    QVERIFY(messages[0].text.contains(path));
+    QVERIFY(editor->docChanged());
+    QVERIFY(!editor->dialogCancelled());
+    QCOMPARE(editor->windowTitle(), path + " - Text Editor");
+    QCOMPARE(fileBytes(path), savedDoc);
+    QCOMPARE(fileBytes(dir.filePath("Story.dat")), savedData);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toBool(), false);
+    // Once the folder can be written again, Save succeeds to the same file.
+    runMenu(editor, "mnuFileSave");
+    QVERIFY(!editor->docChanged());
+    QVERIFY(fileBytes(path).contains("half-replace"));
+}
+
+void TestSaving::saveDataFileAlone()
+{
+    TestProgram program;
+    TextEditor *editor = openEditor(program);
+    QTemporaryDir dir;
+    saveAs(program, editor, dir.filePath("Story.RTF"));
+    answerStore().setAnswer(77, QStringLiteral("last"));
+    QVERIFY(editor->SaveDataFile());
+    QVERIFY(fileBytes(dir.filePath("Story.dat")).endsWith(",\"last\"\r\n"));
+    {
+        NoPermission guard(dir.path());
+        QVERIFY(!editor->SaveDataFile());
+    }
+}
+
+QTEST_MAIN(TestSaving)
+#include "tst_saving.moc"
