@@ -21,4 +21,9 @@ QString AnswerBox::text() const
     return raw;
 }
 
-void AnswerBox::setText(const QString &text) { setPlainText(text); }
+void AnswerBox::setText(const QString &text)
+{
+    setPlainText(text);
+    // Typing after opening a page goes on from the end of the stored answer.
+    moveCursor(QTextCursor::End);
+}
