@@ -1,0 +1,303 @@
+// "Load Previously Saved Data" on the main menu: the confirmation, the Open dialog, the
+// answers replaced only from a whole, sound data file, and the windows that follow.
+#include "saving_test_util.h"
+
+#include "../datafile/fs_faults.h"
+#include "document/datafile/answer_data_file.h"
+#include "document/editor/text_editor.h"
+#include "document/note/note_window.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using AnswerDataFile::Answers;
+
+namespace {
+const QString kMain = QStringLiteral("frmMain");
+const QString kConfirmation = QStringLiteral(
+    "NOTE:  Previously saved data must be data previously saved by THIS program and must have a '.dat' extension.  "
+    "Also, any current data not yet saved TO A FILE will be lost.  Do you still want to load previously saved data?");
+
+Answers currentAnswers() { return AnswerDataFile::answersOf(answerStore()); }
+
+// A few answers already typed in this run, so that a load that changes nothing shows.
+void typeSomeAnswers()
+{
+    answerStore().setAnswer(1, QStringLiteral("typed before"));
+    answerStore().setAnswer(2, QString(""));
+    answerStore().setAnswer(10, QStringLiteral("always text, typed"));
+}
+
+Form *startWithLoad(TestProgram &program)
+{
+    registerNoteForm();
+    return program.startToMainMenu();
+}
+
+bool isConfirmation(const DialogCall &call)
+{
+    return call.kind == DialogCall::Message && call.title == QLatin1String("Kinscribe") && call.text == kConfirmation
+        && call.style == 547 && call.parentName == kMain;
+}
+
+bool visible(TestProgram &program, const QString &window, const QString &name)
+{
+    auto *w = program.child<QWidget>(window, name);
+    return w && w->isVisibleTo(w->window());
+}
+} // namespace
+
+class TestLoading : public QObject {
+    Q_OBJECT
+private slots:
+    void declinedChangesNothing_data();
+    void declinedChangesNothing();
+    void cancelInOpenDialog();
+    void labelRunsTheSameCommand();
+    void replacesEveryAnswer();
+    void emptyStoreFileLoadsUnanswered();
+    void markersFollowAtNextActivation();
+    void pageShowsLoadedAnswerWhenShown();
+    void failureChangesNothing_data();
+    void failureChangesNothing();
+    void roundTripThroughSave();
+};
+
+void TestLoading::declinedChangesNothing_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("nominal: No") << int(MsgAnswer::No);
+    QTest::newRow("nominal: Cancel") << int(MsgAnswer::Cancel);
+}
+
+void TestLoading::declinedChangesNothing()
+{
+    QFETCH(int, answer);
+    TestProgram program;
+    startWithLoad(program);
+    typeSomeAnswers();
+    const Answers before = currentAnswers();
+    program.dialogs.answer(answer);
+    program.click(kMain, "cmdLoad");
+    QCOMPARE(program.dialogs.calls.size(), 1);
+    QVERIFY(isConfirmation(program.dialogs.calls[0]));
+    QCOMPARE(currentAnswers(), before);
+    QVERIFY(program.dialogs.unexpected.isEmpty());
+}
+
+void TestLoading::cancelInOpenDialog()
+{
+    TestProgram program;
+    startWithLoad(program);
+    typeSomeAnswers();
+    const Answers before = currentAnswers();
+    program.dialogs.answer(MsgAnswer::Yes).answerFile(std::nullopt);
+    program.click(kMain, "cmdLoad");
+    QCOMPARE(program.dialogs.calls.size(), 2);
+    const DialogCall &open = program.dialogs.calls[1];
+    QCOMPARE(open.kind, DialogCall::OpenFile);
+    QCOMPARE(open.file.filter, QStringLiteral("Data Files (*.dat)|*.dat|"));
+    QCOMPARE(open.file.fileName, QString());
+    QVERIFY(!open.file.overwritePrompt);
+    QCOMPARE(open.parentName, kMain);
+    QCOMPARE(currentAnswers(), before);
+    QVERIFY(program.dialogs.unexpected.isEmpty());
+}
+
+void TestLoading::labelRunsTheSameCommand()
+{
+    TestProgram program;
+    startWithLoad(program);
+    program.dialogs.answer(MsgAnswer::No);
+    program.click(kMain, "lblLoad");
+    QCOMPARE(program.dialogs.calls.size(), 1);
+    QVERIFY(isConfirmation(program.dialogs.calls[0]));
+}
+
+void TestLoading::replacesEveryAnswer()
+{
+    TestProgram program;
+    startWithLoad(program);
+    typeSomeAnswers();
+    answerStore().setAnswer(3, QStringLiteral("typed, not in the file"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Story.dat");
+    // Written by hand in the old format: no value for 1 and 3, "" for 2, lines and ANSI bytes.
+    QByteArrayList fields(kQuestionCount);
+    fields[1] = "\"\"";
+    fields[3] = "\"Three\r\nlines\r\nhere\"";
+    fields[4] = "\"caf\xE9, \x93quoted\x94\"";
+    fields[76] = "\"the end\"";
+    QVERIFY(writeBytes(path, fields.join(',') + "\r\n"));
+
+    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
+    program.click(kMain, "cmdLoad");
+    QCOMPARE(program.dialogs.calls.size(), 2); // nothing reported
+    AnswerStore &store = answerStore();
+    QVERIFY(!store.hasValue(1));
+    QVERIFY(store.hasValue(2) && store.answerOf(2).isEmpty());
+    QVERIFY(!store.hasValue(3));
+    QCOMPARE(store.answerOf(4), QStringLiteral("Three\r\nlines\r\nhere"));
+    QCOMPARE(store.answerOf(5), QString::fromUtf8("café, “quoted”"));
+    QVERIFY(store.hasValue(10) && store.answerOf(10).isEmpty()); // empty field, always text
+    QCOMPARE(store.answerOf(77), QStringLiteral("the end"));
+    QVERIFY(!store.isAnswered(1));
+}
+
+void TestLoading::emptyStoreFileLoadsUnanswered()
+{
+    TestProgram program;
+    startWithLoad(program);
+    // Childhood complete and marked before the load.
+    for (int n = 1; n <= 10; ++n)
+        answerStore().setAnswer(n, QStringLiteral("x"));
+    Forms::show(kMain);
+    QVERIFY(visible(program, kMain, "cmdChildhood2"));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("empty.dat");
+    QVERIFY(writeBytes(path, AnswerDataFile::write(AnswerDataFile::answersOf(AnswerStore()))));
+    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
+    program.click(kMain, "cmdLoad");
+    int withValue = 0;
+    for (int n = 1; n <= kQuestionCount; ++n) {
+        QVERIFY(!answerStore().isAnswered(n));
+        withValue += answerStore().hasValue(n) ? 1 : 0;
+    }
+    QCOMPARE(withValue, 11);
+    // A marker once shown stays, even now that the section is empty again.
+    Forms::show(kMain);
+    QVERIFY(visible(program, kMain, "cmdChildhood2"));
+    QVERIFY(!visible(program, kMain, "cmdChildhood"));
+    QVERIFY(!visible(program, kMain, "cmdHighSch2"));
+}
+
+void TestLoading::markersFollowAtNextActivation()
+{
+    TestProgram program;
+    startWithLoad(program);
+    Answers answers;
+    for (int n = 19; n <= 23; ++n) // the whole First Car section
+        answers[n - 1] = QStringLiteral("car %1").arg(n);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("car.dat");
+    QVERIFY(writeBytes(path, AnswerDataFile::write(answers)));
+    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
+    program.click(kMain, "cmdLoad");
+    QVERIFY(answerStore().isSectionComplete(SectionId::FirstCar));
+    QVERIFY(!visible(program, kMain, "cmdFirstCar2")); // the load itself refreshes nothing
+    Forms::show(kMain);
+    QVERIFY(visible(program, kMain, "cmdFirstCar2"));
+    QVERIFY(!visible(program, kMain, "cmdFirstCar"));
+    QVERIFY(!visible(program, kMain, "cmdChildhood2"));
+}
+
+void TestLoading::pageShowsLoadedAnswerWhenShown()
+{
+    TestProgram program;
+    Form *main = startWithLoad(program);
+    const QuestionInfo &q = QuestionCatalogue::question(1);
+    const QString page = QString::fromLatin1(q.entryWindow), box = QString::fromLatin1(q.textBox);
+    Answers answers;
+    answers[0] = QStringLiteral("first line\r\nsecond \"line\"");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("one.dat");
+    QVERIFY(writeBytes(path, AnswerDataFile::write(answers)));
+    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
+    program.click(kMain, "cmdLoad");
+    QVERIFY(Forms::navigate(main, page));
+    auto *edit = program.child<QPlainTextEdit>(page, box);
+    QVERIFY(edit);
+    QCOMPARE(edit->toPlainText(), QStringLiteral("first line\nsecond \"line\""));
+}
+
+void TestLoading::failureChangesNothing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("robustness: no such file") << "missing" << "No such file";
+    QTest::newRow("robustness: too short") << "short" << "It holds 40 of the 77 answers of an answer data file.";
+    QTest::newRow("robustness: unclosed quote") << "unclosed" << "The file ends inside answer 77, whose closing double quote is missing.";
+    QTest::newRow("robustness: a folder") << "folder" << "";
+    QTest::newRow("robustness: larger than 64 MiB") << "huge" << "It is larger than 64 MiB, far larger than any answer data file.";
+    QTest::newRow("robustness: unreadable") << "unreadable" << "ermission";
+}
+
+void TestLoading::failureChangesNothing()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, reason);
+    TestProgram program;
+    startWithLoad(program);
+    typeSomeAnswers();
+    const Answers before = currentAnswers();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bad.dat");
+    // The first fields are sound, so a reader that stores as it goes would change answers.
+    const QByteArray soundStart = "\"loaded 1\",\"loaded 2\",,,,,,,,\"loaded 10\"";
+    if (how == QLatin1String("short"))
+        QVERIFY(writeBytes(path, soundStart + QByteArray(30, ',') + "\r\n"));
+    else if (how == QLatin1String("unclosed"))
+        QVERIFY(writeBytes(path, soundStart + QByteArray(67, ',') + "\"never closed\r\n"));
+    else if (how == QLatin1String("folder"))
+        QVERIFY(QDir(dir.path()).mkdir("bad.dat"));
+    else if (how == QLatin1String("huge") || how == QLatin1String("unreadable")) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write(soundStart + QByteArray(67, ',') + "\r\n") > 0);
+        if (how == QLatin1String("huge"))
+            QVERIFY(f.resize(AnswerDataFile::kMaxFileSize + 1));
+    }
+
+    program.dialogs.answer(MsgAnswer::Yes).answerFile(path).answer(MsgAnswer::Ok);
+    if (how == QLatin1String("unreadable")) {
+        NoPermission guard(dir.path());
+        program.click(kMain, "cmdLoad");
+    } else {
+        program.click(kMain, "cmdLoad");
+    }
+    QCOMPARE(program.dialogs.calls.size(), 3);
+    const DialogCall &report = program.dialogs.calls[2];
+    QCOMPARE(report.kind, DialogCall::Message);
+    QCOMPARE(report.title, QStringLiteral("Kinscribe"));
+    QCOMPARE(report.style, 48);
+    QVERIFY2(report.text.startsWith("The answers could not be loaded from \"" + path + "\".\n\n"), qPrintable(report.text));
+    QVERIFY2(report.text.contains(reason), qPrintable(report.text));
+    QVERIFY(report.text.endsWith("\n\nNo answer was changed."));
+    QCOMPARE(currentAnswers(), before);
+}
+
+void TestLoading::roundTripThroughSave()
+{
+    Answers saved;
+    {
+        TestProgram program;
+        const QStringList shapes = {QString(""), QStringLiteral("   "), QStringLiteral("a\r\nb\r\n"),
+                                    QStringLiteral("\"quoted\", with commas"), QString::fromUtf8("Жизнь 😀"),
+                                    QStringLiteral("many words ").repeated(10 * 1024)};
+        for (int n = 1; n <= kQuestionCount; ++n) {
+            if (n % 7 != 0)
+                answerStore().setAnswer(n, shapes[n % shapes.size()]);
+        }
+        saved = currentAnswers();
+        TextEditor *editor = openEditor(program);
+        QTemporaryDir dir;
+        dir.setAutoRemove(false);
+        saveAs(program, editor, dir.filePath("Story.rtf"));
+        QVERIFY(QFile::exists(dir.filePath("Story.dat")));
+        qputenv("KINSCRIBE_TEST_SAVED", dir.filePath("Story.dat").toUtf8());
+    }
+    // A later run: a fresh store, the same file.
+    const QString path = QString::fromUtf8(qgetenv("KINSCRIBE_TEST_SAVED"));
+    TestProgram program;
+    startWithLoad(program);
+    QVERIFY(currentAnswers() != saved);
+    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
+    program.click(kMain, "cmdLoad");
+    QCOMPARE(currentAnswers(), saved);
+    QDir(QFileInfo(path).path()).removeRecursively();
+}
+
+QTEST_MAIN(TestLoading)
+#include "tst_loading.moc"
