@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPrinter>
 #include <QResizeEvent>
 #include <QStringDecoder>
@@ -100,11 +99,7 @@ bool TextEditor::loadDocumentFile(const QString &path, QString &error)
     } else {
         fillDocument(*document, decodePlainText(bytes));
     }
-    // The box deletes a document of its own making; one that Open put there is ours to delete.
-    QPointer<QTextDocument> previous = m_edit->document();
-    m_edit->setDocument(document);
-    if (previous && previous->parent() == m_edit)
-        delete previous.data();
+    replaceDocument(document);
     return true;
 }
 

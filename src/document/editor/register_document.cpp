@@ -2,8 +2,10 @@
 
 #include "app/form.h"
 #include "document/editor/text_editor.h"
+#include "document/note/note_window.h"
 
 void registerDocumentForms()
 {
     Forms::registerForm(QStringLiteral("frmTxtEditor"), [] { return new TextEditor; });
+    registerNoteForm();
 }

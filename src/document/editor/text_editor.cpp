@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTextDocument>
 
 namespace {
 const QString kEditorName = QStringLiteral("frmTxtEditor");
@@ -86,10 +87,23 @@ void TextEditor::formActivate()
 
 void TextEditor::composeDocument()
 {
-    fillDocument(*m_edit->document(), ::composeDocument(answerStore()));
-    m_edit->moveCursor(QTextCursor::Start);
+    // Filled away from the box and then handed over whole, the document is laid out
+    // page by page as it is shown instead of all at once.
+    auto *document = new QTextDocument(m_edit);
+    fillDocument(*document, ::composeDocument(answerStore()));
+    replaceDocument(document);
     m_edit->setCurrentCharFormat(composedCharFormat());
     m_docChanged = true;
+}
+
+void TextEditor::replaceDocument(QTextDocument *document)
+{
+    // The box deletes a document of its own making; one put there by the window is ours to delete.
+    QPointer<QTextDocument> previous = m_edit->document();
+    m_edit->setDocument(document);
+    if (previous && previous != document && previous->parent() == m_edit)
+        delete previous.data();
+    m_edit->moveCursor(QTextCursor::Start);
 }
 
 void TextEditor::txtEdit_Change() { m_docChanged = true; }

@@ -13,6 +13,7 @@
 
 class QAction;
 class QMenuBar;
+class QTextDocument;
 class QTextEdit;
 class EditingCommands;
 class RichTextBox;
@@ -68,6 +69,8 @@ protected:
 private:
     void buildMenus();
     void composeDocument();
+    // Puts a filled document into the box in place of the one shown.
+    void replaceDocument(QTextDocument *document);
     void txtEdit_Change();
     void unloadLater();
     // Asks to save a changed document first; false when the command is to be abandoned.
