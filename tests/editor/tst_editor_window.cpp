@@ -17,6 +17,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
+#include <limits>
 
 class TestEditorWindow : public QObject {
     Q_OBJECT
@@ -213,6 +214,13 @@ void TestEditorWindow::secondActivationKeepsEdits()
     QCOMPARE(shared().editorOpenCount, qint16(2));
     QCOMPARE(program.dialogs.messages().size(), 2);
     QVERIFY(isEditingNote(program.dialogs.messages().last()));
+
+    // However many activations there were, the count never comes back round to 0.
+    shared().editorOpenCount = std::numeric_limits<qint16>::max();
+    Forms::navigate(editor, QStringLiteral("frmMain"));
+    reopenEditor(program);
+    QCOMPARE(shared().editorOpenCount, std::numeric_limits<qint16>::max());
+    QVERIFY(editor->edit()->toPlainText().startsWith(QLatin1String("My own words. ")));
 }
 
 void TestEditorWindow::pendingFlagWithoutSaveModeShowsNote()

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTextDocument>
+#include <limits>
 
 namespace {
 const QString kEditorName = QStringLiteral("frmTxtEditor");
@@ -81,7 +82,9 @@ void TextEditor::formActivate()
 
     if (state.editorOpenCount == 0)
         composeDocument();
-    ++state.editorOpenCount;
+    // The count stays at its top rather than wrapping to 0, which would compose over the edits.
+    if (state.editorOpenCount < std::numeric_limits<qint16>::max())
+        ++state.editorOpenCount;
     m_noteFlag = QStringLiteral("O");
 }
 
