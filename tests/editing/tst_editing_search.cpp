@@ -27,6 +27,8 @@ private slots:
     void findNext();
     void findNextStartsAfterSelectionStart_data();
     void findNextStartsAfterSelectionStart();
+    void searchSeesEdits_data();
+    void searchSeesEdits();
     void searchFrom_data();
     void searchFrom();
 };
@@ -190,6 +192,68 @@ void TestEditingSearch::findNextStartsAfterSelectionStart()
     QCOMPARE(f.dialogs.messages().size(), expected < 0 ? 1 : 0);
     QCOMPARE(f.selStart(), expected < 0 ? selStart : expected);
     QCOMPARE(f.selLength(), expected < 0 ? selLength : 3);
+}
+
+enum class Edit { Append, RemoveSecond, Replace, NewDocument, Recolour };
+Q_DECLARE_METATYPE(Edit)
+
+void TestEditingSearch::searchSeesEdits_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<int>("expected"); // -1: completion message
+
+    // The document starts as "car car" and Find selects the first "car".
+    QTest::newRow("robustness: text typed after Find is searched") << Edit::Append << 8;
+    QTest::newRow("robustness: text removed after Find is not found") << Edit::RemoveSecond << -1;
+    QTest::newRow("robustness: whole text replaced") << Edit::Replace << 8;
+    QTest::newRow("robustness: another document in the edit box") << Edit::NewDocument << 2;
+    QTest::newRow("robustness: format change keeps the text") << Edit::Recolour << 4;
+}
+
+void TestEditingSearch::searchSeesEdits()
+{
+    QFETCH(Edit, edit);
+    QFETCH(int, expected);
+    EditFixture f(QStringLiteral("car car"));
+    QTextDocument own(QStringLiteral("car car")); // outlives being swapped out
+    if (edit == Edit::NewDocument)
+        f.edit->setDocument(&own);
+    f.dialogs.answerText(QStringLiteral("car"));
+    f.commands->find();
+    QCOMPARE(f.selStart(), 0);
+    QTextCursor c(f.edit->document());
+    switch (edit) {
+    case Edit::Append:
+        c.movePosition(QTextCursor::End);
+        c.insertText(QStringLiteral(" CAR"));
+        f.select(4, 0);
+        break;
+    case Edit::RemoveSecond:
+        c.setPosition(3);
+        c.setPosition(7, QTextCursor::KeepAnchor);
+        c.removeSelectedText();
+        break;
+    case Edit::Replace: f.edit->setPlainText(QStringLiteral("bus\nbus\ncar")); break;
+    case Edit::NewDocument: f.edit->setDocument(new QTextDocument(QStringLiteral("a car"), f.edit)); break;
+    case Edit::Recolour: {
+        c.setPosition(7, QTextCursor::KeepAnchor);
+        QTextCharFormat red;
+        red.setForeground(QColor(Qt::red));
+        c.mergeCharFormat(red);
+        break;
+    }
+    }
+    if (expected < 0)
+        f.dialogs.answer(MsgAnswer::Ok);
+
+    f.commands->findNext();
+
+    QCOMPARE(f.dialogs.unexpected, QStringList());
+    QCOMPARE(f.dialogs.messages().size(), expected < 0 ? 1 : 0);
+    if (expected >= 0) {
+        QCOMPARE(f.selStart(), expected);
+        QCOMPARE(f.edit->textCursor().selectedText().toLower(), QStringLiteral("car"));
+    }
 }
 
 void TestEditingSearch::searchFrom_data()

@@ -2,6 +2,7 @@
 #include "document/editing/editing_commands.h"
 
 #include "app/dialogs.h"
+#include "document/editing/plain_text_cache.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -10,7 +11,7 @@
 #include <QTextEdit>
 
 EditingCommands::EditingCommands(QTextEdit *edit, QWidget *window)
-    : QObject(edit), m_edit(edit), m_window(window)
+    : QObject(edit), m_edit(edit), m_window(window), m_plainText(new PlainTextCache(edit))
 {
 }
 
@@ -69,7 +70,7 @@ void EditingCommands::find()
     if (!answer)
         return;
     m_findText = *answer;
-    const int pos = searchFrom(m_edit->toPlainText(), m_findText, 0);
+    const int pos = searchFrom(m_plainText->text(), m_findText, 0);
     selectMatch(pos, QStringLiteral("The search string was not found."), QStringLiteral("Find"));
 }
 
@@ -77,7 +78,7 @@ void EditingCommands::findNext()
 {
     // Restarting one character after the match's start lets matches overlap.
     const int from = m_edit->textCursor().selectionStart() + 1;
-    const int pos = searchFrom(m_edit->toPlainText(), m_findText, from);
+    const int pos = searchFrom(m_plainText->text(), m_findText, from);
     selectMatch(pos, QStringLiteral("The search has been completed."), QStringLiteral("Find Next"));
 }
 

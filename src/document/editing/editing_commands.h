@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+class PlainTextCache;
 class QAction;
 class QTextEdit;
 class QWidget;
@@ -39,5 +40,6 @@ private:
 
     QTextEdit *m_edit;
     QWidget *m_window;
+    PlainTextCache *m_plainText;
     QString m_findText;
 };
