@@ -8,6 +8,7 @@
 #include "questionnaire/answer_store.h"
 
 #include <QApplication>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <benchmark/benchmark.h>
@@ -86,11 +87,32 @@ void BM_OpenEditor(benchmark::State &state)
     state.counters["chars"] = double(chars);
     Dialogs::set(nullptr);
 }
+// The box lays a long document out page by page in idle time; this is the cost of having
+// all of it laid out at once, as when the user jumps to the end right after opening.
+void BM_OpenEditorAndJumpToEnd(benchmark::State &state)
+{
+    QuietDialogs quiet;
+    Dialogs::set(&quiet);
+    fillStore(state.range(0));
+    for (auto _ : state) {
+        auto *editor = static_cast<TextEditor *>(Forms::show(QStringLiteral("frmTxtEditor")));
+        QApplication::processEvents();
+        editor->edit()->moveCursor(QTextCursor::End);
+        editor->edit()->ensureCursorVisible();
+        editor->repaint();
+        state.PauseTiming();
+        Forms::unload(QStringLiteral("frmTxtEditor"));
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    Dialogs::set(nullptr);
+}
 } // namespace
 
 BENCHMARK(BM_ComposeText)->Arg(100 * 1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ComposeIntoDocument)->Arg(100 * 1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenEditor)->Arg(100 * 1024)->Arg(1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenEditorAndJumpToEnd)->Arg(100 * 1024)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 int main(int argc, char **argv)
 {
