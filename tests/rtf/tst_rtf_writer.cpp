@@ -173,6 +173,8 @@ void TestRtfWriter::roundTrip_data()
         << QStringLiteral("<p align=center>a<br>b</p><p align=right>r</p><p>l</p>");
     QTest::newRow("robustness: characters with a meaning in RTF")
         << QStringLiteral("<p>\\ { } ; ? \\u123? \\'41 \\par</p>");
+    QTest::newRow("robustness: text in the Symbol font, which readers map to Greek")
+        << QString::fromUtf8("<span style=\"font-family:Symbol\">abc • α 1.</span> after");
     QTest::newRow("robustness: font names that need escaping")
         << QString::fromUtf8("<span style=\"font-family:'Fönt {x}'\">a</span><span style=\"font-family:'宋体'\">b</span>");
 }

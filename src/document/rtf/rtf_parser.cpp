@@ -369,6 +369,7 @@ void Parser::commitFont()
     flushBytes();
     if (!m_fontPending)
         return;
+    m_fontName.removeIf([](QChar c) { return c.unicode() < 0x20; }); // as the writer drops them
     const QString family = m_fontName.trimmed();
     int cp = fontEntryCodePage();
     // Only the Symbol font itself has a known Unicode meaning; other symbol-charset

@@ -27,6 +27,7 @@ struct RunStyle
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    bool symbolFont = false; // readers map the Symbol font's bytes to Greek and maths
 };
 
 void appendNumber(std::string &out, int n)
@@ -65,11 +66,14 @@ public:
         m_out += s;
         m_needSpace = false;
     }
-    void text(QStringView s, bool fontName = false)
+    enum class Mode { Text, FontName, AllUnicode };
+    void text(QStringView s, Mode mode = Mode::Text)
     {
         for (const QChar qc : s) {
             const char16_t c = qc.unicode();
-            if (c >= 0x20 && c < 0x7F && !(fontName && c == ';'))
+            if (mode == Mode::AllUnicode && c >= 0x20 && c != 0x2028 && c != 0x2029)
+                unicode(c);
+            else if (c >= 0x20 && c < 0x7F && !(mode == Mode::FontName && c == ';'))
                 ascii(char(c));
             else
                 special(c);
@@ -97,13 +101,18 @@ private:
         if (c < 0x20 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC)
             return; // control characters, frame markers and object placeholders have no text
         const int byte = windows1252Byte(c);
-        if (byte >= 0) {
-            appendHexByte(m_out, byte);
-        } else {
-            m_out += "\\u";
-            appendNumber(m_out, int(static_cast<short>(c)));
-            m_out += '?';
-        }
+        if (byte < 0)
+            return unicode(c);
+        appendHexByte(m_out, byte);
+        m_needSpace = false;
+    }
+    void unicode(char16_t c)
+    {
+        if (c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC)
+            return;
+        m_out += "\\u";
+        appendNumber(m_out, int(static_cast<short>(c)));
+        m_out += '?';
         m_needSpace = false;
     }
 
@@ -202,7 +211,9 @@ int Writer::halfPoints(const QTextCharFormat &f) const
 RunStyle Writer::resolve(const QTextCharFormat &f)
 {
     RunStyle s;
-    s.font = fontIndex(family(f));
+    const QString name = family(f);
+    s.font = fontIndex(name);
+    s.symbolFont = name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0;
     s.halfPoints = halfPoints(f);
     s.color = colorIndex(f);
     const int weight = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() : m_default.weight();
@@ -271,8 +282,9 @@ void Writer::writeBlock(const QTextBlock &block)
         switchTo(style(block.charFormatIndex(), [&] { return block.charFormat(); }));
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        switchTo(style(fragment.charFormatIndex(), [&] { return fragment.charFormat(); }));
-        m_esc.text(fragment.text());
+        const RunStyle &s = style(fragment.charFormatIndex(), [&] { return fragment.charFormat(); });
+        switchTo(s);
+        m_esc.text(fragment.text(), s.symbolFont ? TextEscaper::Mode::AllUnicode : TextEscaper::Mode::Text);
     }
     m_esc.word("par");
     m_esc.raw("\n");
@@ -287,7 +299,7 @@ std::string Writer::header() const
         esc.word("f", i);
         esc.word("fnil");
         esc.word("fcharset", 0);
-        esc.text(m_fonts.at(i), true);
+        esc.text(m_fonts.at(i), TextEscaper::Mode::FontName);
         esc.raw(";}");
     }
     esc.raw("}\n{\\colortbl;");

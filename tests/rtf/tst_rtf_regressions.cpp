@@ -1,0 +1,70 @@
+// Inputs that once broke the reader (found by the fuzzer or by hand), read on every
+// test run with the fuzzer's own check, plus hostile inputs generated here.
+
+#include "rtf_round_trip.h"
+#include "rtf_test_util.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+class TestRtfRegressions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void savedInputs_data();
+    void savedInputs();
+    void generatedInputs_data();
+    void generatedInputs();
+};
+
+void TestRtfRegressions::savedInputs_data()
+{
+    QTest::addColumn<QString>("path");
+    const QDir dir(QDir(RtfTest::dataDir()).absoluteFilePath(QStringLiteral("../regressions")));
+    const QStringList files = dir.entryList(QDir::Files, QDir::Name);
+    QVERIFY(!files.isEmpty());
+    for (const QString &f : files)
+        QTest::newRow(qPrintable(QStringLiteral("robustness: ") + f)) << dir.absoluteFilePath(f);
+}
+
+void TestRtfRegressions::savedInputs()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(RtfFuzz::roundTripHolds(file.readAll()));
+}
+
+void TestRtfRegressions::generatedInputs_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    const QByteArray head = "{\\rtf1\\ansi ";
+    QTest::newRow("robustness: 500,000 open groups") << head + QByteArray(500000, '{') + "x";
+    QTest::newRow("robustness: 500,000 closing braces") << head + "x" + QByteArray(500000, '}');
+    QTest::newRow("robustness: \\bin at the very end") << head + "\\bin";
+    QTest::newRow("robustness: \\bin count at the end") << head + "\\bin99";
+    QTest::newRow("robustness: \\u at the end") << head + "\\u";
+    QTest::newRow("robustness: \\u minus at the end") << head + "\\u-";
+    QTest::newRow("robustness: many fonts") << head + "{\\fonttbl" + QByteArray("{\\f1 A;}").repeated(50000) + "}x";
+    QTest::newRow("robustness: many code pages") << head + QByteArray("\\ansicpg7 \\'e9").repeated(2000);
+    QTest::newRow("robustness: many colours") << head + "{\\colortbl" + QByteArray("\\red1;").repeated(50000) + "}\\cf49999 x";
+    QTest::newRow("robustness: 100,000 paragraphs") << head + QByteArray("\\par").repeated(100000);
+    QTest::newRow("robustness: 100,000 cells") << head + QByteArray("\\cell").repeated(100000) + "x\\row";
+    QTest::newRow("robustness: alternating formats") << head + QByteArray("{\\b a}{\\i b}").repeated(50000);
+    QTest::newRow("robustness: nested \\upr") << head + QByteArray("{\\upr{\\*\\ud ").repeated(10000) + "x";
+    QTest::newRow("robustness: binary zero bytes") << head + QByteArray(1000, '\0') + "x}";
+    QTest::newRow("robustness: font table without names") << head + "{\\fonttbl\\f1\\f2\\f3;\\fcharset128}\\f1 \\'82";
+    QTest::newRow("robustness: lead byte at the end in a double-byte page")
+        << QByteArray("{\\rtf1\\ansicpg932 \\'82");
+}
+
+void TestRtfRegressions::generatedInputs()
+{
+    QFETCH(QByteArray, input);
+    QVERIFY(RtfFuzz::roundTripHolds(input));
+}
+
+QTEST_MAIN(TestRtfRegressions)
+#include "tst_rtf_regressions.moc"
