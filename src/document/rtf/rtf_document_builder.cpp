@@ -122,6 +122,12 @@ void DocumentBuilder::endRow(const ParaProps &para, const CharProps &mark)
     endParagraph(para, mark);
 }
 
+void DocumentBuilder::tablesChanged()
+{
+    flushRun();
+    m_formats.clear();
+}
+
 void DocumentBuilder::finish(const ParaProps &para)
 {
     if (m_finished)

@@ -27,6 +27,8 @@ public:
     void endParagraph(const ParaProps &para, const CharProps &mark);
     void endRow(const ParaProps &para, const CharProps &mark);
     void finish(const ParaProps &para);
+    // The font or colour table changed: text so far keeps the formats it was read with.
+    void tablesChanged();
 
     // Replaces characters a QTextDocument would misread (block and frame markers,
     // control characters, unpaired surrogates).

@@ -378,6 +378,7 @@ void Parser::commitFont()
         cp = CodePage::Symbol;
     else if (cp == CodePage::Symbol)
         cp = CodePage::SymbolPrivate;
+    m_builder.tablesChanged();
     m_tables.fonts[m_fontNumber] = FontEntry{family, cp};
     m_fontName.clear();
     m_fontPending = false;
@@ -385,6 +386,7 @@ void Parser::commitFont()
 
 void Parser::commitColor()
 {
+    m_builder.tablesChanged();
     m_tables.colors.append(m_colorSet ? QColor(m_rgb[0], m_rgb[1], m_rgb[2]) : QColor());
     m_rgb[0] = m_rgb[1] = m_rgb[2] = 0;
     m_colorSet = false;
