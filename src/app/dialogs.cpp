@@ -125,7 +125,8 @@ std::optional<QString> QtDialogs::saveFile(QWidget *parent, const FileDialogRequ
 std::optional<QFont> QtDialogs::font(QWidget *parent, const QFont &initial)
 {
     bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, initial, parent);
+    // Scalable fonts only, so any size the user types can be drawn and printed.
+    const QFont f = QFontDialog::getFont(&ok, initial, parent, QString(), QFontDialog::ScalableFonts);
     return ok ? std::optional<QFont>(f) : std::nullopt;
 }
 

@@ -40,6 +40,8 @@ private slots:
     void resizeFillsClientArea_data();
     void resizeFillsClientArea();
     void messageBoxOverEditorIsNoActivation();
+    void cancelledFontOrColorIsRemembered_data();
+    void cancelledFontOrColorIsRemembered();
 };
 
 void TestEditorWindow::windowLayout()
@@ -388,6 +390,33 @@ void TestEditorWindow::messageBoxOverEditorIsNoActivation()
     QTest::qWait(200);
     QCOMPARE(program.dialogs.messages().size(), 1);
     QCOMPARE(shared().editorOpenCount, qint16(1));
+}
+
+void TestEditorWindow::cancelledFontOrColorIsRemembered_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("nominal: Font cancelled") << "mnuOptionsFont" << true;
+    QTest::newRow("nominal: Color cancelled") << "mnuOptionsColor" << true;
+    QTest::newRow("nominal: Font chosen") << "mnuOptionsFont" << false;
+    QTest::newRow("nominal: Color chosen") << "mnuOptionsColor" << false;
+}
+
+void TestEditorWindow::cancelledFontOrColorIsRemembered()
+{
+    QFETCH(QString, item);
+    QFETCH(bool, cancel);
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    if (item == QLatin1String("mnuOptionsFont"))
+        program.dialogs.answerFont(cancel ? std::nullopt : std::optional<QFont>(QFont(QStringLiteral("Arial"), 14)));
+    else
+        program.dialogs.answerColor(cancel ? std::nullopt : std::optional<QColor>(Qt::red));
+    const int messagesBefore = program.dialogs.messages().size();
+    editor->action(item)->trigger();
+    QCOMPARE(program.dialogs.pendingAnswers(), 0);
+    QCOMPARE(editor->dialogCancelled(), cancel);
+    QCOMPARE(program.dialogs.messages().size(), messagesBefore); // Cancel is silent
 }
 
 QTEST_MAIN(TestEditorWindow)

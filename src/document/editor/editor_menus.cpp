@@ -37,8 +37,8 @@ constexpr MenuRow kMenus[] = {
     {"mnuEditFind", "&Find", "Ctrl+F", [](TextEditor &, EditingCommands &e) { e.find(); }},
     {"mnuEditFindNext", "Find &Next", "F3", [](TextEditor &, EditingCommands &e) { e.findNext(); }},
     {"mnuOptions", "&Options", "", nullptr},
-    {"mnuOptionsFont", "Font", "Ctrl+T", [](TextEditor &, EditingCommands &e) { e.chooseFont(); }},
-    {"mnuOptionsColor", "Color", "Ctrl+L", [](TextEditor &, EditingCommands &e) { e.chooseColor(); }},
+    {"mnuOptionsFont", "Font", "Ctrl+T", [](TextEditor &w, EditingCommands &e) { w.noteDialogCancelled(!e.chooseFont()); }},
+    {"mnuOptionsColor", "Color", "Ctrl+L", [](TextEditor &w, EditingCommands &e) { w.noteDialogCancelled(!e.chooseColor()); }},
 };
 } // namespace
 

@@ -41,6 +41,8 @@ public:
     QString noteFlag() const { return m_noteFlag; }
     bool docChanged() const { return m_docChanged; }
     bool dialogCancelled() const { return m_dialogCancelled; }
+    // A cancelled Font or Color dialog is remembered; a completed one leaves the flag as it was.
+    void noteDialogCancelled(bool cancelled) { m_dialogCancelled = m_dialogCancelled || cancelled; }
 
     // Saving (editor_saving.cpp). Each returns true when the document was written.
     void mnuFileSave_Click();
