@@ -1,6 +1,7 @@
 #include "document/rtf/rtf_control_words.h"
 
-#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <vector>
 
 namespace Rtf {
@@ -70,27 +71,70 @@ const std::vector<ControlWordInfo> kWords = {
     {"zwbo", A::Character, 0x200B}, {"zwnbo", A::Character, 0x2060},
 };
 
-std::vector<ControlWordInfo> buildTable()
+std::vector<ControlWordInfo> allWords()
 {
-    std::vector<ControlWordInfo> table = kWords;
+    std::vector<ControlWordInfo> words = kWords;
     for (std::string_view name : kSkipped)
-        table.push_back({name, A::SkipDestination});
+        words.push_back({name, A::SkipDestination});
     for (std::string_view name : kUnderlines)
-        table.push_back({name, A::Underline});
-    std::sort(table.begin(), table.end(),
-              [](const ControlWordInfo &a, const ControlWordInfo &b) { return a.name < b.name; });
-    return table;
+        words.push_back({name, A::Underline});
+    return words;
 }
+
+uint32_t hashName(std::string_view name)
+{
+    uint32_t h = 2166136261u; // FNV-1a
+    for (const char c : name)
+        h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return h;
+}
+
+// Open addressing over a power-of-two table at most a quarter full: a word costs one
+// hash and usually one comparison, which matters since files hold millions of words.
+class WordTable
+{
+public:
+    WordTable() : m_words(allWords())
+    {
+        for (size_t i = 0; i < m_words.size(); ++i) {
+            size_t slot = hashName(m_words[i].name) & kMask;
+            while (m_slots[slot] != kEmpty)
+                slot = (slot + 1) & kMask;
+            m_slots[slot] = uint16_t(i);
+        }
+    }
+
+    const ControlWordInfo &find(std::string_view name) const
+    {
+        for (size_t slot = hashName(name) & kMask; m_slots[slot] != kEmpty; slot = (slot + 1) & kMask) {
+            if (m_words[m_slots[slot]].name == name)
+                return m_words[m_slots[slot]];
+        }
+        return m_unknown;
+    }
+
+private:
+    static constexpr size_t kSize = 1024;
+    static constexpr size_t kMask = kSize - 1;
+    static constexpr uint16_t kEmpty = 0xFFFF;
+    std::vector<ControlWordInfo> m_words;
+    std::array<uint16_t, kSize> m_slots = filled();
+    ControlWordInfo m_unknown{{}, A::Unknown};
+
+    static std::array<uint16_t, kSize> filled()
+    {
+        std::array<uint16_t, kSize> a;
+        a.fill(kEmpty);
+        return a;
+    }
+};
 
 } // namespace
 
 const ControlWordInfo &controlWord(std::string_view name)
 {
-    static const std::vector<ControlWordInfo> table = buildTable();
-    static const ControlWordInfo unknown{{}, A::Unknown};
-    const auto it = std::lower_bound(table.begin(), table.end(), name,
-                                     [](const ControlWordInfo &w, std::string_view n) { return w.name < n; });
-    return it != table.end() && it->name == name ? *it : unknown;
+    static const WordTable table;
+    return table.find(name);
 }
 
 } // namespace Rtf

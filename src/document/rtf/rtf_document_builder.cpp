@@ -72,6 +72,7 @@ void DocumentBuilder::openPendingBlock(const CharProps &props)
         return;
     flushRun();
     m_cursor.insertBlock(QTextBlockFormat(), format(props));
+    m_blockProps = props;
     m_blockPending = false;
     m_blockEmpty = true;
 }
@@ -110,8 +111,10 @@ void DocumentBuilder::endParagraph(const ParaProps &para, const CharProps &mark)
     flushRun();
     if (!(para == ParaProps()))
         m_cursor.setBlockFormat(DocumentTables::blockFormat(para));
-    if (m_blockEmpty) // an empty paragraph keeps the size of its mark
+    if (m_blockEmpty && m_blockProps != mark) { // an empty paragraph keeps the size of its mark
         m_cursor.setBlockCharFormat(format(mark));
+        m_blockProps = mark;
+    }
     m_pendingTabs = 0;
     m_blockPending = true;
 }

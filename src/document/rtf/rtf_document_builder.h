@@ -6,6 +6,8 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include <optional>
+
 class QTextDocument;
 
 namespace Rtf {
@@ -44,6 +46,7 @@ private:
     QTextCursor m_cursor;
     QString m_run;
     CharProps m_runProps;
+    std::optional<CharProps> m_blockProps; // the block character format of the last block
     QHash<CharProps, QTextCharFormat> m_formats;
     int m_pendingTabs = 0;
     bool m_blockPending = false;
