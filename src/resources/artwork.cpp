@@ -37,13 +37,14 @@ QImage bookImage(int size, const QColor &cover, bool pen)
 }
 } // namespace
 
-QImage bannerPicture()
+QImage drawBannerPicture()
 {
     QImage img = canvas(274, 53, kGrey);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    QFont f(QStringLiteral("URW Chancery L"));
+    // Z003 is the script face that Debian's URW fonts provide.
+    QFont f(QStringLiteral("Z003"));
     f.setStyleHint(QFont::Cursive);
     f.setItalic(true);
     f.setBold(true);
@@ -54,7 +55,7 @@ QImage bannerPicture()
     return img;
 }
 
-QImage speechBubblePicture()
+QImage drawSpeechBubblePicture()
 {
     QImage img = canvas(236, 140, kGrey);
     QPainter p(&img);
@@ -93,3 +94,6 @@ QIcon editorIcon()
         icon.addPixmap(QPixmap::fromImage(bookImage(size, QColor(0, 110, 60), true)));
     return icon;
 }
+
+QImage bannerPicture() { return QImage(QStringLiteral(":/artwork/banner.png")); }
+QImage speechBubblePicture() { return QImage(QStringLiteral(":/artwork/speech-bubble.png")); }

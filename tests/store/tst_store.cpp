@@ -1,5 +1,6 @@
 #include "questionnaire/answer_store.h"
 #include "resources/answered_picture.h"
+#include "resources/artwork.h"
 
 #include <QTest>
 
@@ -17,6 +18,7 @@ private slots:
     void questionTextsLoaded();
     void sectionComplete();
     void answeredPicturePixels();
+    void embeddedArtwork();
 };
 
 void TestStore::freshStore()
@@ -171,6 +173,13 @@ void TestStore::answeredPicturePixels()
             QVERIFY2(img.pixel(col, row) == want, qPrintable(QStringLiteral("pixel %1,%2").arg(col).arg(row)));
         }
     }
+}
+
+void TestStore::embeddedArtwork()
+{
+    // The start-up pictures are embedded files; a missing one would leave the window blank.
+    QCOMPARE(bannerPicture().size(), QSize(274, 53));
+    QCOMPARE(speechBubblePicture().size(), QSize(236, 140));
 }
 
 QTEST_GUILESS_MAIN(TestStore)
