@@ -190,6 +190,14 @@ void TestRtfReader::formatting_data()
                                                           << QStringList{"a:Arial,12,i", "b:Arial,12,i"};
     QTest::newRow("nominal: runs with equal formatting merge")
         << doc("a{\\b0 b}{c}\\u256?d") << QStringList{QString::fromUtf8("abcĀd:Arial,12")};
+    QTest::newRow("robustness: font name before any \\f")
+        << QByteArray("{\\rtf1{\\fonttbl junk;{\\f0 Arial;}}x}") << QStringList{"x:Arial,12"};
+    QTest::newRow("robustness: \\deff changed after text")
+        << QByteArray("{\\rtf1\\deff0{\\fonttbl{\\f0 Arial;}{\\f1 Courier;}}a\\deff1 b}")
+        << QStringList{"a:Arial,12", "b:Courier,12"};
+    QTest::newRow("robustness: font redefined after text")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}a{\\fonttbl{\\f0 Courier;}}b}")
+        << QStringList{"a:Arial,12", "b:Courier,12"};
     QTest::newRow("robustness: colour index out of range") << doc("\\cf99 x") << QStringList{"x:Arial,12"};
     QTest::newRow("robustness: font not in the table uses the default") << doc("\\f42 x") << QStringList{"x:Arial,12"};
     QTest::newRow("robustness: \\fs0 and negative size") << doc("\\fs0 a\\fs-4 b") << QStringList{"ab:Arial,12"};

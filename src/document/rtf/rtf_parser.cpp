@@ -240,7 +240,10 @@ bool Parser::documentWord(Action a, const Token &t)
         if (t.hasParam && t.param > 0)
             m_ansiCodePage = t.param;
         break;
-    case Action::DefaultFont: m_tables.defaultFont = t.param; break;
+    case Action::DefaultFont:
+        m_builder.tablesChanged();
+        m_tables.defaultFont = t.param;
+        break;
     case Action::UnicodeSkip: g.uc = std::max(t.param, 0); break;
     case Action::Unicode:
         if (t.hasParam)
@@ -367,8 +370,10 @@ void Parser::beginFont(int number)
 void Parser::commitFont()
 {
     flushBytes();
-    if (!m_fontPending)
+    if (!m_fontPending) { // a name without \f before it names nothing
+        m_fontName.clear();
         return;
+    }
     m_fontName.removeIf([](QChar c) { return c.unicode() < 0x20; }); // as the writer drops them
     const QString family = m_fontName.trimmed();
     int cp = fontEntryCodePage();
