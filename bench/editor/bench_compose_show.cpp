@@ -1,7 +1,7 @@
 // Opening the editor on a store of 77 answers of 100 KB each (about 7.7 MB): the editing note,
 // the composition from the store and the window shown with its first screen laid out.
 // Target: under 0.5 s.   QT_QPA_PLATFORM=offscreen bench_editor
-#include "app/dialogs.h"
+#include "app/quiet_dialogs.h"
 #include "app/form.h"
 #include "document/composer/composer.h"
 #include "document/editor/text_editor.h"
@@ -14,18 +14,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-class QuietDialogs : public Dialogs {
-public:
-    int message(QWidget *, const QString &, int, const QString &) override { return MsgAnswer::Ok; }
-    std::optional<QString> input(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    std::optional<QString> openFile(QWidget *, const FileDialogRequest &) override { return {}; }
-    std::optional<QString> saveFile(QWidget *, const FileDialogRequest &) override { return {}; }
-    std::optional<QFont> font(QWidget *, const QFont &) override { return {}; }
-    std::optional<QColor> color(QWidget *, const QColor &) override { return {}; }
-    bool setupPrinter(QWidget *, QPrinter &) override { return false; }
-    void endProgram() override {}
-};
-
 // Typed answers: sentences of ordinary words in paragraphs of a few lines.
 QString answerOfSize(int number, qsizetype size)
 {

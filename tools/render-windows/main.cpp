@@ -1,30 +1,12 @@
 // Renders every window of the program to a PNG file, so they can be looked at without a desktop:
 //   QT_QPA_PLATFORM=offscreen render-windows OUTDIR [NAME...]
-#include "app/dialogs.h"
+#include "app/quiet_dialogs.h"
 #include "app/form.h"
 #include "resources/artwork.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
-
-namespace {
-// Answers every question with its default so windows that ask on activation still render.
-class QuietDialogs : public Dialogs {
-public:
-    int message(QWidget *, const QString &, int style, const QString &) override
-    {
-        return (style & 7) == MsgStyle::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
-    }
-    std::optional<QString> input(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    std::optional<QString> openFile(QWidget *, const FileDialogRequest &) override { return {}; }
-    std::optional<QString> saveFile(QWidget *, const FileDialogRequest &) override { return {}; }
-    std::optional<QFont> font(QWidget *, const QFont &) override { return {}; }
-    std::optional<QColor> color(QWidget *, const QColor &) override { return {}; }
-    bool setupPrinter(QWidget *, QPrinter &) override { return false; }
-    void endProgram() override {}
-};
-} // namespace
 
 int main(int argc, char *argv[])
 {
