@@ -49,6 +49,10 @@ void TestRtfRegressions::generatedInputs_data()
     QTest::newRow("robustness: \\u minus at the end") << head + "\\u-";
     QTest::newRow("robustness: many fonts") << head + "{\\fonttbl" + QByteArray("{\\f1 A;}").repeated(50000) + "}x";
     QTest::newRow("robustness: many code pages") << head + QByteArray("\\ansicpg7 \\'e9").repeated(2000);
+    QByteArray pages;
+    for (int cp = 1; cp <= 3000; ++cp)
+        pages += "\\ansicpg" + QByteArray::number(cp) + " \\'e9";
+    QTest::newRow("robustness: many distinct code pages") << head + pages;
     QTest::newRow("robustness: many colours") << head + "{\\colortbl" + QByteArray("\\red1;").repeated(50000) + "}\\cf49999 x";
     QTest::newRow("robustness: 100,000 paragraphs") << head + QByteArray("\\par").repeated(100000);
     QTest::newRow("robustness: 100,000 cells") << head + QByteArray("\\cell").repeated(100000) + "x\\row";

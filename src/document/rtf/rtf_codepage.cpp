@@ -202,8 +202,12 @@ TextDecoder::Page &TextDecoder::page(int codePage)
     if (codePage == m_lastCodePage)
         return *m_last;
     auto it = m_pages.find(codePage);
-    if (it == m_pages.end())
+    if (it == m_pages.end()) {
+        // looking a converter up is slow; a file naming ever new code pages gets Windows-1252
+        if (m_pages.size() >= kMaxPages && codePage != CodePage::Windows1252)
+            return page(CodePage::Windows1252);
         it = m_pages.emplace(codePage, std::make_unique<Page>(makePage(codePage))).first;
+    }
     m_lastCodePage = codePage;
     m_last = it->second.get();
     return *m_last;

@@ -48,6 +48,7 @@ private:
         std::array<char16_t, 256> table{};
         std::unique_ptr<QStringDecoder> decoder;
     };
+    static constexpr size_t kMaxPages = 32;
     Page &page(int codePage);
     Page makePage(int codePage) const;
 
