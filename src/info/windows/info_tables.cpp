@@ -17,7 +17,7 @@ Control label(const char *name, QRect twips, Fill fill, QString (*build)(), Look
     return {.kind = Kind::Label, .name = name, .twips = twips, .look = look, .fill = fill, .build = build};
 }
 
-WindowSpec instructions()
+WindowTable instructions()
 {
     return {"frmInstruc", "Kinscribe - Instructions", nullptr, {6990, 5085}, Background::InactiveBorder, false,
             CloseBox::ExitQuestion,
@@ -29,7 +29,7 @@ WindowSpec instructions()
               .click = Click::GoTo, .target = "frmMain"}}};
 }
 
-WindowSpec about()
+WindowTable about()
 {
     return {"frmInfo", "Kinscribe", nullptr, {6195, 3990}, Background::Menu, false, CloseBox::ExitQuestion,
             {{.kind = Kind::Label, .name = "Label1", .twips = {120, 120, 5955, 495}, .text = ""},
@@ -42,7 +42,7 @@ WindowSpec about()
              closeButton({4980, 3480, 1095, 375})}};
 }
 
-WindowSpec shareware()
+WindowTable shareware()
 {
     return {"frmShare", "Kinscribe - Information About Shareware", nullptr, {7980, 4815}, Background::Default, false,
             CloseBox::ExitQuestion,
@@ -51,7 +51,7 @@ WindowSpec shareware()
              closeButton({6720, 4320, 1095, 375})}};
 }
 
-WindowSpec warranty()
+WindowTable warranty()
 {
     return {"frmWarranty", "Kinscribe - Warranty Information", nullptr, {7065, 4680}, Background::Default, false,
             CloseBox::ExitQuestion,
@@ -61,7 +61,7 @@ WindowSpec warranty()
              closeButton({5850, 4185, 1095, 375})}};
 }
 
-WindowSpec distribution()
+WindowTable distribution()
 {
     return {"frmDistribution", "Kinscribe - Distribution Information", nullptr, {7170, 4680}, Background::Default,
             false, CloseBox::ExitQuestion,
@@ -70,7 +70,7 @@ WindowSpec distribution()
              closeButton({5955, 4185, 1095, 375})}};
 }
 
-WindowSpec versionHistory()
+WindowTable versionHistory()
 {
     return {"frmVersionHx", "Kinscribe - Version History", nullptr, {6225, 4530}, Background::Default, false,
             CloseBox::HideAndUnload,
@@ -81,7 +81,7 @@ WindowSpec versionHistory()
              closeButton({5010, 3990, 1095, 375}, Click::HideSelf, nullptr)}};
 }
 
-WindowSpec credits()
+WindowTable credits()
 {
     return {"frmCredits2", nullptr, InfoText::creditsCaption, {6945, 5295}, Background::Navy, true,
             CloseBox::BackToAbout,
@@ -90,9 +90,9 @@ WindowSpec credits()
 }
 } // namespace
 
-const QList<WindowSpec> &windowSpecs()
+const QList<WindowTable> &windowTables()
 {
-    static const QList<WindowSpec> specs = {instructions(), about(),          shareware(), warranty(),
+    static const QList<WindowTable> specs = {instructions(), about(),          shareware(), warranty(),
                                             distribution(), versionHistory(), credits()};
     return specs;
 }

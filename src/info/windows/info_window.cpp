@@ -83,17 +83,17 @@ QString textOf(const Control &c)
 }
 } // namespace
 
-InfoWindow::InfoWindow(const WindowSpec &spec, QWidget *parent) : Form(QString::fromLatin1(spec.name), parent), m_spec(spec)
+InfoWindow::InfoWindow(const WindowTable &desc, QWidget *parent) : Form(QString::fromLatin1(desc.name), parent), m_desc(desc)
 {
-    setWindowTitle(spec.buildCaption ? spec.buildCaption() : QString::fromUtf8(spec.caption));
-    setClientSizeTwips(spec.clientTwips.width(), spec.clientTwips.height());
-    if (spec.starShaped)
+    setWindowTitle(desc.buildCaption ? desc.buildCaption() : QString::fromUtf8(desc.caption));
+    setClientSizeTwips(desc.clientTwips.width(), desc.clientTwips.height());
+    if (desc.starShaped)
         setWindowFlag(Qt::FramelessWindowHint);
-    if (spec.background != Background::Default) {
+    if (desc.background != Background::Default) {
         setAutoFillBackground(true);
-        paint(this, QPalette::Window, backgroundColour(spec.background));
+        paint(this, QPalette::Window, backgroundColour(desc.background));
     }
-    for (const Control &c : spec.controls)
+    for (const Control &c : desc.controls)
         makeControl(c);
     fill(Fill::Fixed);
 }
@@ -125,7 +125,7 @@ QWidget *InfoWindow::makeControl(const Control &c)
 
 void InfoWindow::fill(Fill when)
 {
-    for (const Control &c : m_spec.controls) {
+    for (const Control &c : m_desc.controls) {
         if (c.fill != when || c.kind == Kind::Picture)
             continue;
         QWidget *w = findChild<QWidget *>(QString::fromLatin1(c.name), Qt::FindDirectChildrenOnly);
@@ -158,7 +158,7 @@ void InfoWindow::onClick(const Control &c)
 
 void InfoWindow::formLoad()
 {
-    if (m_spec.starShaped) {
+    if (m_desc.starShaped) {
         setMask(Star::region());
         placeOverAboutWindow();
     } else {
@@ -171,7 +171,7 @@ void InfoWindow::formActivate() { fill(Fill::OnActivate); }
 
 bool InfoWindow::formQueryClose()
 {
-    switch (m_spec.closeBox) {
+    switch (m_desc.closeBox) {
     case CloseBox::HideAndUnload:
         hide();
         unloadLater();

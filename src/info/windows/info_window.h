@@ -34,7 +34,7 @@ struct Control {
     const char *target = nullptr;
 };
 
-struct WindowSpec {
+struct WindowTable {
     const char *name;
     const char *caption;
     QString (*buildCaption)();
@@ -45,13 +45,13 @@ struct WindowSpec {
     QList<Control> controls;
 };
 
-const QList<WindowSpec> &windowSpecs();
+const QList<WindowTable> &windowTables();
 } // namespace Info
 
 class InfoWindow : public Form {
     Q_OBJECT
 public:
-    explicit InfoWindow(const Info::WindowSpec &spec, QWidget *parent = nullptr);
+    explicit InfoWindow(const Info::WindowTable &desc, QWidget *parent = nullptr);
 
     void formLoad() override;
     void formActivate() override;
@@ -64,5 +64,5 @@ private:
     void placeOverAboutWindow();
     void unloadLater();
 
-    const Info::WindowSpec &m_spec;
+    const Info::WindowTable &m_desc;
 };

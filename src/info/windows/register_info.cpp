@@ -3,6 +3,6 @@
 
 void registerInfoForms()
 {
-    for (const Info::WindowSpec &spec : Info::windowSpecs())
-        Forms::registerForm(QString::fromLatin1(spec.name), [&spec] { return new InfoWindow(spec); });
+    for (const Info::WindowTable &desc : Info::windowTables())
+        Forms::registerForm(QString::fromLatin1(desc.name), [&desc] { return new InfoWindow(desc); });
 }

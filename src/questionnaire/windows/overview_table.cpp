@@ -49,7 +49,7 @@ constexpr OverviewRow kFinal[] = {
     {"Self", 120, 255}, {"Advice", 480, 255}, {"Questions", 840, 495}, {"Comments", 1440, 255},
 };
 
-const std::array<OverviewSpec, kSectionCount> kOverviews{{
+const std::array<OverviewWindow, kSectionCount> kOverviews{{
     {"frmChildMain", S::Childhood, "Kinscribe - Childhood", 6885, 5295, 5040, 4680, 6225, false, kChild},
     {"frmHighSchMain", S::HighSch, "Kinscribe - High School", 6825, 4470, 4920, 3840, 6225, true, kHighSch},
     {"frmCarMain", S::FirstCar, "Kinscribe - First Car", 6765, 2640, 4920, 2040, 6225, false, kCar},
@@ -64,4 +64,4 @@ const std::array<OverviewSpec, kSectionCount> kOverviews{{
 }};
 } // namespace
 
-std::span<const OverviewSpec> overviewSpecs() { return kOverviews; }
+std::span<const OverviewWindow> overviewWindows() { return kOverviews; }

@@ -13,7 +13,7 @@ struct OverviewRow {
     int labelWidth = 0; // twips; 0 takes the window's label width
 };
 
-struct OverviewSpec {
+struct OverviewWindow {
     const char *name;    // "frmChildMain"
     SectionId section;
     const char *caption;
@@ -24,4 +24,4 @@ struct OverviewSpec {
     std::span<const OverviewRow> rows;
 };
 
-std::span<const OverviewSpec> overviewSpecs();
+std::span<const OverviewWindow> overviewWindows();

@@ -12,13 +12,13 @@ constexpr int kButtonWidth = 1095, kButtonHeight = 615;
 int snap(int t) { return t / 15 * 15; } // whole pixels at 96 dpi
 
 // Stacks the questions of one column, label above box; returns the height the column needs.
-int stackColumn(const PageSpec &spec, BoxPlace place, int x, int width, PageGeometry &g)
+int stackColumn(const PageWindow &desc, BoxPlace place, int x, int width, PageGeometry &g)
 {
     int y = kInnerTop;
-    for (int i = 0; i < int(spec.boxes.size()); ++i) {
-        if (spec.boxes[i].place != place)
+    for (int i = 0; i < int(desc.boxes.size()); ++i) {
+        if (desc.boxes[i].place != place)
             continue;
-        const int lh = labelHeightForLines(spec.boxes[i].labelLines);
+        const int lh = labelHeightForLines(desc.boxes[i].labelLines);
         g.labels[i] = QRect(x + kMargin, y, width - 2 * kMargin, lh);
         g.boxes[i] = QRect(x + kMargin, y + lh, width - 2 * kMargin, kBoxHeight);
         y += lh + kBoxHeight + kMargin;
@@ -26,15 +26,15 @@ int stackColumn(const PageSpec &spec, BoxPlace place, int x, int width, PageGeom
     return y;
 }
 
-void placeBand(const PageSpec &spec, const QRect &band, PageGeometry &g)
+void placeBand(const PageWindow &desc, const QRect &band, PageGeometry &g)
 {
-    for (int i = 0; i < int(spec.boxes.size()); ++i) {
-        if (spec.boxes[i].place != BoxPlace::Band)
+    for (int i = 0; i < int(desc.boxes.size()); ++i) {
+        if (desc.boxes[i].place != BoxPlace::Band)
             continue;
-        const int lh = labelHeightForLines(spec.boxes[i].labelLines);
+        const int lh = labelHeightForLines(desc.boxes[i].labelLines);
         const int x = band.x() + kMargin, y = band.y() + kInnerTop;
         const int inner = band.width() - 2 * kMargin;
-        if (spec.bandLabelAbove) {
+        if (desc.bandLabelAbove) {
             g.labels[i] = QRect(x, y, inner, lh);
             g.boxes[i] = QRect(x, y + lh, inner, band.bottom() + 1 - kMargin - (y + lh));
         } else {
@@ -45,53 +45,53 @@ void placeBand(const PageSpec &spec, const QRect &band, PageGeometry &g)
     }
 }
 
-QString frameAt(const PageSpec &spec, BoxPlace place)
+QString frameAt(const PageWindow &desc, BoxPlace place)
 {
-    for (const PageBox &b : spec.boxes) {
+    for (const PageBox &b : desc.boxes) {
         if (b.place == place)
             return QString::fromLatin1(b.frame);
     }
     return {};
 }
 
-void addFrame(PageGeometry &g, const PageSpec &spec, BoxPlace place, const QRect &rect)
+void addFrame(PageGeometry &g, const PageWindow &desc, BoxPlace place, const QRect &rect)
 {
-    const QString name = frameAt(spec, place);
+    const QString name = frameAt(desc, place);
     if (!name.isEmpty())
         g.frames.append({name, rect});
 }
 } // namespace
 
-PageGeometry layoutPage(const PageSpec &spec)
+PageGeometry layoutPage(const PageWindow &desc)
 {
     PageGeometry g;
-    g.labels.resize(spec.boxes.size());
-    g.boxes.resize(spec.boxes.size());
-    const int leftNeeds = stackColumn(spec, BoxPlace::Left, kLeftX, kColumnWidth, g);
-    const int rightNeeds = stackColumn(spec, BoxPlace::Right, kRightX, spec.rightWidth, g);
-    const int rightEdge = kRightX + spec.rightWidth;
-    const int buttonsTop = spec.height - kMargin - kButtonHeight;
+    g.labels.resize(desc.boxes.size());
+    g.boxes.resize(desc.boxes.size());
+    const int leftNeeds = stackColumn(desc, BoxPlace::Left, kLeftX, kColumnWidth, g);
+    const int rightNeeds = stackColumn(desc, BoxPlace::Right, kRightX, desc.rightWidth, g);
+    const int rightEdge = kRightX + desc.rightWidth;
+    const int buttonsTop = desc.height - kMargin - kButtonHeight;
 
     int leftHeight = 0, rightHeight = 0;
-    if (spec.layout == PageLayout::A || spec.layout == PageLayout::B) {
+    if (desc.layout == PageLayout::A || desc.layout == PageLayout::B) {
         leftHeight = rightHeight = std::max(leftNeeds, rightNeeds);
-        const QRect band(kLeftX, leftHeight, spec.bandWidth, spec.height - leftHeight - kMargin);
-        addFrame(g, spec, BoxPlace::Band, band);
-        placeBand(spec, band, g);
-        const int x = snap(band.right() + 1 + (spec.width - band.right() - 1 - kButtonWidth) / 2);
+        const QRect band(kLeftX, leftHeight, desc.bandWidth, desc.height - leftHeight - kMargin);
+        addFrame(g, desc, BoxPlace::Band, band);
+        placeBand(desc, band, g);
+        const int x = snap(band.right() + 1 + (desc.width - band.right() - 1 - kButtonWidth) / 2);
         const int y = snap(band.y() + (band.height() - 2 * kButtonHeight - kMargin) / 2);
         g.save = QRect(x, y, kButtonWidth, kButtonHeight);
         g.ret = QRect(x, y + kButtonHeight + kMargin, kButtonWidth, kButtonHeight);
     } else {
         // The columns reach down to the buttons; in D only the right one stands above them.
         rightHeight = buttonsTop - kMargin;
-        leftHeight = spec.layout == PageLayout::D ? spec.height - kMargin : rightHeight;
-        const int saveLeft = spec.layout == PageLayout::D ? kRightX : kLeftX;
+        leftHeight = desc.layout == PageLayout::D ? desc.height - kMargin : rightHeight;
+        const int saveLeft = desc.layout == PageLayout::D ? kRightX : kLeftX;
         g.save = QRect(saveLeft, buttonsTop, kButtonWidth, kButtonHeight);
         g.ret = QRect(rightEdge - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight);
     }
-    addFrame(g, spec, BoxPlace::Left, QRect(kLeftX, 0, kColumnWidth, leftHeight));
-    addFrame(g, spec, BoxPlace::Right, QRect(kRightX, 0, spec.rightWidth, rightHeight));
+    addFrame(g, desc, BoxPlace::Left, QRect(kLeftX, 0, kColumnWidth, leftHeight));
+    addFrame(g, desc, BoxPlace::Right, QRect(kRightX, 0, desc.rightWidth, rightHeight));
     std::sort(g.frames.begin(), g.frames.end(), [](const auto &a, const auto &b) { return a.name < b.name; });
     return g;
 }

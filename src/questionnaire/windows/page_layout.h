@@ -19,6 +19,6 @@ struct PageGeometry {
     QRect save, ret;
 };
 
-PageGeometry layoutPage(const PageSpec &spec);
+PageGeometry layoutPage(const PageWindow &desc);
 // Twips that a label of this many wrapped lines needs.
 constexpr int labelHeightForLines(int lines) { return lines * 240 + 15; }

@@ -128,7 +128,7 @@ constexpr PageBox kFinal[] = {
     {"Frame2", P::Right, "lblComments", "txtComments", 1},
 };
 
-const std::array<PageSpec, 19> kPages{{
+const std::array<PageWindow, 19> kPages{{
     {"frmChildhood1", "Kinscribe - Childhood #1", L::A, 6630, 5820, "frmChildMain", kChildhood1},
     {"frmChildhood2", "Kinscribe - Childhood #2", L::A, 6660, 5550, "frmChildMain", kChildhood2},
     {"frmHighSch1", "Kinscribe - High School #1", L::A, 6645, 5670, "frmHighSchMain", kHighSch1},
@@ -151,4 +151,4 @@ const std::array<PageSpec, 19> kPages{{
 }};
 } // namespace
 
-std::span<const PageSpec> pageSpecs() { return kPages; }
+std::span<const PageWindow> pageWindows() { return kPages; }

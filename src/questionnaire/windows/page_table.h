@@ -19,7 +19,7 @@ struct PageBox {
     const char *caption = nullptr; // where the label differs from the catalogue text
 };
 
-struct PageSpec {
+struct PageWindow {
     const char *name;      // "frmChildhood1"
     const char *caption;
     PageLayout layout;
@@ -31,4 +31,4 @@ struct PageSpec {
     bool bandLabelAbove = false; // the band's label above a box spanning the band
 };
 
-std::span<const PageSpec> pageSpecs();
+std::span<const PageWindow> pageWindows();

@@ -11,17 +11,17 @@
 #include <QMap>
 #include <QPushButton>
 
-QuestionPage::QuestionPage(const PageSpec &spec, QWidget *parent)
-    : Form(QString::fromLatin1(spec.name), parent), m_spec(spec)
+QuestionPage::QuestionPage(const PageWindow &desc, QWidget *parent)
+    : Form(QString::fromLatin1(desc.name), parent), m_desc(desc)
 {
-    setWindowTitle(QString::fromLatin1(spec.caption));
-    setClientSizeTwips(spec.width, spec.height);
+    setWindowTitle(QString::fromLatin1(desc.caption));
+    setClientSizeTwips(desc.width, desc.height);
     build();
 }
 
 void QuestionPage::build()
 {
-    const PageGeometry g = layoutPage(m_spec);
+    const PageGeometry g = layoutPage(m_desc);
     QMap<QString, QGroupBox *> frames;
     QMap<QString, QPoint> origins;
     for (const PageGeometry::Frame &f : g.frames) {
@@ -32,8 +32,8 @@ void QuestionPage::build()
         origins.insert(f.name, f.rect.topLeft());
     }
     QWidget *previous = nullptr;
-    for (int i = 0; i < int(m_spec.boxes.size()); ++i) {
-        const PageBox &b = m_spec.boxes[i];
+    for (int i = 0; i < int(m_desc.boxes.size()); ++i) {
+        const PageBox &b = m_desc.boxes[i];
         const QString frameName = QString::fromLatin1(b.frame);
         QGroupBox *frame = frames.value(frameName);
         const QPoint origin = origins.value(frameName);
@@ -92,5 +92,5 @@ void QuestionPage::cmdReturn_Click()
         if (answer == MsgAnswer::Yes)
             cmdSave_Click();
     }
-    Forms::navigate(this, QString::fromLatin1(m_spec.overview));
+    Forms::navigate(this, QString::fromLatin1(m_desc.overview));
 }

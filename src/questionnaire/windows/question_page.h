@@ -14,7 +14,7 @@ class QuestionPage : public Form {
     // "Y" once a box changed since the boxes were last filled from or copied into the store.
     Q_PROPERTY(QString DataChanged READ dataChanged)
 public:
-    explicit QuestionPage(const PageSpec &spec, QWidget *parent = nullptr);
+    explicit QuestionPage(const PageWindow &desc, QWidget *parent = nullptr);
     void formLoad() override;
     void formActivate() override;
 
@@ -30,7 +30,7 @@ private:
     void cmdSave_Click();
     void cmdReturn_Click();
 
-    const PageSpec &m_spec;
+    const PageWindow &m_desc;
     QList<Box> m_boxes;
     QString m_dataChanged = QStringLiteral("N");
 };

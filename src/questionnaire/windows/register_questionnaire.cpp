@@ -8,16 +8,16 @@
 
 void registerQuestionnaireForms()
 {
-    for (const OverviewSpec &spec : overviewSpecs()) {
-        const OverviewSpec *s = &spec;
-        Forms::registerForm(QString::fromLatin1(spec.name), [s]() -> Form * {
+    for (const OverviewWindow &desc : overviewWindows()) {
+        const OverviewWindow *s = &desc;
+        Forms::registerForm(QString::fromLatin1(desc.name), [s]() -> Form * {
             if (s->publicSecondOpener)
                 return new TwoPageOverview(*s);
             return new SectionOverview(*s);
         });
     }
-    for (const PageSpec &spec : pageSpecs()) {
-        const PageSpec *s = &spec;
-        Forms::registerForm(QString::fromLatin1(spec.name), [s] { return new QuestionPage(*s); });
+    for (const PageWindow &desc : pageWindows()) {
+        const PageWindow *s = &desc;
+        Forms::registerForm(QString::fromLatin1(desc.name), [s] { return new QuestionPage(*s); });
     }
 }

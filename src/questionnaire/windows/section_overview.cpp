@@ -10,18 +10,18 @@ constexpr int kMarkerLeft = 120, kMarkerSize = 255, kLabelLeft = 480;
 constexpr int kReturnWidth = 1695, kReturnHeight = 495;
 } // namespace
 
-SectionOverview::SectionOverview(const OverviewSpec &spec, QWidget *parent)
-    : Form(QString::fromLatin1(spec.name), parent), m_spec(spec),
-      m_pages(QuestionCatalogue::entryWindowsOf(spec.section))
+SectionOverview::SectionOverview(const OverviewWindow &desc, QWidget *parent)
+    : Form(QString::fromLatin1(desc.name), parent), m_desc(desc),
+      m_pages(QuestionCatalogue::entryWindowsOf(desc.section))
 {
-    setWindowTitle(QString::fromLatin1(spec.caption));
-    setClientSizeTwips(spec.width, spec.height);
+    setWindowTitle(QString::fromLatin1(desc.caption));
+    setClientSizeTwips(desc.width, desc.height);
 
     // Created in tab order: row by row the label and its marker, then cmdReturn, then the twins.
-    for (const OverviewRow &row : spec.rows)
+    for (const OverviewRow &row : desc.rows)
         buildRow(row);
     auto *ret = makePushButton(this, QStringLiteral("cmdReturn"), QStringLiteral("&Return to Main"),
-                               QRect(spec.returnLeft, spec.returnTop, kReturnWidth, kReturnHeight));
+                               QRect(desc.returnLeft, desc.returnTop, kReturnWidth, kReturnHeight));
     connect(ret, &QPushButton::clicked, this, &SectionOverview::cmdReturn_Click);
     for (Row &row : m_rows) {
         row.twin = makeAnsweredTwin(this, row.marker->objectName() + QLatin1Char('2'), row.place);
@@ -33,11 +33,11 @@ SectionOverview::SectionOverview(const OverviewSpec &spec, QWidget *parent)
 void SectionOverview::buildRow(const OverviewRow &row)
 {
     const QString item = QString::fromLatin1(row.item);
-    const int number = QuestionCatalogue::numberOf({m_spec.section, item});
+    const int number = QuestionCatalogue::numberOf({m_desc.section, item});
     Q_ASSERT(number > 0);
     const QuestionInfo &q = QuestionCatalogue::question(number);
     const int page = int(m_pages.indexOf(QString::fromLatin1(q.entryWindow)));
-    const int width = row.labelWidth ? row.labelWidth : m_spec.labelWidth;
+    const int width = row.labelWidth ? row.labelWidth : m_desc.labelWidth;
 
     auto *label = makeNavyLabel(this, QStringLiteral("lbl") + item, QString::fromUtf8(q.text),
                                 QRect(kLabelLeft, row.top, width, row.labelHeight));

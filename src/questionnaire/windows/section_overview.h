@@ -13,7 +13,7 @@ class QPushButton;
 class SectionOverview : public Form {
     Q_OBJECT
 public:
-    explicit SectionOverview(const OverviewSpec &spec, QWidget *parent = nullptr);
+    explicit SectionOverview(const OverviewWindow &desc, QWidget *parent = nullptr);
     void formLoad() override;
     void formActivate() override;
 
@@ -32,7 +32,7 @@ private:
     void buildRow(const OverviewRow &row);
     void cmdReturn_Click();
 
-    const OverviewSpec &m_spec;
+    const OverviewWindow &m_desc;
     QStringList m_pages;
     QList<Row> m_rows;
 };
