@@ -25,6 +25,22 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+bool ClickLabel::event(QEvent *event)
+{
+    if (event->type() != QEvent::Shortcut || !buddy())
+        return QLabel::event(event);
+    // The next control from the buddy on that can take the focus: a marked row's hidden
+    // marker passes it on.
+    QWidget *w = buddy();
+    for (int guard = 0; w && guard < 256; ++guard, w = w->nextInFocusChain()) {
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::ShortcutFocusReason);
+            break;
+        }
+    }
+    return true;
+}
+
 ClickLabel *makeNavyLabel(QWidget *parent, const QString &name, const QString &text, const QRect &g)
 {
     auto *label = new ClickLabel(name, text, parent);

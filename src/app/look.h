@@ -20,6 +20,8 @@ signals:
     void clicked();
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // The access key only moves the focus (Qt would also click a button buddy).
+    bool event(QEvent *event) override;
 };
 
 // A navy question label, word-wrapped, at a rectangle given in twips.

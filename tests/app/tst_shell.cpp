@@ -22,6 +22,7 @@ private slots:
     void sectionMarkers();
     void markerStaysAfterAnswerCleared();
     void markedLabelAndTwinStillOpen();
+    void accessKeyMovesFocusOnly();
     void exitQuestion_data();
     void exitQuestion();
     void exitYesEndsRealLoopOnce();
@@ -195,6 +196,19 @@ void TestShell::markedLabelAndTwinStillOpen()
         if (Form *overview = Forms::find("frmFinalMain"))
             overview->hide();
     }
+}
+
+void TestShell::accessKeyMovesFocusOnly()
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QSKIP("access keys need a real platform; the desktop run covers this");
+    TestProgram p;
+    Form *menu = p.startToMainMenu();
+    QVERIFY(QTest::qWaitForWindowActive(menu));
+    QTest::keyClick(menu, Qt::Key_C, Qt::AltModifier);
+    QTest::qWait(300); // longer than a button's animated click
+    QCOMPARE(QApplication::focusWidget(), p.child("frmMain", "cmdChildhood"));
+    QCOMPARE(TestProgram::visibleForms(), QStringList{"frmMain"});
 }
 
 void TestShell::exitQuestion_data()
