@@ -13,119 +13,119 @@ constexpr const char *kGraduateCaption =
     "Do you remember anything specific about the ceremony?";
 
 constexpr PageBox kChildhood1[] = {
-    {"Frame1", P::Left, "lblGrowUp", "txtGrowUp", 3},
-    {"Frame1", P::Left, "lblToys", "txtToys", 2},
-    {"Frame2", P::Right, "lblGames", "txtGames", 2},
-    {"Frame2", P::Right, "lblHobbies", "txtHobbies", 2},
-    {"Frame3", P::Band, "lblLived", "txtLived", 7, kLivedCaption},
+    {"Frame1", P::Left, "txtGrowUp", 3},
+    {"Frame1", P::Left, "txtToys", 2},
+    {"Frame2", P::Right, "txtGames", 2},
+    {"Frame2", P::Right, "txtHobbies", 2},
+    {"Frame3", P::Band, "txtLived", 7, kLivedCaption},
 };
 constexpr PageBox kChildhood2[] = {
-    {"Frame1", P::Left, "lblSchool", "txtSchool", 3},
-    {"Frame1", P::Left, "lblFriends", "txtFriends", 2},
-    {"Frame2", P::Right, "lblDifferences", "txtDifferences", 4},
-    {"Frame2", P::Right, "lblSiblings", "txtSiblings", 2},
-    {"Frame3", P::Band, "lblParents", "txtParents", 2},
+    {"Frame1", P::Left, "txtSchool", 3},
+    {"Frame1", P::Left, "txtFriends", 2},
+    {"Frame2", P::Right, "txtDifferences", 4},
+    {"Frame2", P::Right, "txtSiblings", 2},
+    {"Frame3", P::Band, "txtParents", 2},
 };
 constexpr PageBox kHighSch1[] = {
-    {"Frame1", P::Left, "lblGoHighSch", "txtGoHighSch", 2},
-    {"Frame1", P::Left, "lblGrad", "txtGrad", 2},
-    {"Frame2", P::Right, "lblClasses", "txtClasses", 2},
-    {"Frame2", P::Right, "lblAfterSch", "txtAfterSch", 2},
-    {"Frame3", P::Band, "lblClubs", "txtClubs", 5},
+    {"Frame1", P::Left, "txtGoHighSch", 2},
+    {"Frame1", P::Left, "txtGrad", 2},
+    {"Frame2", P::Right, "txtClasses", 2},
+    {"Frame2", P::Right, "txtAfterSch", 2},
+    {"Frame3", P::Band, "txtClubs", 5},
 };
 constexpr PageBox kHighSch2[] = {
-    {"Frame2", P::Left, "lblSports", "txtSports", 3},
-    {"Frame3", P::Right, "lblHobbies", "txtHobbies", 3},
-    {"Frame1", P::Band, "lblAfterGrad", "txtAfterGrad", 4},
+    {"Frame2", P::Left, "txtSports", 3},
+    {"Frame3", P::Right, "txtHobbies", 3},
+    {"Frame1", P::Band, "txtAfterGrad", 4},
 };
 constexpr PageBox kFirstCar[] = {
-    {"Frame1", P::Left, "lblCar", "txtCar", 2},
-    {"Frame1", P::Left, "lblWhenGet", "txtWhenGet", 2},
-    {"Frame3", P::Band, "lblGetting", "txtGetting", 3},
-    {"Frame2", P::Right, "lblLength", "txtLength", 3},
-    {"Frame2", P::Right, "lblStories", "txtStories", 2},
+    {"Frame1", P::Left, "txtCar", 2},
+    {"Frame1", P::Left, "txtWhenGet", 2},
+    {"Frame3", P::Band, "txtGetting", 3},
+    {"Frame2", P::Right, "txtLength", 3},
+    {"Frame2", P::Right, "txtStories", 2},
 };
 constexpr PageBox kVolun1[] = {
-    {"Frame1", P::Left, "lblVolunteer", "txtVolun", 2},
-    {"Frame1", P::Left, "lblWWW", "txtWWW", 2},
-    {"Frame3", P::Band, "lblSkills", "txtSkills", 4},
-    {"Frame2", P::Right, "lblLike", "txtLike", 2},
-    {"Frame2", P::Right, "lblWanted", "txtWanted", 3},
+    {"Frame1", P::Left, "txtVolun", 2},
+    {"Frame1", P::Left, "txtWWW", 2},
+    {"Frame3", P::Band, "txtSkills", 4},
+    {"Frame2", P::Right, "txtLike", 2},
+    {"Frame2", P::Right, "txtWanted", 3},
 };
 constexpr PageBox kJobs[] = {
-    {"Frame1", P::Left, "lblFirstJob", "txtFirstJob", 2},
-    {"Frame1", P::Left, "lblBest", "txtBest", 2},
-    {"Frame2", P::Right, "lblWorst", "txtWorst", 2},
-    {"Frame2", P::Right, "lblWant", "txtWant", 3},
-    {"Frame3", P::Band, "lblDream", "txtDream", 2},
+    {"Frame1", P::Left, "txtFirstJob", 2},
+    {"Frame1", P::Left, "txtBest", 2},
+    {"Frame2", P::Right, "txtWorst", 2},
+    {"Frame2", P::Right, "txtWant", 3},
+    {"Frame3", P::Band, "txtDream", 2},
 };
 constexpr PageBox kCollege1[] = {
-    {"Frame1", P::Left, "lblWhereWhen", "txtWhereWent", 2},
-    {"Frame1", P::Left, "lblScholarship", "txtScholarship", 2},
-    {"Frame2", P::Right, "lblMajor", "txtMajor", 3},
-    {"Frame2", P::Right, "lblFavorite", "txtFavorite", 2},
+    {"Frame1", P::Left, "txtWhereWent", 2},
+    {"Frame1", P::Left, "txtScholarship", 2},
+    {"Frame2", P::Right, "txtMajor", 3},
+    {"Frame2", P::Right, "txtFavorite", 2},
 };
 constexpr PageBox kCollege2[] = {
-    {"Frame1", P::Left, "lblBest", "txtBest", 2},
-    {"Frame1", P::Left, "lblLeast", "txtLeast", 2},
-    {"Frame2", P::Right, "lblGraduate", "txtGraduate", 6, kGraduateCaption},
+    {"Frame1", P::Left, "txtBest", 2},
+    {"Frame1", P::Left, "txtLeast", 2},
+    {"Frame2", P::Right, "txtGraduate", 6, kGraduateCaption},
 };
 constexpr PageBox kCollege3[] = {
-    {"Frame1", P::Left, "lblNotGrad", "txtNotGrad", 5},
-    {"Frame1", P::Left, "lblOrgs", "txtOrgs", 3},
-    {"Frame2", P::Right, "lblSports", "txtSports", 3},
-    {"Frame2", P::Right, "lblStories", "txtStories", 3},
+    {"Frame1", P::Left, "txtNotGrad", 5},
+    {"Frame1", P::Left, "txtOrgs", 3},
+    {"Frame2", P::Right, "txtSports", 3},
+    {"Frame2", P::Right, "txtStories", 3},
 };
 constexpr PageBox kMilitary1[] = {
-    {"Frame2", P::Left, "lblMilitary", "txtMilitary", 3},
-    {"Frame3", P::Right, "lblWar", "txtWar", 4},
-    {"Frame1", P::Band, "lblDuties", "txtDuties", 5},
+    {"Frame2", P::Left, "txtMilitary", 3},
+    {"Frame3", P::Right, "txtWar", 4},
+    {"Frame1", P::Band, "txtDuties", 5},
 };
 constexpr PageBox kMilitary2[] = {
-    {"Frame1", P::Left, "lblWhere", "txtWhere", 2},
-    {"Frame1", P::Left, "lblFriends", "txtFriends", 3},
-    {"Frame2", P::Right, "lblPeople", "txtPeople", 2},
-    {"Frame2", P::Right, "lblEvents", "txtEvents", 4},
+    {"Frame1", P::Left, "txtWhere", 2},
+    {"Frame1", P::Left, "txtFriends", 3},
+    {"Frame2", P::Right, "txtPeople", 2},
+    {"Frame2", P::Right, "txtEvents", 4},
 };
 constexpr PageBox kWedding1[] = {
-    {"Frame1", P::Left, "lblMeet", "txtMeet", 3},
-    {"Frame1", P::Left, "lblWhere", "txtWhere", 2},
-    {"Frame2", P::Right, "lblCeremony", "txtCeremony", 2},
-    {"Frame2", P::Right, "lblReception", "txtReception", 2},
-    {"Frame3", P::Band, "lblSize", "txtSize", 3},
+    {"Frame1", P::Left, "txtMeet", 3},
+    {"Frame1", P::Left, "txtWhere", 2},
+    {"Frame2", P::Right, "txtCeremony", 2},
+    {"Frame2", P::Right, "txtReception", 2},
+    {"Frame3", P::Band, "txtSize", 3},
 };
 constexpr PageBox kWedding2[] = {
-    {"Frame1", P::Left, "lblStories", "txtStories", 3},
-    {"Frame1", P::Left, "lblHoneymoon", "txtHoneymoon", 3},
-    {"Frame2", P::Right, "lblHStories", "txtHStories", 3},
-    {"Frame2", P::Right, "lblAdvice", "txtAdvice", 2},
+    {"Frame1", P::Left, "txtStories", 3},
+    {"Frame1", P::Left, "txtHoneymoon", 3},
+    {"Frame2", P::Right, "txtHStories", 3},
+    {"Frame2", P::Right, "txtAdvice", 2},
 };
 constexpr PageBox kTravel1[] = {
-    {"Frame1", P::Left, "lblCountries", "txtCountries", 2},
-    {"Frame1", P::Left, "lblLike", "txtLike", 2},
-    {"Frame2", P::Right, "lblNotLike", "txtNotLike", 2},
-    {"Frame2", P::Right, "lblHere", "txtHere", 2},
+    {"Frame1", P::Left, "txtCountries", 2},
+    {"Frame1", P::Left, "txtLike", 2},
+    {"Frame2", P::Right, "txtNotLike", 2},
+    {"Frame2", P::Right, "txtHere", 2},
 };
 constexpr PageBox kTravel2[] = {
-    {"Frame1", P::Left, "lblVacation", "txtVacation", 3},
-    {"Frame3", P::Right, "lblFuture", "txtFuture", 2},
-    {"Frame2", P::Band, "lblFree", "txtFree", 3},
+    {"Frame1", P::Left, "txtVacation", 3},
+    {"Frame3", P::Right, "txtFuture", 2},
+    {"Frame2", P::Band, "txtFree", 3},
 };
 constexpr PageBox kLife1[] = {
-    {"Frame2", P::Left, "lblChange", "txtChange", 3},
-    {"Frame3", P::Right, "lblGoals", "txtGoals", 2},
-    {"Frame1", P::Band, "lblAdvice", "txtAdvice", 3},
+    {"Frame2", P::Left, "txtChange", 3},
+    {"Frame3", P::Right, "txtGoals", 2},
+    {"Frame1", P::Band, "txtAdvice", 3},
 };
 constexpr PageBox kLife2[] = {
-    {"Frame2", P::Left, "lblBooks", "txtBooks", 2},
-    {"Frame1", P::Band, "lblHobbies", "txtHobbies", 2},
-    {"Frame3", P::Right, "lblLearn", "txtLearn", 2},
+    {"Frame2", P::Left, "txtBooks", 2},
+    {"Frame1", P::Band, "txtHobbies", 2},
+    {"Frame3", P::Right, "txtLearn", 2},
 };
 constexpr PageBox kFinal[] = {
-    {"Frame1", P::Left, "lblSelf", "txtSelf", 2},
-    {"Frame1", P::Left, "lblAdvice", "txtAdvice", 2},
-    {"Frame2", P::Right, "lblQuestions", "txtQuestions", 3},
-    {"Frame2", P::Right, "lblComments", "txtComments", 1},
+    {"Frame1", P::Left, "txtSelf", 2},
+    {"Frame1", P::Left, "txtAdvice", 2},
+    {"Frame2", P::Right, "txtQuestions", 3},
+    {"Frame2", P::Right, "txtComments", 1},
 };
 
 const std::array<PageWindow, 19> kPages{{

@@ -13,8 +13,7 @@ enum class BoxPlace { Left, Right, Band };
 struct PageBox {
     const char *frame;     // "Frame1" .. "Frame3"
     BoxPlace place;
-    const char *label;     // "lblGrowUp"
-    const char *textBox;   // "txtGrowUp"
+    const char *textBox;   // "txtGrowUp"; the catalogue gives its question and label name
     int labelLines;        // lines the wording takes at the label's width
     const char *caption = nullptr; // where the label differs from the catalogue text
 };

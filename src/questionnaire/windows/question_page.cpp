@@ -40,8 +40,9 @@ void QuestionPage::build()
         const QString textBox = QString::fromLatin1(b.textBox);
         const int question = QuestionCatalogue::numberOfTextBox(objectName(), textBox);
         Q_ASSERT(question > 0);
-        const QString caption = QString::fromUtf8(b.caption ? b.caption : QuestionCatalogue::question(question).text);
-        auto *label = makeNavyLabel(frame, QString::fromLatin1(b.label), caption, g.labels[i].translated(-origin));
+        const QuestionInfo &q = QuestionCatalogue::question(question);
+        const QString caption = QString::fromUtf8(b.caption ? b.caption : q.text);
+        auto *label = makeNavyLabel(frame, QString::fromLatin1(q.entryLabel), caption, g.labels[i].translated(-origin));
         label->setTextFormat(Qt::PlainText);
         auto *box = new AnswerBox(textBox, frame);
         const QRect r = g.boxes[i].translated(-origin);
