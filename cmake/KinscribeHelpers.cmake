@@ -27,6 +27,8 @@ function(kinscribe_add_test)
     add_test(NAME ${T_NAME}_xcb COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-desktop $<TARGET_FILE:${T_NAME}>)
     set_tests_properties(${T_NAME}_xcb PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=xcb;KINSCRIBE_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
-      TIMEOUT 300 LABELS desktop)
+      TIMEOUT 300 LABELS desktop
+      # Real key presses and window-manager activation are timing-sensitive: give them the machine.
+      RUN_SERIAL TRUE)
   endif()
 endfunction()
