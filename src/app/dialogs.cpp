@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -95,6 +96,31 @@ std::optional<QString> QtDialogs::input(QWidget *parent, const QString &prompt, 
     return ok ? std::optional<QString>(text) : std::nullopt;
 }
 
+// "*.*" means every file, as it does on Windows, names without a dot included; Qt's own
+// reading of it wants a dot. The label keeps "(*.*)"; the list under it is widened.
+static void widenStarDotStar(QFileDialog &dlg)
+{
+    auto *model = dlg.findChild<QFileSystemModel *>();
+    if (!model)
+        return;
+    const auto widen = [model](const QString &filter) {
+        const qsizetype open = filter.lastIndexOf(QLatin1Char('(')), close = filter.lastIndexOf(QLatin1Char(')'));
+        if (open < 0 || close < open)
+            return;
+        QStringList patterns = filter.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (!patterns.contains(QStringLiteral("*.*")))
+            return;
+        for (QString &pattern : patterns) {
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        model->setNameFilters(patterns);
+    };
+    // Sent after the dialog has set the chosen filter's own patterns.
+    QObject::connect(&dlg, &QFileDialog::filterSelected, model, widen);
+    widen(dlg.selectedNameFilter());
+}
+
 static std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &r, QFileDialog::AcceptMode mode)
 {
     QFileDialog dlg(parent, r.title);
@@ -107,6 +133,7 @@ static std::optional<QString> runFileDialog(QWidget *parent, const FileDialogReq
         dlg.setOption(QFileDialog::DontConfirmOverwrite);
     if (!r.fileName.isEmpty())
         dlg.selectFile(r.fileName);
+    widenStarDotStar(dlg);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().constFirst();

@@ -2,6 +2,10 @@
 #include "app/dialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QListView>
+#include <QTemporaryDir>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -33,6 +37,8 @@ private slots:
     void messageBox();
     void inputBox();
     void fileFilter();
+    void openDialogLists_data();
+    void openDialogLists();
 };
 
 void TestRealDialogs::messageBox_data()
@@ -123,6 +129,59 @@ void TestRealDialogs::fileFilter()
              QStringLiteral("Rich Text Files (*.rtf);;Text Files (*.txt);;All Files (*.*)"));
     QCOMPARE(qtFileFilter(QStringLiteral("Data Files (*.dat)|*.dat|")), QStringLiteral("Data Files (*.dat)"));
     QCOMPARE(qtFileFilter(QStringLiteral("Pictures|*.png;*.jpg")), QStringLiteral("Pictures (*.png *.jpg)"));
+}
+
+void TestRealDialogs::openDialogLists_data()
+{
+    QTest::addColumn<int>("filter"); // index in the editor's Open filter
+    QTest::addColumn<QStringList>("listed");
+    QTest::newRow("nominal: All Files (*.*) lists names without a dot too") << 2 << QStringList{"README", "a.rtf", "b.txt"};
+    QTest::newRow("nominal: Rich Text Files") << 0 << QStringList{"a.rtf"};
+    QTest::newRow("robustness: Text Files after All Files") << 1 << QStringList{"b.txt"};
+}
+
+void TestRealDialogs::openDialogLists()
+{
+    QFETCH(int, filter);
+    QFETCH(QStringList, listed);
+    QTemporaryDir dir;
+    for (const char *name : {"README", "a.rtf", "b.txt"}) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QWidget parent;
+    parent.show();
+    QStringList shown;
+    whenModal([&](QWidget *modal) {
+        auto *dlg = qobject_cast<QFileDialog *>(modal);
+        auto *types = modal->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        auto *view = modal->findChild<QListView *>(QStringLiteral("listView"));
+        if (!dlg || !types || !view) {
+            modal->close();
+            return;
+        }
+        dlg->setDirectory(dir.path());
+        // As a user's choice in the list of types: All Files first, then the row's filter.
+        for (int index : {2, filter}) {
+            types->setCurrentIndex(index);
+            emit types->activated(index);
+            emit types->textActivated(types->currentText());
+        }
+        const auto names = [view] {
+            QStringList out;
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                out << view->model()->index(row, 0, view->rootIndex()).data().toString();
+            out.sort();
+            return out;
+        };
+        QTest::qWaitFor([&] { return names() == listed; }, 3000);
+        shown = names();
+        dlg->reject();
+    });
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+    QCOMPARE(Dialogs::get().openFile(&parent, request), std::nullopt);
+    QCOMPARE(shown, listed);
 }
 
 QTEST_MAIN(TestRealDialogs)

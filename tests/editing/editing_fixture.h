@@ -10,6 +10,8 @@
 #include <QTextEdit>
 #include <QWidget>
 
+using Outcome = EditingCommands::Outcome;
+
 struct EditFixture {
     explicit EditFixture(const QString &text = {})
     {

@@ -2,6 +2,7 @@
 // and a change reported only when the text really looks different afterwards.
 #include "editing_fixture.h"
 
+#include <QFontInfo>
 #include <QTest>
 #include <QTextBlock>
 
@@ -63,6 +64,8 @@ private slots:
     void chooseFont_data();
     void chooseFont();
     void fontWithoutSelectionFormatsTyping();
+    void fontOnSubstitutedFamily_data();
+    void fontOnSubstitutedFamily();
     void cancelChangesNothing_data();
     void cancelChangesNothing();
 };
@@ -121,7 +124,7 @@ void TestEditingFormat::chooseColor()
     f.select(selStart, selLength);
     f.dialogs.answerColor(chosen);
 
-    QVERIFY(f.commands->chooseColor());
+    QVERIFY(f.commands->chooseColor() == (changes ? Outcome::Applied : Outcome::Unchanged));
 
     QCOMPARE(f.changed(), changes);
     QCOMPARE(f.untouched(), !changes);
@@ -142,11 +145,11 @@ void TestEditingFormat::colorWithoutSelectionColoursTyping()
     f.select(5, 0);
     f.dialogs.answerColor(text).answerColor(QColor(Qt::green));
 
-    QVERIFY(f.commands->chooseColor()); // the text's own colour: nothing to do
+    QVERIFY(f.commands->chooseColor() == Outcome::Unchanged); // the text's own colour: nothing to do
     QVERIFY(f.untouched());
     QCOMPARE(f.dialogs.calls.first().color.rgba(), text.rgba());
 
-    QVERIFY(f.commands->chooseColor());
+    QVERIFY(f.commands->chooseColor() == Outcome::Applied); // for the text typed next
     QVERIFY(f.untouched()); // nothing typed yet
     f.edit->textCursor().insertText(QStringLiteral("!"));
     QCOMPARE(formatAt(f, 5).foreground().color(), QColor(Qt::green));
@@ -208,7 +211,7 @@ void TestEditingFormat::chooseFont()
     f.select(selStart, selLength);
     f.dialogs.answerFont(chosen);
 
-    QVERIFY(f.commands->chooseFont());
+    QVERIFY(f.commands->chooseFont() == (changes ? Outcome::Applied : Outcome::Unchanged));
 
     QCOMPARE(f.changed(), changes);
     QCOMPARE(f.untouched(), !changes);
@@ -234,7 +237,7 @@ void TestEditingFormat::fontWithoutSelectionFormatsTyping()
     f.select(5, 0);
     f.dialogs.answerFont(makeFont(QStringLiteral("Liberation Mono"), 30, true, true, true, false));
 
-    QVERIFY(f.commands->chooseFont());
+    QVERIFY(f.commands->chooseFont() == Outcome::Applied);
     QVERIFY(f.untouched());
     f.edit->textCursor().insertText(QStringLiteral("!"));
 
@@ -243,6 +246,53 @@ void TestEditingFormat::fontWithoutSelectionFormatsTyping()
     QCOMPARE(typed.pointSizeF(), 30.0);
     QVERIFY(typed.bold() && typed.italic() && typed.underline());
     QVERIFY(!fontAt(f, 4).bold());
+}
+
+void TestEditingFormat::fontOnSubstitutedFamily_data()
+{
+    QTest::addColumn<QString>("named");        // the family as the document names it
+    QTest::addColumn<QString>("chosenFamily"); // empty: the one the dialog was filled with
+    QTest::addColumn<qreal>("chosenSize");
+    QTest::addColumn<QString>("expectedFamily");
+
+    QTest::newRow("nominal: OK alone on arial") << "arial" << "" << 12.0 << "arial";
+    QTest::newRow("nominal: only the size changed keeps arial") << "arial" << "" << 20.0 << "arial";
+    QTest::newRow("nominal: another family is applied") << "arial" << "Liberation Mono" << 12.0 << "Liberation Mono";
+    QTest::newRow("robustness: a family the system lacks, OK alone")
+        << "Kinscribe No Such Face" << "" << 12.0 << "Kinscribe No Such Face";
+}
+
+void TestEditingFormat::fontOnSubstitutedFamily()
+{
+    QFETCH(QString, named);
+    QFETCH(QString, chosenFamily);
+    QFETCH(qreal, chosenSize);
+    QFETCH(QString, expectedFamily);
+    EditFixture f(QStringLiteral("Dear family"));
+    QTextCharFormat format;
+    format.setFontFamilies({named});
+    format.setFontPointSize(12);
+    QTextCursor all(f.edit->document());
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(format);
+    f.textChanged.clear();
+    f.contentsChanged.clear();
+    f.select(0, 4);
+    // What the system draws for the name: the only family the dialog can preselect.
+    const QString shown = QFontInfo(QFont(named)).family();
+    QFont chosen(chosenFamily.isEmpty() ? shown : chosenFamily);
+    chosen.setPointSizeF(chosenSize);
+    f.dialogs.answerFont(chosen);
+    const bool changes = !chosenFamily.isEmpty() || chosenSize != 12.0;
+
+    QVERIFY(f.commands->chooseFont() == (changes ? Outcome::Applied : Outcome::Unchanged));
+
+    QCOMPARE(f.dialogs.calls.first().font.family(), shown);
+    QCOMPARE(f.changed(), changes);
+    for (int i = 0; i < 11; ++i) {
+        QCOMPARE(fontAt(f, i).family(), i < 4 ? expectedFamily : named);
+        QCOMPARE(fontAt(f, i).pointSizeF(), i < 4 ? chosenSize : 12.0);
+    }
 }
 
 void TestEditingFormat::cancelChangesNothing_data()
@@ -264,7 +314,7 @@ void TestEditingFormat::cancelChangesNothing()
     else
         f.dialogs.answerColor(std::nullopt);
 
-    QVERIFY(!(font ? f.commands->chooseFont() : f.commands->chooseColor()));
+    QVERIFY((font ? f.commands->chooseFont() : f.commands->chooseColor()) == Outcome::Cancelled);
 
     QCOMPARE(f.dialogs.pendingAnswers(), 0);
     QCOMPARE(f.dialogs.calls.size(), 1);

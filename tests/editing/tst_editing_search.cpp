@@ -22,7 +22,8 @@ class TestEditingSearch : public QObject {
 private slots:
     void find_data();
     void find();
-    void findCancelChangesNothing();
+    void findCancelGivesEmptyText_data();
+    void findCancelGivesEmptyText();
     void findNext_data();
     void findNext();
     void findNextStartsAfterSelectionStart_data();
@@ -95,19 +96,33 @@ void TestEditingSearch::find()
     QCOMPARE(f.edit->textCursor().selectedText().toLower(), search.toLower());
 }
 
-void TestEditingSearch::findCancelChangesNothing()
+void TestEditingSearch::findCancelGivesEmptyText_data()
 {
-    EditFixture f(QStringLiteral("one car, two cars"));
-    f.dialogs.answerText(QStringLiteral("car")).answerText(std::nullopt);
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("notFound");
+    QTest::newRow("nominal: a search, then Cancel selects nothing at the start") << "one car, two cars" << false;
+    QTest::newRow("robustness: Cancel on an empty document finds nothing") << "" << true;
+}
+
+void TestEditingSearch::findCancelGivesEmptyText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, notFound);
+    EditFixture f(text);
+    f.dialogs.answerText(QStringLiteral("car")).answerText(std::nullopt).answer(MsgAnswer::Ok).answer(MsgAnswer::Ok);
     f.commands->find();
-    f.select(9, 3);
+    if (!notFound)
+        f.select(9, 3);
+    const int asked = int(f.dialogs.messages().size());
 
     f.commands->find();
 
-    QCOMPARE(f.dialogs.messages().size(), 0);
-    QCOMPARE(f.commands->findText(), QStringLiteral("car"));
-    QCOMPARE(f.selStart(), 9);
-    QCOMPARE(f.selLength(), 3);
+    QCOMPARE(f.commands->findText(), QString());
+    QCOMPARE(f.selStart(), 0);
+    QCOMPARE(f.selLength(), 0);
+    QCOMPARE(int(f.dialogs.messages().size()) - asked, notFound ? 1 : 0);
+    if (notFound)
+        QCOMPARE(f.dialogs.messages().last().text, QStringLiteral("The search string was not found."));
     QVERIFY(f.untouched());
 }
 

@@ -141,8 +141,6 @@ void TestEditorWindow::stateAfterLoad()
     QCOMPARE(editor->leaveMode(), QStringLiteral("N"));
     QCOMPARE(editor->findText(), QString());
     QCOMPARE(editor->documentPath(), QString());
-    QCOMPARE(editor->saveMode(), QString());
-    QCOMPARE(editor->noteFlag(), QStringLiteral("O"));
     QCOMPARE(editor->docChanged(), true);
     QCOMPARE(editor->dialogCancelled(), false);
     QCOMPARE(shared().editorOpenCount, qint16(0));
@@ -150,6 +148,12 @@ void TestEditorWindow::stateAfterLoad()
     QCOMPARE(current.fontFamilies().toStringList().value(0).toLower(), QStringLiteral("arial"));
     QCOMPARE(current.fontPointSize(), 12.0);
     QVERIFY(program.dialogs.calls.isEmpty()); // loading asks nothing
+    // No save is chosen yet and the first showing brings the note.
+    shared().saveRequest = QStringLiteral("Y");
+    program.dialogs.answer(MsgAnswer::Ok);
+    Forms::show(QStringLiteral("frmTxtEditor"));
+    QCOMPARE(program.dialogs.calls.size(), 1);
+    QVERIFY(isEditingNote(program.dialogs.calls.first()));
 }
 
 void TestEditorWindow::noteBeforeComposition()
@@ -187,7 +191,6 @@ void TestEditorWindow::composedFromCurrentAnswers()
     QVERIFY(editor->documentText().endsWith(QLatin1String("The end.\r\n")));
     QCOMPARE(editor->docChanged(), true);
     QCOMPARE(shared().editorOpenCount, qint16(1));
-    QCOMPARE(editor->noteFlag(), QStringLiteral("O"));
     // Shown in Arial 12 pt, from the first character to the last.
     QTextDocument *doc = editor->edit()->document();
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
@@ -235,7 +238,10 @@ void TestEditorWindow::pendingFlagWithoutSaveModeShowsNote()
     QCOMPARE(program.dialogs.calls.size(), 1);
     QVERIFY(isEditingNote(program.dialogs.calls.first()));
     QCOMPARE(shared().saveRequest, QStringLiteral("Y"));
-    QCOMPARE(editor->noteFlag(), QStringLiteral("O"));
+    Forms::navigate(editor, QStringLiteral("frmMain"));
+    reopenEditor(program);
+    QCOMPARE(program.dialogs.calls.size(), 2);
+    QVERIFY(isEditingNote(program.dialogs.calls.last()));
 }
 
 void TestEditorWindow::returnThenReopenComposesAfresh()

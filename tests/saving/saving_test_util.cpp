@@ -40,3 +40,9 @@ QList<DialogCall> messagesSince(const TestProgram &program, int from)
     }
     return out;
 }
+
+void showEditorAgain(TestProgram &program, TextEditor *editor)
+{
+    Forms::navigate(editor, QStringLiteral("frmMain"));
+    program.click(QStringLiteral("frmMain"), QStringLiteral("cmdSaveFile"));
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Opening the editor and driving its saves the way the user does, for the saving tests.
 
+#include "../editor/editor_test_util.h"
 #include "test_app.h"
 
 #include <QTemporaryDir>
@@ -16,3 +17,5 @@ void runMenu(TextEditor *editor, const QString &item);
 void saveAs(TestProgram &program, TextEditor *editor, const std::optional<QString> &path);
 // The messages asked since `from`.
 QList<DialogCall> messagesSince(const TestProgram &program, int from);
+// Goes to the main menu and back to the editor, an ordinary activation (nothing answered).
+void showEditorAgain(TestProgram &program, TextEditor *editor);

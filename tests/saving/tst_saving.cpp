@@ -4,6 +4,7 @@
 
 #include "../datafile/fs_faults.h"
 #include "document/datafile/answer_data_file.h"
+#include "document/editor/save_flow.h"
 #include "document/editor/text_editor.h"
 #include "document/note/note_window.h"
 
@@ -44,12 +45,12 @@ void TestSaving::saveAsShowsReminderFirst()
     QVERIFY(editor);
     const int before = program.dialogs.calls.size();
     runMenu(editor, "mnuFileSaveAs");
-    QCOMPARE(editor->saveMode(), QStringLiteral("A"));
-    QCOMPARE(editor->noteFlag(), QStringLiteral("N"));
-    QCOMPARE(shared().saveRequest, QStringLiteral("N"));
     QCOMPARE(program.dialogs.calls.size(), before); // no dialog until OK
     QVERIFY(Forms::find("frmNote")->isVisible());
     QVERIFY(editor->isVisible()); // the editor stays usable
+    // Back in the editor without OK: no save runs, and the save under way shows no note.
+    Forms::show("frmTxtEditor");
+    QCOMPARE(program.dialogs.calls.size(), before);
 }
 
 void TestSaving::saveAsThroughReminder()
@@ -58,7 +59,7 @@ void TestSaving::saveAsThroughReminder()
     TextEditor *editor = openEditor(program);
     QTemporaryDir dir;
     const QString path = dir.filePath("Story.rtf");
-    QSignalSpy finished(editor, &TextEditor::saveFinished);
+    QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     const int before = program.dialogs.calls.size();
     saveAs(program, editor, path);
 
@@ -78,13 +79,16 @@ void TestSaving::saveAsThroughReminder()
     QCOMPARE(editor->documentPath(), path);
     QVERIFY(!editor->docChanged());
     QVERIFY(!editor->dialogCancelled());
-    QCOMPARE(shared().saveRequest, QStringLiteral("N"));
-    QCOMPARE(editor->noteFlag(), QStringLiteral("O")); // end of that activation
     QVERIFY(!Forms::find("frmNote")->isVisible());
     QVERIFY(editor->isVisible());
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toBool(), true);
     QVERIFY(program.dialogs.unexpected.isEmpty());
+    // The next activation is an ordinary one: the note again, and no second save.
+    showEditorAgain(program, editor);
+    QCOMPARE(program.dialogs.calls.size(), before + 2);
+    QVERIFY(isEditingNote(program.dialogs.calls.last()));
+    QCOMPARE(finished.size(), 1);
 }
 
 void TestSaving::firstSaveBehavesAsSaveAs()
@@ -94,7 +98,6 @@ void TestSaving::firstSaveBehavesAsSaveAs()
     QTemporaryDir dir;
     const int before = program.dialogs.calls.size();
     runMenu(editor, "mnuFileSave");
-    QCOMPARE(editor->saveMode(), QStringLiteral("A"));
     QCOMPARE(program.dialogs.calls.size(), before);
     QVERIFY(Forms::find("frmNote")->isVisible());
     program.dialogs.answerFile(dir.filePath("a.rtf"));
@@ -114,19 +117,22 @@ void TestSaving::laterSaveWritesAtOnce()
     answerStore().setAnswer(1, QStringLiteral("Changed, \"again\"\r\nline two"));
     QVERIFY(editor->docChanged());
 
-    QSignalSpy finished(editor, &TextEditor::saveFinished);
+    QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     const int before = program.dialogs.calls.size();
     runMenu(editor, "mnuFileSave");
     QCOMPARE(program.dialogs.calls.size(), before); // no reminder, no dialog
     QVERIFY(!Forms::find("frmNote")->isVisible());
-    QCOMPARE(editor->saveMode(), QStringLiteral("S"));
-    QCOMPARE(editor->noteFlag(), QStringLiteral("N"));
     QVERIFY(!editor->docChanged());
     QVERIFY(fileBytes(path).contains("Edited after the first save"));
     QVERIFY(fileBytes(dir.filePath("Story.dat")).startsWith("\"Changed, \"\"again\"\"\r\nline two\","));
     QCOMPARE(fileBytes(dir.filePath("Story.dat")), storeBytes());
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toBool(), true);
+    // Save leaves the note out of the next activation only.
+    showEditorAgain(program, editor);
+    QCOMPARE(program.dialogs.calls.size(), before);
+    showEditorAgain(program, editor);
+    QVERIFY(isEditingNote(program.dialogs.calls.last()));
 }
 
 void TestSaving::dataFileComesFromTheStore()
@@ -208,7 +214,7 @@ void TestSaving::cancelInDialog()
 {
     TestProgram program;
     TextEditor *editor = openEditor(program);
-    QSignalSpy finished(editor, &TextEditor::saveFinished);
+    QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     const int before = program.dialogs.calls.size();
     saveAs(program, editor, std::nullopt);
     QCOMPARE(program.dialogs.calls.size(), before + 1);
@@ -221,14 +227,15 @@ void TestSaving::cancelInDialog()
     QCOMPARE(finished[0][0].toBool(), false);
     // A later Save still starts with the reminder.
     runMenu(editor, "mnuFileSave");
-    QCOMPARE(editor->saveMode(), QStringLiteral("A"));
+    QVERIFY(Forms::find("frmNote")->isVisible());
+    QCOMPARE(program.dialogs.calls.size(), before + 1);
 }
 
 void TestSaving::reminderClosedWithoutOk()
 {
     TestProgram program;
     TextEditor *editor = openEditor(program);
-    QSignalSpy finished(editor, &TextEditor::saveFinished);
+    QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     const int before = program.dialogs.calls.size();
     runMenu(editor, "mnuFileSave");
     Forms::find("frmNote")->close();
@@ -237,7 +244,8 @@ void TestSaving::reminderClosedWithoutOk()
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toBool(), false);
     QCOMPARE(editor->windowTitle(), kUntitled);
-    QCOMPARE(shared().saveRequest, QStringLiteral("N"));
+    showEditorAgain(program, editor); // no save is pending
+    QCOMPARE(countOf(program.dialogs, DialogCall::SaveFile), 0);
     // Shown and closed twice: one answer each time.
     runMenu(editor, "mnuFileSaveAs");
     Forms::find("frmNote")->close();
@@ -274,7 +282,7 @@ void TestSaving::saveAsFailure()
         QVERIFY(writeBytes(path, "old document"));
     const QStringList entries = folderEntries(dir.path());
 
-    QSignalSpy finished(editor, &TextEditor::saveFinished);
+    QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     const int before = program.dialogs.calls.size();
     runMenu(editor, "mnuFileSaveAs");
     program.dialogs.answerFile(path).answer(MsgAnswer::Ok); // the dialog, then the failure message
@@ -319,7 +327,7 @@ void TestSaving::saveFailureKeepsState()
     editor->edit()->setPlainText(QStringLiteral("New text that must not half-replace the old file"));
     answerStore().setAnswer(2, QStringLiteral("new answer"));
 
-    QSignalSpy finished(editor, &TextEditor::saveFinished);
+    QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     program.dialogs.answer(MsgAnswer::Ok);
     const int before = program.dialogs.calls.size();
     {

@@ -9,23 +9,17 @@ namespace AnswerDataFile {
 namespace {
 const QByteArray kUtf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
-// Any line break (CR LF, LF or a lone CR) becomes CR LF; doubled quotes keep the field closed.
+// The answer exactly as held (lone CR or LF, tabs and control characters too); only a double
+// quote is doubled, so the field stays closed and reads back the same.
 QString quotedField(const QString &answer)
 {
     QString field;
     field.reserve(answer.size() + 2);
     field += QLatin1Char('"');
-    for (qsizetype i = 0; i < answer.size(); ++i) {
-        const QChar c = answer[i];
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < answer.size() && answer[i + 1] == QLatin1Char('\n'))
-                ++i;
-            field += QLatin1String("\r\n");
-        } else if (c == QLatin1Char('"')) {
-            field += QLatin1String("\"\"");
-        } else {
+    for (const QChar c : answer) {
+        field += c;
+        if (c == QLatin1Char('"'))
             field += c;
-        }
     }
     field += QLatin1Char('"');
     return field;
@@ -125,6 +119,17 @@ QString tooLarge()
         .arg(kMaxFileSize / (1024 * 1024));
 }
 } // namespace
+
+QString writeError(QByteArrayView file)
+{
+    if (file.size() <= kMaxFileSize)
+        return {};
+    return QCoreApplication::translate("AnswerDataFile",
+                                       "The answers come to %1 MiB, more than the %2 MiB an answer data file may hold "
+                                       "to be loaded again. Shorten the longest answers, then save again.")
+        .arg(double(file.size()) / (1024 * 1024), 0, 'f', 1)
+        .arg(kMaxFileSize / (1024 * 1024));
+}
 
 QByteArray write(const Answers &answers)
 {

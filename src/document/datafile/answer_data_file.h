@@ -3,7 +3,8 @@
 // question order, each field either a quoted text or empty (no value), ending in CR LF.
 //
 //   - Quoted text: a double quote, the answer, a double quote. A double quote inside the answer
-//     is doubled; line breaks are written as CR LF. Commas and line breaks need no escape.
+//     is doubled; everything else (line breaks of any kind, tabs, control characters) is
+//     written exactly as held. Commas and line breaks need no escape.
 //   - Empty: nothing between the commas, for an answer that never got a value.
 //   - Characters: Windows-1252 when every answer fits in it (the file as it always was),
 //     otherwise UTF-8 behind a byte order mark, so nothing is lost.
@@ -29,6 +30,8 @@ inline constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
 // The whole file.
 QByteArray write(const Answers &answers);
+// Why a written file must not be saved: read() would refuse it for its size. Empty when it fits.
+QString writeError(QByteArrayView file);
 
 struct ReadResult {
     std::optional<Answers> answers; // all 77, or none

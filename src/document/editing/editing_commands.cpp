@@ -65,11 +65,8 @@ int EditingCommands::searchFrom(const QString &text, const QString &needle, int 
 
 void EditingCommands::find()
 {
-    // Cancel leaves the search text and the selection as they were.
-    const std::optional<QString> answer = Dialogs::get().input(m_window, QStringLiteral("Find what?"), QStringLiteral("Find"));
-    if (!answer)
-        return;
-    m_findText = *answer;
+    // Cancel gives the empty text, which a non-empty document finds at its start.
+    m_findText = Dialogs::get().input(m_window, QStringLiteral("Find what?"), QStringLiteral("Find")).value_or(QString());
     const int pos = searchFrom(m_plainText->text(), m_findText, 0);
     selectMatch(pos, QStringLiteral("The search string was not found."), QStringLiteral("Find"));
 }

@@ -22,9 +22,11 @@ public:
     void paste();
     void find();
     void findNext();
-    // Both return false when the dialog was cancelled (the editor's dialogCancelled).
-    bool chooseFont();
-    bool chooseColor();
+    // How a Font or Color dialog ended: Cancelled sets the editor's dialogCancelled, Applied
+    // marks its document changed, even when only the format of text typed next changed.
+    enum class Outcome { Cancelled, Unchanged, Applied };
+    Outcome chooseFont();
+    Outcome chooseColor();
     // Enables Cut and Copy only with a selection, Paste only with text on the clipboard.
     void updateEditMenu(QAction *cut, QAction *copy, QAction *paste) const;
 

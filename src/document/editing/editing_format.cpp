@@ -4,6 +4,7 @@
 #include "app/dialogs.h"
 #include "document/editing/selection_format.h"
 
+#include <QFontInfo>
 #include <QTextCharFormat>
 #include <QTextEdit>
 
@@ -20,26 +21,36 @@ static QTextCharFormat fontFormat(const QFont &chosen)
     return f;
 }
 
-bool EditingCommands::chooseFont()
+// The dialog shows the family the document's name resolves to (fontconfig puts Liberation
+// Sans for "arial"), which it can preselect; that family coming back unchanged means the
+// document's own name, so OK alone leaves every character as it was.
+EditingCommands::Outcome EditingCommands::chooseFont()
 {
-    const std::optional<QFont> chosen = Dialogs::get().font(m_window, SelectionFormat::font(m_edit));
+    QFont initial = SelectionFormat::font(m_edit);
+    const QString named = initial.family();
+    const QString shown = QFontInfo(initial).family();
+    initial.setFamily(shown);
+    std::optional<QFont> chosen = Dialogs::get().font(m_window, initial);
     if (!chosen)
-        return false;
+        return Outcome::Cancelled;
+    if (chosen->family().compare(shown, Qt::CaseInsensitive) == 0)
+        chosen->setFamily(named);
     // Merging a format the text already has would still report a change.
-    if (SelectionFormat::fontWouldChange(m_edit, *chosen))
-        m_edit->mergeCurrentCharFormat(fontFormat(*chosen));
-    return true;
+    if (!SelectionFormat::fontWouldChange(m_edit, *chosen))
+        return Outcome::Unchanged;
+    m_edit->mergeCurrentCharFormat(fontFormat(*chosen));
+    return Outcome::Applied;
 }
 
-bool EditingCommands::chooseColor()
+EditingCommands::Outcome EditingCommands::chooseColor()
 {
     const std::optional<QColor> chosen = Dialogs::get().color(m_window, SelectionFormat::color(m_edit));
     if (!chosen || !chosen->isValid())
-        return false;
-    if (SelectionFormat::colorWouldChange(m_edit, *chosen)) {
-        QTextCharFormat f;
-        f.setForeground(*chosen);
-        m_edit->mergeCurrentCharFormat(f);
-    }
-    return true;
+        return Outcome::Cancelled;
+    if (!SelectionFormat::colorWouldChange(m_edit, *chosen))
+        return Outcome::Unchanged;
+    QTextCharFormat f;
+    f.setForeground(*chosen);
+    m_edit->mergeCurrentCharFormat(f);
+    return Outcome::Applied;
 }

@@ -4,18 +4,17 @@
 #include "app/dialogs.h"
 #include "document/composer/composer.h"
 #include "document/editor/rich_text_box.h"
+#include "document/editor/save_flow.h"
 #include "document/rtf/rtf.h"
 #include "document/rtf/rtf_codepage.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QResizeEvent>
 #include <QStringDecoder>
-#include <optional>
 
 namespace {
 const QString kTitle = QStringLiteral("Kinscribe");
@@ -37,45 +36,18 @@ QString decodePlainText(const QByteArray &bytes)
 }
 } // namespace
 
-void TextEditor::saveCommand()
-{
-    if (m_openedNotRtf)
-        mnuFileSaveAs_Click();
-    else
-        mnuFileSave_Click();
-}
-
 bool TextEditor::saveFirst()
 {
-    if (!m_docChanged)
+    if (!m_file.changed)
         return true;
     const int answer = Dialogs::get().message(this, QStringLiteral("Do you want to save the current document?"),
                                               MsgStyle::YesNoCancel | MsgStyle::Exclamation | MsgStyle::DefaultButton3, kTitle);
     if (answer == MsgAnswer::No)
         return true;
-    return answer == MsgAnswer::Yes && saveAndWait();
+    return answer == MsgAnswer::Yes && m_saveFlow->saveAndWait();
 }
 
-// Save may end at once, or only after the modeless reminder's OK has brought the editor
-// back and its activation has saved; until saveFinished arrives the user may go on working.
-bool TextEditor::saveAndWait()
-{
-    std::optional<bool> saved;
-    QEventLoop loop;
-    const auto finished = connect(this, &TextEditor::saveFinished, &loop, [&](bool ok) {
-        saved = ok;
-        loop.quit();
-    });
-    m_waitingForSave = true;
-    saveCommand();
-    if (!saved)
-        loop.exec();
-    m_waitingForSave = false;
-    disconnect(finished);
-    return saved.value_or(false);
-}
-
-bool TextEditor::loadDocumentFile(const QString &path, QString &error)
+bool TextEditor::loadDocumentFile(const QString &path, bool &readAsRtf, QString &error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -89,7 +61,8 @@ bool TextEditor::loadDocumentFile(const QString &path, QString &error)
     }
     // Read into a document of its own, so a failure leaves the editor as it was.
     auto *document = new QTextDocument(m_edit);
-    if (Rtf::isRtf(bytes.left(5))) {
+    readAsRtf = Rtf::isRtf(bytes.left(5));
+    if (readAsRtf) {
         const Rtf::ReadResult result = Rtf::read(bytes, *document);
         if (!result.ok) {
             error = result.error;
@@ -105,7 +78,7 @@ bool TextEditor::loadDocumentFile(const QString &path, QString &error)
 
 void TextEditor::mnuFileOpen_Click()
 {
-    if (m_waitingForSave || !saveFirst())
+    if (m_saveFlow->waiting() || !saveFirst())
         return;
     FileDialogRequest request;
     request.title = QStringLiteral("Open");
@@ -115,18 +88,19 @@ void TextEditor::mnuFileOpen_Click()
     if (!path)
         return;
     QString error;
-    if (!loadDocumentFile(*path, error)) {
+    bool readAsRtf = false;
+    if (!loadDocumentFile(*path, readAsRtf, error)) {
         Dialogs::get().message(this, QStringLiteral("The file \"%1\" could not be opened.\n\n%2").arg(QDir::toNativeSeparators(*path), error),
                                MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
         return;
     }
-    m_docChanged = false;
     m_leaveMode = QStringLiteral("O");
     setWindowTitle(*path + kCaptionSuffix);
-    // Save goes on writing an opened RTF file; any other file only lends its name to Save As.
-    m_openedNotRtf = !isRtfName(*path);
+    // Save goes on writing an opened RTF file. Any other file, and one read as plain text
+    // whatever its name, only lends its name to Save As, whose overwrite question guards it.
     const QFileInfo info(*path);
-    m_dialogFileName = m_openedNotRtf ? info.dir().filePath(info.completeBaseName() + QStringLiteral(".rtf")) : *path;
+    const QString rtfName = isRtfName(*path) ? *path : info.dir().filePath(info.completeBaseName() + QStringLiteral(".rtf"));
+    m_file = {rtfName, false, !readAsRtf || rtfName != *path};
 }
 
 void TextEditor::mnuFilePrint_Click()
@@ -149,7 +123,7 @@ void TextEditor::mnuFileExit_Click() { close(); }
 // Return to Main Menu, Exit and the close box all end here.
 bool TextEditor::formQueryClose()
 {
-    if (m_waitingForSave || !saveFirst())
+    if (m_saveFlow->waiting() || !saveFirst())
         return false;
     if (m_leaveMode == QLatin1String("R")) {
         Forms::navigate(this, QStringLiteral("frmMain"));

@@ -21,7 +21,7 @@ constexpr MenuRow kMenus[] = {
     {"mnuFile", "&File", "", nullptr},
     {"mnuFileOpen", "&Open", "Ctrl+O", [](TextEditor &w, EditingCommands &) { w.mnuFileOpen_Click(); }},
     {"Hyphen1", nullptr, "", none},
-    {"mnuFileSave", "&Save", "Ctrl+S", [](TextEditor &w, EditingCommands &) { w.saveCommand(); }},
+    {"mnuFileSave", "&Save", "Ctrl+S", [](TextEditor &w, EditingCommands &) { w.mnuFileSave_Click(); }},
     {"mnuFileSaveAs", "Save &As", "Ctrl+A", [](TextEditor &w, EditingCommands &) { w.mnuFileSaveAs_Click(); }},
     {"Hyphen2", nullptr, "", none},
     {"mnuFilePrint", "&Print", "Ctrl+P", [](TextEditor &w, EditingCommands &) { w.mnuFilePrint_Click(); }},
@@ -37,8 +37,8 @@ constexpr MenuRow kMenus[] = {
     {"mnuEditFind", "&Find", "Ctrl+F", [](TextEditor &, EditingCommands &e) { e.find(); }},
     {"mnuEditFindNext", "Find &Next", "F3", [](TextEditor &, EditingCommands &e) { e.findNext(); }},
     {"mnuOptions", "&Options", "", nullptr},
-    {"mnuOptionsFont", "Font", "Ctrl+T", [](TextEditor &w, EditingCommands &e) { w.noteDialogCancelled(!e.chooseFont()); }},
-    {"mnuOptionsColor", "Color", "Ctrl+L", [](TextEditor &w, EditingCommands &e) { w.noteDialogCancelled(!e.chooseColor()); }},
+    {"mnuOptionsFont", "Font", "Ctrl+T", [](TextEditor &w, EditingCommands &e) { w.formatDialogEnded(e.chooseFont()); }},
+    {"mnuOptionsColor", "Color", "Ctrl+L", [](TextEditor &w, EditingCommands &e) { w.formatDialogEnded(e.chooseColor()); }},
 };
 } // namespace
 

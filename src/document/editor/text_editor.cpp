@@ -6,6 +6,7 @@
 #include "document/composer/composer.h"
 #include "document/editing/editing_commands.h"
 #include "document/editor/rich_text_box.h"
+#include "document/editor/save_flow.h"
 #include "questionnaire/answer_store.h"
 #include "resources/artwork.h"
 
@@ -33,12 +34,8 @@ TextEditor::TextEditor(QWidget *parent) : Form(kEditorName, parent)
     m_edit = new RichTextBox(m_client);
     m_edit->move(twips(kEditOffset), twips(kEditOffset));
     m_editing = new EditingCommands(m_edit, this);
+    m_saveFlow = new SaveFlow(this);
     connect(m_edit, &QTextEdit::textChanged, this, &TextEditor::txtEdit_Change);
-    // Once saved under a name of its own, an opened plain-text file no longer needs one.
-    connect(this, &TextEditor::saveFinished, this, [this](bool saved) {
-        if (saved)
-            m_openedNotRtf = false;
-    });
     buildMenus();
     resize(twips(kClientWidth), twips(kClientHeight) + m_menuBar->sizeHint().height());
 }
@@ -48,6 +45,8 @@ TextEditor::~TextEditor() = default;
 QTextEdit *TextEditor::edit() const { return m_edit; }
 
 QString TextEditor::findText() const { return m_editing->findText(); }
+
+QString TextEditor::saveMode() const { return m_saveFlow->mode(); }
 
 QString TextEditor::documentText() const
 {
@@ -59,7 +58,7 @@ void TextEditor::formLoad()
     centreOnScreen();
     m_edit->setCurrentCharFormat(composedCharFormat());
     m_dialogCancelled = false;
-    m_docChanged = true;
+    m_file.changed = true;
     m_leaveMode = QStringLiteral("N");
     shared().editorOpenCount = 0;
     m_noteFlag = QStringLiteral("O");
@@ -70,15 +69,10 @@ void TextEditor::formActivate()
     if (m_noteFlag == QLatin1String("O"))
         Dialogs::get().message(this, kEditingNote, MsgStyle::OkOnly | MsgStyle::Exclamation, QStringLiteral("Kinscribe"));
 
-    SharedState &state = shared();
-    if (state.saveRequest == QLatin1String("Y") && (m_saveMode == QLatin1String("S") || m_saveMode == QLatin1String("A"))) {
-        if (m_saveMode == QLatin1String("S"))
-            SavingData();
-        else
-            SavingDataAs();
-        state.saveRequest = QStringLiteral("N");
+    if (m_saveFlow->runPending())
         m_noteFlag = QStringLiteral("N");
-    }
+
+    SharedState &state = shared();
 
     if (state.editorOpenCount == 0)
         composeDocument();
@@ -96,7 +90,7 @@ void TextEditor::composeDocument()
     fillDocument(*document, ::composeDocument(answerStore()));
     replaceDocument(document);
     m_edit->setCurrentCharFormat(composedCharFormat());
-    m_docChanged = true;
+    m_file.changed = true;
 }
 
 void TextEditor::replaceDocument(QTextDocument *document)
@@ -109,7 +103,14 @@ void TextEditor::replaceDocument(QTextDocument *document)
     m_edit->moveCursor(QTextCursor::Start);
 }
 
-void TextEditor::txtEdit_Change() { m_docChanged = true; }
+void TextEditor::txtEdit_Change() { m_file.changed = true; }
+
+void TextEditor::formatDialogEnded(EditingCommands::Outcome outcome)
+{
+    m_dialogCancelled = m_dialogCancelled || outcome == EditingCommands::Outcome::Cancelled;
+    if (outcome == EditingCommands::Outcome::Applied)
+        m_file.changed = true;
+}
 
 // The window cannot delete itself from inside its own menu command or close event, so it
 // goes once control is back in the event loop; the next opening then loads it afresh.

@@ -4,10 +4,13 @@
 //   text_editor.cpp    window, load and activation, composition
 //   editor_menus.cpp   the menu bar and what each item runs
 //   editor_saving.cpp  Save, Save As and the answer data file beside the document
+//   save_flow.cpp      who runs a save, when, and when it has ended
 //   editor_file.cpp    Open, Print, Return to Main Menu, Exit, closing, resizing
 // Editing, search and formatting live in document/editing (EditingCommands).
 
 #include "app/form.h"
+#include "document/editing/editing_commands.h"
+#include "document/editor/document_file.h"
 
 #include <QString>
 
@@ -15,8 +18,8 @@ class QAction;
 class QMenuBar;
 class QTextDocument;
 class QTextEdit;
-class EditingCommands;
 class RichTextBox;
+class SaveFlow;
 
 class TextEditor : public Form {
     Q_OBJECT
@@ -37,14 +40,16 @@ public:
     QString leaveMode() const { return m_leaveMode; }
     QString findText() const; // kept by the editing commands
     QString documentPath() const { return m_documentPath; }
-    QString saveMode() const { return m_saveMode; }
+    QString saveMode() const;
     QString noteFlag() const { return m_noteFlag; }
-    bool docChanged() const { return m_docChanged; }
+    bool docChanged() const { return m_file.changed; }
     bool dialogCancelled() const { return m_dialogCancelled; }
-    // A cancelled Font or Color dialog is remembered; a completed one leaves the flag as it was.
-    void noteDialogCancelled(bool cancelled) { m_dialogCancelled = m_dialogCancelled || cancelled; }
+    // A cancelled Font or Color dialog is remembered; a completed one leaves the flag as it
+    // was. A format applied marks the document changed, with or without a selection.
+    void formatDialogEnded(EditingCommands::Outcome outcome);
 
     // Saving (editor_saving.cpp). Each returns true when the document was written.
+    SaveFlow *saveFlow() const { return m_saveFlow; }
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     bool SavingData();
@@ -52,18 +57,10 @@ public:
     bool SaveDataFile();
 
     // File commands (editor_file.cpp).
-    // The menu's Save: after a file other than ".rtf" was opened it is Save As, so RTF
-    // never overwrites a plain-text file.
-    void saveCommand();
     void mnuFileOpen_Click();
     void mnuFilePrint_Click();
     void mnuFileReturn_Click();
     void mnuFileExit_Click();
-
-signals:
-    // Emitted by SavingData and SavingDataAs when they end: saved is true when the
-    // document was written. Closing and Open wait for it after asking to save first.
-    void saveFinished(bool saved);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -77,9 +74,8 @@ private:
     void unloadLater();
     // Asks to save a changed document first; false when the command is to be abandoned.
     bool saveFirst();
-    // Runs Save and waits for it to end, reminder and Save dialog included.
-    bool saveAndWait();
-    bool loadDocumentFile(const QString &path, QString &error);
+    // readAsRtf tells whether the file began as RTF or was read as plain text.
+    bool loadDocumentFile(const QString &path, bool &readAsRtf, QString &error);
 
     QMenuBar *m_menuBar = nullptr;
     QWidget *m_client = nullptr;
@@ -88,11 +84,8 @@ private:
 
     QString m_leaveMode = QStringLiteral("N");
     QString m_documentPath;
-    QString m_dialogFileName; // the common dialog's file name: the file last opened or saved here; Save writes to it
-    QString m_saveMode;
+    DocumentFile m_file;
+    SaveFlow *m_saveFlow = nullptr;
     QString m_noteFlag = QStringLiteral("O");
-    bool m_docChanged = true;
     bool m_dialogCancelled = false;
-    bool m_openedNotRtf = false; // the file opened last is not ".rtf": Save asks for a name
-    bool m_waitingForSave = false;
 };

@@ -13,6 +13,12 @@ AnswerBox::AnswerBox(const QString &name, QWidget *parent) : QPlainTextEdit(pare
 
 QString AnswerBox::text() const
 {
+    const QString shown = shownText();
+    return shown == m_shownWhenGiven ? m_given : shown;
+}
+
+QString AnswerBox::shownText() const
+{
     // The raw text keeps what was typed (no-break spaces included); both kinds of break the
     // box makes (Enter, Shift+Enter) become the CR LF the rest of the program expects.
     QString raw = document()->toRawText();
@@ -24,6 +30,8 @@ QString AnswerBox::text() const
 void AnswerBox::setText(const QString &text)
 {
     setPlainText(text);
+    m_given = text;
+    m_shownWhenGiven = shownText();
     // Typing after opening a page goes on from the end of the stored answer.
     moveCursor(QTextCursor::End);
 }
