@@ -60,6 +60,8 @@ class TestRealSaveDialog : public QObject {
 private slots:
     void nameWithoutExtensionBecomesRtf();
     void existingDocumentAsksFirst();
+    void saveFirstShowsNoNote_data();
+    void saveFirstShowsNoNote();
 };
 
 void TestRealSaveDialog::nameWithoutExtensionBecomesRtf()
@@ -95,6 +97,48 @@ void TestRealSaveDialog::existingDocumentAsksFirst()
     QVERIFY2(question.contains("already exists"), qPrintable(question));
     QVERIFY(fileBytes(dir.filePath("Story.rtf")).startsWith("{\\rtf"));
     QVERIFY(QFile::exists(dir.filePath("Story.dat")));
+}
+
+void TestRealSaveDialog::saveFirstShowsNoNote_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("ok"); // the reminder's OK, else its close box
+    for (const char *command : {"mnuFileOpen", "mnuFileReturn", "mnuFileExit"}) {
+        QTest::addRow("nominal: %s, Yes, OK, saved", command) << command << true;
+        QTest::addRow("robustness: %s, Yes, reminder closed", command) << command << false;
+    }
+}
+
+// Yes to saving a changed, unnamed document first: the reminder and the Save dialog come
+// without the editing note, which returns on the next ordinary activation.
+void TestRealSaveDialog::saveFirstShowsNoNote()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, ok);
+    TestProgram program;
+    TextEditor *editor = openEditor(program);
+    RealSaveDialog real;
+    QTemporaryDir dir;
+    real.answer(MsgAnswer::Yes).answerFile(std::nullopt); // save first? Yes; then Cancel in Open
+    answerReminderWhenShown(editor, ok);
+    if (ok)
+        whenModal({[&](QWidget *m) { typeNameAndAccept(m, dir.filePath("Story.rtf")); }});
+    runMenu(editor, command);
+    settle();
+    QVERIFY(isSaveQuestion(real.calls.value(0)));
+    // No note after the reminder, before or after the dialog, up to the program's end.
+    for (int i = 1; i < real.calls.size() && real.calls[i].kind != DialogCall::End; ++i)
+        QVERIFY2(!isEditingNote(real.calls[i]), qPrintable(QString::number(i)));
+    QCOMPARE(QFile::exists(dir.filePath("Story.dat")), ok);
+    const bool stays = !ok || command == QLatin1String("mnuFileOpen");
+    QCOMPARE(real.endCount, (ok && command == QLatin1String("mnuFileExit")) ? 1 : 0);
+    if (!stays)
+        return;
+    QVERIFY(editor->isVisible());
+    QCOMPARE(real.messages().size(), 1);
+    showEditorAgain(program, editor);
+    QCOMPARE(real.messages().size(), 2);
+    QVERIFY(isEditingNote(real.messages().last()));
 }
 
 QTEST_MAIN(TestRealSaveDialog)

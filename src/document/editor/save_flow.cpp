@@ -37,20 +37,29 @@ bool SaveFlow::runPending()
 
 void SaveFlow::run(bool newName)
 {
+    m_awaitingReminder = false;
     const bool saved = newName ? m_editor->SavingDataAs() : m_editor->SavingData();
     emit finished(saved);
 }
 
-// Closed any other way than by OK, the reminder ends the save unsaved.
+// Closed any other way than by OK, the reminder ends the save unsaved and hands back to the
+// editor, whose activation then is the save's last and shows no note.
 void SaveFlow::showReminder()
 {
+    m_awaitingReminder = true;
     auto *note = qobject_cast<NoteWindow *>(Forms::show(QStringLiteral("frmNote")));
     if (!note) {
+        m_awaitingReminder = false;
         emit finished(false);
         return;
     }
     disconnect(note, &NoteWindow::closedWithoutOk, this, nullptr);
-    connect(note, &NoteWindow::closedWithoutOk, this, [this] { emit finished(false); });
+    connect(note, &NoteWindow::closedWithoutOk, this, [this] {
+        m_awaitingReminder = false;
+        emit finished(false);
+        if (m_editor->isVisible())
+            Forms::show(m_editor->objectName());
+    });
 }
 
 // The user may go on working while the modeless reminder waits for its OK.

@@ -18,6 +18,8 @@ public:
     QString mode() const { return m_mode; }
     // A command is waiting for a save to end.
     bool waiting() const { return m_waiting; }
+    // The reminder is up and the save waits for its OK.
+    bool awaitingReminder() const { return m_awaitingReminder; }
 
     // Save and Save As as the menu starts them.
     void start(bool newName);
@@ -37,4 +39,5 @@ private:
     TextEditor *m_editor;
     QString m_mode;
     bool m_waiting = false;
+    bool m_awaitingReminder = false;
 };

@@ -79,7 +79,10 @@ void TextEditor::formActivate()
     // The count stays at its top rather than wrapping to 0, which would compose over the edits.
     if (state.editorOpenCount < std::numeric_limits<qint16>::max())
         ++state.editorOpenCount;
-    m_noteFlag = QStringLiteral("O");
+    // An activation while the reminder waits (the platform handing focus back) belongs to
+    // that save and leaves the note out until the save has ended.
+    if (!m_saveFlow->awaitingReminder())
+        m_noteFlag = QStringLiteral("O");
 }
 
 void TextEditor::composeDocument()
