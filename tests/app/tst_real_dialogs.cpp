@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QInputDialog>
@@ -39,6 +40,7 @@ private slots:
     void fileFilter();
     void openDialogLists_data();
     void openDialogLists();
+    void fontDialogOkAloneGivesItsFont();
 };
 
 void TestRealDialogs::messageBox_data()
@@ -182,6 +184,22 @@ void TestRealDialogs::openDialogLists()
     request.filter = QStringLiteral("Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
     QCOMPARE(Dialogs::get().openFile(&parent, request), std::nullopt);
     QCOMPARE(shown, listed);
+}
+
+// OK alone gives back the font the dialog was filled with, so the editor sees no change.
+void TestRealDialogs::fontDialogOkAloneGivesItsFont()
+{
+    QWidget parent;
+    parent.show();
+    QFont initial(QFontInfo(QFont(QStringLiteral("arial"))).family());
+    initial.setPointSizeF(12);
+    whenModal([](QWidget *modal) { QMetaObject::invokeMethod(modal, "accept", Qt::QueuedConnection); });
+    const std::optional<QFont> chosen = Dialogs::get().font(&parent, initial);
+    QVERIFY(chosen);
+    QCOMPARE(chosen->family(), initial.family());
+    QCOMPARE(chosen->pointSizeF(), 12.0);
+    QCOMPARE(chosen->weight(), initial.weight());
+    QCOMPARE(chosen->italic(), false);
 }
 
 QTEST_MAIN(TestRealDialogs)

@@ -1,0 +1,125 @@
+// What the editor keeps: a file it read as plain text is never overwritten by Save, and a
+// format applied for the text typed next counts as a change of the document.
+#include "editor_test_util.h"
+
+#include "document/editor/text_editor.h"
+
+#include <QAction>
+#include <QFontInfo>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// Opens `path` through the File menu, answering No to saving the composed document first.
+TextEditor *editorWithFile(TestProgram &program, const QString &path)
+{
+    TextEditor *editor = openEditorFromMainMenu(program);
+    program.dialogs.answer(MsgAnswer::No).answerFile(path);
+    editor->action(QStringLiteral("mnuFileOpen"))->trigger();
+    return editor;
+}
+} // namespace
+
+class TestEditorKeeps : public QObject {
+    Q_OBJECT
+private slots:
+    void saveNeverOverwritesPlainText_data();
+    void saveNeverOverwritesPlainText();
+    void formatWithoutSelectionMarksChange_data();
+    void formatWithoutSelectionMarksChange();
+};
+
+void TestEditorKeeps::saveNeverOverwritesPlainText_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("writtenAtOnce");
+    QTest::newRow("robustness: plain text named .rtf") << "notes.rtf" << QByteArray("My notes\r\n") << false;
+    QTest::newRow("robustness: plain text named .RTF") << "notes.RTF" << QByteArray("{not rtf}") << false;
+    QTest::newRow("nominal: plain text named .txt") << "notes.txt" << QByteArray("My notes") << false;
+    QTest::newRow("nominal: RTF named .rtf is saved at once") << "notes.rtf" << QByteArray("{\\rtf1 Hi}") << true;
+}
+
+// Ctrl+S on an opened file: RTF is written at once; anything read as plain text goes
+// through the reminder and the Save dialog, whose overwrite question guards it.
+void TestEditorKeeps::saveNeverOverwritesPlainText()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, writtenAtOnce);
+    TestProgram program;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+    f.close();
+    TextEditor *editor = editorWithFile(program, path);
+    QVERIFY(!editor->docChanged());
+    editor->edit()->insertPlainText(QStringLiteral("more "));
+    program.dialogs.answerFile(std::nullopt); // Cancel in the Save dialog
+    answerReminderWhenShown(editor, true);
+    QCOMPARE(editor->action(QStringLiteral("mnuFileSave"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    editor->action(QStringLiteral("mnuFileSave"))->trigger();
+    if (writtenAtOnce) {
+        QVERIFY(bytesOf(path).contains("more"));
+        QCOMPARE(countOf(program.dialogs, DialogCall::SaveFile), 0);
+        return;
+    }
+    QTRY_COMPARE(countOf(program.dialogs, DialogCall::SaveFile), 1);
+    QVERIFY(program.dialogs.calls.last().file.overwritePrompt);
+    QCOMPARE(bytesOf(path), content);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("notes.dat"))));
+    QVERIFY(editor->docChanged());
+}
+
+void TestEditorKeeps::formatWithoutSelectionMarksChange_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("differs"); // the choice differs from the format at the cursor
+    QTest::newRow("nominal: another colour") << "mnuOptionsColor" << true;
+    QTest::newRow("nominal: the same colour") << "mnuOptionsColor" << false;
+    QTest::newRow("nominal: another font") << "mnuOptionsFont" << true;
+    QTest::newRow("nominal: the same font") << "mnuOptionsFont" << false;
+}
+
+void TestEditorKeeps::formatWithoutSelectionMarksChange()
+{
+    QFETCH(QString, item);
+    QFETCH(bool, differs);
+    TestProgram program;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("story.rtf"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("{\\rtf1 Dear family}") > 0);
+    f.close();
+    TextEditor *editor = editorWithFile(program, path);
+    QVERIFY(!editor->docChanged());
+    editor->edit()->moveCursor(QTextCursor::End);
+    const QTextCharFormat at = editor->edit()->currentCharFormat();
+    if (item == QLatin1String("mnuOptionsColor")) {
+        program.dialogs.answerColor(differs ? QColor(Qt::darkGreen) : editor->edit()->palette().color(QPalette::Text));
+    } else {
+        QFont same = at.font().resolve(editor->edit()->document()->defaultFont());
+        same.setFamily(QFontInfo(same).family()); // what the dialog shows and gives back on OK
+        QFont other = same;
+        other.setPointSizeF(same.pointSizeF() + 6);
+        program.dialogs.answerFont(differs ? other : same);
+    }
+    editor->action(item)->trigger();
+    QCOMPARE(editor->docChanged(), differs);
+    QVERIFY(!editor->dialogCancelled());
+    QCOMPARE(editor->edit()->toPlainText(), QStringLiteral("Dear family"));
+    editor->edit()->insertPlainText(QStringLiteral("!"));
+    QCOMPARE(editor->edit()->currentCharFormat() != at, differs); // what is typed next takes it
+}
+
+QTEST_MAIN(TestEditorKeeps)
+#include "tst_editor_keeps.moc"
