@@ -31,6 +31,8 @@ class TestRealDialogs : public QObject {
 private slots:
     void messageBox_data();
     void messageBox();
+    void yesNoMustBeAnswered_data();
+    void yesNoMustBeAnswered();
     void inputBox();
     void fileFilter();
 };
@@ -91,6 +93,43 @@ void TestRealDialogs::messageBox()
     std::sort(buttons.begin(), buttons.end());
     QCOMPARE(shown, buttons);
     QCOMPARE(shownDefault, defaultButton);
+    QCOMPARE(got, answer);
+}
+
+void TestRealDialogs::yesNoMustBeAnswered_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("stillOpen");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("nominal: exit question") << 308 << true << int(MsgAnswer::Yes);
+    QTest::newRow("nominal: save changes") << 52 << true << int(MsgAnswer::Yes);
+    QTest::newRow("robustness: with Cancel, Esc still cancels") << 547 << false << int(MsgAnswer::Cancel);
+}
+
+// Esc and the close button answer nothing on a box without Cancel; only a button answers it.
+void TestRealDialogs::yesNoMustBeAnswered()
+{
+    QFETCH(int, style);
+    QFETCH(bool, stillOpen);
+    QFETCH(int, answer);
+    QWidget parent;
+    parent.show();
+    bool openAfterEsc = false, openAfterClose = false;
+    whenModal([&](QWidget *modal) {
+        QTest::keyClick(modal, Qt::Key_Escape);
+        openAfterEsc = modal->isVisible();
+        if (!openAfterEsc)
+            return;
+        modal->close();
+        openAfterClose = modal->isVisible();
+        for (QAbstractButton *b : qobject_cast<QMessageBox *>(modal)->buttons())
+            if (b->text() == QLatin1String("&Yes"))
+                b->click();
+    });
+    const int got = Dialogs::get().message(&parent, QStringLiteral("Do you want to save your changes?"), style,
+                                           QStringLiteral("Save Changes"));
+    QCOMPARE(openAfterEsc, stillOpen);
+    QCOMPARE(openAfterClose, stillOpen);
     QCOMPARE(got, answer);
 }
 

@@ -362,8 +362,11 @@ void TestEditorWindow::resizeFillsClientArea()
     editor->resize(size);
     auto *menuBar = editor->findChild<QMenuBar *>();
     const QSize client(editor->width(), editor->height() - menuBar->height());
-    QCOMPARE(editor->edit()->size(), client);
+    // 120 twips in from the left and top, ending at the client area's right and bottom edges.
     QCOMPARE(editor->edit()->mapTo(editor, QPoint(0, 0)), QPoint(8, menuBar->height() + 8));
+    QCOMPARE(editor->edit()->size(), client - QSize(8, 8));
+    editor->resize(size + QSize(50, 40));
+    QCOMPARE(editor->edit()->size(), QSize(editor->width(), editor->height() - menuBar->height()) - QSize(8, 8));
 }
 
 // On a real desktop focus comes back to the editor when a message box closes; that is no

@@ -28,9 +28,11 @@ QString backButton(const QString &window) { return window == "frmInstruc" ? "cmd
 
 QPoint centredPosition(const QWidget *w)
 {
+    // The outer window, frame included, is centred.
     const QRect screen = w->screen()->geometry();
-    return QPoint(qRound(screen.left() + (screen.width() - w->width()) / 2.0),
-                  qRound(screen.top() + (screen.height() - w->height()) / 2.0));
+    const QSize outer = w->frameGeometry().size();
+    return QPoint(qRound(screen.left() + (screen.width() - outer.width()) / 2.0),
+                  qRound(screen.top() + (screen.height() - outer.height()) / 2.0));
 }
 
 QLabel *label(const TestProgram &p, const QString &window, const QString &name)
