@@ -52,8 +52,12 @@ void Form::placeCentred(const QMargins &frame)
     const QSize outer = size().grownBy(frame);
     const int top = qRound(area.top() + (area.height() - outer.height()) / 2.0);
     const int left = qRound(area.left() + (area.width() - outer.width()) / 2.0);
-    // A window's position is its frame's top left.
-    move(left, top);
+    // A window's position is its frame's top left, except for a window made but not yet framed:
+    // that one is placed by its client area.
+    if (testAttribute(Qt::WA_WState_Created) && frameGeometry() == geometry())
+        move(left + frame.left(), top + frame.top());
+    else
+        move(left, top);
 }
 
 // Re-centres once if the frame turned out other than the one the window was centred for;

@@ -271,7 +271,9 @@ void TestShell::outerWindowCentred()
         QVERIFY2(qAbs(outer.top() - (screen.height() - outer.height()) / 2) <= 1, name);
         QVERIFY2(qAbs(outer.left() - (screen.width() - outer.width()) / 2) <= 1, name);
         if (qstrcmp(name, "frmSplash") != 0)
-            QCOMPARE(placed, outer.topLeft()); // no jump once the frame is known
+            // No jump once the frame is known: before mapping the window already stood where it
+            // ends (Qt counts an unmapped window's position by its frame or by its client area).
+            QVERIFY2(placed == outer.topLeft() || placed == client.topLeft(), name);
     }
 }
 

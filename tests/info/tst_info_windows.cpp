@@ -98,8 +98,12 @@ void TestInfoWindows::windows()
     QVERIFY(!w->isVisible());
     QCOMPARE(w->windowTitle(), caption);
     QCOMPARE(w->size(), QSize(twips(clientTwips.width()), twips(clientTwips.height())));
-    if (centred)
+    if (centred) {
+        // Centred frame included, once the frame is known.
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
         QCOMPARE(w->pos(), centredPosition(w));
+    }
     QCOMPARE(bool(w->windowFlags() & Qt::FramelessWindowHint), !centred);
 }
 
@@ -337,6 +341,7 @@ void TestInfoWindows::versionHistoryOverAbout()
     p.click("frmInfo", "Label2");
     QCOMPARE(TestProgram::visibleForms(), (QStringList{"frmInfo", "frmVersionHx"}));
     QPointer<Form> history = Forms::find("frmVersionHx");
+    QVERIFY(QTest::qWaitForWindowExposed(history));
     QCOMPARE(history->pos(), centredPosition(history));
     QCOMPARE(label(p, "frmVersionHx", "lblVersionHx")->text(), InfoText::versionHistory());
     p.click("frmVersionHx", "cmdClose");
@@ -377,6 +382,7 @@ void TestInfoWindows::versionHistoryCloseBox()
     p.click("frmInfo", "Label2");
     Form *again = Forms::find("frmVersionHx");
     QVERIFY(again && again->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(again));
     QCOMPARE(again->pos(), centredPosition(again));
     QCOMPARE(label(p, "frmVersionHx", "lblVersionHx")->text(), InfoText::versionHistory());
     QCOMPARE(TestProgram::visibleForms(), (QStringList{"frmInfo", "frmVersionHx"}));
