@@ -5,24 +5,17 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextEdit>
 
 namespace {
-double luminance(QRgb c)
-{
-    auto lin = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
-}
-
+// The contrast ratio of two colours, as the accessibility guidelines define it.
 double contrastOf(QRgb a, QRgb b)
 {
-    const double la = luminance(a), lb = luminance(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+    auto lum = [](QRgb c) {
+        auto lin = [](int v) { return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c)) + 0.05;
+    };
+    return qMax(lum(a), lum(b)) / qMin(lum(a), lum(b));
 }
 
 // The ground of an area is its commonest colour; its ink is the colour farthest from it.
@@ -41,14 +34,6 @@ double inkContrast(const QImage &img, const QRect &area)
     for (auto it = count.cbegin(); it != count.cend(); ++it)
         best = qMax(best, contrastOf(it.key(), ground));
     return best;
-}
-
-QPalette darkDesktop()
-{
-    QPalette p(QColor(220, 220, 220), QColor(53, 53, 53), QColor(90, 90, 90), QColor(20, 20, 20), QColor(40, 40, 40),
-               QColor(230, 230, 230), Qt::white, QColor(35, 35, 35), QColor(48, 48, 48));
-    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    return p;
 }
 
 QRect inWindow(const QWidget *w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
@@ -71,38 +56,27 @@ QList<QWidget *> controlsOf(QWidget *window)
 
 QString accessible(QWidget *w, QAccessible::Text t)
 {
-    QAccessibleInterface *i = QAccessible::queryAccessibleInterface(w);
+    QAccessibleInterface *i = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
     return i ? i->text(t) : QString();
-}
-
-// The marker of a row that shows now: the twin once marked, else the plain button.
-QWidget *shownMarker(const TestProgram &p, const QString &window, const QString &marker)
-{
-    QWidget *twin = p.child(window, marker + QLatin1Char('2'));
-    return twin && twin->isVisible() ? twin : p.child(window, marker);
 }
 
 void fillBoxes(QWidget *window)
 {
-    for (auto *e : window->findChildren<QPlainTextEdit *>())
-        e->setPlainText(QStringLiteral("Wg Wg"));
-    for (auto *e : window->findChildren<QTextEdit *>())
-        e->setPlainText(QStringLiteral("Wg Wg"));
+    for (auto *e : window->findChildren<QAbstractScrollArea *>())
+        QMetaObject::invokeMethod(e, "setPlainText", Q_ARG(QString, QStringLiteral("Wg Wg")));
 }
 } // namespace
 
 class TestReadableWindows : public QObject {
     Q_OBJECT
 private slots:
-    void contrast_data();
-    void contrast();
-    void accessibleNames_data();
-    void accessibleNames();
+    void everyWindow_data();
+    void everyWindow();
     void markersTellTheirState_data();
     void markersTellTheirState();
 };
 
-void TestReadableWindows::contrast_data()
+void TestReadableWindows::everyWindow_data()
 {
     TestProgram p;
     QTest::addColumn<QString>("window");
@@ -115,66 +89,45 @@ void TestReadableWindows::contrast_data()
     }
 }
 
-void TestReadableWindows::contrast()
+// Text at least 4.5:1 against its ground, marker squares 3:1 against the window, text boxes on
+// a light page; and every control named for a screen reader.
+void TestReadableWindows::everyWindow()
 {
     QFETCH(QString, window);
     QFETCH(bool, dark);
     const QPalette desktop = QApplication::palette();
     if (dark)
-        QApplication::setPalette(darkDesktop());
+        QApplication::setPalette(QPalette(QColor(53, 53, 53))); // white text on dark grey
     TestProgram p;
     Form *w = Forms::load(window);
     QVERIFY(w);
     fillBoxes(w);
     const QImage img = w->grab().toImage();
     QApplication::setPalette(desktop);
-    QCOMPARE(img.size(), w->size());
-    QStringList faint;
+    QStringList faults;
     for (QWidget *c : controlsOf(w)) {
-        if (!c->isVisibleTo(w))
-            continue;
-        const QRect r = inWindow(c);
+        if (accessible(c, QAccessible::Name).trimmed().isEmpty())
+            faults << c->objectName() + QStringLiteral(" unnamed");
         auto *button = qobject_cast<QPushButton *>(c);
         auto *label = qobject_cast<QLabel *>(c);
-        if (label && label->text().isEmpty())
-            continue; // a picture
+        if (!c->isVisibleTo(w) || (label && label->text().isEmpty()))
+            continue; // hidden, or a picture
+        const QRect r = inWindow(c);
         double got = 0, need = 4.5;
         if (button && button->text().isEmpty()) {
-            // A marker square against the window just beside it.
             got = contrastOf(img.pixel(r.center()), img.pixel(r.left() - 3, r.center().y()));
             need = 3.0;
         } else if (auto *area = qobject_cast<QAbstractScrollArea *>(c)) {
             got = inkContrast(img, inWindow(area->viewport()));
-            const QRgb page = img.pixel(inWindow(area->viewport()).topLeft() + QPoint(1, 1));
-            QVERIFY2(qGray(page) > 200, qPrintable(c->objectName() + QStringLiteral(": the page is not light")));
+            if (qGray(img.pixel(inWindow(area->viewport()).topLeft() + QPoint(1, 1))) < 200)
+                faults << c->objectName() + QStringLiteral(" on a dark page");
         } else {
             got = inkContrast(img, button ? r.adjusted(3, 3, -3, -3) : r);
         }
         if (got < need)
-            faint << QStringLiteral("%1 %2:1").arg(c->objectName()).arg(got, 0, 'f', 2);
+            faults << QStringLiteral("%1 %2:1").arg(c->objectName()).arg(got, 0, 'f', 2);
     }
-    QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral(", "))));
-}
-
-void TestReadableWindows::accessibleNames_data()
-{
-    TestProgram p;
-    QTest::addColumn<QString>("window");
-    for (const QString &n : Forms::registeredNames())
-        QTest::newRow(qPrintable(QStringLiteral("nominal: %1").arg(n))) << n;
-}
-
-void TestReadableWindows::accessibleNames()
-{
-    QFETCH(QString, window);
-    TestProgram p;
-    Form *w = Forms::load(window);
-    QVERIFY(w);
-    QStringList unnamed;
-    for (QWidget *c : controlsOf(w))
-        if (accessible(c, QAccessible::Name).trimmed().isEmpty())
-            unnamed << c->objectName();
-    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral(", "))));
 }
 
 void TestReadableWindows::markersTellTheirState_data()
@@ -187,6 +140,7 @@ void TestReadableWindows::markersTellTheirState_data()
                                                 << "What was your first car?  (Make, model, year, color, etc.)";
 }
 
+// The marker that shows names its section or question and says whether it is answered.
 void TestReadableWindows::markersTellTheirState()
 {
     QFETCH(QString, window);
@@ -194,16 +148,16 @@ void TestReadableWindows::markersTellTheirState()
     QFETCH(QString, name);
     TestProgram p;
     p.startToMainMenu();
-    QCOMPARE(accessible(p.child("frmMain", "cmdInfo"), QAccessible::Name), QStringLiteral("About this Program"));
-    Forms::navigate(Forms::find("frmMain"), window);
-    QCOMPARE(accessible(shownMarker(p, window, marker), QAccessible::Name), name);
-    QCOMPARE(accessible(shownMarker(p, window, marker), QAccessible::Description), QStringLiteral("Not answered"));
-    for (int q = 19; q <= 23; ++q)
-        answerStore().setAnswer(q, QStringLiteral("Blue"));
-    Forms::navigate(Forms::find(window), window == "frmMain" ? "frmCarMain" : "frmMain");
-    Forms::navigate(Forms::active(), window);
-    QCOMPARE(accessible(shownMarker(p, window, marker), QAccessible::Name), name);
-    QCOMPARE(accessible(shownMarker(p, window, marker), QAccessible::Description), QStringLiteral("Answered"));
+    for (const char *state : {"Not answered", "Answered"}) {
+        Forms::navigate(Forms::active(), window);
+        QWidget *twin = p.child(window, marker + QLatin1Char('2'));
+        QWidget *shown = twin->isVisible() ? twin : p.child(window, marker);
+        QCOMPARE(accessible(shown, QAccessible::Name), name);
+        QCOMPARE(accessible(shown, QAccessible::Description), QString::fromLatin1(state));
+        for (int q = 19; q <= 23; ++q)
+            answerStore().setAnswer(q, QStringLiteral("Blue"));
+        Forms::navigate(Forms::active(), window == "frmMain" ? "frmCarMain" : "frmMain");
+    }
 }
 
 QTEST_MAIN(TestReadableWindows)

