@@ -5,7 +5,9 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QFontDialog>
+#include <QCloseEvent>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -36,6 +38,28 @@ QMessageBox::Icon iconOf(int style)
     default: return QMessageBox::NoIcon;
     }
 }
+
+// A box without Cancel (Yes/No) must be answered: Esc and the close button do nothing,
+// where QMessageBox would take them for No.
+class MustAnswer : public QObject {
+public:
+    explicit MustAnswer(QMessageBox *box) : QObject(box), m_box(box) { box->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_box)
+            return false;
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Cancel))
+            return true;
+        if (event->type() == QEvent::Close && !m_box->clickedButton()) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QMessageBox *m_box;
+};
 
 int answerOf(QMessageBox::StandardButton b)
 {
@@ -82,7 +106,7 @@ int QtDialogs::message(QWidget *parent, const QString &text, int style, const QS
     if (buttons.contains(QMessageBox::Cancel))
         box.setEscapeButton(QMessageBox::Cancel);
     else if (buttons.contains(QMessageBox::No))
-        box.setEscapeButton(QMessageBox::No);
+        new MustAnswer(&box);
     box.exec();
     auto *clicked = box.clickedButton();
     return clicked ? answerOf(box.standardButton(clicked)) : MsgAnswer::Cancel;

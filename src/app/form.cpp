@@ -1,6 +1,7 @@
 #include "app/form.h"
 
 #include "app/exit_question.h"
+#include "app/look.h"
 #include "app/twips.h"
 
 #include <QCloseEvent>
@@ -14,6 +15,7 @@ Form::Form(const QString &name, QWidget *parent) : QWidget(parent)
 {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    applyWindowPalette(this);
 }
 
 bool Form::formQueryClose()
@@ -25,16 +27,69 @@ bool Form::formQueryClose()
 
 void Form::setClientSizeTwips(int width, int height) { setFixedSize(twips(width), twips(height)); }
 
+namespace {
+// The window manager's frame, as the last window mapped had it.
+QMargins &knownFrame()
+{
+    static QMargins frame;
+    return frame;
+}
+} // namespace
+
 void Form::centreOnScreen()
 {
+    m_centred = true;
+    placeCentred(knownFrame());
+}
+
+void Form::placeCentred(const QMargins &frame)
+{
+    m_centredFor = frame;
     QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    const QSize frame = frameSize().expandedTo(size());
-    const int top = qRound(area.top() + (area.height() - frame.height()) / 2.0);
-    const int left = qRound(area.left() + (area.width() - frame.width()) / 2.0);
-    move(left, top);
+    const QSize outer = size().grownBy(frame);
+    const int top = qRound(area.top() + (area.height() - outer.height()) / 2.0);
+    const int left = qRound(area.left() + (area.width() - outer.width()) / 2.0);
+    // A window's position is its frame's top left, except for a window made but not yet framed:
+    // that one is placed by its client area.
+    if (testAttribute(Qt::WA_WState_Created) && frameGeometry() == geometry())
+        move(left + frame.left(), top + frame.top());
+    else
+        move(left, top);
+}
+
+// Re-centres once if the frame turned out other than the one the window was centred for;
+// a window the user has moved since keeps its place, because this runs only before the first paint.
+void Form::settleFrame(const QMargins &frame)
+{
+    if (m_centred && !m_frameSettled && frame != m_centredFor)
+        placeCentred(frame);
+}
+
+bool Form::event(QEvent *event)
+{
+    if (event->type() == QEvent::Show && !m_frameSettled && windowHandle()) {
+        // Not mapped yet: what earlier windows taught us moves it before it is seen.
+        settleFrame(knownFrame());
+        windowHandle()->installEventFilter(this);
+    }
+    return QWidget::event(event);
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        // Mapped, and about to be painted for the first time: the frame is known now.
+        const QMargins frame = windowHandle()->frameMargins();
+        if (!frame.isNull())
+            knownFrame() = frame;
+        settleFrame(frame);
+        m_frameSettled = true;
+        windowHandle()->removeEventFilter(this);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form::closeEvent(QCloseEvent *event)

@@ -20,11 +20,23 @@ public:
 
     // Fixed client area in twips (15 twips a pixel).
     void setClientSizeTwips(int width, int height);
-    // Top, then left, to the middle of the screen, as real numbers.
+    // Top, then left, to the middle of the screen, as real numbers, frame included.
     void centreOnScreen();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void placeCentred(const QMargins &frame);
+    void settleFrame(const QMargins &frame);
+
+    // The frame a window is centred for is known only once a window has been mapped; a
+    // window centred before that is put right once, before it is first drawn.
+    QMargins m_centredFor;
+    bool m_centred = false;
+    bool m_frameSettled = false;
 };
 
 namespace Forms {

@@ -3,6 +3,7 @@
 #include "app/twips.h"
 #include "resources/answered_picture.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 
 QFont labelFont()
@@ -11,6 +12,62 @@ QFont labelFont()
     f.setPointSizeF(9.75);
     f.setBold(true);
     return f;
+}
+
+bool isDarkPalette(const QPalette &palette)
+{
+    return palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+}
+
+static QPalette lightPalette()
+{
+    const QColor face(240, 240, 240), shadow(160, 160, 160);
+    QPalette p(Qt::black, face, Qt::white, shadow, QColor(200, 200, 200), Qt::black, Qt::white, Qt::white, face);
+    p.setColor(QPalette::Midlight, QColor(227, 227, 227));
+    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::Highlight, navy());
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    p.setColor(QPalette::ToolTipText, Qt::black);
+    p.setColor(QPalette::PlaceholderText, QColor(110, 110, 110));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, QColor(110, 110, 110));
+    return p;
+}
+
+QPalette windowPalette()
+{
+    const QPalette desktop = QGuiApplication::palette();
+    return isDarkPalette(desktop) ? lightPalette() : desktop;
+}
+
+void applyWindowPalette(QWidget *window)
+{
+    if (isDarkPalette(QGuiApplication::palette()))
+        window->setPalette(lightPalette());
+}
+
+QString plainCaption(const QString &caption)
+{
+    QString out;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        out += caption[i];
+    }
+    return out;
+}
+
+void setAccessible(QWidget *control, const QString &name, const QString &description)
+{
+    control->setAccessibleName(name);
+    control->setAccessibleDescription(description);
+}
+
+void describeMarkers(QPushButton *marker, QPushButton *twin, const QString &name)
+{
+    setAccessible(marker, name, QStringLiteral("Not answered"));
+    setAccessible(twin, name, QStringLiteral("Answered"));
 }
 
 ClickLabel::ClickLabel(const QString &name, const QString &text, QWidget *parent) : QLabel(text, parent)
@@ -29,9 +86,14 @@ bool ClickLabel::event(QEvent *event)
 {
     if (event->type() != QEvent::Shortcut || !buddy())
         return QLabel::event(event);
-    // The next control from the buddy on that can take the focus: a marked row's hidden
-    // marker passes it on.
+    // The next control from the buddy on that can take the focus; a marked row's hidden
+    // marker hands it to its answered twin, which opens the same window.
     QWidget *w = buddy();
+    if (!w->isVisible() && parentWidget()) {
+        auto *twin = parentWidget()->findChild<QWidget *>(w->objectName() + QLatin1Char('2'), Qt::FindDirectChildrenOnly);
+        if (twin && twin->isVisible())
+            w = twin;
+    }
     for (int guard = 0; w && guard < 256; ++guard, w = w->nextInFocusChain()) {
         if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
             w->setFocus(Qt::ShortcutFocusReason);
@@ -39,6 +101,11 @@ bool ClickLabel::event(QEvent *event)
         }
     }
     return true;
+}
+
+void widenToText(QLabel *label)
+{
+    label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
 }
 
 ClickLabel *makeNavyLabel(QWidget *parent, const QString &name, const QString &text, const QRect &g)

@@ -4,12 +4,25 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 
 class QWidget;
 
 inline QColor navy() { return QColor(0, 0, 128); }
 QFont labelFont();
+
+// The program's colours are fixed (navy, dark red) and need a light ground: on a dark desktop
+// the windows take a light palette of their own; message boxes and dialogs follow the desktop.
+bool isDarkPalette(const QPalette &palette);
+QPalette windowPalette();
+void applyWindowPalette(QWidget *window);
+
+// A caption as a screen reader says it: access keys gone, "&&" read as "&".
+QString plainCaption(const QString &caption);
+void setAccessible(QWidget *control, const QString &name, const QString &description = {});
+// Names a marker and its answered twin after what they stand for, each saying its state.
+void describeMarkers(QPushButton *marker, QPushButton *twin, const QString &name);
 
 // A label that acts like a button: clicking it runs its action (main menu, overviews).
 class ClickLabel : public QLabel {
@@ -24,6 +37,8 @@ protected:
     bool event(QEvent *event) override;
 };
 
+// Widens a one-line label to its text where the font needs more than its fixed width.
+void widenToText(QLabel *label);
 // A navy question label, word-wrapped, at a rectangle given in twips.
 ClickLabel *makeNavyLabel(QWidget *parent, const QString &name, const QString &text, const QRect &twipsGeometry);
 // The plain navy square that marks something unanswered (or a plain menu entry).

@@ -61,6 +61,9 @@ MainMenu::MainMenu(QWidget *parent) : Form(QStringLiteral("frmMain"), parent)
         label->setToolTip(QString::fromLatin1(row.tooltip));
         auto *button = makeMarkerButton(this, QString::fromLatin1(row.button), QRect(buttonLeft, row.top, 255, 255));
         label->setBuddy(button);
+        // Sized to its text: the table's widths were measured with another font's metrics.
+        widenToText(label);
+        setAccessible(button, plainCaption(label->text()));
         const QString target = QString::fromLatin1(row.target);
         connect(label, &ClickLabel::clicked, this, [this, target] { open(target); });
         connect(button, &QPushButton::clicked, this, [this, target] { open(target); });
@@ -70,7 +73,9 @@ MainMenu::MainMenu(QWidget *parent) : Form(QStringLiteral("frmMain"), parent)
 
     auto *exit = makePushButton(this, QStringLiteral("cmdExit"), QStringLiteral("E&xit"), QRect(4320, 3360, 1095, 495));
     exit->setToolTip(QStringLiteral("Click here to exit the program."));
-    exit->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    QFont exitFont(QStringLiteral("MS Sans Serif"));
+    exitFont.setPointSizeF(8.25);
+    exit->setFont(exitFont);
     connect(exit, &QPushButton::clicked, this, [this] { askExitQuestion(this); });
 
     for (int i = 0; i < kSectionCount; ++i) {
@@ -78,6 +83,7 @@ MainMenu::MainMenu(QWidget *parent) : Form(QStringLiteral("frmMain"), parent)
         auto *twin = makeAnsweredTwin(this, marker->objectName() + QLatin1Char('2'), QRect(i < 4 ? 120 : 2880,
                                                                                               0, 255, 255));
         twin->setGeometry(marker->geometry());
+        describeMarkers(marker, twin, marker->accessibleName());
         // A marked section still opens from its check mark, like from its label.
         const QString target = QString::fromLatin1(QuestionCatalogue::sections()[i].overviewWindow);
         connect(twin, &QPushButton::clicked, this, [this, target] { open(target); });
@@ -89,6 +95,8 @@ MainMenu::MainMenu(QWidget *parent) : Form(QStringLiteral("frmMain"), parent)
                                     QRect(1320, 3480, 2685, 240));
     loadLabel->setWordWrap(false);
     loadLabel->setTextFormat(Qt::PlainText);
+    widenToText(loadLabel);
+    setAccessible(load, loadLabel->text());
     connect(load, &QPushButton::clicked, this, &MainMenu::LoadData);
     connect(loadLabel, &ClickLabel::clicked, this, &MainMenu::LoadData);
     // Widgets were created in tab order, so the default focus chain already follows the table.

@@ -17,6 +17,7 @@ Splash::Splash(QWidget *parent) : Form(QStringLiteral("frmSplash"), parent)
     banner->setObjectName(QStringLiteral("Image1"));
     banner->setGeometry(twipsRect(120, 0, 4110, 795));
     banner->setPixmap(QPixmap::fromImage(bannerPicture()));
+    setAccessible(banner, bannerDescription());
 
     auto *enter = makePushButton(this, QStringLiteral("cmdEnter"), QStringLiteral("&Enter"), QRect(3240, 3120, 975, 495));
     enter->setToolTip(QStringLiteral("Click here to begin."));
@@ -30,6 +31,7 @@ Splash::Splash(QWidget *parent) : Form(QStringLiteral("frmSplash"), parent)
     bubble->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     bubble->setPixmap(QPixmap::fromImage(speechBubblePicture()));
     bubble->setFocusPolicy(Qt::NoFocus);
+    setAccessible(bubble, speechBubbleDescription());
 
     setTabOrder(enter, exit);
     enter->setFocus();

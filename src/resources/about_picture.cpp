@@ -36,3 +36,5 @@ QImage aboutPicture()
     p.drawPolygon(star);
     return img;
 }
+
+QString aboutPictureDescription() { return QStringLiteral("A framed portrait"); }

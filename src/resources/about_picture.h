@@ -3,3 +3,4 @@
 
 // The about window's 32 x 32 picture: a framed portrait, the way into the credits.
 QImage aboutPicture();
+QString aboutPictureDescription();

@@ -6,6 +6,8 @@
 namespace {
 const QColor kGrey(240, 240, 240);
 const QColor kNavy(0, 0, 128);
+QString bannerText() { return QStringLiteral("Hearthwood's"); }
+QString titleText() { return QStringLiteral("Kinscribe"); }
 
 QImage canvas(int w, int h, const QColor &ground)
 {
@@ -51,7 +53,7 @@ QImage drawBannerPicture()
     f.setPixelSize(34);
     p.setFont(f);
     p.setPen(QColor(200, 0, 0));
-    p.drawText(img.rect(), Qt::AlignCenter, QStringLiteral("Hearthwood's"));
+    p.drawText(img.rect(), Qt::AlignCenter, bannerText());
     return img;
 }
 
@@ -75,7 +77,7 @@ QImage drawSpeechBubblePicture()
     f.setPixelSize(30);
     p.setFont(f);
     p.setPen(kNavy);
-    p.drawText(QRectF(18, 6, 210, 100), Qt::AlignCenter, QStringLiteral("Kinscribe"));
+    p.drawText(QRectF(18, 6, 210, 100), Qt::AlignCenter, titleText());
     return img;
 }
 
@@ -97,3 +99,6 @@ QIcon editorIcon()
 
 QImage bannerPicture() { return QImage(QStringLiteral(":/artwork/banner.png")); }
 QImage speechBubblePicture() { return QImage(QStringLiteral(":/artwork/speech-bubble.png")); }
+
+QString bannerDescription() { return bannerText() + QStringLiteral(" in red script"); }
+QString speechBubbleDescription() { return QStringLiteral("A speech bubble with the title ") + titleText(); }

@@ -36,6 +36,8 @@ class TestRealDialogs : public QObject {
 private slots:
     void messageBox_data();
     void messageBox();
+    void yesNoMustBeAnswered_data();
+    void yesNoMustBeAnswered();
     void inputBox();
     void fileFilter();
     void openDialogLists_data();
@@ -100,6 +102,32 @@ void TestRealDialogs::messageBox()
     QCOMPARE(shown, buttons);
     QCOMPARE(shownDefault, defaultButton);
     QCOMPARE(got, answer);
+}
+
+void TestRealDialogs::yesNoMustBeAnswered_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("nominal: exit question") << 308 << int(MsgAnswer::Yes);
+    QTest::newRow("nominal: save changes") << 52 << int(MsgAnswer::Yes);
+    QTest::newRow("robustness: with Cancel, Esc still cancels") << 547 << int(MsgAnswer::Cancel);
+}
+
+// Esc and the close button answer nothing on a box without Cancel; only a button answers it.
+void TestRealDialogs::yesNoMustBeAnswered()
+{
+    QFETCH(int, style);
+    QFETCH(int, answer);
+    QWidget parent;
+    parent.show();
+    whenModal([&](QWidget *modal) {
+        QTest::keyClick(modal, Qt::Key_Escape);
+        modal->close();
+        if (modal->isVisible())
+            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
+    });
+    QCOMPARE(Dialogs::get().message(&parent, QStringLiteral("Do you want to save your changes?"), style,
+                                    QStringLiteral("Save Changes")), answer);
 }
 
 void TestRealDialogs::inputBox()

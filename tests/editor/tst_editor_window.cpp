@@ -59,7 +59,7 @@ void TestEditorWindow::windowLayout()
     QTextEdit *box = editor->edit();
     QCOMPARE(box->objectName(), QStringLiteral("txtEdit"));
     QCOMPARE(box->mapTo(editor, QPoint(0, 0)), QPoint(8, menuBar->height() + 8));
-    QCOMPARE(box->size(), QSize(454, 333));
+    QCOMPARE(box->size(), QSize(446, 325)); // ending at the client area's edges
 }
 
 void TestEditorWindow::menuItems_data()
@@ -368,8 +368,11 @@ void TestEditorWindow::resizeFillsClientArea()
     editor->resize(size);
     auto *menuBar = editor->findChild<QMenuBar *>();
     const QSize client(editor->width(), editor->height() - menuBar->height());
-    QCOMPARE(editor->edit()->size(), client);
+    // 120 twips in from the left and top, ending at the client area's right and bottom edges.
     QCOMPARE(editor->edit()->mapTo(editor, QPoint(0, 0)), QPoint(8, menuBar->height() + 8));
+    QCOMPARE(editor->edit()->size(), client - QSize(8, 8));
+    editor->resize(size + QSize(50, 40));
+    QCOMPARE(editor->edit()->size(), QSize(editor->width(), editor->height() - menuBar->height()) - QSize(8, 8));
 }
 
 // On a real desktop focus comes back to the editor when a message box closes; that is no

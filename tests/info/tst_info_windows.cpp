@@ -28,9 +28,11 @@ QString backButton(const QString &window) { return window == "frmInstruc" ? "cmd
 
 QPoint centredPosition(const QWidget *w)
 {
+    // The outer window, frame included, is centred.
     const QRect screen = w->screen()->geometry();
-    return QPoint(qRound(screen.left() + (screen.width() - w->width()) / 2.0),
-                  qRound(screen.top() + (screen.height() - w->height()) / 2.0));
+    const QSize outer = w->frameGeometry().size();
+    return QPoint(qRound(screen.left() + (screen.width() - outer.width()) / 2.0),
+                  qRound(screen.top() + (screen.height() - outer.height()) / 2.0));
 }
 
 QLabel *label(const TestProgram &p, const QString &window, const QString &name)
@@ -96,8 +98,12 @@ void TestInfoWindows::windows()
     QVERIFY(!w->isVisible());
     QCOMPARE(w->windowTitle(), caption);
     QCOMPARE(w->size(), QSize(twips(clientTwips.width()), twips(clientTwips.height())));
-    if (centred)
+    if (centred) {
+        // Centred frame included, once the frame is known.
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
         QCOMPARE(w->pos(), centredPosition(w));
+    }
     QCOMPARE(bool(w->windowFlags() & Qt::FramelessWindowHint), !centred);
 }
 
@@ -335,6 +341,7 @@ void TestInfoWindows::versionHistoryOverAbout()
     p.click("frmInfo", "Label2");
     QCOMPARE(TestProgram::visibleForms(), (QStringList{"frmInfo", "frmVersionHx"}));
     QPointer<Form> history = Forms::find("frmVersionHx");
+    QVERIFY(QTest::qWaitForWindowExposed(history));
     QCOMPARE(history->pos(), centredPosition(history));
     QCOMPARE(label(p, "frmVersionHx", "lblVersionHx")->text(), InfoText::versionHistory());
     p.click("frmVersionHx", "cmdClose");
@@ -375,6 +382,7 @@ void TestInfoWindows::versionHistoryCloseBox()
     p.click("frmInfo", "Label2");
     Form *again = Forms::find("frmVersionHx");
     QVERIFY(again && again->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(again));
     QCOMPARE(again->pos(), centredPosition(again));
     QCOMPARE(label(p, "frmVersionHx", "lblVersionHx")->text(), InfoText::versionHistory());
     QCOMPARE(TestProgram::visibleForms(), (QStringList{"frmInfo", "frmVersionHx"}));

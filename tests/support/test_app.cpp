@@ -1,5 +1,7 @@
 #include "test_app.h"
 
+#include "app/twips.h"
+
 #include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
@@ -51,6 +53,17 @@ QStringList TestProgram::visibleForms()
             names << n;
     }
     return names;
+}
+
+QString placementFault(const QWidget *w, const QRect &t)
+{
+    const QRect want = twipsRect(t.x(), t.y(), t.width(), t.height());
+    const auto *label = qobject_cast<const QLabel *>(w);
+    const bool fits = label && !label->wordWrap()
+        ? w->pos() == want.topLeft() && w->height() == want.height() && w->width() >= qMax(want.width(), w->sizeHint().width())
+        : w->geometry() == want;
+    return fits ? QString() : QStringLiteral("%1 at %2,%3 %4x%5").arg(w->objectName()).arg(w->x()).arg(w->y())
+                                  .arg(w->width()).arg(w->height());
 }
 
 QString sourceDir()

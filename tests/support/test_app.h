@@ -29,6 +29,10 @@ public:
     static QStringList visibleForms();
 };
 
+// Why a control does not stand where the table puts it (twips), or empty when it does; a
+// one-line label may be wider than the table where its text needs it.
+QString placementFault(const QWidget *control, const QRect &twipsGeometry);
+
 // Where shared test data lives: the repository root and the shared folder beside it.
 QString sourceDir();
 QString sharedDir();

@@ -142,5 +142,7 @@ void TextEditor::resizeEvent(QResizeEvent *event)
     const int menuHeight = m_menuBar->sizeHint().height();
     m_menuBar->setGeometry(0, 0, width(), menuHeight);
     m_client->setGeometry(0, menuHeight, width(), height() - menuHeight);
-    m_edit->resize(m_client->size());
+    // The box keeps its offset from the left and top and ends at the client area's edges,
+    // so its scroll bar and last line stay inside the window.
+    m_edit->resize(qMax(0, m_client->width() - m_edit->x()), qMax(0, m_client->height() - m_edit->y()));
 }

@@ -33,6 +33,7 @@ TextEditor::TextEditor(QWidget *parent) : Form(kEditorName, parent)
     m_client = new QWidget(this);
     m_edit = new RichTextBox(m_client);
     m_edit->move(twips(kEditOffset), twips(kEditOffset));
+    m_edit->setAccessibleName(QStringLiteral("Document"));
     m_editing = new EditingCommands(m_edit, this);
     m_saveFlow = new SaveFlow(this);
     connect(m_edit, &QTextEdit::textChanged, this, &TextEditor::txtEdit_Change);

@@ -47,6 +47,8 @@ QLabel *makeLabel(QWidget *parent, const NoteLabel &row)
     label->setWordWrap(row.wrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+    if (!row.wrap)
+        widenToText(label);
     return label;
 }
 } // namespace

@@ -34,6 +34,7 @@ WindowTable about()
     return {"frmInfo", "Kinscribe", nullptr, {6195, 3990}, Background::Menu, false, CloseBox::ExitQuestion,
             {{.kind = Kind::Label, .name = "Label1", .twips = {120, 120, 5955, 495}, .text = ""},
              {.kind = Kind::Picture, .name = "Picture1", .twips = {120, 1200, 480, 480}, .picture = aboutPicture,
+              .describe = aboutPictureDescription,
               .tooltip = "Click here to read the credits.", .click = Click::GoTo, .target = "frmCredits2"},
              label("lblAddy", {600, 720, 4935, 1455}, Fill::OnActivate, InfoText::contactBlock, Look::Address),
              {.kind = Kind::Label, .name = "Label2", .twips = {120, 3480, 0, 0}, .look = Look::Plain,

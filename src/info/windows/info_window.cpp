@@ -13,11 +13,11 @@
 using namespace Info;
 
 namespace {
-// Qt has no roles for the menu and inactive-border colours; take the nearest palette
-// colours so the windows follow the desktop's theme.
+// Qt has no roles for the menu and inactive-border colours; take the nearest colours of
+// the windows' palette, light on every desktop.
 QColor backgroundColour(Background background)
 {
-    const QPalette pal = QApplication::palette();
+    const QPalette pal = windowPalette();
     switch (background) {
     case Background::Menu:
         return pal.color(QPalette::Window);
@@ -111,6 +111,7 @@ QWidget *InfoWindow::makeControl(const Control &c)
         label->setGeometry(twipsRect(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height()));
         if (c.kind == Kind::Picture) {
             label->setPixmap(QPixmap::fromImage(c.picture()));
+            setAccessible(label, c.describe ? c.describe() : QString());
             label->setAlignment(Qt::AlignCenter);
         } else {
             styleLabel(label, c.look);

@@ -29,6 +29,7 @@ struct Control {
     const char *text = nullptr;     // a fixed caption
     QString (*build)() = nullptr;   // or an assembled text
     QImage (*picture)() = nullptr;
+    QString (*describe)() = nullptr; // what a picture shows
     const char *tooltip = nullptr;
     Click click = Click::None;
     const char *target = nullptr;

@@ -45,6 +45,7 @@ void QuestionPage::build()
         auto *label = makeNavyLabel(frame, QString::fromLatin1(q.entryLabel), caption, g.labels[i].translated(-origin));
         label->setTextFormat(Qt::PlainText);
         auto *box = new AnswerBox(textBox, frame);
+        setAccessible(box, QString::fromUtf8(q.text));
         const QRect r = g.boxes[i].translated(-origin);
         box->setGeometry(twipsRect(r.x(), r.y(), r.width(), r.height()));
         connect(box, &QPlainTextEdit::textChanged, this, &QuestionPage::txt_Change);

@@ -25,6 +25,7 @@ SectionOverview::SectionOverview(const OverviewWindow &desc, QWidget *parent)
     connect(ret, &QPushButton::clicked, this, &SectionOverview::cmdReturn_Click);
     for (Row &row : m_rows) {
         row.twin = makeAnsweredTwin(this, row.marker->objectName() + QLatin1Char('2'), row.place);
+        describeMarkers(row.marker, row.twin, QString::fromUtf8(QuestionCatalogue::question(row.question).text));
         const int page = row.page;
         connect(row.twin, &QPushButton::clicked, this, [this, page] { openPage(page); });
     }
