@@ -29,6 +29,5 @@ public:
     static QStringList visibleForms();
 };
 
-// Where shared test data lives: the repository root and the shared folder beside it.
+// The repository root, where the tests' own data lives.
 QString sourceDir();
-QString sharedDir();
