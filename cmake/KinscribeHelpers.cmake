@@ -21,12 +21,12 @@ function(kinscribe_add_test)
   target_link_libraries(${T_NAME} PRIVATE kinscribe_testsupport ${T_LIBS})
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KINSCRIBE_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KINSCRIBE_SOURCE_DIR=${PROJECT_SOURCE_DIR};KINSCRIBE_RTF_CORPUS=${KINSCRIBE_RTF_CORPUS_DIR}"
     TIMEOUT 300)
   if(T_WINDOWS)
     add_test(NAME ${T_NAME}_xcb COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-desktop $<TARGET_FILE:${T_NAME}>)
     set_tests_properties(${T_NAME}_xcb PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=xcb;KINSCRIBE_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+      ENVIRONMENT "QT_QPA_PLATFORM=xcb;KINSCRIBE_SOURCE_DIR=${PROJECT_SOURCE_DIR};KINSCRIBE_RTF_CORPUS=${KINSCRIBE_RTF_CORPUS_DIR}"
       TIMEOUT 300 LABELS desktop
       # Real key presses and window-manager activation are timing-sensitive: give them the machine.
       RUN_SERIAL TRUE)

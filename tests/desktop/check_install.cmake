@@ -6,8 +6,11 @@ if(NOT rc EQUAL 0)
 endif()
 set(expected
   bin/kinscribe
-  share/applications/kinscribe.desktop
-  share/metainfo/io.example.Kinscribe.metainfo.xml
+  share/applications/io.example.kinscribe.desktop
+  share/metainfo/io.example.kinscribe.metainfo.xml
+  share/doc/kinscribe/copyright
+  share/doc/kinscribe/changelog.gz
+  share/man/man1/kinscribe.1.gz
   share/icons/hicolor/scalable/apps/kinscribe.svg)
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/kinscribe.png)
@@ -18,3 +21,12 @@ foreach(f IN LISTS expected)
   endif()
 endforeach()
 message(STATUS "all ${CMAKE_MATCH_COUNT}installed files present")
+
+# Software centres find the menu entry through the component id: both must name the same file.
+file(READ ${PREFIX}/share/metainfo/io.example.kinscribe.metainfo.xml metainfo)
+string(REGEX MATCH "<id>([^<]+)</id>" _ "${metainfo}")
+set(id ${CMAKE_MATCH_1})
+string(REGEX MATCH "<launchable type=\"desktop-id\">([^<]+)</launchable>" _ "${metainfo}")
+if(NOT CMAKE_MATCH_1 STREQUAL "${id}.desktop" OR NOT EXISTS ${PREFIX}/share/applications/${id}.desktop)
+  message(FATAL_ERROR "component id ${id} and launchable ${CMAKE_MATCH_1} name different desktop files")
+endif()

@@ -18,7 +18,8 @@
 namespace {
 const QString kUntitled = QStringLiteral("Kinscribe - Text Editor");
 
-QString corpus(const QString &relative) { return QDir(sharedDir()).filePath(QStringLiteral("rtf-corpus/") + relative); }
+// RTF files in the manner of other word processors, carried with the tests.
+QString fixture(const QString &name) { return QDir(sourceDir()).filePath(QStringLiteral("tests/editor/data/") + name); }
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -253,19 +254,19 @@ void TestEditorFile::openRtfFromCorpus_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("nominal: RichEdit file") << "RtfPipe/RtfPipe.Tests/Files/Issue42.rtf" << "Overview of Policy/Claims";
-    QTest::newRow("nominal: hex escapes in the ANSI page") << "pandoc/test/rtf/accent.rtf" << "le caf\u00e9 o\u00f9 on ne fume pas";
-    QTest::newRow("nominal: unicode escapes") << "pandoc/test/rtf/unicode.rtf" << "\u201chi\u201d";
-    QTest::newRow("nominal: Word formatting") << "pandoc/test/rtf/formatting.rtf" << "";
-    QTest::newRow("robustness: malformed parser test") << "RtfPipe/RtfPipe.Tests/Files/RtfParserTest_fail_3.rtf" << "";
-    QTest::newRow("robustness: Outlook HTML in RTF") << "RtfPipe/RtfPipe.Tests/Files/Issue52.rtf" << "";
+    QTest::newRow("nominal: RichEdit file") << "richedit.rtf" << "Saturdays smelled of sawdust";
+    QTest::newRow("nominal: hex escapes in the ANSI page") << "accent.rtf" << "Cr\u00e8me br\u00fbl\u00e9e at No\u00ebl";
+    QTest::newRow("nominal: unicode escapes") << "unicode.rtf" << "\u201cHome\u201d was the word he used \u2014 \u00f6lmo, \u041f\u0440\u0438\u0432\u0435\u0442.";
+    QTest::newRow("nominal: Word formatting") << "word_formatting.rtf" << "We drove to the lake with bold, italic";
+    QTest::newRow("robustness: malformed groups and words") << "malformed.rtf" << "unclosed group";
+    QTest::newRow("robustness: Outlook HTML in RTF") << "html_in_rtf.rtf" << "Letters from the farm";
 }
 
 void TestEditorFile::openRtfFromCorpus()
 {
     QFETCH(QString, file);
     QFETCH(QString, expected);
-    const QString path = corpus(file);
+    const QString path = fixture(file);
     QVERIFY2(QFile::exists(path), qPrintable(path));
     TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
@@ -278,7 +279,7 @@ void TestEditorFile::openRtfFromCorpus()
     QVERIFY2(!text.contains(QLatin1String("{\\rtf")), qPrintable(text.left(80)));
     if (!expected.isEmpty())
         QVERIFY2(text.contains(expected), qPrintable(text.left(200)));
-    if (file.endsWith(QLatin1String("Issue42.rtf"))) {
+    if (file == QLatin1String("richedit.rtf")) {
         QTextCursor c(editor->edit()->document());
         c.setPosition(2);
         QCOMPARE(c.charFormat().fontWeight(), int(QFont::Bold)); // "\b" came through
@@ -358,7 +359,7 @@ void TestEditorFile::saveTargetAfterOpeningRtf()
     TestProgram program;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Story.rtf"));
-    QVERIFY(QFile::copy(corpus(QStringLiteral("pandoc/test/rtf/accent.rtf")), path));
+    QVERIFY(QFile::copy(fixture(QStringLiteral("accent.rtf")), path));
     TextEditor *editor = openEditorFromMainMenu(program);
     openThroughMenu(program, editor, path);
     editor->edit()->moveCursor(QTextCursor::End);

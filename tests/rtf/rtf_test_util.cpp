@@ -1,6 +1,7 @@
 #include "rtf_test_util.h"
 
 #include "document/rtf/rtf.h"
+#include "rtf_corpus.h"
 #include "test_app.h"
 
 #include <QDir>
@@ -170,7 +171,7 @@ QString normalized(const QString &text)
 
 QString corpusDir()
 {
-    return QDir(sharedDir()).absoluteFilePath(QStringLiteral("rtf-corpus"));
+    return rtfCorpusDir();
 }
 
 QString dataDir()

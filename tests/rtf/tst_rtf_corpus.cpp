@@ -4,6 +4,7 @@
 
 #include "document/rtf/rtf.h"
 #include "document/rtf/rtf_codepage.h"
+#include "rtf_corpus.h"
 #include "rtf_test_util.h"
 
 #include <QDir>
@@ -175,6 +176,7 @@ private:
 
 void TestRtfCorpus::initTestCase()
 {
+    SKIP_WITHOUT_RTF_CORPUS();
     m_corpus = corpusDir();
     QDirIterator it(m_corpus, {QStringLiteral("*.rtf")}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())

@@ -71,5 +71,3 @@ QString sourceDir()
     const QByteArray env = qgetenv("KINSCRIBE_SOURCE_DIR");
     return env.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(env);
 }
-
-QString sharedDir() { return QDir(sourceDir()).absoluteFilePath(QStringLiteral("../shared")); }

@@ -33,6 +33,5 @@ public:
 // one-line label may be wider than the table where its text needs it.
 QString placementFault(const QWidget *control, const QRect &twipsGeometry);
 
-// Where shared test data lives: the repository root and the shared folder beside it.
+// The repository root, where the tests' own data lives.
 QString sourceDir();
-QString sharedDir();
