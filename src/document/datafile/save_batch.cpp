@@ -102,13 +102,14 @@ bool SaveBatch::check(const Entry &entry)
 {
     const QFileInfo info(entry.path);
     const QFileInfo folder(info.absolutePath());
+    // The system's own words, as a failed open or rename would have given them.
     if (!folder.isDir())
-        return fail(entry, tr("The folder \"%1\" does not exist.").arg(QDir::toNativeSeparators(folder.filePath())));
+        return fail(entry, systemError(folder.exists() ? ENOTDIR : ENOENT));
     if (info.isDir())
-        return fail(entry, tr("A folder of that name is in the way."));
+        return fail(entry, systemError(EISDIR));
     if (QFile::encodeName(info.fileName()).size() > nameMax(folder.filePath())
         || QFile::encodeName(info.absoluteFilePath()).size() >= PATH_MAX)
-        return fail(entry, tr("The name is too long for this disk."));
+        return fail(entry, systemError(ENAMETOOLONG));
     return true;
 }
 
