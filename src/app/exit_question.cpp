@@ -1,6 +1,7 @@
 #include "app/exit_question.h"
 
 #include "app/dialogs.h"
+#include "app/recovery_session.h"
 
 bool askExitQuestion(QWidget *parent)
 {
@@ -9,6 +10,12 @@ bool askExitQuestion(QWidget *parent)
         MsgStyle::YesNo | MsgStyle::Exclamation | MsgStyle::DefaultButton2, QStringLiteral("Kinscribe"));
     if (answer != MsgAnswer::Yes)
         return false;
-    Dialogs::get().endProgram();
+    endProgramDeliberately();
     return true;
+}
+
+void endProgramDeliberately()
+{
+    Recovery::endDeliberately();
+    Dialogs::get().endProgram();
 }

@@ -1,6 +1,6 @@
 #include "app/splash.h"
 
-#include "app/dialogs.h"
+#include "app/exit_question.h"
 #include "app/look.h"
 #include "app/twips.h"
 #include "resources/artwork.h"
@@ -37,7 +37,7 @@ Splash::Splash(QWidget *parent) : Form(QStringLiteral("frmSplash"), parent)
     enter->setFocus();
 
     connect(enter, &QPushButton::clicked, this, [this] { Forms::navigate(this, QStringLiteral("frmMain")); });
-    connect(exit, &QPushButton::clicked, this, [] { Dialogs::get().endProgram(); });
+    connect(exit, &QPushButton::clicked, this, [] { endProgramDeliberately(); });
 }
 
 void Splash::formLoad()
@@ -50,6 +50,6 @@ void Splash::formLoad()
 
 bool Splash::formQueryClose()
 {
-    Dialogs::get().endProgram();
+    endProgramDeliberately();
     return false;
 }

@@ -28,6 +28,24 @@ void AnswerStore::setAnswer(int number, const std::optional<QString> &text)
         m_answers[index(number)] = QString();
     else
         m_answers[index(number)] = text;
+    changed();
+}
+
+void AnswerStore::changed()
+{
+    if (m_batchDepth > 0) {
+        m_pendingChange = true;
+        return;
+    }
+    m_pendingChange = false;
+    if (m_onChange)
+        m_onChange();
+}
+
+AnswerStore::ChangeBatch::~ChangeBatch()
+{
+    if (--m_store.m_batchDepth == 0 && m_store.m_pendingChange)
+        m_store.changed();
 }
 
 QString AnswerStore::questionText(int number) const { return m_texts[index(number)]; }

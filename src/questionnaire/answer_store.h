@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 class AnswerStore {
@@ -29,8 +30,28 @@ public:
     int answeredCount(SectionId section) const;
     bool isSectionComplete(SectionId section) const;
 
+    // Runs after every change of the answers: once for a lone setAnswer, once at the end of
+    // a ChangeBatch that changed anything.
+    void setChangeHandler(std::function<void()> handler) { m_onChange = std::move(handler); }
+
+    // Groups the answers one command writes (a page's boxes, a whole data file) into one change.
+    class ChangeBatch {
+    public:
+        explicit ChangeBatch(AnswerStore &store) : m_store(store) { ++m_store.m_batchDepth; }
+        ~ChangeBatch();
+        ChangeBatch(const ChangeBatch &) = delete;
+        ChangeBatch &operator=(const ChangeBatch &) = delete;
+
+    private:
+        AnswerStore &m_store;
+    };
+
 private:
     static int index(int number);
+    void changed();
+    std::function<void()> m_onChange;
+    int m_batchDepth = 0;
+    bool m_pendingChange = false;
     std::array<std::optional<QString>, kQuestionCount> m_answers;
     std::array<QString, kQuestionCount> m_texts;
 };

@@ -11,6 +11,8 @@ private slots:
     void failure_data();
     void failure();
     void fullDiskWhileWriting();
+    void tooLongDataName();
+    void removesWhatAKilledSaveLeft();
     void singleFile();
 };
 
@@ -99,6 +101,38 @@ void TestSaveBatch::fullDiskWhileWriting()
     QCOMPARE(fileBytes(doc), QByteArray("old document"));
     QCOMPARE(fileBytes(data), QByteArray("old data"));
     QCOMPARE(folderEntries(dir.path()), QStringList({"story.dat", "story.rtf"}));
+}
+
+// The document's name fits, the data file's does not: found before the document is replaced.
+void TestSaveBatch::tooLongDataName()
+{
+    QTemporaryDir dir;
+    const QString doc = dir.filePath(QString(250, 'n') + ".rtf"), data = dir.filePath(QString(252, 'n') + ".dat");
+    QVERIFY(writeBytes(doc, "old document"));
+    SaveBatch batch;
+    batch.add(doc, "new document");
+    batch.add(data, "new data");
+    QVERIFY(!batch.commit());
+    QCOMPARE(batch.failedPath(), data);
+    QVERIFY2(batch.errorString().contains("too long"), qPrintable(batch.errorString()));
+    QCOMPARE(fileBytes(doc), QByteArray("old document"));
+    QCOMPARE(folderEntries(dir.path()), QStringList({QString(250, 'n') + ".rtf"}));
+}
+
+void TestSaveBatch::removesWhatAKilledSaveLeft()
+{
+    QTemporaryDir dir;
+    const QString doc = dir.filePath("story.rtf"), data = dir.filePath("story.dat");
+    QVERIFY(writeBytes(SaveBatch::temporaryPathFor(doc), "half a docu"));
+    QVERIFY(writeBytes(SaveBatch::temporaryPathFor(data), "half"));
+    QVERIFY(writeBytes(SaveBatch::oldPathFor(data), "an old data file"));
+    QVERIFY(writeBytes(dir.filePath("story.rtf.backup"), "the user's own"));
+    SaveBatch batch;
+    batch.add(doc, "doc");
+    batch.add(data, "data");
+    QVERIFY(batch.commit());
+    QCOMPARE(folderEntries(dir.path()), QStringList({"story.dat", "story.rtf", "story.rtf.backup"}));
+    QCOMPARE(fileBytes(doc), QByteArray("doc"));
 }
 
 void TestSaveBatch::singleFile()

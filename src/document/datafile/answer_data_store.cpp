@@ -16,6 +16,7 @@ Answers answersOf(const AnswerStore &store)
 
 void storeAnswers(AnswerStore &store, const Answers &answers)
 {
+    AnswerStore::ChangeBatch batch(store);
     for (int n = 1; n <= kQuestionCount; ++n)
         store.setAnswer(n, answers[n - 1]);
 }

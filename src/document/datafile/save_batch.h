@@ -1,14 +1,13 @@
 #pragma once
 // Writes several files so that none of them replaces its old version before all of them are
-// written out in full: each goes to a temporary file beside its target first. A crash or a
-// full disk on the way leaves the old files as they were.
+// written out in full and flushed to the disk: each goes to a temporary file beside its target
+// first, and only then are they renamed into place, one right after the other. A crash, a kill
+// or a full disk on the way leaves the old files as they were; a temporary file that a killed
+// save left behind is removed by the next save to the same name.
 
 #include <QByteArray>
 #include <QString>
-#include <memory>
 #include <vector>
-
-class QSaveFile;
 
 class SaveBatch {
 public:
@@ -16,21 +15,33 @@ public:
     ~SaveBatch(); // drops every temporary file not moved into place
 
     void add(const QString &path, const QByteArray &bytes);
-    // Writes all temporaries, then moves them into place in the order added. False at the
-    // first failure; a file after it keeps its old version.
+    // Checks every name, writes and flushes every temporary file, then renames them into place
+    // in the order added. False at the first failure; before the renames, no file is replaced.
     bool commit();
 
     QString failedPath() const { return m_failedPath; }
     QString errorString() const { return m_error; }
 
+    // The temporary file used for a target: short and fixed, so that it fits beside a name of
+    // any length and a later save can find what a killed one left.
+    static QString temporaryPathFor(const QString &path);
+    // A second name for the old file while the new one takes its place.
+    static QString oldPathFor(const QString &path);
+
 private:
     struct Entry {
-        QString path;
+        QString path;    // where the file goes (a link's target, when the name is a link)
         QByteArray bytes;
-        std::unique_ptr<QSaveFile> file;
+        QString temporary;
+        QString old;
+        bool written = false;
     };
+    bool check(const Entry &entry);
     bool prepare(Entry &entry);
     bool fail(const Entry &entry, const QString &why);
+    void dropTemporaries();
+    void holdOldFiles();
+    void dropOldFiles();
 
     std::vector<Entry> m_entries;
     QString m_failedPath;

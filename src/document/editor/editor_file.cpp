@@ -2,6 +2,7 @@
 #include "document/editor/text_editor.h"
 
 #include "app/dialogs.h"
+#include "app/exit_question.h"
 #include "document/composer/composer.h"
 #include "document/editor/rich_text_box.h"
 #include "document/editor/save_flow.h"
@@ -130,7 +131,7 @@ bool TextEditor::formQueryClose()
         unloadLater();
         return true;
     }
-    Dialogs::get().endProgram();
+    endProgramDeliberately();
     return false;
 }
 

@@ -80,6 +80,7 @@ void QuestionPage::txt_Change() { m_dataChanged = QStringLiteral("Y"); }
 void QuestionPage::cmdSave_Click()
 {
     AnswerStore &store = answerStore();
+    AnswerStore::ChangeBatch batch(store);
     for (const Box &b : m_boxes)
         store.setAnswer(b.question, b.edit->text());
     m_dataChanged = QStringLiteral("N");

@@ -1,0 +1,29 @@
+#include "app/program.h"
+
+#include "app/form.h"
+#include "app/recovery_session.h"
+#include "document/recovery/recovery_file.h"
+#include "resources/artwork.h"
+
+#include <QApplication>
+#include <QIcon>
+
+Form *startProgram(QApplication &app)
+{
+    QApplication::setApplicationName(QStringLiteral("Kinscribe"));
+    QApplication::setWindowIcon(programIcon());
+    // The program ends only through its own commands, never because a window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    registerAllForms();
+    Form *splash = Forms::show(QStringLiteral("frmSplash"));
+    Recovery::connectSession(app);
+    Recovery::start(splash, RecoveryFile::defaultFolder());
+    return splash;
+}
+
+void finishProgram()
+{
+    Recovery::stop();
+    Forms::unloadAll();
+}

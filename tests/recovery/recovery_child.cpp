@@ -1,0 +1,54 @@
+// The program as a child process for the kill tests, which kill it with SIGKILL:
+//   recovery_child page           starts the program, types an answer on a page and saves it,
+//                                 then prints "saved" and waits to be killed;
+//   recovery_child save DIR SIZE FIRST  saves a document and its data file of SIZE bytes each
+//                                 in DIR over and over, generation FIRST, FIRST + 1, ..., and
+//                                 prints "saving" once it has begun.
+#include "app/form.h"
+#include "app/program.h"
+#include "document/datafile/save_batch.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+// A file of one generation: its number at both ends, so a partial file shows.
+QByteArray generation(int n, qsizetype size)
+{
+    const QByteArray mark = "gen " + QByteArray::number(n) + "\n";
+    return mark + QByteArray(size, char('a' + n % 26)) + mark;
+}
+
+int saveForever(const QString &dir, qsizetype size, int first)
+{
+    std::puts("saving");
+    std::fflush(stdout);
+    for (int n = first;; ++n) {
+        SaveBatch batch;
+        batch.add(dir + "/story.rtf", generation(n, size));
+        batch.add(dir + "/story.dat", generation(n, size));
+        if (!batch.commit())
+            return 1;
+    }
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode == "save" && argc > 4)
+        return saveForever(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toLongLong(), atoi(argv[4]));
+    if (mode != "page")
+        return 2;
+    startProgram(app);
+    Form *page = Forms::navigate(Forms::find("frmSplash"), "frmChildhood1");
+    page->findChild<QPlainTextEdit *>("txtGames")->setPlainText("Marbles,\r\n\"hide and seek\"");
+    page->findChild<QAbstractButton *>("cmdSave")->click();
+    std::puts("saved");
+    std::fflush(stdout);
+    return QApplication::exec();
+}

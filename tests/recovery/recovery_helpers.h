@@ -1,0 +1,48 @@
+#pragma once
+// Shared by the recovery suites: a private data folder, and a program started over it.
+
+#include "test_app.h"
+
+#include "app/recovery_session.h"
+#include "document/datafile/answer_data_file.h"
+#include "document/recovery/recovery_file.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+// Where a crashed run left its answers: a data file with these answers, one per question number.
+inline bool leaveRecoveryFile(const QString &folder, const QMap<int, QString> &answers, const QString &name = "recovery.dat")
+{
+    AnswerDataFile::Answers all;
+    for (auto it = answers.begin(); it != answers.end(); ++it)
+        all[it.key() - 1] = it.value();
+    QDir().mkpath(folder);
+    QFile f(QDir(folder).filePath(name));
+    const QByteArray bytes = AnswerDataFile::write(all);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// The program's start as main() does it, over a private folder.
+inline Form *startOver(const QString &folder)
+{
+    Form *splash = Forms::show(QStringLiteral("frmSplash"));
+    Recovery::start(splash, folder);
+    return splash;
+}
+
+inline QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Types into a page's box and presses its Save, as the user does.
+inline void typeAndSave(const QString &page, const QString &box, const QString &text)
+{
+    Form *f = Forms::show(page);
+    f->findChild<QPlainTextEdit *>(box)->setPlainText(text);
+    f->findChild<QAbstractButton *>(QStringLiteral("cmdSave"))->click();
+}

@@ -1,0 +1,224 @@
+#include "recovery_helpers.h"
+
+#include "app/exit_question.h"
+#include "document/editor/text_editor.h"
+#include "editor_test_util.h"
+#include "fs_faults.h"
+
+#include <QAbstractButton>
+#include <QTest>
+
+class TestRecovery : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { Recovery::stop(); }
+    void oneChangeNotice_data();
+    void oneChangeNotice();
+    void pageSaveWritesTheAnswers();
+    void deliberateEndLeavesNothing_data();
+    void deliberateEndLeavesNothing();
+    void offeredAtStart_data();
+    void offeredAtStart();
+    void damagedFileKeptAside();
+    void twoCopiesAtOnce();
+    void sessionEnding_data();
+    void sessionEnding();
+};
+
+void TestRecovery::oneChangeNotice_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("notices");
+    QTest::newRow("nominal: one answer") << "one" << 1;
+    QTest::newRow("nominal: a page of answers in one batch") << "batch" << 1;
+    QTest::newRow("nominal: a whole data file") << "file" << 1;
+    QTest::newRow("nominal: a batch that writes nothing") << "empty" << 0;
+}
+
+void TestRecovery::oneChangeNotice()
+{
+    QFETCH(QString, how);
+    QFETCH(int, notices);
+    AnswerStore store;
+    int seen = 0;
+    store.setChangeHandler([&] { ++seen; });
+    if (how == "one")
+        store.setAnswer(3, QString("games"));
+    if (how == "batch") {
+        AnswerStore::ChangeBatch outer(store);
+        AnswerStore::ChangeBatch inner(store);
+        store.setAnswer(1, QString("a"));
+        store.setAnswer(2, QString("b"));
+    }
+    if (how == "file")
+        AnswerDataFile::storeAnswers(store, AnswerDataFile::Answers{});
+    if (how == "empty")
+        AnswerStore::ChangeBatch nothing(store);
+    QCOMPARE(seen, notices);
+}
+
+void TestRecovery::pageSaveWritesTheAnswers()
+{
+    TestProgram p;
+    QTemporaryDir dir;
+    startOver(dir.path());
+    QVERIFY(Recovery::current());
+    typeAndSave("frmChildhood1", "txtToys", "A wooden horse\r\nand a drum");
+    const AnswerDataFile::ReadResult kept = AnswerDataFile::readFile(dir.filePath("recovery.dat"));
+    QVERIFY2(kept.ok(), qPrintable(kept.error));
+    QCOMPARE(kept.answers->at(1), std::optional<QString>("A wooden horse\r\nand a drum"));
+    QCOMPARE(kept.answers->at(0), std::optional<QString>(""));
+    QVERIFY(!kept.answers->at(10).has_value());
+    QCOMPARE(QFile::permissions(dir.path()) & 0x0077, QFileDevice::Permissions());
+}
+
+// Every way the user chooses to end leaves neither the file nor its folder; what was not
+// saved to a file is gone, as the exit question warns.
+void TestRecovery::deliberateEndLeavesNothing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("nominal: exit question, Yes") << "exitYes";
+    QTest::newRow("nominal: start-up window's Exit") << "splashExit";
+    QTest::newRow("nominal: start-up window's close box") << "splashClose";
+    QTest::newRow("nominal: the editor's Exit") << "editorExit";
+}
+
+void TestRecovery::deliberateEndLeavesNothing()
+{
+    QFETCH(QString, how);
+    TestProgram p;
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("Kinscribe");
+    startOver(folder);
+    typeAndSave("frmChildhood1", "txtGrowUp", "a pilot");
+    QVERIFY(QFile::exists(folder + "/recovery.dat"));
+    if (how == "exitYes") {
+        p.dialogs.answer(MsgAnswer::Yes);
+        QVERIFY(askExitQuestion(nullptr));
+    } else if (how == "splashExit") {
+        p.click("frmSplash", "cmdExit");
+    } else if (how == "splashClose") {
+        Forms::find("frmSplash")->close();
+    } else {
+        TextEditor *editor = openEditorFromMainMenu(p);
+        p.dialogs.answer(MsgAnswer::No); // do not save the document
+        editor->action("mnuFileExit")->trigger();
+        settle();
+    }
+    QCOMPARE(p.dialogs.endCount, 1);
+    QVERIFY2(!QFileInfo::exists(folder), qPrintable(filesIn(folder).join(", ")));
+}
+
+void TestRecovery::offeredAtStart_data()
+{
+    QTest::addColumn<int>("reply");
+    QTest::newRow("nominal: Yes restores the answers") << int(MsgAnswer::Yes);
+    QTest::newRow("nominal: No keeps a dated copy") << int(MsgAnswer::No);
+}
+
+void TestRecovery::offeredAtStart()
+{
+    QFETCH(int, reply);
+    TestProgram p;
+    QTemporaryDir dir;
+    QVERIFY(leaveRecoveryFile(dir.path(), {{1, "a pilot"}, {40, "Yes, 1971"}, {41, ""}}));
+    p.dialogs.answer(reply);
+    if (reply == MsgAnswer::No)
+        p.dialogs.answer(MsgAnswer::Ok);
+    startOver(dir.path());
+    const DialogCall offer = p.dialogs.messages().first();
+    QCOMPARE(offer.title, "Kinscribe");
+    QCOMPARE(offer.style, MsgStyle::YesNo | MsgStyle::Question);
+    QCOMPARE(offer.parentName, "frmSplash");
+    QVERIFY2(offer.text.contains("did not close normally") && offer.text.contains("2 of the 77 questions"),
+             qPrintable(offer.text));
+    QCOMPARE(p.dialogs.pendingAnswers(), 0);
+    if (reply == MsgAnswer::Yes) {
+        QCOMPARE(answerStore().answerOf(1), "a pilot");
+        QCOMPARE(answerStore().answerOf(40), "Yes, 1971");
+        QVERIFY(answerStore().hasValue(41) && !answerStore().hasValue(42));
+        QCOMPARE(filesIn(dir.path()), QStringList({"recovery.dat", "recovery.dat.lock"}));
+        return;
+    }
+    QCOMPARE(answerStore().answerOf(1), "");
+    const QStringList kept = filesIn(dir.path()).filter(QRegularExpression("^answers-\\d{4}-\\d\\d-\\d\\d-\\d{6}\\.dat$"));
+    QCOMPARE(kept.size(), 1);
+    const DialogCall where = p.dialogs.messages().at(1);
+    QCOMPARE(where.style, MsgStyle::OkOnly | MsgStyle::Information);
+    QVERIFY2(where.text.contains(dir.filePath(kept.first())) && where.text.contains("Load Previously Saved Data"),
+             qPrintable(where.text));
+    QVERIFY(AnswerDataFile::readFile(dir.filePath(kept.first())).answers->at(0) == QString("a pilot"));
+}
+
+void TestRecovery::damagedFileKeptAside()
+{
+    TestProgram p;
+    QTemporaryDir dir;
+    QVERIFY(writeBytes(dir.filePath("recovery.dat"), "\"only one field"));
+    p.dialogs.answer(MsgAnswer::Ok);
+    startOver(dir.path());
+    QCOMPARE(p.dialogs.messages().size(), 1);
+    const QString text = p.dialogs.messages().first().text;
+    QVERIFY2(text.contains(dir.filePath("recovery.dat")) && text.contains("damaged-"), qPrintable(text));
+    QCOMPARE(answerStore().answerOf(1), "");
+    const QStringList damaged = filesIn(dir.path()).filter("damaged-");
+    QCOMPARE(damaged.size(), 1);
+    QCOMPARE(fileBytes(dir.filePath(damaged.first())), QByteArray("\"only one field"));
+}
+
+// A second copy never writes over the first one's file; the file of a copy that died is
+// offered to the next copy that starts.
+void TestRecovery::twoCopiesAtOnce()
+{
+    QTemporaryDir dir;
+    AnswerStore first, second;
+    first.setAnswer(1, QString("first"));
+    second.setAnswer(1, QString("second"));
+    RecoveryFile a(dir.path());
+    {
+        RecoveryFile b(dir.path());
+        QVERIFY(a.isHeld() && b.isHeld());
+        QVERIFY(a.path() != b.path());
+        QCOMPARE(a.write(first), QString());
+        QCOMPARE(b.write(second), QString());
+    }
+    RecoveryFile c(dir.path()); // the second copy died: its file is the one left to offer
+    QVERIFY(c.exists());
+    QCOMPARE(c.read().answers->at(0), std::optional<QString>("second"));
+    QCOMPARE(a.read().answers->at(0), std::optional<QString>("first"));
+}
+
+void TestRecovery::sessionEnding_data()
+{
+    QTest::addColumn<bool>("mayInteract");
+    QTest::addColumn<int>("reply");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<bool>("fileStays");
+    QTest::newRow("nominal: asked, Yes ends and removes the file") << true << int(MsgAnswer::Yes) << true << false;
+    QTest::newRow("nominal: asked, No cancels the logout") << true << int(MsgAnswer::No) << false << true;
+    QTest::newRow("nominal: no interaction, ends and keeps the file") << false << 0 << true << true;
+}
+
+void TestRecovery::sessionEnding()
+{
+    QFETCH(bool, mayInteract);
+    QFETCH(int, reply);
+    QFETCH(bool, ends);
+    QFETCH(bool, fileStays);
+    TestProgram p;
+    QTemporaryDir dir;
+    startOver(dir.path());
+    typeAndSave("frmChildhood1", "txtGrowUp", "a pilot");
+    if (reply)
+        p.dialogs.answer(reply);
+    QCOMPARE(Recovery::sessionEnding(Forms::find("frmChildhood1"), mayInteract), ends);
+    QCOMPARE(p.dialogs.endCount, ends ? 1 : 0);
+    QCOMPARE(p.dialogs.messages().size(), mayInteract ? 1 : 0);
+    if (mayInteract)
+        QVERIFY(isExitQuestion(p.dialogs.messages().first()));
+    QCOMPARE(QFile::exists(dir.filePath("recovery.dat")), fileStays);
+}
+
+QTEST_MAIN(TestRecovery)
+#include "tst_recovery.moc"
