@@ -4,6 +4,7 @@
 #include "app/dialogs.h"
 #include "document/composer/composer.h"
 #include "document/editor/rich_text_box.h"
+#include "document/reading/regular_file.h"
 #include "document/rtf/rtf.h"
 #include "document/rtf/rtf_codepage.h"
 
@@ -75,8 +76,13 @@ bool TextEditor::saveAndWait()
     return saved.value_or(false);
 }
 
+// False with an empty error when the user stopped it.
 bool TextEditor::loadDocumentFile(const QString &path, QString &error)
 {
+    if (const std::optional<QString> why = notRegularFile(path)) {
+        error = *why;
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
@@ -89,15 +95,17 @@ bool TextEditor::loadDocumentFile(const QString &path, QString &error)
     }
     // Read into a document of its own, so a failure leaves the editor as it was.
     auto *document = new QTextDocument(m_edit);
+    const std::unique_ptr<WorkProgress> progress = openingProgress(path);
     if (Rtf::isRtf(bytes.left(5))) {
-        const Rtf::ReadResult result = Rtf::read(bytes, *document);
+        const Rtf::ReadResult result = Rtf::read(bytes, *document, progress.get());
         if (!result.ok) {
-            error = result.error;
+            error = result.cancelled ? QString() : result.error;
             delete document;
             return false;
         }
-    } else {
-        fillDocument(*document, decodePlainText(bytes));
+    } else if (!fillDocument(*document, decodePlainText(bytes), progress.get())) {
+        delete document;
+        return false;
     }
     replaceDocument(document);
     return true;
@@ -116,6 +124,8 @@ void TextEditor::mnuFileOpen_Click()
         return;
     QString error;
     if (!loadDocumentFile(*path, error)) {
+        if (error.isEmpty())
+            return;
         Dialogs::get().message(this, QStringLiteral("The file \"%1\" could not be opened.\n\n%2").arg(QDir::toNativeSeparators(*path), error),
                                MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
         return;

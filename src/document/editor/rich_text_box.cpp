@@ -9,6 +9,9 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 {
     setObjectName(QStringLiteral("txtEdit"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A word longer than the line is broken where it meets the edge; laid out whole, one long
+    // word (a pasted link, a row of dashes) would take minutes to lay out.
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void RichTextBox::routeKeysTo(const QList<QAction *> &menuItems) { m_menuItems = menuItems; }

@@ -93,7 +93,11 @@ void TextEditor::composeDocument()
     // Filled away from the box and then handed over whole, the document is laid out
     // page by page as it is shown instead of all at once.
     auto *document = new QTextDocument(m_edit);
-    fillDocument(*document, ::composeDocument(answerStore()));
+    if (!fillDocument(*document, ::composeDocument(answerStore()), composingProgress().get())) {
+        delete document;
+        abandonOpening();
+        return;
+    }
     replaceDocument(document);
     m_edit->setCurrentCharFormat(composedCharFormat());
     m_docChanged = true;

@@ -9,7 +9,10 @@
 
 #include "app/form.h"
 
+#include "document/reading/work_progress.h"
+
 #include <QString>
+#include <memory>
 
 class QAction;
 class QMenuBar;
@@ -80,6 +83,11 @@ private:
     // Runs Save and waits for it to end, reminder and Save dialog included.
     bool saveAndWait();
     bool loadDocumentFile(const QString &path, QString &error);
+    // Long reading and composing (editor_progress.cpp).
+    std::unique_ptr<WorkProgress> openingProgress(const QString &path);
+    std::unique_ptr<WorkProgress> composingProgress();
+    // After a stopped composition: back to the main menu, the editor unloaded as if never opened.
+    void abandonOpening();
 
     QMenuBar *m_menuBar = nullptr;
     QWidget *m_client = nullptr;

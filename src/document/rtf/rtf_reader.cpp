@@ -11,15 +11,19 @@ bool isRtf(const QByteArray &head)
     return head.startsWith("{\\rtf");
 }
 
-ReadResult read(const QByteArray &rtf, QTextDocument &doc)
+ReadResult read(const QByteArray &rtf, QTextDocument &doc, WorkProgress *progress)
 {
     if (!isRtf(rtf))
         return {false, QStringLiteral("not an RTF file")};
     const bool undo = doc.isUndoRedoEnabled();
     doc.setUndoRedoEnabled(false); // a loaded file is not an edit to undo
     doc.clear();
-    Parser(rtf, doc).run();
+    Parser parser(rtf, doc);
+    parser.setProgress(progress);
+    parser.run();
     doc.setUndoRedoEnabled(undo);
+    if (parser.cancelled())
+        return {false, QStringLiteral("cancelled"), true};
     return {true, {}};
 }
 
