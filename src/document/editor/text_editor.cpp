@@ -107,7 +107,7 @@ void TextEditor::replaceDocument(QTextDocument *document)
 {
     // The box deletes a document of its own making; one put there by the window is ours to delete.
     QPointer<QTextDocument> previous = m_edit->document();
-    m_edit->setDocument(document);
+    m_edit->showDocument(document);
     if (previous && previous != document && previous->parent() == m_edit)
         delete previous.data();
     m_edit->moveCursor(QTextCursor::Start);
