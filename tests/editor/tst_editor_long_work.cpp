@@ -43,6 +43,9 @@ private slots:
     void cancelDuringOpen_data();
     void cancelDuringOpen();
     void cancelDuringComposeReturnsToMainMenu();
+    void tooManyParagraphsRefused_data();
+    void tooManyParagraphsRefused();
+    void longWordIsShownInLines_data();
     void longWordIsShownInLines();
 };
 
@@ -109,14 +112,55 @@ void TestEditorLongWork::cancelDuringComposeReturnsToMainMenu()
     QVERIFY(editor->documentText().contains(first));
 }
 
+void TestEditorLongWork::tooManyParagraphsRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("robustness: RTF of empty paragraphs") << "{\\rtf1\\ansi " + QByteArray("\\par\n").repeated(1'000'100) + "}";
+    QTest::newRow("robustness: plain text of empty lines") << QByteArray("\r\n").repeated(1'000'000);
+}
+
+void TestEditorLongWork::tooManyParagraphsRefused()
+{
+    QFETCH(QByteArray, bytes);
+    TestProgram program;
+    TextEditor *editor = openEditorFromMainMenu(program);
+    const EditorState before = stateOf(editor);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("endless.rtf");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
+    file.close();
+    program.dialogs.answer(MsgAnswer::No).answerFile(path).answer(MsgAnswer::Ok);
+    editor->action(QStringLiteral("mnuFileOpen"))->trigger();
+    QVERIFY(program.dialogs.unexpected.isEmpty());
+    QCOMPARE(program.dialogs.messages().last().text,
+             QStringLiteral("The file \"%1\" could not be opened.\n\nIt has more than 1,000,000 paragraphs, more than the editor can hold.").arg(path));
+    QVERIFY(stateOf(editor) == before);
+}
+
+void TestEditorLongWork::longWordIsShownInLines_data()
+{
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<int>("size");
+    QTest::newRow("nominal: a composed answer of 1 MB without a space") << false << 1024 * 1024;
+    QTest::newRow("robustness: 200 KB without a space pasted into the editor") << true << 200 * 1024;
+}
+
 void TestEditorLongWork::longWordIsShownInLines()
 {
+    QFETCH(bool, pasted);
+    QFETCH(int, size);
     TestProgram program;
     program.startToMainMenu();
-    const QString word(1024 * 1024, QLatin1Char('w'));
-    answerStore().setAnswer(1, word);
+    const QString word(size, QLatin1Char('w'));
+    if (!pasted)
+        answerStore().setAnswer(1, word);
     TextEditor *editor = openEditorFromMainMenu(program);
     QTextEdit *edit = editor->edit();
+    if (pasted) {
+        edit->moveCursor(QTextCursor::End);
+        edit->insertPlainText(QStringLiteral("\n") + word + QStringLiteral("\n"));
+    }
     QTextBlock block = edit->document()->begin();
     while (block.isValid() && block.length() != word.size() + 1)
         block = block.next();
@@ -128,11 +172,12 @@ void TestEditorLongWork::longWordIsShownInLines()
     const QRectF box = edit->document()->documentLayout()->blockBoundingRect(block);
     const QTextLayout *layout = block.layout();
     const int width = edit->viewport()->width();
-    QVERIFY2(layout->lineCount() > 1000, qPrintable(QString::number(layout->lineCount())));
+    QVERIFY2(layout->lineCount() > size / 1000, qPrintable(QString::number(layout->lineCount())));
     for (int i = 0; i < layout->lineCount(); i += 97)
         QVERIFY2(layout->lineAt(i).naturalTextWidth() <= width, qPrintable(QString::number(i)));
     // Its first line is on screen, the rest below it.
-    QVERIFY(box.top() - edit->verticalScrollBar()->value() < edit->viewport()->height());
+    const int top = int(box.top()) - edit->verticalScrollBar()->value();
+    QVERIFY2(top >= 0 && top < edit->viewport()->height(), qPrintable(QString::number(top)));
     QCOMPARE(layout->lineAt(0).textStart(), 0);
     QVERIFY(layout->lineAt(0).textLength() > 5);
 }

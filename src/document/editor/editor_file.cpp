@@ -4,6 +4,7 @@
 #include "app/dialogs.h"
 #include "document/composer/composer.h"
 #include "document/editor/rich_text_box.h"
+#include "document/reading/document_limits.h"
 #include "document/reading/regular_file.h"
 #include "document/rtf/rtf.h"
 #include "document/rtf/rtf_codepage.h"
@@ -103,9 +104,14 @@ bool TextEditor::loadDocumentFile(const QString &path, QString &error)
             delete document;
             return false;
         }
-    } else if (!fillDocument(*document, decodePlainText(bytes), progress.get())) {
-        delete document;
-        return false;
+    } else {
+        const QString text = decodePlainText(bytes);
+        const std::optional<QString> tooLong = tooLongForEditor(text);
+        if (tooLong || !fillDocument(*document, text, progress.get())) {
+            error = tooLong.value_or(QString());
+            delete document;
+            return false;
+        }
     }
     replaceDocument(document);
     return true;

@@ -19,7 +19,8 @@ struct ReadResult
 
 // Replaces doc's content with the RTF read from in. Input that does not start with
 // "{\rtf" is refused (doc is left untouched) so that the caller can load it as text.
-// Damaged RTF is read as far as it goes. Clears doc's undo history.
+// Damaged RTF is read as far as it goes. Clears doc's undo history. Reading stops, and fails,
+// when the progress says so or past the editor's paragraph limit (document_limits.h).
 ReadResult read(QIODevice &in, QTextDocument &doc);
 ReadResult read(const QByteArray &rtf, QTextDocument &doc, WorkProgress *progress = nullptr);
 

@@ -1,6 +1,9 @@
 #include "document/rtf/rtf_parser.h"
 
+#include "document/reading/document_limits.h"
 #include "document/reading/work_progress.h"
+
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -23,6 +26,7 @@ Parser::Parser(QByteArrayView input, QTextDocument &doc)
     : m_tok(input)
     , m_builder(doc, m_tables)
     , m_inputSize(input.size())
+    , m_doc(doc)
 {
     m_groups.reserve(64);
 }
@@ -71,10 +75,11 @@ void Parser::run()
 bool Parser::goOn()
 {
     constexpr unsigned kTokensBetweenReports = 4096;
-    if (!m_progress || ++m_tokens % kTokensBetweenReports != 0)
+    if (++m_tokens % kTokensBetweenReports != 0)
         return true;
-    m_cancelled = !m_progress->advance(m_inputSize - m_tok.remaining(), m_inputSize);
-    return !m_cancelled;
+    m_tooLong = m_doc.blockCount() > kMaxParagraphs;
+    m_cancelled = !m_tooLong && m_progress && !m_progress->advance(m_inputSize - m_tok.remaining(), m_inputSize);
+    return !m_tooLong && !m_cancelled;
 }
 
 void Parser::finish()

@@ -27,6 +27,7 @@ public:
     void setProgress(WorkProgress *progress) { m_progress = progress; }
     void run();
     bool cancelled() const { return m_cancelled; }
+    bool tooLong() const { return m_tooLong; } // stopped at the editor's paragraph limit
 
 private:
     enum class Dest : unsigned char { Text, FontTable, ColorTable, Suppressed };
@@ -88,6 +89,8 @@ private:
     qsizetype m_inputSize = 0;
     unsigned m_tokens = 0;
     bool m_cancelled = false;
+    bool m_tooLong = false;
+    const QTextDocument &m_doc;
 };
 
 } // namespace Rtf

@@ -1,5 +1,6 @@
 #include "document/rtf/rtf.h"
 #include "document/rtf/rtf_parser.h"
+#include "document/reading/document_limits.h"
 
 #include <QIODevice>
 #include <QTextDocument>
@@ -24,6 +25,8 @@ ReadResult read(const QByteArray &rtf, QTextDocument &doc, WorkProgress *progres
     doc.setUndoRedoEnabled(undo);
     if (parser.cancelled())
         return {false, QStringLiteral("cancelled"), true};
+    if (parser.tooLong() || doc.blockCount() > kMaxParagraphs)
+        return {false, tooManyParagraphs()};
     return {true, {}};
 }
 
