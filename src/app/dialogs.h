@@ -2,9 +2,12 @@
 // Every message box, input box, common dialog and the end of the program pass through
 // here, so tests can answer them by script and see exactly what was asked.
 
+#include "document/reading/work_progress.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <memory>
 #include <optional>
 
 class QWidget;
@@ -47,6 +50,10 @@ public:
     virtual bool setupPrinter(QWidget *parent, QPrinter &printer) = 0;
     // Ends the program at once: leaves the event loop without closing any window.
     virtual void endProgram() = 0;
+    // A progress dialog with Cancel for long work. It shows itself only once the work looks
+    // like taking more than about half a second, and closes when the object goes. By default
+    // nothing is shown and the work is never stopped.
+    virtual std::unique_ptr<WorkProgress> progress(QWidget *parent, const QString &text, const QString &title);
 
     static Dialogs &get();
     // Installs a replacement (not owned); nullptr restores the real dialogs.
@@ -67,4 +74,5 @@ public:
     std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
     bool setupPrinter(QWidget *parent, QPrinter &printer) override;
     void endProgram() override;
+    std::unique_ptr<WorkProgress> progress(QWidget *parent, const QString &text, const QString &title) override;
 };

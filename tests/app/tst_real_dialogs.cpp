@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -43,6 +45,7 @@ private slots:
     void openDialogLists_data();
     void openDialogLists();
     void fontDialogOkAloneGivesItsFont();
+    void progressShowsOnlyForLongWork();
 };
 
 void TestRealDialogs::messageBox_data()
@@ -151,6 +154,42 @@ void TestRealDialogs::inputBox()
     QCOMPARE(label, QStringLiteral("Find what?"));
     whenModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
     QCOMPARE(Dialogs::get().input(&parent, QStringLiteral("Find what?"), QStringLiteral("Find")), std::nullopt);
+}
+
+void TestRealDialogs::progressShowsOnlyForLongWork()
+{
+    QtDialogs real;
+    {
+        // Short work, 150 ms in all, shows nothing.
+        std::unique_ptr<WorkProgress> quick = real.progress(nullptr, QStringLiteral("Quick"), QStringLiteral("Kinscribe"));
+        for (int step = 1; step <= 15; ++step) {
+            QTest::qSleep(10);
+            QVERIFY(quick->advance(step, 15));
+            QVERIFY(!QApplication::activeModalWidget());
+        }
+    }
+    std::unique_ptr<WorkProgress> progress = real.progress(nullptr, QStringLiteral("Opening \"story.rtf\"..."), QStringLiteral("Kinscribe"));
+    QElapsedTimer clock;
+    clock.start();
+    QProgressDialog *shown = nullptr;
+    // Work that would last 20 s reports every 10 ms.
+    while (!shown && clock.elapsed() < 5000) {
+        QVERIFY(progress->advance(clock.elapsed(), 20000));
+        QTest::qSleep(10);
+        if (auto *modal = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget()); modal && modal->isVisible()) {
+            shown = modal;
+        }
+    }
+    QVERIFY(shown);
+    QCOMPARE(shown->windowTitle(), QStringLiteral("Kinscribe"));
+    QCOMPARE(shown->labelText(), QStringLiteral("Opening \"story.rtf\"..."));
+    auto *cancel = shown->findChild<QPushButton *>();
+    QVERIFY(cancel && cancel->text() == QStringLiteral("Cancel"));
+    cancel->click();
+    QTest::qSleep(50);
+    QVERIFY(!progress->advance(clock.elapsed(), 20000));
+    progress.reset();
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TestRealDialogs::fileFilter()

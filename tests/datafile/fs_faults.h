@@ -6,6 +6,7 @@
 #include <QFile>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // Takes away the write (and read) permission of a folder for the life of the object. Root
@@ -68,6 +69,18 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// A path inside `dir` that is no regular file: "pipe" (a named pipe nobody writes to, so
+// opening it would wait for ever), "folder", or "device" (one that never ends).
+inline QString notAFile(const QString &kind, const QString &dir)
+{
+    const QString path = QDir(dir).filePath(QStringLiteral("story.dat"));
+    if (kind == QLatin1String("pipe") && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0)
+        return path;
+    if (kind == QLatin1String("folder") && QDir(dir).mkdir(QStringLiteral("story.dat")))
+        return path;
+    return kind == QLatin1String("device") ? QStringLiteral("/dev/zero") : QString();
 }
 
 // Names in a folder, to see that no temporary file was left behind.

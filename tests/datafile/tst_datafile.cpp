@@ -3,6 +3,7 @@
 #include "fs_faults.h"
 #include "questionnaire/answer_store.h"
 
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +29,21 @@ QByteArray recordWith(int number, const QByteArray &field)
 }
 
 QByteArray utf8WithBom(const QString &s) { return QByteArrayLiteral("\xEF\xBB\xBF") + s.toUtf8(); }
+
+// A record of `count` fields, field n holding "n".
+QByteArray recordOf(int count)
+{
+    QByteArrayList fields;
+    for (int n = 1; n <= count; ++n)
+        fields << '"' + QByteArray::number(n) + '"';
+    return fields.join(',') + "\r\n";
+}
+
+QByteArray encoded(const QByteArray &utf8, QStringConverter::Encoding encoding, bool mark)
+{
+    QStringEncoder encoder(encoding, mark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+    return encoder(QString::fromUtf8(utf8));
+}
 } // namespace
 
 class TestDataFile : public QObject {
@@ -44,6 +60,12 @@ private slots:
     void oldFormat();
     void rejected_data();
     void rejected();
+    void notAnswerData_data();
+    void notAnswerData();
+    void unicodeMarks_data();
+    void unicodeMarks();
+    void moreThan77Fields_data();
+    void moreThan77Fields();
     void readFileFailures();
     void readFileFromDisk();
     void dataFileName_data();
@@ -252,6 +274,87 @@ void TestDataFile::rejected()
     QCOMPARE(result.error, error);
 }
 
+void TestDataFile::notAnswerData_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("error");
+    const QString binary = QStringLiteral("It holds binary data (character code %1 outside any answer), so it is not an answer data file.");
+    const QString badMark = QStringLiteral("It begins with the mark of %1 text, but what follows is not valid %1.");
+    QByteArray random(4096, Qt::Uninitialized);
+    quint32 seed = 19;
+    for (char &b : random)
+        b = char((seed = seed * 1103515245u + 12345u) >> 23);
+    QTest::newRow("robustness: program binary") << QByteArray("\x7F" "ELF\x02\x01\x01\0\0,\0", 11) + QByteArray(80, ',')
+                                                << binary.arg(127);
+    QTest::newRow("robustness: random bytes") << random << binary.left(binary.indexOf(QLatin1Char('%')));
+    QTest::newRow("robustness: NUL as a whole field") << recordWith(3, QByteArray(1, '\0')) << binary.arg(0);
+    QTest::newRow("robustness: form feed after a closing quote") << recordWith(2, "\"ok\"\f") << binary.arg(12);
+    QTest::newRow("robustness: NUL bytes after field 77") << recordWith(77, "\"z\"") + QByteArray(64, '\0') << binary.arg(0);
+    QTest::newRow("robustness: UTF-16 without a mark") << encoded(recordOf(77), QStringConverter::Utf16LE, false) << binary.arg(0);
+    QTest::newRow("robustness: invalid UTF-8 after a mark") << utf8WithBom(QString()) + recordWith(1, "\"caf\xE9\"") << badMark.arg("UTF-8");
+    QTest::newRow("robustness: UTF-16 mark, odd length") << encoded(recordOf(77), QStringConverter::Utf16LE, true) + 'x'
+                                                         << badMark.arg("UTF-16");
+    QTest::newRow("robustness: UTF-16 mark, lone surrogate") << QByteArray("\xFE\xFF\0\"\xD8\x00\0\"", 8) + QByteArray(152, '\0')
+                                                             << badMark.arg("UTF-16");
+    QTest::newRow("robustness: UTF-32 mark, beyond Unicode") << QByteArray("\xFF\xFE\0\0\0\0\x11\0", 8) << badMark.arg("UTF-32");
+}
+
+void TestDataFile::notAnswerData()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+    const auto result = AnswerDataFile::read(bytes);
+    QVERIFY(!result.ok());
+    QVERIFY2(result.error.startsWith(error), qPrintable(result.error));
+}
+
+void TestDataFile::unicodeMarks_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray record = recordWith(5, "\"\xD0\x81\xD0\xB6, \"\"x\"\"\r\n\xF0\x9F\x98\x80\"");
+    QTest::newRow("nominal: UTF-16 little-endian") << encoded(record, QStringConverter::Utf16LE, true);
+    QTest::newRow("nominal: UTF-16 big-endian") << encoded(record, QStringConverter::Utf16BE, true);
+    QTest::newRow("nominal: UTF-32 little-endian") << encoded(record, QStringConverter::Utf32LE, true);
+    QTest::newRow("nominal: UTF-32 big-endian") << encoded(record, QStringConverter::Utf32BE, true);
+}
+
+void TestDataFile::unicodeMarks()
+{
+    QFETCH(QByteArray, bytes);
+    const auto result = AnswerDataFile::read(bytes);
+    QVERIFY2(result.ok(), qPrintable(result.error));
+    QCOMPARE((*result.answers)[4], std::optional<QString>(QString::fromUtf8("Ёж, \"x\"\r\n😀")));
+    QCOMPARE((*result.answers)[5], std::nullopt);
+}
+
+void TestDataFile::moreThan77Fields_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("fields"); // that the notice counts; 0: no notice
+    QTest::newRow("nominal: 77 fields, empty lines after") << recordOf(77) + "\r\n\n\r\n" << 0;
+    QTest::newRow("nominal: 78 fields") << recordOf(78) << 78;
+    QTest::newRow("nominal: 500 fields") << recordOf(500) << 500;
+    QTest::newRow("robustness: a comma after field 77") << recordOf(77).chopped(2) + ",\r\n" << 78;
+    QTest::newRow("robustness: a second record") << recordOf(77) + recordOf(77) << 154;
+    QTest::newRow("robustness: unclosed quote after field 77") << recordOf(77) + "x,\"open,\r\n" << 79;
+}
+
+void TestDataFile::moreThan77Fields()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, fields);
+    const auto result = AnswerDataFile::read(bytes);
+    QVERIFY2(result.ok(), qPrintable(result.error));
+    QCOMPARE((*result.answers)[0], std::optional<QString>(QStringLiteral("1")));
+    QCOMPARE((*result.answers)[76], std::optional<QString>(QStringLiteral("77")));
+    const QString notice = fields == 0 ? QString()
+                                       : QStringLiteral("The file holds %1 fields, more than an answer data file: the first 77 "
+                                                        "were read as the answers and the other %2 were ignored.")
+                                             .arg(fields)
+                                             .arg(fields - 77);
+    QCOMPARE(result.notice, notice);
+}
+
 void TestDataFile::readFileFailures()
 {
     QTemporaryDir dir;
@@ -271,7 +374,7 @@ void TestDataFile::readFileFailures()
     const auto tooBig = AnswerDataFile::readFile(huge);
     QVERIFY(!tooBig.ok());
     QCOMPARE(tooBig.error, QStringLiteral("It is larger than 64 MiB, far larger than any answer data file."));
-    QCOMPARE(AnswerDataFile::readFile(QStringLiteral("/dev/zero")).error, tooBig.error);
+    QCOMPARE(AnswerDataFile::readFile(QStringLiteral("/dev/zero")).error, QStringLiteral("It is a device, not a file."));
 
     const QString locked = dir.filePath("locked.dat");
     QVERIFY(writeBytes(locked, kEmptyStoreLine + "\r\n"));

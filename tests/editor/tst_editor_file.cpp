@@ -2,6 +2,8 @@
 // Main Menu, Exit or the close box.
 #include "editor_test_util.h"
 
+#include "../datafile/fs_faults.h"
+
 #include "app/dialogs.h"
 #include "document/composer/composer.h"
 #include "document/editor/text_editor.h"
@@ -323,21 +325,22 @@ void TestEditorFile::openPlainText()
 
 void TestEditorFile::openFailureLeavesEditorAlone_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("directory");
-    QTest::newRow("robustness: file gone") << "missing.rtf" << false;
-    QTest::newRow("robustness: a folder") << "folder.rtf" << true;
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("robustness: file gone") << "missing" << "";
+    QTest::newRow("robustness: a folder") << "folder" << "It is a folder, not a file.";
+    QTest::newRow("robustness: a named pipe nobody writes to") << "pipe" << "It is a named pipe, not a file.";
+    QTest::newRow("robustness: a device without end") << "device" << "It is a device, not a file.";
 }
 
 void TestEditorFile::openFailureLeavesEditorAlone()
 {
-    QFETCH(QString, name);
-    QFETCH(bool, directory);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
     TestProgram program;
     QTemporaryDir dir;
-    const QString path = dir.filePath(name);
-    if (directory)
-        QVERIFY(QDir(dir.path()).mkdir(name));
+    const QString path = kind == QLatin1String("missing") ? dir.filePath("missing.rtf") : notAFile(kind, dir.path());
+    QVERIFY(!path.isEmpty());
     TextEditor *editor = openEditorFromMainMenu(program);
     editor->edit()->insertPlainText(QStringLiteral("mine "));
     const QString text = editor->documentText();
@@ -347,6 +350,7 @@ void TestEditorFile::openFailureLeavesEditorAlone()
     QCOMPARE(report.kind, DialogCall::Message);
     QVERIFY2(report.text.contains(QDir::toNativeSeparators(path)), qPrintable(report.text));
     QVERIFY(report.text.size() > QDir::toNativeSeparators(path).size() + 30); // and a reason
+    QVERIFY2(report.text.endsWith(reason), qPrintable(report.text));
     QCOMPARE(report.style & 0x70, int(MsgStyle::Exclamation));
     QCOMPARE(editor->documentText(), text);
     QCOMPARE(editor->windowTitle(), kUntitled);

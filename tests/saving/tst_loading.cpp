@@ -61,6 +61,8 @@ private slots:
     void pageShowsLoadedAnswerWhenShown();
     void failureChangesNothing_data();
     void failureChangesNothing();
+    void fieldsBeyond77AreNamed_data();
+    void fieldsBeyond77AreNamed();
     void roundTripThroughSave();
 };
 
@@ -219,7 +221,12 @@ void TestLoading::failureChangesNothing_data()
     QTest::newRow("robustness: no such file") << "missing" << "No such file";
     QTest::newRow("robustness: too short") << "short" << "It holds 40 of the 77 answers of an answer data file.";
     QTest::newRow("robustness: unclosed quote") << "unclosed" << "The file ends inside answer 77, whose closing double quote is missing.";
-    QTest::newRow("robustness: a folder") << "folder" << "";
+    QTest::newRow("robustness: a folder") << "folder" << "It is a folder, not a file.";
+    QTest::newRow("robustness: a named pipe nobody writes to") << "pipe" << "It is a named pipe, not a file.";
+    QTest::newRow("robustness: a device without end") << "device" << "It is a device, not a file.";
+    QTest::newRow("robustness: a program binary") << "binary" << "It holds binary data (character code 127 outside";
+    QTest::newRow("robustness: UTF-16 without a mark") << "utf16" << "It holds binary data (character code 0 outside";
+    QTest::newRow("robustness: invalid UTF-8 after a mark") << "badutf8" << "but what follows is not valid UTF-8.";
     QTest::newRow("robustness: larger than 64 MiB") << "huge" << "It is larger than 64 MiB, far larger than any answer data file.";
     QTest::newRow("robustness: unreadable") << "unreadable" << "ermission";
 }
@@ -233,19 +240,26 @@ void TestLoading::failureChangesNothing()
     typeSomeAnswers();
     const Answers before = currentAnswers();
     QTemporaryDir dir;
-    const QString path = dir.filePath("bad.dat");
+    const bool special = how == QLatin1String("folder") || how == QLatin1String("pipe") || how == QLatin1String("device");
+    const QString path = special ? notAFile(how, dir.path()) : dir.filePath("bad.dat");
+    QVERIFY(!path.isEmpty());
     // The first fields are sound, so a reader that stores as it goes would change answers.
     const QByteArray soundStart = "\"loaded 1\",\"loaded 2\",,,,,,,,\"loaded 10\"";
-    if (how == QLatin1String("short"))
+    const QByteArray soundRecord = soundStart + QByteArray(67, ',') + "\r\n";
+    if (how == QLatin1String("binary"))
+        QVERIFY(writeBytes(path, soundStart + QByteArray("\x7F" "ELF\x02\x01\x01\0\0", 9) + QByteArray(70, ',')));
+    else if (how == QLatin1String("utf16"))
+        QVERIFY(writeBytes(path, QByteArray(reinterpret_cast<const char *>(QString::fromLatin1(soundRecord).utf16()), soundRecord.size() * 2)));
+    else if (how == QLatin1String("badutf8"))
+        QVERIFY(writeBytes(path, "\xEF\xBB\xBF" + soundStart + ",\"caf\xE9\"" + QByteArray(66, ',') + "\r\n"));
+    else if (how == QLatin1String("short"))
         QVERIFY(writeBytes(path, soundStart + QByteArray(30, ',') + "\r\n"));
     else if (how == QLatin1String("unclosed"))
         QVERIFY(writeBytes(path, soundStart + QByteArray(67, ',') + "\"never closed\r\n"));
-    else if (how == QLatin1String("folder"))
-        QVERIFY(QDir(dir.path()).mkdir("bad.dat"));
     else if (how == QLatin1String("huge") || how == QLatin1String("unreadable")) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        QVERIFY(f.write(soundStart + QByteArray(67, ',') + "\r\n") > 0);
+        QVERIFY(f.write(soundRecord) > 0);
         if (how == QLatin1String("huge"))
             QVERIFY(f.resize(AnswerDataFile::kMaxFileSize + 1));
     }
@@ -266,6 +280,36 @@ void TestLoading::failureChangesNothing()
     QVERIFY2(report.text.contains(reason), qPrintable(report.text));
     QVERIFY(report.text.endsWith("\n\nNo answer was changed."));
     QCOMPARE(currentAnswers(), before);
+}
+
+void TestLoading::fieldsBeyond77AreNamed_data()
+{
+    QTest::addColumn<int>("fields");
+    QTest::newRow("robustness: 78 fields") << 78;
+    QTest::newRow("robustness: 500 fields") << 500;
+}
+
+void TestLoading::fieldsBeyond77AreNamed()
+{
+    QFETCH(int, fields);
+    TestProgram program;
+    startWithLoad(program);
+    QByteArrayList record;
+    for (int n = 1; n <= fields; ++n)
+        record << "\"field " + QByteArray::number(n) + '"';
+    QTemporaryDir dir;
+    const QString path = dir.filePath("wide.dat");
+    QVERIFY(writeBytes(path, record.join(',') + "\r\n"));
+    program.dialogs.answer(MsgAnswer::Yes).answerFile(path).answer(MsgAnswer::Ok);
+    program.click(kMain, "cmdLoad");
+    QCOMPARE(answerStore().answerOf(1), QStringLiteral("field 1"));
+    QCOMPARE(answerStore().answerOf(77), QStringLiteral("field 77"));
+    QCOMPARE(program.dialogs.calls.size(), 3);
+    const DialogCall &notice = program.dialogs.calls[2];
+    QCOMPARE(notice.style, int(MsgStyle::Information));
+    QVERIFY2(notice.text.startsWith("The answers were loaded from \"" + path + "\".\n\n"), qPrintable(notice.text));
+    QVERIFY2(notice.text.contains(QStringLiteral("holds %1 fields").arg(fields)), qPrintable(notice.text));
+    QVERIFY2(notice.text.contains(QStringLiteral("the other %1 were ignored").arg(fields - 77)), qPrintable(notice.text));
 }
 
 void TestLoading::roundTripThroughSave()

@@ -123,6 +123,22 @@ void ScriptedDialogs::endProgram()
     ++endCount;
 }
 
+std::unique_ptr<WorkProgress> ScriptedDialogs::progress(QWidget *, const QString &text, const QString &)
+{
+    struct Scripted : WorkProgress {
+        explicit Scripted(ScriptedDialogs &d) : dialogs(d) {}
+        bool advance(qint64, qint64) override
+        {
+            cancelled = cancelled || ++dialogs.progressAdvances == dialogs.cancelProgressAt;
+            return !cancelled;
+        }
+        ScriptedDialogs &dialogs;
+        bool cancelled = false;
+    };
+    progressTexts << text;
+    return std::make_unique<Scripted>(*this);
+}
+
 bool isExitQuestion(const DialogCall &call)
 {
     return call.kind == DialogCall::Message && call.title == QLatin1String("Kinscribe")

@@ -36,6 +36,10 @@ public:
     int endCount = 0;            // how often the program was ended
     QStringList unexpected;      // calls that found no scripted answer
     std::function<void(const DialogCall &)> onCall; // runs when a dialog opens, before it answers
+    // Progress dialogs are not in `calls`: they show only when work is slow.
+    QStringList progressTexts;   // every progress dialog asked for
+    int progressAdvances = 0;    // reports made to them, all together
+    int cancelProgressAt = -1;   // Cancel is pressed at this report (counted from 1); -1: never
 
     int pendingAnswers() const { return int(m_replies.size()); }
     QList<DialogCall> messages() const;
@@ -49,6 +53,7 @@ public:
     std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
     bool setupPrinter(QWidget *parent, QPrinter &printer) override;
     void endProgram() override;
+    std::unique_ptr<WorkProgress> progress(QWidget *parent, const QString &text, const QString &title) override;
 
 private:
     struct Reply {

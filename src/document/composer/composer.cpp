@@ -1,5 +1,6 @@
 #include "document/composer/composer.h"
 
+#include "document/reading/work_progress.h"
 #include "questionnaire/answer_store.h"
 
 #include <QTextCursor>
@@ -46,7 +47,19 @@ QTextCharFormat composedCharFormat()
     return format;
 }
 
-void fillDocument(QTextDocument &document, const QString &text)
+namespace {
+// The end of the piece that starts at `from`: never between CR and LF, nor inside a surrogate pair.
+qsizetype pieceEnd(const QString &text, qsizetype from)
+{
+    constexpr qsizetype kPiece = 256 * 1024;
+    qsizetype end = qMin(from + kPiece, text.size());
+    if (end < text.size() && (text[end - 1] == QLatin1Char('\r') || text[end - 1].isHighSurrogate()))
+        ++end;
+    return end;
+}
+} // namespace
+
+bool fillDocument(QTextDocument &document, const QString &text, WorkProgress *progress)
 {
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
@@ -59,7 +72,15 @@ void fillDocument(QTextDocument &document, const QString &text)
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
     cursor.setBlockCharFormat(composedCharFormat());
-    cursor.insertText(text, composedCharFormat());
+    // In pieces, so that a long text can show its progress and be stopped.
+    bool goOn = true;
+    for (qsizetype from = 0; goOn && from < text.size();) {
+        const qsizetype end = pieceEnd(text, from);
+        cursor.insertText(QStringView(text).mid(from, end - from).toString(), composedCharFormat());
+        from = end;
+        goOn = !progress || progress->advance(from, text.size());
+    }
     cursor.endEditBlock();
     document.setUndoRedoEnabled(undo);
+    return goOn;
 }

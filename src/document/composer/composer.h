@@ -7,6 +7,7 @@
 class AnswerStore;
 class QTextCharFormat;
 class QTextDocument;
+class WorkProgress;
 
 // The whole document with CR LF line breaks; the last answer ends with a single CR LF.
 QString composeDocument(const AnswerStore &store);
@@ -15,5 +16,6 @@ QString composeDocument(const AnswerStore &store);
 QTextCharFormat composedCharFormat();
 
 // Replaces the whole content of the document by the text (CR LF, LF or CR line breaks)
-// in the composed format, without keeping the replacement on the undo stack.
-void fillDocument(QTextDocument &document, const QString &text);
+// in the composed format, without keeping the replacement on the undo stack. False when the
+// progress said stop: the document then holds only the first part of the text.
+bool fillDocument(QTextDocument &document, const QString &text, WorkProgress *progress = nullptr);

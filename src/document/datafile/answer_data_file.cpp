@@ -1,9 +1,11 @@
 #include "document/datafile/answer_data_file.h"
 
 #include "document/datafile/windows1252.h"
+#include "document/reading/regular_file.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QStringDecoder>
 
 namespace AnswerDataFile {
 namespace {
@@ -26,6 +28,15 @@ QString quotedField(const QString &answer)
 }
 
 bool isFieldEnd(QChar c) { return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+
+// Text never holds these between fields: there they mean a binary file or a wrong encoding.
+bool isStray(QChar c)
+{
+    return c.category() == QChar::Other_Control && c != QLatin1Char('\t') && !isLineEnd(c);
+}
+
+QString tr(const char *text) { return QCoreApplication::translate("AnswerDataFile", text); }
 
 // Reads the fields of one record from a decoded text.
 class RecordReader {
@@ -38,37 +49,63 @@ public:
         for (int field = 0; field < kQuestionCount; ++field) {
             if (m_pos >= m_text.size())
                 return failure(tooShort(field));
-            if (m_text[m_pos] == QLatin1Char('"')) {
-                std::optional<QString> text = quoted();
-                if (!text)
-                    return failure(unclosed(field + 1));
+            std::optional<QString> text = readField();
+            if (m_unclosed)
+                return failure(unclosed(field + 1));
+            if (!m_error.isEmpty())
+                return failure(m_error);
+            if (text && (text->size() > 0 || m_quoted))
                 answers[field] = std::move(text);
-            } else {
-                QString text = unquoted();
-                if (!text.isEmpty())
-                    answers[field] = std::move(text);
-            }
             skipSeparator();
         }
-        return {std::move(answers), {}};
+        const int extra = extraFields();
+        if (!m_error.isEmpty())
+            return failure(m_error);
+        return {std::move(answers), {}, extra > 0 ? ignoredFields(extra) : QString()};
     }
 
 private:
-    static ReadResult failure(const QString &why) { return {std::nullopt, why}; }
+    static ReadResult failure(const QString &why) { return {std::nullopt, why, {}}; }
 
     static QString tooShort(int fields)
     {
-        return QCoreApplication::translate("AnswerDataFile", "It holds %1 of the %2 answers of an answer data file.")
-            .arg(fields)
-            .arg(kQuestionCount);
+        return tr("It holds %1 of the %2 answers of an answer data file.").arg(fields).arg(kQuestionCount);
     }
     static QString unclosed(int field)
     {
-        return QCoreApplication::translate("AnswerDataFile", "The file ends inside answer %1, whose closing double quote is missing.")
-            .arg(field);
+        return tr("The file ends inside answer %1, whose closing double quote is missing.").arg(field);
+    }
+    static QString ignoredFields(int extra)
+    {
+        return tr("The file holds %1 fields, more than an answer data file: the first %2 were read as the answers "
+                  "and the other %3 were ignored.")
+            .arg(kQuestionCount + extra)
+            .arg(kQuestionCount)
+            .arg(extra);
     }
 
-    // From the opening quote to the first quote that is not doubled, then on to the separator.
+    // One field at m_pos: quoted text, or plain text up to the next comma or line end. No value
+    // when the quote is never closed (m_unclosed) or the file cannot be an answer data file (m_error).
+    std::optional<QString> readField()
+    {
+        m_quoted = m_text[m_pos] == QLatin1Char('"');
+        if (!m_quoted) {
+            const qsizetype start = m_pos;
+            if (!skipToFieldEnd())
+                return std::nullopt;
+            return m_text.mid(start, m_pos - start);
+        }
+        std::optional<QString> text = quoted();
+        if (!text) {
+            m_unclosed = true;
+            return std::nullopt;
+        }
+        if (!skipToFieldEnd())
+            return std::nullopt;
+        return text;
+    }
+
+    // From the opening quote to the first quote that is not doubled.
     std::optional<QString> quoted()
     {
         QString text;
@@ -84,34 +121,95 @@ private:
                 ++m_pos;
                 continue;
             }
-            break;
+            return text;
         }
-        while (m_pos < m_text.size() && !isFieldEnd(m_text[m_pos]))
-            ++m_pos;
-        return text;
     }
 
-    QString unquoted()
+    // On to the next comma or line end; false at a character no text file holds there.
+    bool skipToFieldEnd()
     {
-        const qsizetype start = m_pos;
-        while (m_pos < m_text.size() && !isFieldEnd(m_text[m_pos]))
-            ++m_pos;
-        return m_text.mid(start, m_pos - start);
+        for (; m_pos < m_text.size() && !isFieldEnd(m_text[m_pos]); ++m_pos) {
+            if (isStray(m_text[m_pos])) {
+                m_error = tr("It holds binary data (character code %1 outside any answer), so it is not an answer data file.")
+                              .arg(m_text[m_pos].unicode());
+                return false;
+            }
+        }
+        return true;
     }
 
     // One comma, or one line end (CR LF, LF or CR).
     void skipSeparator()
     {
+        m_afterComma = false;
         if (m_pos >= m_text.size())
             return;
         const QChar c = m_text[m_pos++];
+        m_afterComma = c == QLatin1Char(',');
         if (c == QLatin1Char('\r') && m_pos < m_text.size() && m_text[m_pos] == QLatin1Char('\n'))
             ++m_pos;
     }
 
+    // The fields after the 77th, read by the same rules; empty lines count for nothing.
+    int extraFields()
+    {
+        int count = 0;
+        for (;;) {
+            if (!m_afterComma) {
+                while (m_pos < m_text.size() && isLineEnd(m_text[m_pos]))
+                    ++m_pos;
+                if (m_pos >= m_text.size())
+                    return count;
+            }
+            readField();
+            if (m_unclosed) // the rest of the file is one unclosed field, ignored like the others
+                return count + 1;
+            if (!m_error.isEmpty())
+                return count;
+            ++count;
+            skipSeparator();
+        }
+    }
+
     const QString &m_text;
     qsizetype m_pos = 0;
+    QString m_error;
+    bool m_quoted = false;
+    bool m_unclosed = false;
+    bool m_afterComma = false;
 };
+
+struct Mark {
+    QByteArrayView bytes;
+    QStringConverter::Encoding encoding;
+    const char *name;
+};
+
+// The text of the file: Unicode behind a byte order mark, otherwise Windows-1252.
+std::optional<QString> decoded(QByteArrayView bytes, QString &error)
+{
+    static const Mark marks[] = {
+        {QByteArrayView("\xFF\xFE\0\0", 4), QStringConverter::Utf32LE, "UTF-32"},
+        {QByteArrayView("\0\0\xFE\xFF", 4), QStringConverter::Utf32BE, "UTF-32"},
+        {QByteArrayView("\xEF\xBB\xBF", 3), QStringConverter::Utf8, "UTF-8"},
+        {QByteArrayView("\xFF\xFE", 2), QStringConverter::Utf16LE, "UTF-16"},
+        {QByteArrayView("\xFE\xFF", 2), QStringConverter::Utf16BE, "UTF-16"},
+    };
+    for (const Mark &mark : marks) {
+        if (!bytes.startsWith(mark.bytes))
+            continue;
+        QStringDecoder decoder(mark.encoding, QStringDecoder::Flag::Stateless);
+        const QByteArrayView body = bytes.sliced(mark.bytes.size());
+        const qsizetype unit = mark.encoding == QStringConverter::Utf8 ? 1 : mark.bytes.size() == 4 ? 4 : 2;
+        QString text = decoder(body);
+        if (decoder.hasError() || body.size() % unit != 0 || !text.isValidUtf16()) {
+            error = tr("It begins with the mark of %1 text, but what follows is not valid %1.").arg(QLatin1String(mark.name));
+            return std::nullopt;
+        }
+        return text;
+    }
+    return Windows1252::decode(bytes);
+}
 
 QString tooLarge()
 {
@@ -149,23 +247,27 @@ QByteArray write(const Answers &answers)
 ReadResult read(QByteArrayView bytes)
 {
     if (bytes.size() > kMaxFileSize)
-        return {std::nullopt, tooLarge()};
-    const QString text = bytes.startsWith(kUtf8Bom) ? QString::fromUtf8(bytes.sliced(kUtf8Bom.size()))
-                                                    : Windows1252::decode(bytes);
-    return RecordReader(text).readAll();
+        return {std::nullopt, tooLarge(), {}};
+    QString error;
+    const std::optional<QString> text = decoded(bytes, error);
+    if (!text)
+        return {std::nullopt, error, {}};
+    return RecordReader(*text).readAll();
 }
 
 ReadResult readFile(const QString &path)
 {
+    if (const std::optional<QString> why = notRegularFile(path))
+        return {std::nullopt, *why, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, file.errorString()};
+        return {std::nullopt, file.errorString(), {}};
     if (file.size() > kMaxFileSize)
-        return {std::nullopt, tooLarge()};
+        return {std::nullopt, tooLarge(), {}};
     // Read one byte more than allowed: a file without a size (a device, a pipe) ends there too.
     const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, file.errorString()};
+        return {std::nullopt, file.errorString(), {}};
     return read(bytes);
 }
 

@@ -11,7 +11,10 @@
 //
 // The reader takes what older versions wrote as well: a quoted field runs to the next single
 // double quote and anything between it and the next comma or line end is skipped; an unquoted
-// field runs to the next comma or line end. Whatever follows field 77 is ignored.
+// field runs to the next comma or line end. Fields after the 77th are ignored (and counted).
+// Files that are plainly something else are refused: control characters outside the quotes
+// (a binary file, or UTF-16 without a mark), or Unicode behind a byte order mark that does
+// not decode. UTF-16 and UTF-32 behind their marks are read.
 
 #include "questionnaire/catalogue.h"
 
@@ -36,6 +39,7 @@ QString writeError(QByteArrayView file);
 struct ReadResult {
     std::optional<Answers> answers; // all 77, or none
     QString error;                  // why not, in words for the user
+    QString notice;                 // read, but the user should know (fields beyond the 77th)
     bool ok() const { return answers.has_value(); }
 };
 ReadResult read(QByteArrayView bytes);

@@ -6,6 +6,8 @@
 #include "document/composer/composer.h"
 #include "document/editor/rich_text_box.h"
 #include "document/editor/save_flow.h"
+#include "document/reading/document_limits.h"
+#include "document/reading/regular_file.h"
 #include "document/rtf/rtf.h"
 #include "document/rtf/rtf_codepage.h"
 
@@ -48,8 +50,13 @@ bool TextEditor::saveFirst()
     return answer == MsgAnswer::Yes && m_saveFlow->saveAndWait();
 }
 
+// False with an empty error when the user stopped it.
 bool TextEditor::loadDocumentFile(const QString &path, bool &readAsRtf, QString &error)
 {
+    if (const std::optional<QString> why = notRegularFile(path)) {
+        error = *why;
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
@@ -62,16 +69,23 @@ bool TextEditor::loadDocumentFile(const QString &path, bool &readAsRtf, QString 
     }
     // Read into a document of its own, so a failure leaves the editor as it was.
     auto *document = new QTextDocument(m_edit);
+    const std::unique_ptr<WorkProgress> progress = openingProgress(path);
     readAsRtf = Rtf::isRtf(bytes.left(5));
     if (readAsRtf) {
-        const Rtf::ReadResult result = Rtf::read(bytes, *document);
+        const Rtf::ReadResult result = Rtf::read(bytes, *document, progress.get());
         if (!result.ok) {
-            error = result.error;
+            error = result.cancelled ? QString() : result.error;
             delete document;
             return false;
         }
     } else {
-        fillDocument(*document, decodePlainText(bytes));
+        const QString text = decodePlainText(bytes);
+        const std::optional<QString> tooLong = tooLongForEditor(text);
+        if (tooLong || !fillDocument(*document, text, progress.get())) {
+            error = tooLong.value_or(QString());
+            delete document;
+            return false;
+        }
     }
     replaceDocument(document);
     return true;
@@ -91,6 +105,8 @@ void TextEditor::mnuFileOpen_Click()
     QString error;
     bool readAsRtf = false;
     if (!loadDocumentFile(*path, readAsRtf, error)) {
+        if (error.isEmpty())
+            return;
         Dialogs::get().message(this, QStringLiteral("The file \"%1\" could not be opened.\n\n%2").arg(QDir::toNativeSeparators(*path), error),
                                MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
         return;

@@ -3,12 +3,60 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
+
+namespace {
+bool hasLongWord(QStringView text)
+{
+    int run = 0;
+    for (QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > RichTextBox::kLongestWordLaidOut)
+            return true;
+    }
+    return false;
+}
+} // namespace
 
 RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 {
     setObjectName(QStringLiteral("txtEdit"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A word longer than the line is broken where it meets the edge.
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    watchDocument();
+}
+
+// The wrap mode is set before the document: the box lays out its first screen at once.
+void RichTextBox::showDocument(QTextDocument *document)
+{
+    setWordWrapMode(hasLongWord(document->toPlainText()) ? QTextOption::WrapAnywhere
+                                                         : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setDocument(document);
+    watchDocument();
+}
+
+// Qt looks for a word boundary to the end of the word before breaking it, which takes time in
+// proportion to the square of its length: a pasted megabyte without a space would freeze the
+// window for minutes. Text that holds such a run is broken anywhere instead, which is linear.
+void RichTextBox::fitWrapTo(QStringView text)
+{
+    if (wordWrapMode() != QTextOption::WrapAnywhere && hasLongWord(text))
+        setWordWrapMode(QTextOption::WrapAnywhere);
+}
+
+void RichTextBox::watchDocument()
+{
+    QTextDocument *doc = document();
+    connect(doc, &QTextDocument::contentsChange, this, [this, doc](int position, int, int added) {
+        if (added <= kLongestWordLaidOut || doc != document())
+            return;
+        QTextCursor inserted(doc);
+        inserted.setPosition(position);
+        inserted.setPosition(qMin(position + added, doc->characterCount() - 1), QTextCursor::KeepAnchor);
+        fitWrapTo(inserted.selectedText());
+    });
 }
 
 void RichTextBox::routeKeysTo(const QList<QAction *> &menuItems) { m_menuItems = menuItems; }

@@ -15,6 +15,10 @@ public:
     // The window's menu items: their shortcuts win over the box's own keys, and the
     // platform's other cut, copy and paste keys run the items named mnuEditCut/Copy/Paste.
     void routeKeysTo(const QList<QAction *> &menuItems);
+    // Shows the document in place of the current one, its lines broken to fit the box.
+    void showDocument(QTextDocument *document);
+    // Longer than this without a space, a run of text is broken anywhere.
+    static constexpr int kLongestWordLaidOut = 4000;
 
 protected:
     bool event(QEvent *event) override;
@@ -24,6 +28,8 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
+    void watchDocument();
+    void fitWrapTo(QStringView text);
     QAction *menuItemFor(const QKeyEvent *event) const;
     QAction *clipboardItemFor(const QKeyEvent *event) const;
     QList<QAction *> m_menuItems;

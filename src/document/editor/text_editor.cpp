@@ -91,7 +91,11 @@ void TextEditor::composeDocument()
     // Filled away from the box and then handed over whole, the document is laid out
     // page by page as it is shown instead of all at once.
     auto *document = new QTextDocument(m_edit);
-    fillDocument(*document, ::composeDocument(answerStore()));
+    if (!fillDocument(*document, ::composeDocument(answerStore()), composingProgress().get())) {
+        delete document;
+        abandonOpening();
+        return;
+    }
     replaceDocument(document);
     m_edit->setCurrentCharFormat(composedCharFormat());
     m_file.changed = true;
@@ -101,7 +105,7 @@ void TextEditor::replaceDocument(QTextDocument *document)
 {
     // The box deletes a document of its own making; one put there by the window is ours to delete.
     QPointer<QTextDocument> previous = m_edit->document();
-    m_edit->setDocument(document);
+    m_edit->showDocument(document);
     if (previous && previous != document && previous->parent() == m_edit)
         delete previous.data();
     m_edit->moveCursor(QTextCursor::Start);

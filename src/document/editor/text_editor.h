@@ -12,7 +12,10 @@
 #include "document/editing/editing_commands.h"
 #include "document/editor/document_file.h"
 
+#include "document/reading/work_progress.h"
+
 #include <QString>
+#include <memory>
 
 class QAction;
 class QMenuBar;
@@ -76,6 +79,11 @@ private:
     bool saveFirst();
     // readAsRtf tells whether the file began as RTF or was read as plain text.
     bool loadDocumentFile(const QString &path, bool &readAsRtf, QString &error);
+    // Long reading and composing (editor_progress.cpp).
+    std::unique_ptr<WorkProgress> openingProgress(const QString &path);
+    std::unique_ptr<WorkProgress> composingProgress();
+    // After a stopped composition: back to the main menu, the editor unloaded as if never opened.
+    void abandonOpening();
 
     QMenuBar *m_menuBar = nullptr;
     QWidget *m_client = nullptr;

@@ -42,6 +42,11 @@ void LoadData(QWidget *parent)
         return;
     }
     AnswerDataFile::storeAnswers(answerStore(), *result.answers);
+    if (!result.notice.isEmpty())
+        dialogs.message(parent,
+                        QStringLiteral("The answers were loaded from \"%1\".\n\n%2")
+                            .arg(QDir::toNativeSeparators(*path), result.notice),
+                        MsgStyle::OkOnly | MsgStyle::Information, kTitle);
 }
 
 void installLoadData() { MainMenu::setLoadDataHandler(&LoadData); }

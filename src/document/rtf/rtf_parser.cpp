@@ -1,5 +1,10 @@
 #include "document/rtf/rtf_parser.h"
 
+#include "document/reading/document_limits.h"
+#include "document/reading/work_progress.h"
+
+#include <QTextDocument>
+
 #include <algorithm>
 
 namespace Rtf {
@@ -20,6 +25,8 @@ bool flagValue(const Token &t)
 Parser::Parser(QByteArrayView input, QTextDocument &doc)
     : m_tok(input)
     , m_builder(doc, m_tables)
+    , m_inputSize(input.size())
+    , m_doc(doc)
 {
     m_groups.reserve(64);
 }
@@ -30,6 +37,8 @@ void Parser::run()
         return finish();
     m_groups.emplace_back();
     for (;;) {
+        if (!goOn())
+            return finish();
         const Token t = m_tok.next();
         if (t.type != TokenType::Text && t.type != TokenType::HexByte)
             flushBytes();
@@ -61,6 +70,16 @@ void Parser::run()
             break;
         }
     }
+}
+
+bool Parser::goOn()
+{
+    constexpr unsigned kTokensBetweenReports = 4096;
+    if (++m_tokens % kTokensBetweenReports != 0)
+        return true;
+    m_tooLong = m_doc.blockCount() > kMaxParagraphs;
+    m_cancelled = !m_tooLong && m_progress && !m_progress->advance(m_inputSize - m_tok.remaining(), m_inputSize);
+    return !m_tooLong && !m_cancelled;
 }
 
 void Parser::finish()

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QTextDocument;
+class WorkProgress;
 
 namespace Rtf {
 
@@ -22,7 +23,11 @@ public:
     static constexpr size_t kMaxDepth = 1 << 15;
 
     Parser(QByteArrayView input, QTextDocument &doc);
+    // Told how far the input has been read now and then; reading stops when it says so.
+    void setProgress(WorkProgress *progress) { m_progress = progress; }
     void run();
+    bool cancelled() const { return m_cancelled; }
+    bool tooLong() const { return m_tooLong; } // stopped at the editor's paragraph limit
 
 private:
     enum class Dest : unsigned char { Text, FontTable, ColorTable, Suppressed };
@@ -59,6 +64,7 @@ private:
     void commitFont();
     void commitColor();
     void finish();
+    bool goOn();
 
     Tokenizer m_tok;
     TextDecoder m_decoder;
@@ -79,6 +85,12 @@ private:
     // the colour table entry being read
     int m_rgb[3] = {0, 0, 0};
     bool m_colorSet = false;
+    WorkProgress *m_progress = nullptr;
+    qsizetype m_inputSize = 0;
+    unsigned m_tokens = 0;
+    bool m_cancelled = false;
+    bool m_tooLong = false;
+    const QTextDocument &m_doc;
 };
 
 } // namespace Rtf

@@ -1,5 +1,6 @@
 #include "document/rtf/rtf.h"
 #include "document/rtf/rtf_parser.h"
+#include "document/reading/document_limits.h"
 
 #include <QIODevice>
 #include <QTextDocument>
@@ -11,15 +12,21 @@ bool isRtf(const QByteArray &head)
     return head.startsWith("{\\rtf");
 }
 
-ReadResult read(const QByteArray &rtf, QTextDocument &doc)
+ReadResult read(const QByteArray &rtf, QTextDocument &doc, WorkProgress *progress)
 {
     if (!isRtf(rtf))
         return {false, QStringLiteral("not an RTF file")};
     const bool undo = doc.isUndoRedoEnabled();
     doc.setUndoRedoEnabled(false); // a loaded file is not an edit to undo
     doc.clear();
-    Parser(rtf, doc).run();
+    Parser parser(rtf, doc);
+    parser.setProgress(progress);
+    parser.run();
     doc.setUndoRedoEnabled(undo);
+    if (parser.cancelled())
+        return {false, QStringLiteral("cancelled"), true};
+    if (parser.tooLong() || doc.blockCount() > kMaxParagraphs)
+        return {false, tooManyParagraphs()};
     return {true, {}};
 }
 

@@ -39,6 +39,7 @@ public:
     // (or to the end of the input), honouring escapes and \bin data.
     void skipGroup();
     bool atEnd() const { return m_p >= m_end; }
+    qsizetype remaining() const { return m_end - m_p; }
 
 private:
     Token controlWord();

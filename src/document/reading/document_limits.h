@@ -1,0 +1,35 @@
+#pragma once
+// How much the editor takes in. Each paragraph costs the text document about 110 bytes, so a
+// file of ten million empty paragraphs (50 MB of RTF) would need over a gigabyte; no life story
+// comes near the limit, and a file beyond it is refused whole rather than shown in part.
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringView>
+#include <algorithm>
+#include <optional>
+
+inline constexpr qsizetype kMaxParagraphs = 1'000'000;
+
+inline QString tooManyParagraphs()
+{
+    return QCoreApplication::translate("DocumentLimits", "It has more than %L1 paragraphs, more than the editor can hold.")
+        .arg(kMaxParagraphs);
+}
+
+// The reason to refuse a plain text, if it has too many lines.
+inline std::optional<QString> tooLongForEditor(QStringView text)
+{
+    if (std::count(text.begin(), text.end(), QLatin1Char('\n')) + std::count(text.begin(), text.end(), QLatin1Char('\r'))
+        < kMaxParagraphs)
+        return std::nullopt;
+    // CR LF counts twice above; count exactly only near the limit.
+    qsizetype lines = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        if (text[i] == QLatin1Char('\r') || text[i] == QLatin1Char('\n'))
+            ++lines;
+    }
+    return lines > kMaxParagraphs ? std::optional<QString>(tooManyParagraphs()) : std::nullopt;
+}

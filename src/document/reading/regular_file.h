@@ -1,0 +1,10 @@
+#pragma once
+// Only regular files are read. Opening a named pipe waits until something writes to it, and a
+// device can run on for ever, so either would freeze the program.
+
+#include <QString>
+#include <optional>
+
+// Why the path is not a regular file ("It is a named pipe, not a file."), or no value when it
+// is one or does not exist (opening it then says what is wrong). Opens nothing.
+std::optional<QString> notRegularFile(const QString &path);
