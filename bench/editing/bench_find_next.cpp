@@ -1,7 +1,7 @@
 // Find Next through a 10 MB document shown in an edit box: each step searches the whole
 // text from the current selection and selects the match, scrolling it into view.
-#include "app/dialogs.h"
-#include "document/editing/editing_commands.h"
+#include "shell/dialogs.h"
+#include "document/windows/editing/editing_commands.h"
 
 #include <QApplication>
 #include <QTextBlock>

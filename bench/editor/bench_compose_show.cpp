@@ -2,10 +2,11 @@
 // the composition from the store and the window shown with its first screen laid out.
 // Target: under 0.5 s. One answer of 1 MB without a space, composed and shown: under 1 s.
 //   QT_QPA_PLATFORM=offscreen bench_editor
-#include "app/quiet_dialogs.h"
-#include "app/form.h"
+#include "shell/quiet_dialogs.h"
+#include "app/register_forms.h"
+#include "shell/form.h"
 #include "document/composer/composer.h"
-#include "document/editor/text_editor.h"
+#include "document/windows/editor/text_editor.h"
 #include "questionnaire/answer_store.h"
 
 #include <QApplication>

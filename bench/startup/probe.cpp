@@ -1,7 +1,8 @@
 // Starts either Kinscribe's start-up window or a bare Qt window, the same way, and ends at
 // the first paint, printing nothing: the benchmark measures the process from outside.
 #ifdef KINSCRIBE_PROBE
-#include "app/form.h"
+#include "shell/form.h"
+#include "app/register_forms.h"
 #include "resources/artwork.h"
 #endif
 

@@ -1,8 +1,9 @@
 #include "app/main_menu.h"
 
-#include "app/exit_question.h"
-#include "app/look.h"
-#include "app/twips.h"
+#include "document/windows/loading/load_data.h"
+#include "shell/exit_question.h"
+#include "shell/look.h"
+#include "shell/twips.h"
 #include "questionnaire/answer_store.h"
 
 #include <QToolTip>
@@ -40,12 +41,6 @@ constexpr Row kRows[] = {
     {"lblFinal", "Fi&nal Thoughts", "For your final comments.", kRight, 2280, 1410, "cmdFinal", "frmFinalMain", 10},
     {"lblSave", "Edit Text && Save to File", "", kRight, 2640, 2235, "cmdSaveFile", "frmTxtEditor", -1},
 };
-
-std::function<void(QWidget *)> &loadDataHandler()
-{
-    static std::function<void(QWidget *)> handler;
-    return handler;
-}
 } // namespace
 
 MainMenu::MainMenu(QWidget *parent) : Form(QStringLiteral("frmMain"), parent)
@@ -123,10 +118,4 @@ void MainMenu::open(const QString &target)
         Forms::navigate(this, target);
 }
 
-void MainMenu::LoadData()
-{
-    if (loadDataHandler())
-        loadDataHandler()(this);
-}
-
-void MainMenu::setLoadDataHandler(std::function<void(QWidget *)> handler) { loadDataHandler() = std::move(handler); }
+void MainMenu::LoadData() { ::LoadData(this); }

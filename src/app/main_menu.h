@@ -1,5 +1,5 @@
 #pragma once
-#include "app/form.h"
+#include "shell/form.h"
 #include "questionnaire/catalogue.h"
 
 #include <QPushButton>
@@ -16,10 +16,8 @@ public:
     void formLoad() override;
     void formActivate() override;
 
-    // The load command; it belongs to this window and is built with the data file reader.
+    // "Load Previously Saved Data": the data file reader's load command over this window.
     void LoadData();
-    // Installed by the document subsystem so the main menu need not know its windows.
-    static void setLoadDataHandler(std::function<void(QWidget *)> handler);
 
 private:
     void buildRow(int tab);

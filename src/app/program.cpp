@@ -1,6 +1,7 @@
 #include "app/program.h"
+#include "app/register_forms.h"
 
-#include "app/form.h"
+#include "shell/form.h"
 #include "app/recovery_session.h"
 #include "document/recovery/recovery_file.h"
 #include "resources/artwork.h"

@@ -1,8 +1,8 @@
 #include "app/recovery_session.h"
 
-#include "app/dialogs.h"
-#include "app/exit_question.h"
-#include "app/form.h"
+#include "shell/dialogs.h"
+#include "shell/exit_question.h"
+#include "shell/form.h"
 #include "document/recovery/recovery_file.h"
 #include "questionnaire/answer_store.h"
 
@@ -14,6 +14,7 @@
 namespace {
 const QString kTitle = QStringLiteral("Kinscribe");
 std::unique_ptr<RecoveryFile> g_file;
+QMetaObject::Connection g_onDeliberateEnd;
 
 int answeredIn(const AnswerDataFile::Answers &answers)
 {
@@ -95,6 +96,8 @@ void start(QWidget *over, const QString &folder)
     }
     if (g_file->exists())
         offerLeftFile(over);
+    QObject::disconnect(g_onDeliberateEnd);
+    g_onDeliberateEnd = QObject::connect(&DeliberateEnd::notifier(), &DeliberateEnd::ending, [] { endDeliberately(); });
     answerStore().setChangeHandler([] {
         if (!g_file)
             return;
@@ -113,6 +116,7 @@ void endDeliberately()
 
 void stop()
 {
+    QObject::disconnect(g_onDeliberateEnd);
     answerStore().setChangeHandler({});
     g_file.reset();
 }

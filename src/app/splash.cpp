@@ -1,8 +1,8 @@
 #include "app/splash.h"
 
-#include "app/exit_question.h"
-#include "app/look.h"
-#include "app/twips.h"
+#include "shell/exit_question.h"
+#include "shell/look.h"
+#include "shell/twips.h"
 #include "resources/artwork.h"
 
 #include <QLabel>

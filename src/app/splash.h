@@ -1,5 +1,5 @@
 #pragma once
-#include "app/form.h"
+#include "shell/form.h"
 
 // frmSplash: the title card the program opens with. Its load creates the main menu and
 // the instructions and about windows, hidden, before it is ever seen.

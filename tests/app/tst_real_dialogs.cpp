@@ -1,5 +1,5 @@
 // The one test of the real Qt dialogs behind the dialog layer: find the modal box, check it, press a button.
-#include "app/dialogs.h"
+#include "shell/dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -243,7 +243,7 @@ void TestRealDialogs::openDialogLists()
             out.sort();
             return out;
         };
-        QTest::qWaitFor([&] { return names() == listed; }, 3000);
+        (void)QTest::qWaitFor([&] { return names() == listed; }, 3000);
         shown = names();
         dlg->reject();
     });

@@ -1,8 +1,8 @@
 // The start-up window, the main menu and leaving the program, driven through the real windows.
 #include "test_app.h"
 
-#include "app/exit_question.h"
-#include "app/twips.h"
+#include "shell/exit_question.h"
+#include "shell/twips.h"
 
 #include <QLabel>
 #include <QProcess>

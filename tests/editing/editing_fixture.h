@@ -2,7 +2,7 @@
 // A plain edit box in a window, with the editing commands over it, scripted dialogs, and
 // a count of the edit box's change notifications (what the editor's docChanged follows).
 
-#include "document/editing/editing_commands.h"
+#include "document/windows/editing/editing_commands.h"
 #include "scripted_dialogs.h"
 
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 // The search text kept between searches must always equal what toPlainText() gives,
 // however the document was edited since it was last read.
-#include "document/editing/plain_text_cache.h"
+#include "document/windows/editing/plain_text_cache.h"
 
 #include <QApplication>
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
 #include "editor_test_util.h"
 
-#include "document/editor/text_editor.h"
+#include "document/windows/editor/text_editor.h"
 
 #include <QCoreApplication>
 

@@ -4,9 +4,9 @@
 
 #include "../datafile/fs_faults.h"
 
-#include "app/dialogs.h"
+#include "shell/dialogs.h"
 #include "document/composer/composer.h"
-#include "document/editor/text_editor.h"
+#include "document/windows/editor/text_editor.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,7 +2,7 @@
 // format applied for the text typed next counts as a change of the document.
 #include "editor_test_util.h"
 
-#include "document/editor/text_editor.h"
+#include "document/windows/editor/text_editor.h"
 
 #include <QAction>
 #include <QFontInfo>

@@ -2,7 +2,7 @@
 // long unbroken word that is laid out in lines like any other text.
 #include "editor_test_util.h"
 
-#include "document/editor/text_editor.h"
+#include "document/windows/editor/text_editor.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>

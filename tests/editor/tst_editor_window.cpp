@@ -2,9 +2,9 @@
 // and keys that must reach the menu rather than the text box.
 #include "editor_test_util.h"
 
-#include "app/dialogs.h"
+#include "shell/dialogs.h"
 #include "document/composer/composer.h"
-#include "document/editor/text_editor.h"
+#include "document/windows/editor/text_editor.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // How the information windows' texts are put together.
-#include "info/windows/info_texts.h"
+#include "info/info_texts.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,9 +1,9 @@
 // The seven information windows, driven through the real windows from the main menu.
 #include "test_app.h"
 
-#include "app/twips.h"
-#include "info/windows/info_texts.h"
-#include "info/windows/star_shape.h"
+#include "shell/twips.h"
+#include "info/info_texts.h"
+#include "info/star_shape.h"
 
 #include <QGuiApplication>
 #include <QLabel>

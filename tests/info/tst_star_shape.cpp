@@ -1,5 +1,5 @@
 // The credits window's star: its 26 corners and the shape they cut.
-#include "info/windows/star_shape.h"
+#include "info/star_shape.h"
 
 #include <QTest>
 #include <QtMath>

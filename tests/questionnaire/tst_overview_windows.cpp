@@ -1,7 +1,7 @@
 // The eleven section overview windows: their rows, markers, openers and the way back.
 #include "questionnaire_helpers.h"
 
-#include "app/look.h"
+#include "shell/look.h"
 #include "questionnaire/answer_store.h"
 
 #include <QLabel>

@@ -3,7 +3,7 @@
 // text, box or button covers another.
 #include "questionnaire_helpers.h"
 
-#include "app/look.h"
+#include "shell/look.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>

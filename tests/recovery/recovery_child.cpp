@@ -4,7 +4,7 @@
 //   recovery_child save DIR SIZE FIRST  saves a document and its data file of SIZE bytes each
 //                                 in DIR over and over, generation FIRST, FIRST + 1, ..., and
 //                                 prints "saving" once it has begun.
-#include "app/form.h"
+#include "shell/form.h"
 #include "app/program.h"
 #include "document/datafile/save_batch.h"
 

@@ -1,7 +1,7 @@
 #include "recovery_helpers.h"
 
-#include "app/exit_question.h"
-#include "document/editor/text_editor.h"
+#include "shell/exit_question.h"
+#include "document/windows/editor/text_editor.h"
 #include "editor_test_util.h"
 #include "fs_faults.h"
 

@@ -1,7 +1,7 @@
 #include "saving_test_util.h"
 
-#include "document/editor/text_editor.h"
-#include "document/note/note_window.h"
+#include "document/windows/editor/text_editor.h"
+#include "document/windows/note/note_window.h"
 
 #include <QAction>
 

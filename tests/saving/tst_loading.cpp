@@ -4,8 +4,8 @@
 
 #include "../datafile/fs_faults.h"
 #include "document/datafile/answer_data_file.h"
-#include "document/editor/text_editor.h"
-#include "document/note/note_window.h"
+#include "document/windows/editor/text_editor.h"
+#include "document/windows/note/note_window.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

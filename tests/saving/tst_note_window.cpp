@@ -1,8 +1,8 @@
 // frmNote, the reminder before a save under a new name: its controls and its activation.
 #include "test_app.h"
 
-#include "app/twips.h"
-#include "document/note/note_window.h"
+#include "shell/twips.h"
+#include "document/windows/note/note_window.h"
 
 #include <QLabel>
 #include <QPushButton>

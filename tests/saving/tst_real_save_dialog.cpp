@@ -3,7 +3,7 @@
 #include "saving_test_util.h"
 
 #include "../datafile/fs_faults.h"
-#include "document/editor/text_editor.h"
+#include "document/windows/editor/text_editor.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -4,9 +4,9 @@
 
 #include "../datafile/fs_faults.h"
 #include "document/datafile/answer_data_file.h"
-#include "document/editor/save_flow.h"
-#include "document/editor/text_editor.h"
-#include "document/note/note_window.h"
+#include "document/windows/editor/save_flow.h"
+#include "document/windows/editor/text_editor.h"
+#include "document/windows/note/note_window.h"
 
 #include <QSignalSpy>
 #include <QTest>

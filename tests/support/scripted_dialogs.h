@@ -1,7 +1,7 @@
 #pragma once
 // Answers the dialog layer from a script and records every question exactly as asked.
 
-#include "app/dialogs.h"
+#include "shell/dialogs.h"
 
 #include <QList>
 #include <deque>

@@ -1,6 +1,7 @@
 #include "test_app.h"
 
-#include "app/twips.h"
+#include "shell/twips.h"
+#include "app/register_forms.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "scripted_dialogs.h"
 
-#include "app/form.h"
+#include "shell/form.h"
 #include "questionnaire/answer_store.h"
 
 #include <QApplication>

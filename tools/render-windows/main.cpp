@@ -1,7 +1,8 @@
 // Renders every window of the program to a PNG file, so they can be looked at without a desktop:
 //   QT_QPA_PLATFORM=offscreen render-windows OUTDIR [NAME...]
-#include "app/quiet_dialogs.h"
-#include "app/form.h"
+#include "shell/quiet_dialogs.h"
+#include "app/register_forms.h"
+#include "shell/form.h"
 #include "resources/artwork.h"
 
 #include <QApplication>

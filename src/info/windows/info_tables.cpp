@@ -1,6 +1,6 @@
 // The seven information windows: captions, client areas (twips), controls and when each
 // text is filled.
-#include "info/windows/info_texts.h"
+#include "info/info_texts.h"
 #include "info/windows/info_window.h"
 #include "resources/about_picture.h"
 

@@ -1,8 +1,8 @@
 #include "info/windows/info_window.h"
 
-#include "app/look.h"
-#include "app/twips.h"
-#include "info/windows/star_shape.h"
+#include "shell/look.h"
+#include "shell/twips.h"
+#include "info/star_shape.h"
 
 #include <QApplication>
 #include <QPointer>

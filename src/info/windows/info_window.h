@@ -1,7 +1,7 @@
 #pragma once
 // One window class for the seven information windows; each is described by a table.
 
-#include "app/form.h"
+#include "shell/form.h"
 
 #include <QImage>
 #include <QList>

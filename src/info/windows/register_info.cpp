@@ -1,4 +1,4 @@
-#include "app/form_groups.h"
+#include "info/windows/register_info.h"
 #include "info/windows/info_window.h"
 
 void registerInfoForms()

@@ -1,8 +1,8 @@
 #include "questionnaire/windows/question_page.h"
 
-#include "app/dialogs.h"
-#include "app/look.h"
-#include "app/twips.h"
+#include "shell/dialogs.h"
+#include "shell/look.h"
+#include "shell/twips.h"
 #include "questionnaire/answer_store.h"
 #include "questionnaire/windows/answer_box.h"
 #include "questionnaire/windows/page_layout.h"

@@ -2,7 +2,7 @@
 // A question page: a label and a box for each of its questions, Save and Return. Every showing
 // refills the boxes from the store; Return offers to save what changed since then.
 
-#include "app/form.h"
+#include "shell/form.h"
 #include "questionnaire/windows/page_table.h"
 
 #include <QList>

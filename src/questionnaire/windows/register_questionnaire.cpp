@@ -1,6 +1,6 @@
-#include "app/form_groups.h"
+#include "questionnaire/windows/register_questionnaire.h"
 
-#include "app/form.h"
+#include "shell/form.h"
 #include "questionnaire/windows/overview_table.h"
 #include "questionnaire/windows/page_table.h"
 #include "questionnaire/windows/question_page.h"

@@ -1,6 +1,6 @@
 #include "questionnaire/windows/section_overview.h"
 
-#include "app/look.h"
+#include "shell/look.h"
 #include "questionnaire/answer_store.h"
 
 #include <QPushButton>

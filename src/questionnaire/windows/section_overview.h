@@ -2,7 +2,7 @@
 // A section's list of questions: one row per question with its answered marker and its text.
 // Clicking any control of a row opens the row's page; "&Return to Main" goes back to frmMain.
 
-#include "app/form.h"
+#include "shell/form.h"
 #include "questionnaire/windows/overview_table.h"
 
 #include <QList>

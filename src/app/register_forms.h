@@ -1,0 +1,3 @@
+#pragma once
+// Registers every window of the program (app, questionnaire, document, info).
+void registerAllForms();

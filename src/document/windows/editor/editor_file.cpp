@@ -1,0 +1,165 @@
+// Open, Print, Return to Main Menu, Exit, closing and resizing.
+#include "document/windows/editor/text_editor.h"
+
+#include "shell/dialogs.h"
+#include "shell/exit_question.h"
+#include "document/composer/composer.h"
+#include "document/windows/editor/rich_text_box.h"
+#include "document/windows/editor/save_flow.h"
+#include "document/reading/document_limits.h"
+#include "document/reading/regular_file.h"
+#include "document/rtf/rtf.h"
+#include "document/rtf/rtf_codepage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QResizeEvent>
+#include <QStringDecoder>
+
+namespace {
+const QString kTitle = QStringLiteral("Kinscribe");
+const QString kCaptionSuffix = QStringLiteral(" - Text Editor");
+const QString kOpenFilter = QStringLiteral("Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+
+bool isRtfName(const QString &path) { return QFileInfo(path).suffix().compare(QLatin1String("rtf"), Qt::CaseInsensitive) == 0; }
+
+// Plain text is UTF-8 when it decodes cleanly as such, otherwise the Windows ANSI page.
+QString decodePlainText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    text.clear();
+    Rtf::TextDecoder().decode(Rtf::CodePage::Windows1252, std::string_view(bytes.constData(), bytes.size()), text);
+    return text;
+}
+} // namespace
+
+bool TextEditor::saveFirst()
+{
+    if (!m_file.changed)
+        return true;
+    const int answer = Dialogs::get().message(this, QStringLiteral("Do you want to save the current document?"),
+                                              MsgStyle::YesNoCancel | MsgStyle::Exclamation | MsgStyle::DefaultButton3, kTitle);
+    if (answer == MsgAnswer::No)
+        return true;
+    return answer == MsgAnswer::Yes && m_saveFlow->saveAndWait();
+}
+
+// False with an empty error when the user stopped it.
+bool TextEditor::loadDocumentFile(const QString &path, bool &readAsRtf, QString &error)
+{
+    if (const std::optional<QString> why = notRegularFile(path)) {
+        error = *why;
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return false;
+    }
+    // Read into a document of its own, so a failure leaves the editor as it was.
+    auto *document = new QTextDocument(m_edit);
+    const std::unique_ptr<WorkProgress> progress = openingProgress(path);
+    readAsRtf = Rtf::isRtf(bytes.left(5));
+    if (readAsRtf) {
+        const Rtf::ReadResult result = Rtf::read(bytes, *document, progress.get());
+        if (!result.ok) {
+            error = result.cancelled ? QString() : result.error;
+            delete document;
+            return false;
+        }
+    } else {
+        const QString text = decodePlainText(bytes);
+        const std::optional<QString> tooLong = tooLongForEditor(text);
+        if (tooLong || !fillDocument(*document, text, progress.get())) {
+            error = tooLong.value_or(QString());
+            delete document;
+            return false;
+        }
+    }
+    replaceDocument(document);
+    return true;
+}
+
+void TextEditor::mnuFileOpen_Click()
+{
+    if (m_saveFlow->waiting() || !saveFirst())
+        return;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open");
+    request.filter = kOpenFilter;
+    request.fileName = QString();
+    const std::optional<QString> path = Dialogs::get().openFile(this, request);
+    if (!path)
+        return;
+    QString error;
+    bool readAsRtf = false;
+    if (!loadDocumentFile(*path, readAsRtf, error)) {
+        if (error.isEmpty())
+            return;
+        Dialogs::get().message(this, QStringLiteral("The file \"%1\" could not be opened.\n\n%2").arg(QDir::toNativeSeparators(*path), error),
+                               MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
+        return;
+    }
+    m_leaveMode = QStringLiteral("O");
+    setWindowTitle(*path + kCaptionSuffix);
+    // Save goes on writing an opened RTF file. Any other file, and one read as plain text
+    // whatever its name, only lends its name to Save As, whose overwrite question guards it.
+    const QFileInfo info(*path);
+    const QString rtfName = isRtfName(*path) ? *path : info.dir().filePath(info.completeBaseName() + QStringLiteral(".rtf"));
+    m_file = {rtfName, false, !readAsRtf || rtfName != *path};
+}
+
+void TextEditor::mnuFilePrint_Click()
+{
+    // The whole document, every page, with its formatting.
+    QPrinter printer(QPrinter::HighResolution);
+    if (!Dialogs::get().setupPrinter(this, printer))
+        return;
+    m_edit->document()->print(&printer);
+}
+
+void TextEditor::mnuFileReturn_Click()
+{
+    m_leaveMode = QStringLiteral("R");
+    close();
+}
+
+void TextEditor::mnuFileExit_Click() { close(); }
+
+// Return to Main Menu, Exit and the close box all end here.
+bool TextEditor::formQueryClose()
+{
+    if (m_saveFlow->waiting() || !saveFirst())
+        return false;
+    if (m_leaveMode == QLatin1String("R")) {
+        Forms::navigate(this, QStringLiteral("frmMain"));
+        unloadLater();
+        return true;
+    }
+    endProgramDeliberately();
+    return false;
+}
+
+// The client area lies below the menu bar. The box keeps its place and takes the client
+// area's full size, so it reaches past the right and bottom edges by its offset.
+void TextEditor::resizeEvent(QResizeEvent *event)
+{
+    Form::resizeEvent(event);
+    const int menuHeight = m_menuBar->sizeHint().height();
+    m_menuBar->setGeometry(0, 0, width(), menuHeight);
+    m_client->setGeometry(0, menuHeight, width(), height() - menuHeight);
+    // The box keeps its offset from the left and top and ends at the client area's edges,
+    // so its scroll bar and last line stay inside the window.
+    m_edit->resize(qMax(0, m_client->width() - m_edit->x()), qMax(0, m_client->height() - m_edit->y()));
+}

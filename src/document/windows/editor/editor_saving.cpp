@@ -1,0 +1,99 @@
+// Save, Save As and the answer data file beside the document.
+#include "document/windows/editor/text_editor.h"
+
+#include "shell/dialogs.h"
+#include "document/datafile/answer_data_file.h"
+#include "document/datafile/save_batch.h"
+#include "document/windows/editor/rich_text_box.h"
+#include "document/windows/editor/save_flow.h"
+#include "document/rtf/rtf.h"
+#include "questionnaire/answer_store.h"
+
+#include <QDir>
+#include <QTextEdit>
+
+namespace {
+const QString kCaptionSuffix = QStringLiteral(" - Text Editor");
+
+QByteArray dataFileBytes() { return AnswerDataFile::write(AnswerDataFile::answersOf(answerStore())); }
+
+void reportSaveFailure(QWidget *parent, const QString &path, const QString &reason)
+{
+    Dialogs::get().message(parent,
+                           QStringLiteral("The file \"%1\" could not be saved.\n\n%2")
+                               .arg(QDir::toNativeSeparators(path), reason),
+                           MsgStyle::OkOnly | MsgStyle::Exclamation, QStringLiteral("Kinscribe"));
+}
+
+// The document and its data file are written as a pair: neither replaces its old version
+// before both are written out in full. A data file too large to be loaded again is not
+// written at all, so every file saved here can be loaded.
+bool saveDocumentAndData(QWidget *parent, const QTextDocument &document, const QString &path)
+{
+    const QByteArray data = dataFileBytes();
+    if (const QString refused = AnswerDataFile::writeError(data); !refused.isEmpty()) {
+        reportSaveFailure(parent, AnswerDataFile::pathFor(path), refused);
+        return false;
+    }
+    SaveBatch batch;
+    batch.add(path, Rtf::write(document));
+    batch.add(AnswerDataFile::pathFor(path), data);
+    if (batch.commit())
+        return true;
+    reportSaveFailure(parent, batch.failedPath(), batch.errorString());
+    return false;
+}
+
+} // namespace
+
+void TextEditor::mnuFileSave_Click()
+{
+    m_noteFlag = QStringLiteral("N");
+    m_saveFlow->start(m_file.needsName);
+}
+
+void TextEditor::mnuFileSaveAs_Click()
+{
+    m_noteFlag = QStringLiteral("N");
+    m_saveFlow->start(true);
+}
+
+bool TextEditor::SavingDataAs()
+{
+    m_noteFlag = QStringLiteral("N");
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save As");
+    request.filter = QStringLiteral("Rich Text Files (*.rtf)|*.rtf");
+    request.fileName = m_file.path;
+    // A name typed without extension becomes a ".rtf" file, as the reminder promises.
+    request.defaultSuffix = QStringLiteral("rtf");
+    request.overwritePrompt = true;
+    const std::optional<QString> path = Dialogs::get().saveFile(this, request);
+    if (!path || !saveDocumentAndData(this, *m_edit->document(), *path)) {
+        m_dialogCancelled = true;
+        return false;
+    }
+    m_file = {*path, false, false};
+    m_documentPath = *path;
+    setWindowTitle(*path + kCaptionSuffix);
+    m_dialogCancelled = false;
+    return true;
+}
+
+bool TextEditor::SavingData()
+{
+    m_noteFlag = QStringLiteral("N");
+    if (!saveDocumentAndData(this, *m_edit->document(), m_file.path))
+        return false;
+    m_documentPath = m_file.path;
+    m_file.changed = false;
+    return true;
+}
+
+// The data file alone, for the current document; a failure is left to the caller.
+bool TextEditor::SaveDataFile()
+{
+    const QByteArray data = dataFileBytes();
+    return AnswerDataFile::writeError(data).isEmpty()
+        && saveFileAtomically(AnswerDataFile::pathFor(m_documentPath), data).isEmpty();
+}

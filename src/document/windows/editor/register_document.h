@@ -1,0 +1,3 @@
+#pragma once
+// The editor and its reminder window.
+void registerDocumentForms();

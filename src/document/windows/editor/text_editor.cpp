@@ -1,0 +1,135 @@
+// The editor window itself: its controls, load and activation, and the composed document.
+#include "document/windows/editor/text_editor.h"
+
+#include "shell/dialogs.h"
+#include "shell/twips.h"
+#include "document/composer/composer.h"
+#include "document/windows/editing/editing_commands.h"
+#include "document/windows/editor/rich_text_box.h"
+#include "document/windows/editor/save_flow.h"
+#include "questionnaire/answer_store.h"
+#include "resources/artwork.h"
+
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTextDocument>
+#include <limits>
+
+namespace {
+const QString kEditorName = QStringLiteral("frmTxtEditor");
+const QString kEditingNote = QStringLiteral(
+    "NOTE:  Any changes made to this page can be saved to a file BUT the answers MUST BE CHANGED IN THEIR "
+    "INDIVIDUAL TEXT BOXES in order to be reloaded correctly later.  It is suggested that you MAKE ALL CHANGES "
+    "(other than font style and color) IN THE TEXT BOXES, not here.");
+constexpr int kClientWidth = 6810, kClientHeight = 4995, kEditOffset = 120;
+} // namespace
+
+TextEditor::TextEditor(QWidget *parent) : Form(kEditorName, parent)
+{
+    setWindowTitle(QStringLiteral("Kinscribe - Text Editor"));
+    setWindowIcon(editorIcon());
+    m_menuBar = new QMenuBar(this);
+    m_client = new QWidget(this);
+    m_edit = new RichTextBox(m_client);
+    m_edit->move(twips(kEditOffset), twips(kEditOffset));
+    m_edit->setAccessibleName(QStringLiteral("Document"));
+    m_editing = new EditingCommands(m_edit, this);
+    m_saveFlow = new SaveFlow(this);
+    connect(m_edit, &QTextEdit::textChanged, this, &TextEditor::txtEdit_Change);
+    buildMenus();
+    resize(twips(kClientWidth), twips(kClientHeight) + m_menuBar->sizeHint().height());
+}
+
+TextEditor::~TextEditor() = default;
+
+QTextEdit *TextEditor::edit() const { return m_edit; }
+
+QString TextEditor::findText() const { return m_editing->findText(); }
+
+QString TextEditor::saveMode() const { return m_saveFlow->mode(); }
+
+QString TextEditor::documentText() const
+{
+    return m_edit->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+void TextEditor::formLoad()
+{
+    centreOnScreen();
+    m_edit->setCurrentCharFormat(composedCharFormat());
+    m_dialogCancelled = false;
+    m_file.changed = true;
+    m_leaveMode = QStringLiteral("N");
+    shared().editorOpenCount = 0;
+    m_noteFlag = QStringLiteral("O");
+}
+
+void TextEditor::formActivate()
+{
+    if (m_noteFlag == QLatin1String("O"))
+        Dialogs::get().message(this, kEditingNote, MsgStyle::OkOnly | MsgStyle::Exclamation, QStringLiteral("Kinscribe"));
+
+    if (m_saveFlow->runPending())
+        m_noteFlag = QStringLiteral("N");
+
+    SharedState &state = shared();
+
+    if (state.editorOpenCount == 0)
+        composeDocument();
+    // The count stays at its top rather than wrapping to 0, which would compose over the edits.
+    if (state.editorOpenCount < std::numeric_limits<qint16>::max())
+        ++state.editorOpenCount;
+    // An activation while the reminder waits (the platform handing focus back) belongs to
+    // that save and leaves the note out until the save has ended.
+    if (!m_saveFlow->awaitingReminder())
+        m_noteFlag = QStringLiteral("O");
+}
+
+void TextEditor::composeDocument()
+{
+    // Filled away from the box and then handed over whole, the document is laid out
+    // page by page as it is shown instead of all at once.
+    auto *document = new QTextDocument(m_edit);
+    if (!fillDocument(*document, ::composeDocument(answerStore()), composingProgress().get())) {
+        delete document;
+        abandonOpening();
+        return;
+    }
+    replaceDocument(document);
+    m_edit->setCurrentCharFormat(composedCharFormat());
+    m_file.changed = true;
+}
+
+void TextEditor::replaceDocument(QTextDocument *document)
+{
+    // The box deletes a document of its own making; one put there by the window is ours to delete.
+    QPointer<QTextDocument> previous = m_edit->document();
+    m_edit->showDocument(document);
+    if (previous && previous != document && previous->parent() == m_edit)
+        delete previous.data();
+    m_edit->moveCursor(QTextCursor::Start);
+}
+
+void TextEditor::txtEdit_Change() { m_file.changed = true; }
+
+void TextEditor::formatDialogEnded(EditingCommands::Outcome outcome)
+{
+    m_dialogCancelled = m_dialogCancelled || outcome == EditingCommands::Outcome::Cancelled;
+    if (outcome == EditingCommands::Outcome::Applied)
+        m_file.changed = true;
+}
+
+// The window cannot delete itself from inside its own menu command or close event, so it
+// goes once control is back in the event loop; the next opening then loads it afresh.
+void TextEditor::unloadLater()
+{
+    QPointer<TextEditor> self(this);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [self] {
+            if (self && !self->isVisible() && Forms::find(kEditorName) == self)
+                Forms::unload(kEditorName);
+        },
+        Qt::QueuedConnection);
+}

@@ -1,0 +1,99 @@
+#pragma once
+// frmTxtEditor: the document composed from the answers, to edit, print and save.
+// The window is split by concern across several files:
+//   text_editor.cpp    window, load and activation, composition
+//   editor_menus.cpp   the menu bar and what each item runs
+//   editor_saving.cpp  Save, Save As and the answer data file beside the document
+//   save_flow.cpp      who runs a save, when, and when it has ended
+//   editor_file.cpp    Open, Print, Return to Main Menu, Exit, closing, resizing
+// Editing, search and formatting live in document/windows/editing (EditingCommands).
+
+#include "shell/form.h"
+#include "document/windows/editing/editing_commands.h"
+#include "document/windows/editor/document_file.h"
+
+#include "document/reading/work_progress.h"
+
+#include <QString>
+#include <memory>
+
+class QAction;
+class QMenuBar;
+class QTextDocument;
+class QTextEdit;
+class RichTextBox;
+class SaveFlow;
+
+class TextEditor : public Form {
+    Q_OBJECT
+public:
+    explicit TextEditor(QWidget *parent = nullptr);
+    ~TextEditor() override;
+
+    void formLoad() override;
+    void formActivate() override;
+    bool formQueryClose() override;
+
+    QTextEdit *edit() const;
+    QAction *action(const QString &objectName) const;
+    // The whole text with CR LF line breaks (the edit box itself counts one character a break).
+    QString documentText() const;
+
+    // Private state of the window, readable by tests.
+    QString leaveMode() const { return m_leaveMode; }
+    QString findText() const; // kept by the editing commands
+    QString documentPath() const { return m_documentPath; }
+    QString saveMode() const;
+    QString noteFlag() const { return m_noteFlag; }
+    bool docChanged() const { return m_file.changed; }
+    bool dialogCancelled() const { return m_dialogCancelled; }
+    // A cancelled Font or Color dialog is remembered; a completed one leaves the flag as it
+    // was. A format applied marks the document changed, with or without a selection.
+    void formatDialogEnded(EditingCommands::Outcome outcome);
+
+    // Saving (editor_saving.cpp). Each returns true when the document was written.
+    SaveFlow *saveFlow() const { return m_saveFlow; }
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    bool SavingData();
+    bool SavingDataAs();
+    bool SaveDataFile();
+
+    // File commands (editor_file.cpp).
+    void mnuFileOpen_Click();
+    void mnuFilePrint_Click();
+    void mnuFileReturn_Click();
+    void mnuFileExit_Click();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildMenus();
+    void composeDocument();
+    // Puts a filled document into the box in place of the one shown.
+    void replaceDocument(QTextDocument *document);
+    void txtEdit_Change();
+    void unloadLater();
+    // Asks to save a changed document first; false when the command is to be abandoned.
+    bool saveFirst();
+    // readAsRtf tells whether the file began as RTF or was read as plain text.
+    bool loadDocumentFile(const QString &path, bool &readAsRtf, QString &error);
+    // Long reading and composing (editor_progress.cpp).
+    std::unique_ptr<WorkProgress> openingProgress(const QString &path);
+    std::unique_ptr<WorkProgress> composingProgress();
+    // After a stopped composition: back to the main menu, the editor unloaded as if never opened.
+    void abandonOpening();
+
+    QMenuBar *m_menuBar = nullptr;
+    QWidget *m_client = nullptr;
+    RichTextBox *m_edit = nullptr;
+    EditingCommands *m_editing = nullptr;
+
+    QString m_leaveMode = QStringLiteral("N");
+    QString m_documentPath;
+    DocumentFile m_file;
+    SaveFlow *m_saveFlow = nullptr;
+    QString m_noteFlag = QStringLiteral("O");
+    bool m_dialogCancelled = false;
+};

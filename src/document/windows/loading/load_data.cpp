@@ -1,0 +1,50 @@
+#include "document/windows/loading/load_data.h"
+
+#include "shell/dialogs.h"
+#include "document/datafile/answer_data_file.h"
+#include "questionnaire/answer_store.h"
+
+#include <QDir>
+
+namespace {
+const QString kTitle = QStringLiteral("Kinscribe");
+const QString kConfirmation = QStringLiteral(
+    "NOTE:  Previously saved data must be data previously saved by THIS program and must have a '.dat' extension.  "
+    "Also, any current data not yet saved TO A FILE will be lost.  Do you still want to load previously saved data?");
+
+void reportFailure(QWidget *parent, const QString &path, const QString &reason)
+{
+    Dialogs::get().message(parent,
+                           QStringLiteral("The answers could not be loaded from \"%1\".\n\n%2\n\nNo answer was changed.")
+                               .arg(QDir::toNativeSeparators(path), reason),
+                           MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
+}
+} // namespace
+
+void LoadData(QWidget *parent)
+{
+    Dialogs &dialogs = Dialogs::get();
+    const int style = MsgStyle::YesNoCancel | MsgStyle::Question | MsgStyle::DefaultButton3;
+    if (dialogs.message(parent, kConfirmation, style, kTitle) != MsgAnswer::Yes)
+        return;
+
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open");
+    request.filter = QStringLiteral("Data Files (*.dat)|*.dat|");
+    const std::optional<QString> path = dialogs.openFile(parent, request);
+    if (!path)
+        return;
+
+    const AnswerDataFile::ReadResult result = AnswerDataFile::readFile(*path);
+    if (!result.ok()) {
+        reportFailure(parent, *path, result.error);
+        return;
+    }
+    AnswerDataFile::storeAnswers(answerStore(), *result.answers);
+    if (!result.notice.isEmpty())
+        dialogs.message(parent,
+                        QStringLiteral("The answers were loaded from \"%1\".\n\n%2")
+                            .arg(QDir::toNativeSeparators(*path), result.notice),
+                        MsgStyle::OkOnly | MsgStyle::Information, kTitle);
+}
+

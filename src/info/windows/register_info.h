@@ -1,0 +1,3 @@
+#pragma once
+// The information windows, from their tables.
+void registerInfoForms();

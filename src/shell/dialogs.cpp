@@ -1,0 +1,208 @@
+#include "shell/dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QFontDialog>
+#include <QCloseEvent>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace {
+Dialogs *g_replacement = nullptr;
+
+QList<QMessageBox::StandardButton> buttonsOf(int style)
+{
+    switch (style & 7) {
+    case MsgStyle::OkCancel: return {QMessageBox::Ok, QMessageBox::Cancel};
+    case 2: return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
+    case MsgStyle::YesNoCancel: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    case MsgStyle::YesNo: return {QMessageBox::Yes, QMessageBox::No};
+    case 5: return {QMessageBox::Retry, QMessageBox::Cancel};
+    default: return {QMessageBox::Ok};
+    }
+}
+
+QMessageBox::Icon iconOf(int style)
+{
+    switch (style & 0x70) {
+    case MsgStyle::Critical: return QMessageBox::Critical;
+    case MsgStyle::Question: return QMessageBox::Question;
+    case MsgStyle::Exclamation: return QMessageBox::Warning;
+    case MsgStyle::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+// A box without Cancel (Yes/No) must be answered: Esc and the close button do nothing,
+// where QMessageBox would take them for No.
+class MustAnswer : public QObject {
+public:
+    explicit MustAnswer(QMessageBox *box) : QObject(box), m_box(box) { box->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_box)
+            return false;
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Cancel))
+            return true;
+        if (event->type() == QEvent::Close && !m_box->clickedButton()) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QMessageBox *m_box;
+};
+
+int answerOf(QMessageBox::StandardButton b)
+{
+    switch (b) {
+    case QMessageBox::Ok: return MsgAnswer::Ok;
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    case QMessageBox::Abort: return 3;
+    case QMessageBox::Retry: return 4;
+    case QMessageBox::Ignore: return 5;
+    default: return MsgAnswer::Cancel;
+    }
+}
+} // namespace
+
+Dialogs &Dialogs::get()
+{
+    static QtDialogs real;
+    return g_replacement ? *g_replacement : real;
+}
+
+void Dialogs::set(Dialogs *replacement) { g_replacement = replacement; }
+
+std::unique_ptr<WorkProgress> Dialogs::progress(QWidget *, const QString &, const QString &)
+{
+    struct GoOn : WorkProgress {
+        bool advance(qint64, qint64) override { return true; }
+    };
+    return std::make_unique<GoOn>();
+}
+
+QString qtFileFilter(const QString &pipeFilter)
+{
+    const QStringList parts = pipeFilter.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString &label = parts[i];
+        const QString pattern = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << (label.contains(QLatin1Char('(')) ? label : label + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+int QtDialogs::message(QWidget *parent, const QString &text, int style, const QString &title)
+{
+    QMessageBox box(iconOf(style), title, text, QMessageBox::NoButton, parent);
+    const auto buttons = buttonsOf(style);
+    for (auto b : buttons)
+        box.addButton(b);
+    const int defaultIndex = (style & MsgStyle::DefaultButton3) ? 2 : (style & MsgStyle::DefaultButton2) ? 1 : 0;
+    box.setDefaultButton(buttons.value(qMin(defaultIndex, int(buttons.size()) - 1)));
+    if (buttons.contains(QMessageBox::Cancel))
+        box.setEscapeButton(QMessageBox::Cancel);
+    else if (buttons.contains(QMessageBox::No))
+        new MustAnswer(&box);
+    box.exec();
+    auto *clicked = box.clickedButton();
+    return clicked ? answerOf(box.standardButton(clicked)) : MsgAnswer::Cancel;
+}
+
+std::optional<QString> QtDialogs::input(QWidget *parent, const QString &prompt, const QString &title,
+                                        const QString &initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, initial, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
+}
+
+// "*.*" means every file, as it does on Windows, names without a dot included; Qt's own
+// reading of it wants a dot. The label keeps "(*.*)"; the list under it is widened.
+static void widenStarDotStar(QFileDialog &dlg)
+{
+    auto *model = dlg.findChild<QFileSystemModel *>();
+    if (!model)
+        return;
+    const auto widen = [model](const QString &filter) {
+        const qsizetype open = filter.lastIndexOf(QLatin1Char('(')), close = filter.lastIndexOf(QLatin1Char(')'));
+        if (open < 0 || close < open)
+            return;
+        QStringList patterns = filter.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (!patterns.contains(QStringLiteral("*.*")))
+            return;
+        for (QString &pattern : patterns) {
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        model->setNameFilters(patterns);
+    };
+    // Sent after the dialog has set the chosen filter's own patterns.
+    QObject::connect(&dlg, &QFileDialog::filterSelected, model, widen);
+    widen(dlg.selectedNameFilter());
+}
+
+static std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &r, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dlg(parent, r.title);
+    dlg.setAcceptMode(mode);
+    dlg.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dlg.setNameFilter(qtFileFilter(r.filter));
+    if (!r.defaultSuffix.isEmpty())
+        dlg.setDefaultSuffix(r.defaultSuffix);
+    if (!r.overwritePrompt)
+        dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!r.fileName.isEmpty())
+        dlg.selectFile(r.fileName);
+    widenStarDotStar(dlg);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dlg.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtDialogs::openFile(QWidget *parent, const FileDialogRequest &request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtDialogs::saveFile(QWidget *parent, const FileDialogRequest &request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+std::optional<QFont> QtDialogs::font(QWidget *parent, const QFont &initial)
+{
+    bool ok = false;
+    // Scalable fonts only, so any size the user types can be drawn and printed.
+    const QFont f = QFontDialog::getFont(&ok, initial, parent, QString(), QFontDialog::ScalableFonts);
+    return ok ? std::optional<QFont>(f) : std::nullopt;
+}
+
+std::optional<QColor> QtDialogs::color(QWidget *parent, const QColor &initial)
+{
+    const QColor c = QColorDialog::getColor(initial, parent);
+    return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
+}
+
+bool QtDialogs::setupPrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dlg(&printer, parent);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::endProgram()
+{
+    // exit() rather than quit(): quit() would close every window and run its close handling.
+    QCoreApplication::exit(0);
+}

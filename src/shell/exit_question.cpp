@@ -1,0 +1,26 @@
+#include "shell/exit_question.h"
+
+#include "shell/dialogs.h"
+
+bool askExitQuestion(QWidget *parent)
+{
+    const int answer = Dialogs::get().message(
+        parent, QStringLiteral("Are you sure you want to exit?  Any information not saved TO A FILE will be lost."),
+        MsgStyle::YesNo | MsgStyle::Exclamation | MsgStyle::DefaultButton2, QStringLiteral("Kinscribe"));
+    if (answer != MsgAnswer::Yes)
+        return false;
+    endProgramDeliberately();
+    return true;
+}
+
+void endProgramDeliberately()
+{
+    emit DeliberateEnd::notifier().ending();
+    Dialogs::get().endProgram();
+}
+
+DeliberateEnd &DeliberateEnd::notifier()
+{
+    static DeliberateEnd notifier;
+    return notifier;
+}
