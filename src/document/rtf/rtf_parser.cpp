@@ -19,7 +19,7 @@ bool flagValue(const Token &t)
 
 Parser::Parser(QByteArrayView input, QTextDocument &doc)
     : m_tok(input)
-    , m_builder(doc, m_tables)
+    , m_builder(doc, m_tables, m_rowDef)
 {
     m_groups.reserve(64);
 }
@@ -77,7 +77,8 @@ void Parser::groupOpen()
         m_tok.skipGroup();
         return;
     }
-    const Group copy = top();
+    Group copy = top();
+    copy.onClose = Group::Nothing;
     m_groups.push_back(copy);
 }
 
@@ -89,8 +90,12 @@ bool Parser::groupClose()
         commitFont();
     if (top().dest == Dest::ColorTable && m_colorSet)
         commitColor();
+    const Group::OnClose what = top().onClose;
     m_groups.pop_back();
-    return !m_groups.empty();
+    if (m_groups.empty())
+        return false;
+    closeListGroup(what);
+    return true;
 }
 
 void Parser::skipDestination()
@@ -131,7 +136,7 @@ void Parser::text(std::string_view bytes)
         for (auto n = std::count(bytes.begin(), bytes.end(), ';'); n > 0; --n)
             commitColor();
         break;
-    case Dest::Suppressed:
+    default:
         break;
     }
 }
@@ -164,7 +169,7 @@ void Parser::flushBytes()
     if (top().dest == Dest::FontTable)
         m_fontName.append(m_decoded);
     else
-        m_builder.appendText(m_decoded, top().chr);
+        m_builder.appendText(m_decoded, top().chr, top().para);
 }
 
 int Parser::fontEntryCodePage() const
@@ -224,8 +229,8 @@ void Parser::dispatch(const ControlWordInfo &w, const Token &t)
     default:
         break;
     }
-    documentWord(w.action, t) || tableWord(w.action, t) || formatWord(w.action, t)
-        || structureWord(w.action);
+    documentWord(w.action, t) || tableWord(w.action, t) || listWord(w, t) || formatWord(w.action, t)
+        || paragraphWord(w.action, t) || rowWord(w, t) || structureWord(w.action);
 }
 
 bool Parser::documentWord(Action a, const Token &t)
@@ -311,10 +316,6 @@ bool Parser::formatWord(Action a, const Token &t)
                                                  : CharProps::kDefaultHalfPoints;
         break;
     case Action::Color: c.color = std::max(t.param, 0); break;
-    case Action::AlignLeft: p.align = ParaProps::Left; break;
-    case Action::AlignCenter: p.align = ParaProps::Center; break;
-    case Action::AlignRight: p.align = ParaProps::Right; break;
-    case Action::AlignJustify: p.align = ParaProps::Justify; break;
     default: return false;
     }
     return true;
@@ -328,7 +329,11 @@ bool Parser::structureWord(Action a)
     switch (a) {
     case Action::Par: m_builder.endParagraph(g.para, g.chr); break;
     case Action::Row: m_builder.endRow(g.para, g.chr); break;
-    case Action::Cell: m_builder.cellBreak(); break;
+    case Action::Cell: m_builder.cellBreak(g.para, g.chr); break;
+    case Action::NestedCell: m_builder.cellBreak(ParaProps(), g.chr); break;
+    case Action::Page: m_builder.pageBreak(g.para, g.chr); break;
+    case Action::Picture: picture(); break;
+    case Action::FieldInstruction: fieldInstruction(); break;
     case Action::Line: putChar(0x2028); break;
     case Action::Tab: putChar(u'\t'); break;
     default: return false;
@@ -352,7 +357,7 @@ void Parser::putChar(char16_t ch)
     } else if (g.dest == Dest::Text) {
         if (ch >= kSymbolAreaStart && ch <= kSymbolAreaEnd && codePage() == CodePage::Symbol)
             ch = symbolToUnicode(static_cast<unsigned char>(ch - 0xF000));
-        m_builder.appendChar(ch, g.chr);
+        m_builder.appendChar(ch, g.chr, g.para);
     }
 }
 
