@@ -66,7 +66,7 @@ void Parser::run()
 void Parser::finish()
 {
     flushBytes();
-    m_builder.finish(m_groups.empty() ? ParaProps() : top().para);
+    m_builder.finish(m_groups.empty() ? m_lastPara : top().para);
 }
 
 void Parser::groupOpen()
@@ -91,6 +91,8 @@ bool Parser::groupClose()
     if (top().dest == Dest::ColorTable && m_colorSet)
         commitColor();
     const Group::OnClose what = top().onClose;
+    if (m_groups.size() == 1)
+        m_lastPara = top().para; // the paragraph the document ends in, without \par
     m_groups.pop_back();
     if (m_groups.empty())
         return false;
@@ -148,17 +150,6 @@ void Parser::appendBytes(std::string_view bytes)
         m_bytes.append(bytes);
 }
 
-void Parser::fontNameText(std::string_view bytes)
-{
-    for (size_t semicolon; (semicolon = bytes.find(';')) != std::string_view::npos;) {
-        m_bytes.append(bytes.substr(0, semicolon));
-        flushBytes();
-        commitFont();
-        bytes.remove_prefix(semicolon + 1);
-    }
-    m_bytes.append(bytes);
-}
-
 void Parser::flushBytes()
 {
     if (m_bytes.empty())
@@ -170,11 +161,6 @@ void Parser::flushBytes()
         m_fontName.append(m_decoded);
     else
         m_builder.appendText(m_decoded, top().chr, top().para);
-}
-
-int Parser::fontEntryCodePage() const
-{
-    return m_fontCodePage > 0 ? m_fontCodePage : codePageForCharset(m_fontCharset);
 }
 
 int Parser::codePage()
@@ -359,47 +345,6 @@ void Parser::putChar(char16_t ch)
             ch = symbolToUnicode(static_cast<unsigned char>(ch - 0xF000));
         m_builder.appendChar(ch, g.chr, g.para);
     }
-}
-
-void Parser::beginFont(int number)
-{
-    if (m_fontPending)
-        commitFont();
-    m_fontNumber = number;
-    m_fontCharset = -1;
-    m_fontCodePage = 0;
-    m_fontName.clear();
-    m_fontPending = true;
-}
-
-void Parser::commitFont()
-{
-    flushBytes();
-    if (!m_fontPending) { // a name without \f before it names nothing
-        m_fontName.clear();
-        return;
-    }
-    m_fontName.removeIf([](QChar c) { return c.unicode() < 0x20; }); // as the writer drops them
-    const QString family = m_fontName.trimmed();
-    int cp = fontEntryCodePage();
-    // Only the Symbol font itself has a known Unicode meaning; other symbol-charset
-    // fonts keep their private code points, as Windows does.
-    if (family.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
-        cp = CodePage::Symbol;
-    else if (cp == CodePage::Symbol)
-        cp = CodePage::SymbolPrivate;
-    m_builder.tablesChanged();
-    m_tables.fonts[m_fontNumber] = FontEntry{family, cp};
-    m_fontName.clear();
-    m_fontPending = false;
-}
-
-void Parser::commitColor()
-{
-    m_builder.tablesChanged();
-    m_tables.colors.append(m_colorSet ? QColor(m_rgb[0], m_rgb[1], m_rgb[2]) : QColor());
-    m_rgb[0] = m_rgb[1] = m_rgb[2] = 0;
-    m_colorSet = false;
 }
 
 } // namespace Rtf

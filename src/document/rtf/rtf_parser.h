@@ -96,6 +96,7 @@ private:
     int m_listId = 0;
     int m_oldListLevel = 0;
     int m_pictures = 0;
+    ParaProps m_lastPara;
 };
 
 } // namespace Rtf
