@@ -53,7 +53,6 @@ const QList<KnownDifference> &knownDifferences()
          "a SYMBOL field with an empty result: LibreOffice evaluates the field's instruction "
          "(a Wingdings smiley, exported as J); the reader shows field results only",
          {{QStringLiteral("(J)"), QStringLiteral("()")}}},
-        {"RtfPipe/RtfPipe.Tests/Files/Issue50-1.rtf", ListLabels, lists},
         {"RtfPipe/RtfPipe.Tests/Files/Issue53.rtf", ListLabels, lists},
         {"RtfPipe/RtfPipe.Tests/Files/RtfParserTest_5.rtf", SymbolFont, symbols},
         {"RtfPipe/RtfPipe.Tests/Files/RtfParserTest_fail_3.rtf", None,
@@ -68,8 +67,6 @@ const QList<KnownDifference> &knownDifferences()
          "the result of a drop-down form field is text here; LibreOffice makes a form control of "
          "it, which its text export leaves out",
          {{QStringLiteral("labels textfield"), QStringLiteral("labelsGuten Tag textfield")}}},
-        {"RtfPipe/RtfPipe.Tests/Files/rtf2xml/bullet_list.rtf", ListLabels, lists},
-        {"RtfPipe/RtfPipe.Tests/Files/rtf2xml/list_in_table.rtf", ListLabels, lists},
         {"RtfPipe/RtfPipe.Tests/Files/rtf2xml/old3_from_web.rtf", SymbolFont | ListLabels,
          "Symbol font and lists"},
         {"RtfPipe/RtfPipe.Tests/Files/rtf2xml/outline_list.rtf", ListLabels, lists},

@@ -104,6 +104,10 @@ void TestRtfStructures::readsAndWritesBack_data()
         << doc("{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta .}}a\\par"
                "{\\pntext\\'b7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'b7}}b\\par")
         << QStringList{"a [list -4 1] left=-40", "b [list -1 1] left=-40"};
+    QTest::newRow("nominal: labels with their own \\pard, after a row and opening a cell")
+        << doc(kLists + "\\trowd\\cellx1000\\pard\\intbl a\\cell\\row{\\listtext\\pard\\plain\\'b7\\tab}\\pard\\ls1 b\\par"
+                        "\\trowd\\cellx1000{\\listtext\\pard\\intbl 3.\\tab}\\pard\\intbl\\ls2 c\\cell\\row")
+        << QStringList{"", "a [cell 0,0 1x1]", "b [list -1 1] left=-40", "c [list -4 1] [cell 0,0 1x1] left=-40", ""};
     QTest::newRow("robustness: a label of an undefined list stays")
         << doc("\\ls9{\\listtext 1.\\tab}a") << QStringList{"1.\ta"};
     QTest::newRow("nominal: merged cells")
@@ -156,7 +160,7 @@ void TestRtfStructures::searchPositionsAgree()
                                "beta\\cell gamma\\par delta\\cell\\row\\pard epsilon{\\pict\\pngblip " + pngHex() + "}zeta"),
                  d));
     const QString text = d.toPlainText();
-    for (const QString &word : {"alpha", "beta", "gamma", "delta", "epsilon", "zeta"}) {
+    for (const char *word : {"alpha", "beta", "gamma", "delta", "epsilon", "zeta"}) {
         const QTextCursor found = d.find(word);
         QVERIFY2(!found.isNull(), qPrintable(word));
         QCOMPARE(text.indexOf(word), found.selectionStart());

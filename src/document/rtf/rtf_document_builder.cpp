@@ -93,6 +93,7 @@ void DocumentBuilder::place(const ParaProps &para)
     }
     m_blockPending = false;
     m_blockEmpty = true;
+    m_cellEnded = false;
     m_pendingTabs = 0;
     m_labelStart = -1;
 }
@@ -108,6 +109,10 @@ void DocumentBuilder::beginText(const CharProps &props, const ParaProps &para)
     if (m_pendingTabs > 0) {
         m_run.append(QString(m_pendingTabs, u'\t'));
         m_pendingTabs = 0;
+    }
+    if (m_inLabel && m_labelStart < 0) {
+        flushRun();
+        m_labelStart = m_cursor.position();
     }
     m_blockEmpty = false;
 }
@@ -133,16 +138,18 @@ void DocumentBuilder::appendImage(const QTextImageFormat &image, const CharProps
     m_cursor.insertImage(image);
 }
 
-void DocumentBuilder::beginLabel(const CharProps &props, const ParaProps &para)
+// The label starts with its first character: its group may set its own paragraph
+// (\pard, \intbl), which decides whether the label opens a table cell or follows one.
+void DocumentBuilder::beginLabel()
 {
-    beginText(props, para);
-    flushRun();
-    m_labelStart = m_cursor.position();
+    m_inLabel = true;
+    m_labelStart = -1;
 }
 
 void DocumentBuilder::endLabel()
 {
     flushRun();
+    m_inLabel = false;
     m_labelEnd = m_cursor.position();
 }
 
@@ -191,6 +198,7 @@ void DocumentBuilder::cellBreak(const ParaProps &para, const CharProps &mark)
     applyList(para);
     m_table.nextCell();
     m_pendingTabs = 0;
+    m_cellEnded = true; // the cursor stays in the cell until text for the next one comes
 }
 
 void DocumentBuilder::endRow(const ParaProps &para, const CharProps &mark)
@@ -220,7 +228,7 @@ void DocumentBuilder::finish(const ParaProps &para)
     if (m_finished)
         return;
     m_finished = true;
-    if (!m_blockPending) {
+    if (!m_blockPending && !m_cellEnded) {
         flushRun();
         setBlockFormat(para);
         applyList(para);

@@ -37,7 +37,7 @@ public:
     // \page: the next paragraph starts a new page.
     void pageBreak(const ParaProps &para, const CharProps &mark);
     // List label text (\listtext, \pntext): dropped when its paragraph is a list item.
-    void beginLabel(const CharProps &props, const ParaProps &para);
+    void beginLabel();
     void endLabel();
     void finish(const ParaProps &para);
     // The font or colour table changed: text so far keeps the formats it was read with.
@@ -70,6 +70,8 @@ private:
     std::unordered_map<qint64, QTextList *> m_lists; // by list and level
     int m_labelStart = -1, m_labelEnd = -1;          // label text of the current block
     int m_pendingTabs = 0;
+    bool m_inLabel = false;
+    bool m_cellEnded = false;
     bool m_blockPending = false;
     bool m_blockEmpty = true;
     bool m_pageBreak = false;

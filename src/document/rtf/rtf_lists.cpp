@@ -88,7 +88,7 @@ bool Parser::listWord(const ControlWordInfo &w, const Token &t)
     case Action::OldListStyle: m_level.style = styleOfNumberFormat(w.character); break;
     case Action::ListText:
         if (g.dest == Dest::Text) {
-            m_builder.beginLabel(g.chr, g.para);
+            m_builder.beginLabel();
             g.onClose = Group::EndLabel;
         }
         break;
