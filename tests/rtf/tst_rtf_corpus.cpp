@@ -78,7 +78,6 @@ const QList<KnownDifference> &knownDifferences()
           {QStringLiteral("noted,2"), QStringLiteral("noted,")}}},
         {"pandoc/test/rtf/list_complex.rtf", ListLabels, lists},
         {"pandoc/test/rtf/list_legacy.rtf", ListLabels, lists},
-        {"pandoc/test/rtf/list_multiparagraph.rtf", ListLabels, lists},
         {"pandoc/test/rtf/list_simple.rtf", ListLabels, lists},
         {"pandoc/test/rtf/table_nested_malformed_itap.rtf", None,
          "a table nested deeper than its rows: LibreOffice reads nothing and pandoc only part; "

@@ -114,6 +114,11 @@ void TestRtfStructures::readsAndWritesBack_data()
         << doc("x\\par\\trowd\\clmgf\\cellx1500\\clmrg\\cellx3000\\clvmgf\\cellx4500\\pard\\intbl a\\cell\\cell b\\cell\\row"
                "\\trowd\\cellx1500\\cellx3000\\clvmrg\\cellx4500\\pard\\intbl c\\cell d\\cell\\cell\\row\\pard y")
         << QStringList{"x", "a [cell 0,0 1x2]", "b [cell 0,2 2x1]", "c [cell 1,0 1x1]", "d [cell 1,1 1x1]", "y"};
+    QTest::newRow("nominal: merge given by cell widths")
+        << doc("x\\par\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl a\\cell b\\cell c\\cell\\row"
+               "\\trowd\\cellx2010\\cellx3000\\pard\\intbl d\\cell e\\cell\\row\\pard y")
+        << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 0,1 1x1]", "c [cell 0,2 1x1]", "d [cell 1,0 1x2]",
+                       "e [cell 1,2 1x1]", "y"};
     QTest::newRow("robustness: more cells than \\cellx")
         << doc("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell b\\cell\\row")
         << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 0,1 1x1]", ""};

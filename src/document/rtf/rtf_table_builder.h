@@ -50,10 +50,15 @@ private:
     void endVerticalMerge(int column, int lastRow);
     void moveTo(QTextCursor &cursor);
     void advance();
+    void startRow(const RowDef &row);
+    QList<int> columnStarts(const RowDef &row) const;
 
     QTextTable *m_table = nullptr;
     int m_row = 0;
     int m_column = 0;
+    int m_cell = 0;        // index of the cell in its row
+    QList<int> m_starts;   // first column of each cell of the row, as columnStarts gives it
+    QList<int> m_edges;    // right edges of the first row's cells
     bool m_rowPending = false;
     bool m_cellPending = false;
     bool m_widthsSet = false;

@@ -72,13 +72,16 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         const int columns = std::max<int>(1, int(row.cells.size()));
         m_table = cursor.insertTable(1, columns, f);
         m_mergeStart = QList<int>(columns, -1);
-        m_row = m_column = 0;
-        m_rowPending = m_cellPending = m_widthsSet = false;
+        m_edges.clear();
+        for (const CellDef &cell : row.cells)
+            m_edges << cell.right;
+        m_row = 0;
+        startRow(row);
+        m_widthsSet = false;
     } else if (m_rowPending) {
         m_table->appendRows(1);
         ++m_row;
-        m_column = 0;
-        m_rowPending = m_cellPending = false;
+        startRow(row);
     } else if (m_cellPending) {
         advance();
         m_cellPending = false;
@@ -89,9 +92,47 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
     return true;
 }
 
+void TableBuilder::startRow(const RowDef &row)
+{
+    m_starts = columnStarts(row);
+    m_cell = m_column = 0;
+    m_rowPending = m_cellPending = false;
+}
+
+// Where each cell of a row starts among the table's columns. A row with fewer cells
+// whose edges all fall on the first row's edges spans those columns (that is how
+// merged cells are often written); any other row has one column per cell. The last
+// entry is the column after the last declared cell.
+QList<int> TableBuilder::columnStarts(const RowDef &row) const
+{
+    constexpr int kSlack = 20; // twips: rounding between rows
+    QList<int> starts;
+    int column = 0;
+    if (row.cells.size() < m_edges.size()) {
+        for (const CellDef &cell : row.cells) {
+            const auto edge = std::find_if(m_edges.cbegin() + column, m_edges.cend(),
+                                           [&](int e) { return std::abs(e - cell.right) <= kSlack; });
+            if (edge == m_edges.cend())
+                break;
+            starts << column;
+            column = int(edge - m_edges.cbegin()) + 1;
+        }
+    }
+    if (starts.size() != row.cells.size() || row.cells.isEmpty()) {
+        starts.clear();
+        for (column = 0; column < row.cells.size(); ++column)
+            starts << column;
+    }
+    starts << column;
+    return starts;
+}
+
 void TableBuilder::advance()
 {
-    if (++m_column >= m_table->columns()) {
+    ++m_cell;
+    const int declared = int(m_starts.size()) - 1;
+    m_column = m_cell <= declared ? m_starts.at(m_cell) : m_starts.last() + m_cell - declared;
+    while (m_column >= m_table->columns()) {
         m_table->appendColumns(1);
         m_mergeStart.append(-1);
     }
@@ -131,18 +172,25 @@ void TableBuilder::applyWidths(const RowDef &row)
 
 void TableBuilder::applyMerges(const RowDef &row)
 {
-    const int columns = std::min<int>(int(row.cells.size()), m_table->columns());
-    for (int c = 0; c < columns; ++c) {
-        const CellDef &cell = row.cells.at(c);
+    const int cells = std::min<int>(int(row.cells.size()), int(m_starts.size()) - 1);
+    for (int i = 0; i < cells; ++i) {
+        const CellDef &cell = row.cells.at(i);
+        const int c = m_starts.at(i);
+        if (c >= m_table->columns())
+            break;
         if (cell.vertical != CellDef::Next)
             endVerticalMerge(c, m_row - 1);
         if (cell.vertical == CellDef::First)
             m_mergeStart[c] = m_row;
-        if (cell.horizontal != CellDef::First || cell.vertical != CellDef::None)
+        if (cell.vertical != CellDef::None)
             continue;
-        int span = 1;
-        while (c + span < columns && row.cells.at(c + span).horizontal == CellDef::Next)
-            ++span;
+        if (cell.horizontal == CellDef::Next)
+            continue;
+        int last = i; // the cells \clmrg joins to this one
+        while (cell.horizontal == CellDef::First && last + 1 < cells
+               && row.cells.at(last + 1).horizontal == CellDef::Next)
+            ++last;
+        const int span = std::min(m_starts.at(last + 1), m_table->columns()) - c;
         if (span > 1)
             m_table->mergeCells(m_row, c, 1, span);
     }
