@@ -6,12 +6,16 @@
 #include "rtf_test_util.h"
 
 #include <QFile>
+#include <QHash>
+#include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <cmath>
 
 using namespace RtfTest;
 
@@ -35,6 +39,84 @@ QString autoColour(QString description)
     return description.remove(QStringLiteral(",#000000"));
 }
 
+
+// A paragraph of LibreOffice's HTML as its tags describe it: text, alignment, the
+// lengths of its style in inches (the stylesheet's p rule filling in what is left
+// out), line height, the list it is in and its level, and its table cell.
+struct HtmlParagraph
+{
+    QString text;
+    QMap<QString, QString> props;
+};
+
+double inches(const QString &length)
+{
+    static const QHash<QString, double> perInch{{"in", 1}, {"cm", 2.54}, {"mm", 25.4}, {"pt", 72}, {"px", 96}};
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral(R"(^(-?[0-9.]+)(in|cm|mm|pt|px)$)")).match(length);
+    return m.hasMatch() ? m.captured(1).toDouble() / perInch.value(m.captured(2)) : qQNaN();
+}
+
+QMap<QString, QString> declarations(const QString &style, QMap<QString, QString> into = {})
+{
+    for (const QString &d : style.split(u';')) {
+        const qsizetype colon = d.indexOf(u':');
+        if (colon > 0)
+            into.insert(d.left(colon).trimmed(), d.mid(colon + 1).trimmed());
+    }
+    return into;
+}
+
+QList<HtmlParagraph> htmlParagraphs(const QString &html)
+{
+    static const QStringList kept{"margin-left", "margin-right", "text-indent", "margin-top", "margin-bottom",
+                                  "line-height"};
+    const auto rule = [&](const char *selector) {
+        const QRegularExpression re(QStringLiteral(R"((?:^|\n)\s*%1 \{([^}]*)\})").arg(QLatin1String(selector)));
+        return declarations(re.match(html).captured(1));
+    };
+    const QMap<QString, QString> body = rule("p"), inCell = rule("td p");
+    static const QRegularExpression tag(QStringLiteral(R"(<(/?)(p|ul|ol|tr|td)\b([^>]*)>|<[^>]*>|[^<]+)"));
+    QList<HtmlParagraph> out;
+    QStringList lists;
+    int row = -1, column = 0;
+    QString cell;
+    HtmlParagraph *open = nullptr;
+    for (auto it = tag.globalMatch(html.mid(html.indexOf(QLatin1String("<body")))); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString name = m.captured(2), attrs = m.captured(3);
+        const bool closing = !m.captured(1).isEmpty();
+        const auto attr = [&](const char *a) {
+            return QRegularExpression(QStringLiteral("\\b%1=\"([^\"]*)\"").arg(QLatin1String(a))).match(attrs).captured(1);
+        };
+        if (name.isEmpty()) {
+            if (open && !m.captured(0).startsWith(u'<'))
+                open->text = (open->text + m.captured(0)).simplified();
+        } else if (name == QLatin1String("ul") || name == QLatin1String("ol")) {
+            if (!closing)
+                lists.append(name);
+            else if (!lists.isEmpty())
+                lists.removeLast();
+        } else if (name == QLatin1String("tr") && !closing) {
+            ++row, column = 0;
+        } else if (name == QLatin1String("td")) {
+            const int span = std::max(1, attr("colspan").toInt());
+            cell = closing ? QString() : QStringLiteral("%1,%2 x%3").arg(row).arg(column).arg(span);
+            column += closing ? 0 : span;
+        } else if (name == QLatin1String("p")) {
+            open = closing ? nullptr : &out.emplace_back();
+            if (!open)
+                continue;
+            QMap<QString, QString> style = declarations(attr("style"), cell.isEmpty() ? body : inCell);
+            for (const QString &k : style.keys())
+                if (kept.contains(k))
+                    open->props.insert(k, style.value(k));
+            open->props.insert(QStringLiteral("align"), attr("align").isEmpty() ? QStringLiteral("left") : attr("align"));
+            open->props.insert(QStringLiteral("list"), lists.isEmpty() ? QString() : lists.last() + QString::number(lists.size()));
+            open->props.insert(QStringLiteral("cell"), cell);
+        }
+    }
+    return out;
+}
 } // namespace
 
 class TestRtfLibreOffice : public QObject
@@ -47,6 +129,7 @@ private slots:
     void formattingComesThrough_data();
     void formattingComesThrough();
     void paragraphsAndAlignment();
+    void shapesSurviveRewrite();
 
 private:
     QTemporaryDir m_dir;
@@ -111,6 +194,46 @@ void TestRtfLibreOffice::paragraphsAndAlignment()
     QCOMPARE(justified.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
     // the line break stays inside its paragraph
     QCOMPARE(centred.block().text().count(QChar(0x2028)), 1);
+}
+
+// A file LibreOffice wrote, with indents, spacing, line heights, nested lists and a
+// table with a merged cell: LibreOffice sees the same shapes in it and in our rewrite.
+void TestRtfLibreOffice::shapesSurviveRewrite()
+{
+    QFile fixture(dataDir() + QStringLiteral("/shapes_libreoffice.rtf"));
+    QVERIFY(fixture.open(QIODevice::ReadOnly));
+    const QByteArray original = fixture.readAll();
+    QTextDocument doc;
+    QVERIFY(load(original, doc));
+    const QStringList names{QStringLiteral("original"), QStringLiteral("rewrite")};
+    const QByteArray contents[] = {original, Rtf::write(doc)};
+    QStringList files;
+    for (int i = 0; i < 2; ++i) {
+        QFile f(m_dir.filePath(names.at(i) + QStringLiteral(".rtf")));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contents[i]) == contents[i].size());
+        files << f.fileName();
+    }
+    QString log;
+    QVERIFY2(libreOfficeConvert(files, QStringLiteral("html"), m_dir.path(), &log), qPrintable(log));
+    QList<HtmlParagraph> seen[2];
+    for (int i = 0; i < 2; ++i) {
+        QFile html(m_dir.filePath(names.at(i) + QStringLiteral(".html")));
+        QVERIFY2(html.open(QIODevice::ReadOnly), qPrintable(log));
+        seen[i] = htmlParagraphs(QString::fromUtf8(html.readAll()));
+    }
+    QCOMPARE(seen[1].size(), seen[0].size());
+    QVERIFY(seen[0].size() >= 10);
+    for (qsizetype p = 0; p < seen[0].size(); ++p) {
+        const HtmlParagraph &a = seen[0].at(p), &b = seen[1].at(p);
+        QCOMPARE(b.text, a.text);
+        QCOMPARE(b.props.keys(), a.props.keys());
+        for (const QString &k : a.props.keys()) {
+            const QString va = a.props.value(k), vb = b.props.value(k);
+            const bool lengths = !std::isnan(inches(va)) && !std::isnan(inches(vb));
+            QVERIFY2(lengths ? std::abs(inches(va) - inches(vb)) <= 0.02 : va == vb,
+                     qPrintable(QStringLiteral("\"%1\" %2: %3, rewritten %4").arg(a.text, k, va, vb)));
+        }
+    }
 }
 
 QTEST_MAIN(TestRtfLibreOffice)

@@ -117,7 +117,8 @@ void TestRtfWriter::formattingWords_data()
     QTest::newRow("nominal: font") << QStringLiteral("<span style=\"font-family:'Liberation Mono'\">m</span>")
                                    << QByteArray("\\pard\\f1 m\\par\n");
     QTest::newRow("nominal: alignment") << QStringLiteral("<p align=center>c</p><p align=right>r</p><p align=justify>j</p>")
-                                        << QByteArray("\\pard\\qc c\\par\n\\pard\\qr r\\par\n\\pard\\qj j\\par\n");
+                                        << QByteArray("\\pard\\qc\\sb180\\sa180 c\\par\n\\pard\\qr\\sb180\\sa180 r\\par\n"
+                                                      "\\pard\\qj\\sb180\\sa180 j\\par\n"); // <p> has 12 px margins
 }
 
 void TestRtfWriter::formattingWords()

@@ -70,10 +70,13 @@ void TestRtfTool::html()
 {
     const ToolRun run = rtftool({QStringLiteral("html"), m_sample});
     QCOMPARE(run.exitCode, 0);
+    // Qt's own HTML of the document read in this process: tables and pictures included,
+    // which the plain text of the HTML would not show faithfully (an empty paragraph after a table)
+    QTextDocument direct;
+    QVERIFY(load(readAll(m_sample), direct));
+    QCOMPARE(QString::fromUtf8(run.out), direct.toHtml());
     QTextDocument doc;
     doc.setHtml(QString::fromUtf8(run.out));
-    QVERIFY(run.out.startsWith("<!DOCTYPE HTML"));
-    QCOMPARE(doc.toPlainText() + u'\n', QString::fromUtf8(readAll(dataDir() + QStringLiteral("/reader_sample.txt"))));
     QVERIFY(doc.find(QStringLiteral("bold")).charFormat().fontWeight() == QFont::Bold);
 }
 

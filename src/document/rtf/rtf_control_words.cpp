@@ -20,21 +20,18 @@ constexpr std::string_view kSkipped[] = {
     "colorschememapping", "comment", "company", "creatim", "datafield", "datastore",
     "defchp", "defpap", "do", "doccomm", "docvar", "dptxbxtext", "ebcend", "ebcstart",
     "factoidname", "falt", "fchars", "ffdeftext", "ffentrymcr", "ffexitmcr", "ffformat",
-    "ffhelptext", "ffl", "ffname", "ffstattext", "file", "filetbl", "fldinst",
-    "fontemb", "fontfile", "footer", "footerf", "footerl", "footerr", "footnote",
+    "ffhelptext", "ffl", "ffname", "ffstattext", "file", "filetbl", "fontemb", "fontfile", "footer", "footerf", "footerl", "footerr", "footnote",
     "formfield", "ftncn", "ftnsep", "ftnsepc", "generator", "gridtbl", "header",
     "headerf", "headerl", "headerr", "hl", "hlfr", "hlinkbase", "hlloc", "hlsrc",
     "hsv", "info", "keywords", "latentstyles", "lchars", "levelnumbers", "leveltext",
-    "lfolevel", "linkval", "list", "listlevel", "listname", "listoverride",
-    "listoverridetable", "listpicture", "liststylename", "listtable",
-    "lsdlockedexcept", "mailmerge", "manager", "mmathPr",
+    "lfolevel", "linkval", "listname", "listpicture", "liststylename",     "lsdlockedexcept", "mailmerge", "manager", "mmathPr",
     "nonesttables", "nonshppict", "objalias", "objclass", "objdata", "object",
     "objname", "objsect", "objtime", "oldcprops", "oldpprops", "oldsprops",
     "oldtprops", "operator", "panose", "password", "passwordhash", "pgdsc",
-    "pgdsctbl", "pgp", "pgptbl", "picprop", "pict", "pn", "pnseclvl", "pntxta",
+    "pgdsctbl", "pgp", "pgptbl", "picprop", "pnseclvl", "pntxta",
     "pntxtb", "printim", "private", "propname", "protend", "protstart", "protusertbl",
     "pxe", "result", "revtbl", "revtim", "rsidtbl", "rxe", "shp", "shpgrp", "shpinst",
-    "shppict", "shprslt", "shptxt", "sn", "sp", "staticval", "stylesheet", "subject",
+    "shprslt", "shptxt", "sn", "sp", "staticval", "stylesheet", "subject",
     "sv", "svb", "tc", "template", "themedata", "title", "txe", "userprops",
     "wgrffmtfilter", "windowcaption", "writereservation", "writereservhash", "xe",
     "xform", "xmlattrname", "xmlattrvalue", "xmlclose", "xmlname", "xmlnstbl",
@@ -44,6 +41,12 @@ constexpr std::string_view kUnderlines[] = {
     "ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhair", "ulhwave",
     "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash",
     "ululdbwave", "ulw", "ulwave"};
+
+constexpr std::string_view kBorderStyles[] = {
+    "brdrs", "brdrth", "brdrsh", "brdrdb", "brdrdot", "brdrdash", "brdrhair", "brdrinset",
+    "brdroutset", "brdrtriple", "brdrwavy", "brdrdashsm", "brdrdashd", "brdrdashdd",
+    "brdrtnthsg", "brdrthtnsg", "brdrtnthtnsg", "brdrtnthmg", "brdrthtnmg", "brdremboss",
+    "brdrengrave", "brdrframe"};
 
 const std::vector<ControlWordInfo> kWords = {
     {"rtf", A::Rtf}, {"ansi", A::Ansi}, {"mac", A::Mac}, {"pc", A::Pc}, {"pca", A::Pca},
@@ -58,9 +61,44 @@ const std::vector<ControlWordInfo> kWords = {
     {"striked", A::Strike}, {"fs", A::FontSize}, {"cf", A::Color},
     {"ql", A::AlignLeft}, {"qc", A::AlignCenter}, {"qr", A::AlignRight},
     {"qj", A::AlignJustify}, {"qd", A::AlignJustify},
-    // a nested row's properties end with \nestrow, so their group is read, not skipped
-    {"nesttableprops", A::Unknown, 0, true},
-    {"cell", A::Cell}, {"nestcell", A::Cell}, {"row", A::Row}, {"nestrow", A::Row},
+    {"cell", A::Cell}, {"row", A::Row}, {"page", A::Page},
+    {"li", A::LeftIndent}, {"lin", A::LeftIndent}, {"ri", A::RightIndent},
+    {"rin", A::RightIndent}, {"fi", A::FirstIndent}, {"sb", A::SpaceBefore},
+    {"sa", A::SpaceAfter}, {"sbauto", A::AutoBefore}, {"saauto", A::AutoAfter},
+    {"sl", A::LineSpacing}, {"slmult", A::LineMultiple}, {"tqc", A::TabCenter},
+    {"tqr", A::TabRight}, {"tqdec", A::TabDecimal}, {"tx", A::TabStop}, {"tb", A::BarTab},
+    {"pagebb", A::PageBreakBefore}, {"keep", A::Keep}, {"keepn", A::KeepNext},
+    {"intbl", A::InTable}, {"itap", A::TableDepth},
+    {"ls", A::ListOverride}, {"ilvl", A::ListLevelNumber},
+    {"listtext", A::ListText}, {"pntext", A::ListText},
+    {"listtable", A::ListTable, 0, true}, {"listoverridetable", A::ListOverrideTable, 0, true},
+    {"list", A::ListDefinition}, {"listoverride", A::ListDefinition},
+    {"listlevel", A::ListLevelDefinition}, {"listid", A::ListId},
+    {"levelnfc", A::LevelNumberFormat}, {"levelnfcn", A::LevelNumberFormat},
+    {"levelstartat", A::LevelStart},
+    {"pn", A::OldList, 0, true}, {"pnlvl", A::OldListLevel}, {"pnlvlblt", A::OldListBullet},
+    {"pnlvlbody", A::OldListBody}, {"pnlvlcont", A::OldListBody},
+    {"pndec", A::OldListStyle, 0}, {"pnucrm", A::OldListStyle, 1}, {"pnlcrm", A::OldListStyle, 2},
+    {"pnucltr", A::OldListStyle, 3}, {"pnlcltr", A::OldListStyle, 4},
+    {"pnord", A::OldListStyle, 0}, {"pncard", A::OldListStyle, 0}, {"pnstart", A::OldListStart},
+    // tables; a nested row's properties end with \nestrow, so their group is read
+    {"trowd", A::RowDefaults}, {"cellx", A::CellRight}, {"trgaph", A::RowGap},
+    {"trleft", A::RowLeft}, {"trpaddl", A::RowPadding}, {"trpaddr", A::RowPadding},
+    {"trpaddt", A::RowPadding}, {"trpaddb", A::RowPadding}, {"clpadl", A::CellPadding},
+    {"clpadr", A::CellPadding}, {"clpadt", A::CellPadding}, {"clpadb", A::CellPadding},
+    {"clbrdrt", A::CellBorder}, {"clbrdrb", A::CellBorder}, {"clbrdrl", A::CellBorder},
+    {"clbrdrr", A::CellBorder}, {"trbrdrt", A::CellBorder}, {"trbrdrb", A::CellBorder},
+    {"trbrdrl", A::CellBorder}, {"trbrdrr", A::CellBorder}, {"trbrdrh", A::CellBorder},
+    {"trbrdrv", A::CellBorder}, {"brdrnone", A::CellBorder, 1},
+    {"clmgf", A::MergeFirst}, {"clmrg", A::MergeNext}, {"clvmgf", A::VerticalMergeFirst},
+    {"clvmrg", A::VerticalMergeNext}, {"nesttableprops", A::NestedTableProps, 0, true},
+    {"nestcell", A::NestedCell}, {"nestrow", A::Par},
+    // pictures and fields
+    {"pict", A::Picture}, {"shppict", A::Unknown, 0, true},
+    {"pngblip", A::PictureKind, 1}, {"jpegblip", A::PictureKind, 2},
+    {"picw", A::PictureWidth}, {"pich", A::PictureHeight}, {"picwgoal", A::PictureGoalWidth},
+    {"pichgoal", A::PictureGoalHeight}, {"picscalex", A::PictureScaleX},
+    {"picscaley", A::PictureScaleY}, {"fldinst", A::FieldInstruction, 0, true},
     {"bullet", A::Character, 0x2022}, {"emdash", A::Character, 0x2014},
     {"endash", A::Character, 0x2013}, {"emspace", A::Character, 0x2003},
     {"enspace", A::Character, 0x2002}, {"qmspace", A::Character, 0x2005},
@@ -78,6 +116,8 @@ std::vector<ControlWordInfo> allWords()
         words.push_back({name, A::SkipDestination});
     for (std::string_view name : kUnderlines)
         words.push_back({name, A::Underline});
+    for (std::string_view name : kBorderStyles)
+        words.push_back({name, A::CellBorder, 2});
     return words;
 }
 
@@ -114,7 +154,7 @@ public:
     }
 
 private:
-    static constexpr size_t kSize = 1024;
+    static constexpr size_t kSize = 2048;
     static constexpr size_t kMask = kSize - 1;
     static constexpr uint16_t kEmpty = 0xFFFF;
     std::vector<ControlWordInfo> m_words;

@@ -14,7 +14,17 @@ enum class Action : unsigned char {
     Plain, Pard, Par, Line, Tab, Sect,
     Bold, Italic, Underline, UnderlineNone, Strike, FontSize, Color,
     AlignLeft, AlignCenter, AlignRight, AlignJustify,
-    Cell, Row,
+    Cell, NestedCell, Row, Page,
+    LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, AutoBefore, AutoAfter,
+    LineSpacing, LineMultiple, TabCenter, TabRight, TabDecimal, TabStop, BarTab,
+    PageBreakBefore, Keep, KeepNext, InTable, TableDepth, ListOverride, ListLevelNumber,
+    ListText, ListTable, ListOverrideTable, ListDefinition, ListLevelDefinition, ListId,
+    LevelNumberFormat, LevelStart, OldList, OldListLevel, OldListBullet, OldListBody,
+    OldListStyle, OldListStart,
+    RowDefaults, CellRight, RowGap, RowLeft, RowPadding, CellPadding, CellBorder,
+    MergeFirst, MergeNext, VerticalMergeFirst, VerticalMergeNext, NestedTableProps,
+    Picture, PictureKind, PictureWidth, PictureHeight, PictureGoalWidth, PictureGoalHeight,
+    PictureScaleX, PictureScaleY, FieldInstruction,
     UnicodePair, UnicodeDestination, // \upr and \ud
 };
 

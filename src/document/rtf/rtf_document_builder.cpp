@@ -1,7 +1,7 @@
 #include "document/rtf/rtf_document_builder.h"
 
-#include <QTextBlockFormat>
 #include <QTextDocument>
+#include <QTextImageFormat>
 
 namespace Rtf {
 
@@ -18,8 +18,9 @@ bool needsCare(char16_t c)
 
 } // namespace
 
-DocumentBuilder::DocumentBuilder(QTextDocument &doc, const DocumentTables &tables)
+DocumentBuilder::DocumentBuilder(QTextDocument &doc, const DocumentTables &tables, const RowDef &row)
     : m_tables(tables)
+    , m_row(row)
     , m_cursor(&doc)
 {
     m_cursor.beginEditBlock();
@@ -75,10 +76,31 @@ void DocumentBuilder::openPendingBlock(const CharProps &props)
     m_blockProps = props;
     m_blockPending = false;
     m_blockEmpty = true;
+    m_labelStart = -1;
 }
 
-void DocumentBuilder::beginText(const CharProps &props)
+void DocumentBuilder::place(const ParaProps &para)
 {
+    const bool inTable = para.tableDepth > 0;
+    if (!inTable && !m_table.active())
+        return;
+    flushRun();
+    if (inTable) {
+        if (!m_table.enter(m_cursor, m_row))
+            return;
+    } else {
+        m_table.leave(m_cursor);
+    }
+    m_blockPending = false;
+    m_blockEmpty = true;
+    m_cellEnded = false;
+    m_pendingTabs = 0;
+    m_labelStart = -1;
+}
+
+void DocumentBuilder::beginText(const CharProps &props, const ParaProps &para)
+{
+    place(para);
     openPendingBlock(props);
     if (!(props == m_runProps)) {
         flushRun();
@@ -88,29 +110,73 @@ void DocumentBuilder::beginText(const CharProps &props)
         m_run.append(QString(m_pendingTabs, u'\t'));
         m_pendingTabs = 0;
     }
+    if (m_inLabel && m_labelStart < 0) {
+        flushRun();
+        m_labelStart = m_cursor.position();
+    }
     m_blockEmpty = false;
 }
 
-void DocumentBuilder::appendText(QStringView text, const CharProps &props)
+void DocumentBuilder::appendText(QStringView text, const CharProps &props, const ParaProps &para)
 {
     if (text.isEmpty())
         return;
-    beginText(props);
+    beginText(props, para);
     m_run.append(text);
 }
 
-void DocumentBuilder::appendChar(char16_t ch, const CharProps &props)
+void DocumentBuilder::appendChar(char16_t ch, const CharProps &props, const ParaProps &para)
 {
-    beginText(props);
+    beginText(props, para);
     m_run.append(QChar(ch));
+}
+
+void DocumentBuilder::appendImage(const QTextImageFormat &image, const CharProps &props, const ParaProps &para)
+{
+    beginText(props, para);
+    flushRun();
+    m_cursor.insertImage(image);
+}
+
+// The label starts with its first character: its group may set its own paragraph
+// (\pard, \intbl), which decides whether the label opens a table cell or follows one.
+void DocumentBuilder::beginLabel()
+{
+    m_inLabel = true;
+    m_labelStart = -1;
+}
+
+void DocumentBuilder::endLabel()
+{
+    flushRun();
+    m_inLabel = false;
+    m_labelEnd = m_cursor.position();
+}
+
+void DocumentBuilder::setBlockFormat(const ParaProps &para)
+{
+    if (m_lastPara != para) {
+        m_lastBlockFormat = DocumentTables::blockFormat(para);
+        m_lastPara = para;
+    }
+    if (!m_pageBreak) {
+        if (!m_lastBlockFormat.properties().isEmpty())
+            m_cursor.setBlockFormat(m_lastBlockFormat);
+        return;
+    }
+    QTextBlockFormat f = m_lastBlockFormat;
+    f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    m_cursor.setBlockFormat(f);
+    m_pageBreak = false;
 }
 
 void DocumentBuilder::endParagraph(const ParaProps &para, const CharProps &mark)
 {
+    place(para);
     openPendingBlock(mark);
     flushRun();
-    if (!(para == ParaProps()))
-        m_cursor.setBlockFormat(DocumentTables::blockFormat(para));
+    setBlockFormat(para);
+    applyList(para);
     if (m_blockEmpty && m_blockProps != mark) { // an empty paragraph keeps the size of its mark
         m_cursor.setBlockCharFormat(format(mark));
         m_blockProps = mark;
@@ -119,10 +185,36 @@ void DocumentBuilder::endParagraph(const ParaProps &para, const CharProps &mark)
     m_blockPending = true;
 }
 
+void DocumentBuilder::cellBreak(const ParaProps &para, const CharProps &mark)
+{
+    if (para.tableDepth != 1) { // outside a table, or in a nested one flattened into its cell
+        ++m_pendingTabs;
+        return;
+    }
+    place(para);
+    openPendingBlock(mark);
+    flushRun();
+    setBlockFormat(para);
+    applyList(para);
+    m_table.nextCell();
+    m_pendingTabs = 0;
+    m_cellEnded = true; // the cursor stays in the cell until text for the next one comes
+}
+
 void DocumentBuilder::endRow(const ParaProps &para, const CharProps &mark)
 {
     m_pendingTabs = 0; // tabs after the last cell would only pad the line
-    endParagraph(para, mark);
+    if (!m_table.active())
+        return endParagraph(para, mark);
+    flushRun();
+    m_table.endRow(m_row);
+}
+
+void DocumentBuilder::pageBreak(const ParaProps &para, const CharProps &mark)
+{
+    if (!m_blockPending && !m_blockEmpty)
+        endParagraph(para, mark);
+    m_pageBreak = true;
 }
 
 void DocumentBuilder::tablesChanged()
@@ -136,10 +228,10 @@ void DocumentBuilder::finish(const ParaProps &para)
     if (m_finished)
         return;
     m_finished = true;
-    if (!m_blockPending) {
+    if (!m_blockPending && !m_cellEnded) {
         flushRun();
-        if (!(para == ParaProps()))
-            m_cursor.setBlockFormat(DocumentTables::blockFormat(para));
+        setBlockFormat(para);
+        applyList(para);
     }
     m_cursor.endEditBlock();
 }

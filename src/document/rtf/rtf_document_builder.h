@@ -1,14 +1,19 @@
 #pragma once
 
 #include "document/rtf/rtf_format.h"
+#include "document/rtf/rtf_table_builder.h"
 
 #include <QHash>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
 #include <optional>
+#include <unordered_map>
 
 class QTextDocument;
+class QTextImageFormat;
+class QTextList;
 
 namespace Rtf {
 
@@ -18,39 +23,58 @@ namespace Rtf {
 class DocumentBuilder
 {
 public:
-    DocumentBuilder(QTextDocument &doc, const DocumentTables &tables);
+    DocumentBuilder(QTextDocument &doc, const DocumentTables &tables, const RowDef &row);
     DocumentBuilder(const DocumentBuilder &) = delete;
     DocumentBuilder &operator=(const DocumentBuilder &) = delete;
 
-    void appendText(QStringView text, const CharProps &props);
-    void appendChar(char16_t ch, const CharProps &props);
-    // A table cell ended: the next text of the row follows a tab.
-    void cellBreak() { ++m_pendingTabs; }
+    void appendText(QStringView text, const CharProps &props, const ParaProps &para);
+    void appendChar(char16_t ch, const CharProps &props, const ParaProps &para);
+    void appendImage(const QTextImageFormat &image, const CharProps &props, const ParaProps &para);
+    // A table cell ended; outside a table, or in a nested one, the next text follows a tab.
+    void cellBreak(const ParaProps &para, const CharProps &mark);
     void endParagraph(const ParaProps &para, const CharProps &mark);
     void endRow(const ParaProps &para, const CharProps &mark);
+    // \page: the next paragraph starts a new page.
+    void pageBreak(const ParaProps &para, const CharProps &mark);
+    // List label text (\listtext, \pntext): dropped when its paragraph is a list item.
+    void beginLabel();
+    void endLabel();
     void finish(const ParaProps &para);
     // The font or colour table changed: text so far keeps the formats it was read with.
     void tablesChanged();
+    QTextDocument *document() const { return m_cursor.document(); }
 
     // Replaces characters a QTextDocument would misread (block and frame markers,
     // control characters, unpaired surrogates).
     static void sanitize(QString &text);
 
 private:
-    void beginText(const CharProps &props);
+    void beginText(const CharProps &props, const ParaProps &para);
+    void place(const ParaProps &para);
     void openPendingBlock(const CharProps &props);
+    void setBlockFormat(const ParaProps &para);
+    void applyList(const ParaProps &para);
     void flushRun();
     const QTextCharFormat &format(const CharProps &props);
 
     const DocumentTables &m_tables;
+    const RowDef &m_row;
     QTextCursor m_cursor;
     QString m_run;
     CharProps m_runProps;
     std::optional<CharProps> m_blockProps; // the block character format of the last block
     QHash<CharProps, QTextCharFormat> m_formats;
+    std::optional<ParaProps> m_lastPara; // the paragraph format made last, kept for reuse
+    QTextBlockFormat m_lastBlockFormat;
+    TableBuilder m_table;
+    std::unordered_map<qint64, QTextList *> m_lists; // by list and level
+    int m_labelStart = -1, m_labelEnd = -1;          // label text of the current block
     int m_pendingTabs = 0;
+    bool m_inLabel = false;
+    bool m_cellEnded = false;
     bool m_blockPending = false;
     bool m_blockEmpty = true;
+    bool m_pageBreak = false;
     bool m_finished = false;
 };
 

@@ -4,6 +4,8 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 
+#include <algorithm>
+
 namespace Rtf {
 
 const FontEntry *DocumentTables::font(int number) const
@@ -30,7 +32,24 @@ QTextCharFormat DocumentTables::charFormat(const CharProps &props) const
         f.setFontStrikeOut(true);
     if (props.color > 0 && props.color < colors.size() && colors.at(props.color).isValid())
         f.setForeground(colors.at(props.color));
+    if (props.link >= 0 && props.link < links.size()) {
+        f.setAnchor(true);
+        f.setAnchorHref(links.at(props.link));
+    }
     return f;
+}
+
+const ListLevel *DocumentTables::listLevel(const ParaProps &props) const
+{
+    if (props.list < 0)
+        return -props.list <= oldLists.size() ? &oldLists.at(-props.list - 1) : nullptr;
+    const auto override = listOverrides.find(props.list);
+    if (props.list == 0 || override == listOverrides.end())
+        return nullptr;
+    const auto list = lists.find(override->second);
+    if (list == lists.end() || list->second.isEmpty())
+        return nullptr;
+    return &list->second.at(std::clamp<qsizetype>(props.level, 0, list->second.size() - 1));
 }
 
 QTextBlockFormat DocumentTables::blockFormat(const ParaProps &props)
@@ -42,6 +61,7 @@ QTextBlockFormat DocumentTables::blockFormat(const ParaProps &props)
     case ParaProps::Right: f.setAlignment(Qt::AlignRight); break;
     case ParaProps::Justify: f.setAlignment(Qt::AlignJustify); break;
     }
+    setParagraphSpacing(f, props);
     return f;
 }
 

@@ -4,6 +4,7 @@
 #include <QHashFunctions>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <unordered_map>
 
@@ -22,6 +23,7 @@ struct CharProps
     int font = -1; // RTF font number; -1 is the default font (\deff)
     int halfPoints = kDefaultHalfPoints;
     int color = 0; // colour table index; 0 is "auto"
+    int link = -1; // index in DocumentTables::links
     unsigned char flags = 0;
 
     bool has(Flag f) const { return flags & f; }
@@ -31,15 +33,52 @@ struct CharProps
 
 inline size_t qHash(const CharProps &p, size_t seed = 0)
 {
-    return qHashMulti(seed, p.font, p.halfPoints, p.color, p.flags);
+    return qHashMulti(seed, p.font, p.halfPoints, p.color, p.link, p.flags);
 }
 
+struct TabStop
+{
+    enum Kind : unsigned char { Left, Center, Right, Decimal };
+    int twips = 0;
+    Kind kind = Left;
+    friend bool operator==(const TabStop &, const TabStop &) = default;
+};
+
+// Paragraph formatting as RTF states it; lengths in twips.
 struct ParaProps
 {
     enum Align : unsigned char { Left, Center, Right, Justify };
     Align align = Left;
+    int left = 0, right = 0, firstLine = 0;
+    int before = 0, after = 0;
+    int lineSpacing = 0; // \sl: > 0 at least, < 0 exactly, or a multiple of 240 with lineMultiple
+    bool lineMultiple = false;
+    bool pageBreakBefore = false, keepTogether = false, keepWithNext = false;
+    TabStop::Kind nextTabKind = TabStop::Left; // for the next \tx
+    QList<TabStop> tabs; // shared, so copying a group's state stays cheap
+    int list = 0;  // \ls, or < 0 for an older \pn list; 0: not in a list
+    int level = 0; // \ilvl
+    int tableDepth = 0; // 0 outside tables; \intbl makes 1, \itap sets it
     friend bool operator==(const ParaProps &, const ParaProps &) = default;
 };
+
+// A list level: its number style (QTextListFormat::Style) and first number.
+struct ListLevel
+{
+    int style = -1; // QTextListFormat::ListDisc
+    int start = 1;
+    friend bool operator==(const ListLevel &, const ListLevel &) = default;
+};
+
+// Properties this codec keeps on Qt formats where Qt has no property of its own.
+enum ExtraProperty {
+    KeepWithNextProperty = 0x100000 + 0x5254, // QTextFormat::UserProperty + n
+    ListStartProperty,
+    PictureSourceProperty,
+};
+
+// Twips per document pixel: Qt lays documents out at 96 pixels per inch.
+constexpr double kTwipsPerPixel = 15.0;
 
 struct FontEntry
 {
@@ -52,11 +91,22 @@ struct DocumentTables
 {
     std::unordered_map<int, FontEntry> fonts;
     QList<QColor> colors; // an invalid colour is "auto"
+    QStringList links;    // hyperlink targets of fields
     int defaultFont = 0;
+    // \listtable by \listid, \listoverridetable \ls to \listid, older \pn lists by -list
+    std::unordered_map<int, QList<ListLevel>> lists;
+    std::unordered_map<int, int> listOverrides;
+    QList<ListLevel> oldLists;
+
+    // The level of a paragraph's list, or nothing when the list is not defined.
+    const ListLevel *listLevel(const ParaProps &props) const;
 
     const FontEntry *font(int number) const;
     QTextCharFormat charFormat(const CharProps &props) const;
     static QTextBlockFormat blockFormat(const ParaProps &props);
 };
+
+// Indents, spacing, line height, tab stops, breaks and keeps of props on f.
+void setParagraphSpacing(QTextBlockFormat &f, const ParaProps &props);
 
 } // namespace Rtf

@@ -24,7 +24,7 @@ bool flagValue(const Token &t)
 
 Parser::Parser(QByteArrayView input, QTextDocument &doc)
     : m_tok(input)
-    , m_builder(doc, m_tables)
+    , m_builder(doc, m_tables, m_rowDef)
     , m_inputSize(input.size())
     , m_doc(doc)
 {
@@ -85,7 +85,7 @@ bool Parser::goOn()
 void Parser::finish()
 {
     flushBytes();
-    m_builder.finish(m_groups.empty() ? ParaProps() : top().para);
+    m_builder.finish(m_groups.empty() ? m_lastPara : top().para);
 }
 
 void Parser::groupOpen()
@@ -96,7 +96,8 @@ void Parser::groupOpen()
         m_tok.skipGroup();
         return;
     }
-    const Group copy = top();
+    Group copy = top();
+    copy.onClose = Group::Nothing;
     m_groups.push_back(copy);
 }
 
@@ -108,8 +109,14 @@ bool Parser::groupClose()
         commitFont();
     if (top().dest == Dest::ColorTable && m_colorSet)
         commitColor();
+    const Group::OnClose what = top().onClose;
+    if (m_groups.size() == 1)
+        m_lastPara = top().para; // the paragraph the document ends in, without \par
     m_groups.pop_back();
-    return !m_groups.empty();
+    if (m_groups.empty())
+        return false;
+    closeListGroup(what);
+    return true;
 }
 
 void Parser::skipDestination()
@@ -150,7 +157,7 @@ void Parser::text(std::string_view bytes)
         for (auto n = std::count(bytes.begin(), bytes.end(), ';'); n > 0; --n)
             commitColor();
         break;
-    case Dest::Suppressed:
+    default:
         break;
     }
 }
@@ -160,17 +167,6 @@ void Parser::appendBytes(std::string_view bytes)
     const Group &g = top();
     if (g.dest == Dest::Text || g.dest == Dest::FontTable)
         m_bytes.append(bytes);
-}
-
-void Parser::fontNameText(std::string_view bytes)
-{
-    for (size_t semicolon; (semicolon = bytes.find(';')) != std::string_view::npos;) {
-        m_bytes.append(bytes.substr(0, semicolon));
-        flushBytes();
-        commitFont();
-        bytes.remove_prefix(semicolon + 1);
-    }
-    m_bytes.append(bytes);
 }
 
 void Parser::flushBytes()
@@ -183,12 +179,7 @@ void Parser::flushBytes()
     if (top().dest == Dest::FontTable)
         m_fontName.append(m_decoded);
     else
-        m_builder.appendText(m_decoded, top().chr);
-}
-
-int Parser::fontEntryCodePage() const
-{
-    return m_fontCodePage > 0 ? m_fontCodePage : codePageForCharset(m_fontCharset);
+        m_builder.appendText(m_decoded, top().chr, top().para);
 }
 
 int Parser::codePage()
@@ -243,8 +234,8 @@ void Parser::dispatch(const ControlWordInfo &w, const Token &t)
     default:
         break;
     }
-    documentWord(w.action, t) || tableWord(w.action, t) || formatWord(w.action, t)
-        || structureWord(w.action);
+    documentWord(w.action, t) || tableWord(w.action, t) || listWord(w, t) || formatWord(w.action, t)
+        || paragraphWord(w.action, t) || rowWord(w, t) || structureWord(w.action);
 }
 
 bool Parser::documentWord(Action a, const Token &t)
@@ -330,10 +321,6 @@ bool Parser::formatWord(Action a, const Token &t)
                                                  : CharProps::kDefaultHalfPoints;
         break;
     case Action::Color: c.color = std::max(t.param, 0); break;
-    case Action::AlignLeft: p.align = ParaProps::Left; break;
-    case Action::AlignCenter: p.align = ParaProps::Center; break;
-    case Action::AlignRight: p.align = ParaProps::Right; break;
-    case Action::AlignJustify: p.align = ParaProps::Justify; break;
     default: return false;
     }
     return true;
@@ -347,7 +334,11 @@ bool Parser::structureWord(Action a)
     switch (a) {
     case Action::Par: m_builder.endParagraph(g.para, g.chr); break;
     case Action::Row: m_builder.endRow(g.para, g.chr); break;
-    case Action::Cell: m_builder.cellBreak(); break;
+    case Action::Cell: m_builder.cellBreak(g.para, g.chr); break;
+    case Action::NestedCell: m_builder.cellBreak(ParaProps(), g.chr); break;
+    case Action::Page: m_builder.pageBreak(g.para, g.chr); break;
+    case Action::Picture: picture(); break;
+    case Action::FieldInstruction: fieldInstruction(); break;
     case Action::Line: putChar(0x2028); break;
     case Action::Tab: putChar(u'\t'); break;
     default: return false;
@@ -371,49 +362,8 @@ void Parser::putChar(char16_t ch)
     } else if (g.dest == Dest::Text) {
         if (ch >= kSymbolAreaStart && ch <= kSymbolAreaEnd && codePage() == CodePage::Symbol)
             ch = symbolToUnicode(static_cast<unsigned char>(ch - 0xF000));
-        m_builder.appendChar(ch, g.chr);
+        m_builder.appendChar(ch, g.chr, g.para);
     }
-}
-
-void Parser::beginFont(int number)
-{
-    if (m_fontPending)
-        commitFont();
-    m_fontNumber = number;
-    m_fontCharset = -1;
-    m_fontCodePage = 0;
-    m_fontName.clear();
-    m_fontPending = true;
-}
-
-void Parser::commitFont()
-{
-    flushBytes();
-    if (!m_fontPending) { // a name without \f before it names nothing
-        m_fontName.clear();
-        return;
-    }
-    m_fontName.removeIf([](QChar c) { return c.unicode() < 0x20; }); // as the writer drops them
-    const QString family = m_fontName.trimmed();
-    int cp = fontEntryCodePage();
-    // Only the Symbol font itself has a known Unicode meaning; other symbol-charset
-    // fonts keep their private code points, as Windows does.
-    if (family.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
-        cp = CodePage::Symbol;
-    else if (cp == CodePage::Symbol)
-        cp = CodePage::SymbolPrivate;
-    m_builder.tablesChanged();
-    m_tables.fonts[m_fontNumber] = FontEntry{family, cp};
-    m_fontName.clear();
-    m_fontPending = false;
-}
-
-void Parser::commitColor()
-{
-    m_builder.tablesChanged();
-    m_tables.colors.append(m_colorSet ? QColor(m_rgb[0], m_rgb[1], m_rgb[2]) : QColor());
-    m_rgb[0] = m_rgb[1] = m_rgb[2] = 0;
-    m_colorSet = false;
 }
 
 } // namespace Rtf

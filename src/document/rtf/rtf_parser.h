@@ -4,6 +4,7 @@
 #include "document/rtf/rtf_control_words.h"
 #include "document/rtf/rtf_document_builder.h"
 #include "document/rtf/rtf_format.h"
+#include "document/rtf/rtf_table_builder.h"
 #include "document/rtf/rtf_tokenizer.h"
 
 #include <string>
@@ -30,13 +31,16 @@ public:
     bool tooLong() const { return m_tooLong; } // stopped at the editor's paragraph limit
 
 private:
-    enum class Dest : unsigned char { Text, FontTable, ColorTable, Suppressed };
+    enum class Dest : unsigned char { Text, FontTable, ColorTable, ListTable, ListOverrideTable, Suppressed };
     struct Group
     {
+        enum OnClose : unsigned char { Nothing, CommitList, CommitLevel, CommitOldList, EndLabel };
         CharProps chr;
         ParaProps para;
         Dest dest = Dest::Text;
         Dest outerDest = Dest::Text; // restored by \ud inside \upr
+        OnClose onClose = Nothing;
+        bool nestedProps = false; // inside \nesttableprops
         int uc = 1;
     };
 
@@ -53,6 +57,12 @@ private:
     bool documentWord(Action a, const Token &t);
     bool tableWord(Action a, const Token &t);
     bool formatWord(Action a, const Token &t);
+    bool paragraphWord(Action a, const Token &t);  // rtf_paragraph.cpp
+    bool listWord(const ControlWordInfo &w, const Token &t); // rtf_lists.cpp
+    void closeListGroup(Group::OnClose what);
+    bool rowWord(const ControlWordInfo &w, const Token &t);  // rtf_tables.cpp
+    void picture();                                          // rtf_embeds.cpp
+    void fieldInstruction();
     bool structureWord(Action a);
     void unicode(int value);
     void putChar(char16_t ch);
@@ -69,6 +79,7 @@ private:
     Tokenizer m_tok;
     TextDecoder m_decoder;
     DocumentTables m_tables;
+    RowDef m_rowDef;
     DocumentBuilder m_builder;
     std::vector<Group> m_groups;
     std::string m_bytes; // undecoded text in the current code page
@@ -85,6 +96,13 @@ private:
     // the colour table entry being read
     int m_rgb[3] = {0, 0, 0};
     bool m_colorSet = false;
+    // the list table entry being read, or the \pn of a paragraph
+    QList<ListLevel> m_listLevels;
+    ListLevel m_level;
+    int m_listId = 0;
+    int m_oldListLevel = 0;
+    int m_pictures = 0;
+    ParaProps m_lastPara;
     WorkProgress *m_progress = nullptr;
     qsizetype m_inputSize = 0;
     unsigned m_tokens = 0;

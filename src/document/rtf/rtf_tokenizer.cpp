@@ -171,7 +171,7 @@ bool Tokenizer::skipBinaryWordInGroup()
     return true;
 }
 
-void Tokenizer::skipGroup()
+bool Tokenizer::skipGroup()
 {
     qsizetype depth = 1;
     while (m_p < m_end) {
@@ -180,7 +180,7 @@ void Tokenizer::skipGroup()
             ++depth;
         } else if (c == '}') {
             if (--depth == 0)
-                return;
+                return true;
         } else if (c == '\\' && m_p < m_end) {
             if (*m_p == 'b')
                 skipBinaryWordInGroup();
@@ -188,6 +188,7 @@ void Tokenizer::skipGroup()
                 ++m_p; // the escaped byte cannot open or close a group
         }
     }
+    return false;
 }
 
 } // namespace Rtf

@@ -36,8 +36,10 @@ public:
 
     Token next();
     // Skips to just after the brace that closes the group the last token was in
-    // (or to the end of the input), honouring escapes and \bin data.
-    void skipGroup();
+    // (or to the end of the input), honouring escapes and \bin data; false when the
+    // input ended first.
+    bool skipGroup();
+    const char *position() const { return m_p; }
     bool atEnd() const { return m_p >= m_end; }
     qsizetype remaining() const { return m_end - m_p; }
 

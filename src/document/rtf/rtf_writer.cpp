@@ -1,5 +1,5 @@
 #include "document/rtf/rtf.h"
-#include "document/rtf/rtf_codepage.h"
+#include "document/rtf/rtf_writer.h"
 
 #include <QFont>
 #include <QHash>
@@ -15,142 +15,10 @@ namespace Rtf {
 
 namespace {
 
-constexpr int kDefaultHalfPoints = 24;
+constexpr int kDefaultHalfPoints = RunStyle::kDefaultHalfPoints;
 constexpr int kMaxHalfPoints = 3276;
 
-struct RunStyle
-{
-    int font = 0;
-    int halfPoints = kDefaultHalfPoints;
-    int color = 0;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    bool symbolFont = false; // readers map the Symbol font's bytes to Greek and maths
-};
-
-void appendNumber(std::string &out, int n)
-{
-    out += std::to_string(n);
-}
-
-void appendHexByte(std::string &out, int byte)
-{
-    static constexpr char digits[] = "0123456789abcdef";
-    out += "\\'";
-    out += digits[byte >> 4];
-    out += digits[byte & 15];
-}
-
-// Writes text as RTF: Windows-1252 bytes where the page has the character, \uN?
-// otherwise (a character outside the BMP as its two surrogates).
-class TextEscaper
-{
-public:
-    explicit TextEscaper(std::string &out) : m_out(out) {}
-
-    void word(const char *name)
-    {
-        m_out += '\\';
-        m_out += name;
-        m_needSpace = true;
-    }
-    void word(const char *name, int param)
-    {
-        word(name);
-        appendNumber(m_out, param);
-    }
-    void raw(const char *s)
-    {
-        m_out += s;
-        m_needSpace = false;
-    }
-    enum class Mode { Text, FontName, AllUnicode };
-    void text(QStringView s, Mode mode = Mode::Text)
-    {
-        for (const QChar qc : s) {
-            const char16_t c = qc.unicode();
-            if (mode == Mode::AllUnicode && c >= 0x20 && c != 0x2028 && c != 0x2029)
-                unicode(c);
-            else if (c >= 0x20 && c < 0x7F && !(mode == Mode::FontName && c == ';'))
-                ascii(char(c));
-            else
-                special(c);
-        }
-    }
-
-private:
-    void ascii(char c)
-    {
-        if (c == '\\' || c == '{' || c == '}') {
-            m_out += '\\';
-            m_needSpace = false;
-        } else if (m_needSpace) {
-            m_out += ' '; // ends the control word before
-            m_needSpace = false;
-        }
-        m_out += c;
-    }
-    void special(char16_t c)
-    {
-        if (c == '\t')
-            return word("tab");
-        if (c == 0x2028 || c == 0x2029)
-            return word("line");
-        if (c < 0x20 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC)
-            return; // control characters, frame markers and object placeholders have no text
-        const int byte = windows1252Byte(c);
-        if (byte < 0)
-            return unicode(c);
-        appendHexByte(m_out, byte);
-        m_needSpace = false;
-    }
-    void unicode(char16_t c)
-    {
-        if (c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC)
-            return;
-        m_out += "\\u";
-        appendNumber(m_out, int(static_cast<short>(c)));
-        m_out += '?';
-        m_needSpace = false;
-    }
-
-    std::string &m_out;
-    bool m_needSpace = false;
-};
-
-class Writer
-{
-public:
-    explicit Writer(const QTextDocument &doc);
-    QByteArray run();
-
-private:
-    template<typename FormatOf>
-    const RunStyle &style(int formatIndex, FormatOf formatOf);
-    RunStyle resolve(const QTextCharFormat &f);
-    QString family(const QTextCharFormat &f) const;
-    int halfPoints(const QTextCharFormat &f) const;
-    int fontIndex(const QString &family);
-    int colorIndex(const QTextCharFormat &f);
-    const char *alignment(const QTextBlock &block);
-    void writeBlock(const QTextBlock &block);
-    void switchTo(const RunStyle &s);
-    std::string header() const;
-
-    const QTextDocument &m_doc;
-    QFont m_default;
-    std::string m_body;
-    TextEscaper m_esc;
-    RunStyle m_current;
-    std::vector<int> m_styleOfFormat; // format index -> index in m_styles + 1
-    std::vector<RunStyle> m_styles;
-    QStringList m_fonts;
-    QHash<QString, int> m_fontIndex;
-    QList<QRgb> m_colors;
-    QHash<QRgb, int> m_colorIndex;
-};
+} // namespace
 
 Writer::Writer(const QTextDocument &doc)
     : m_doc(doc)
@@ -261,35 +129,6 @@ void Writer::switchTo(const RunStyle &s)
     c = s;
 }
 
-const char *Writer::alignment(const QTextBlock &block)
-{
-    const Qt::Alignment a = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-    if (a & Qt::AlignHCenter)
-        return "qc";
-    if (a & Qt::AlignJustify)
-        return "qj";
-    if (a & (Qt::AlignRight | Qt::AlignTrailing))
-        return "qr";
-    return nullptr;
-}
-
-void Writer::writeBlock(const QTextBlock &block)
-{
-    m_esc.word("pard");
-    if (const char *align = alignment(block))
-        m_esc.word(align);
-    if (block.length() <= 1) // an empty paragraph keeps the formatting of its mark
-        switchTo(style(block.charFormatIndex(), [&] { return block.charFormat(); }));
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        const RunStyle &s = style(fragment.charFormatIndex(), [&] { return fragment.charFormat(); });
-        switchTo(s);
-        m_esc.text(fragment.text(), s.symbolFont ? TextEscaper::Mode::AllUnicode : TextEscaper::Mode::Text);
-    }
-    m_esc.word("par");
-    m_esc.raw("\n");
-}
-
 std::string Writer::header() const
 {
     std::string h = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
@@ -310,14 +149,14 @@ std::string Writer::header() const
         esc.raw(";");
     }
     esc.raw("}\n");
+    h += listTables();
     return h;
 }
 
 QByteArray Writer::run()
 {
     m_body.reserve(size_t(m_doc.characterCount()) + 1024);
-    for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next())
-        writeBlock(block);
+    writeFrame(m_doc.rootFrame(), 0);
     const std::string head = header();
     QByteArray out;
     out.reserve(qsizetype(head.size() + m_body.size() + 2));
@@ -327,7 +166,42 @@ QByteArray Writer::run()
     return out;
 }
 
-} // namespace
+void Writer::writeText(const QTextBlock &block)
+{
+    if (block.length() <= 1) // an empty paragraph keeps the formatting of its mark
+        switchTo(style(block.charFormatIndex(), [&] { return block.charFormat(); }));
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const QTextCharFormat f = fragment.charFormat();
+        setLink(f.isAnchor() ? f.anchorHref() : QString());
+        const RunStyle &s = style(fragment.charFormatIndex(), [&] { return f; });
+        switchTo(s);
+        if (f.isImageFormat()) {
+            writePicture(f.toImageFormat());
+            continue;
+        }
+        m_esc.text(fragment.text(), s.symbolFont ? TextEscaper::Mode::AllUnicode : TextEscaper::Mode::Text);
+    }
+    setLink(QString());
+}
+
+void Writer::setLink(const QString &href)
+{
+    if (href == m_link)
+        return;
+    if (!m_link.isEmpty()) {
+        m_esc.raw("}}");
+        m_current = m_beforeLink; // the field's groups end here
+    }
+    m_link = href;
+    if (href.isEmpty())
+        return;
+    m_beforeLink = m_current;
+    m_esc.raw("{\\field{\\*\\fldinst HYPERLINK \"");
+    QString quoted = href;
+    m_esc.text(quoted.replace(u'"', QStringLiteral("%22")));
+    m_esc.raw("\"}{\\fldrslt ");
+}
 
 QByteArray write(const QTextDocument &doc)
 {

@@ -1,0 +1,174 @@
+// Paragraph formatting both ways: indents, spacing, line height, tab stops, page
+// breaks and keeps.
+
+#include "document/rtf/rtf_format.h"
+#include "document/rtf/rtf_parser.h"
+#include "document/rtf/rtf_writer.h"
+
+#include <QTextBlockFormat>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Rtf {
+
+namespace {
+
+constexpr int kMaxTwips = 31680; // 22 inches, Word's largest page
+constexpr int kMaxTabs = 64;
+constexpr int kAutoSpacing = 280; // Word's automatic space before and after: 14 pt
+
+double pixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+int twips(double pixels)
+{
+    return int(std::lround(pixels * kTwipsPerPixel));
+}
+
+bool flagValue(const Token &t)
+{
+    return !t.hasParam || t.param != 0;
+}
+
+int length(const Token &t)
+{
+    return std::clamp(t.param, -kMaxTwips, kMaxTwips);
+}
+
+QTextOption::Tab tab(const TabStop &stop)
+{
+    switch (stop.kind) {
+    case TabStop::Center: return {pixels(stop.twips), QTextOption::CenterTab};
+    case TabStop::Right: return {pixels(stop.twips), QTextOption::RightTab};
+    case TabStop::Decimal: return {pixels(stop.twips), QTextOption::DelimiterTab, u'.'};
+    case TabStop::Left: break;
+    }
+    return {pixels(stop.twips), QTextOption::LeftTab};
+}
+
+} // namespace
+
+void setParagraphSpacing(QTextBlockFormat &f, const ParaProps &p)
+{
+    if (p.left != 0)
+        f.setLeftMargin(pixels(p.left));
+    if (p.right != 0)
+        f.setRightMargin(pixels(p.right));
+    if (p.firstLine != 0)
+        f.setTextIndent(pixels(p.firstLine));
+    if (p.before != 0)
+        f.setTopMargin(pixels(p.before));
+    if (p.after != 0)
+        f.setBottomMargin(pixels(p.after));
+    if (p.lineSpacing > 0 && p.lineMultiple)
+        f.setLineHeight(p.lineSpacing * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
+    else if (p.lineSpacing > 0)
+        f.setLineHeight(pixels(p.lineSpacing), QTextBlockFormat::MinimumHeight);
+    else if (p.lineSpacing < 0)
+        f.setLineHeight(pixels(-p.lineSpacing), QTextBlockFormat::FixedHeight);
+    if (!p.tabs.isEmpty()) {
+        QList<QTextOption::Tab> tabs;
+        for (const TabStop &stop : p.tabs)
+            tabs << tab(stop);
+        f.setTabPositions(tabs);
+    }
+    if (p.pageBreakBefore)
+        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (p.keepTogether)
+        f.setNonBreakableLines(true);
+    if (p.keepWithNext)
+        f.setProperty(KeepWithNextProperty, true);
+}
+
+bool Parser::paragraphWord(Action a, const Token &t)
+{
+    ParaProps &p = top().para;
+    switch (a) {
+    case Action::AlignLeft: p.align = ParaProps::Left; break;
+    case Action::AlignCenter: p.align = ParaProps::Center; break;
+    case Action::AlignRight: p.align = ParaProps::Right; break;
+    case Action::AlignJustify: p.align = ParaProps::Justify; break;
+    case Action::LeftIndent: p.left = length(t); break;
+    case Action::RightIndent: p.right = length(t); break;
+    case Action::FirstIndent: p.firstLine = length(t); break;
+    case Action::SpaceBefore: p.before = std::max(length(t), 0); break;
+    case Action::SpaceAfter: p.after = std::max(length(t), 0); break;
+    case Action::AutoBefore:
+        if (flagValue(t))
+            p.before = kAutoSpacing;
+        break;
+    case Action::AutoAfter:
+        if (flagValue(t))
+            p.after = kAutoSpacing;
+        break;
+    case Action::LineSpacing: p.lineSpacing = length(t); break;
+    case Action::LineMultiple: p.lineMultiple = flagValue(t); break;
+    case Action::TabCenter: p.nextTabKind = TabStop::Center; break;
+    case Action::TabRight: p.nextTabKind = TabStop::Right; break;
+    case Action::TabDecimal: p.nextTabKind = TabStop::Decimal; break;
+    case Action::TabStop:
+    case Action::BarTab:
+        if (p.tabs.size() < kMaxTabs)
+            p.tabs.append({std::clamp(t.param, 0, kMaxTwips), p.nextTabKind});
+        p.nextTabKind = TabStop::Left;
+        break;
+    case Action::PageBreakBefore: p.pageBreakBefore = flagValue(t); break;
+    case Action::Keep: p.keepTogether = flagValue(t); break;
+    case Action::KeepNext: p.keepWithNext = flagValue(t); break;
+    case Action::InTable: p.tableDepth = std::max(p.tableDepth, 1); break;
+    case Action::TableDepth: p.tableDepth = std::clamp(t.param, 0, 1 << 15); break;
+    case Action::ListOverride: p.list = std::max(t.param, 0); break;
+    case Action::ListLevelNumber: p.level = std::clamp(t.param, 0, 8); break;
+    default: return false;
+    }
+    return true;
+}
+
+void writeParagraphFormat(TextEscaper &esc, const QTextBlockFormat &f, double listIndent)
+{
+    const Qt::Alignment a = f.alignment() & Qt::AlignHorizontal_Mask;
+    if (a & Qt::AlignHCenter)
+        esc.word("qc");
+    else if (a & Qt::AlignJustify)
+        esc.word("qj");
+    else if (a & (Qt::AlignRight | Qt::AlignTrailing))
+        esc.word("qr");
+    const auto number = [&](const char *name, double px) {
+        if (const int n = twips(px); n != 0)
+            esc.word(name, n);
+    };
+    number("li", f.leftMargin() + listIndent);
+    number("ri", f.rightMargin());
+    number("fi", f.textIndent());
+    number("sb", f.topMargin());
+    number("sa", f.bottomMargin());
+    switch (f.lineHeightType()) {
+    case QTextBlockFormat::ProportionalHeight:
+        if (const int n = int(std::lround(f.lineHeight() * 2.4)); n > 0 && n != 240)
+            esc.word("sl", n), esc.word("slmult", 1);
+        break;
+    case QTextBlockFormat::FixedHeight: number("sl", -f.lineHeight()), esc.word("slmult", 0); break;
+    case QTextBlockFormat::MinimumHeight: number("sl", f.lineHeight()), esc.word("slmult", 0); break;
+    default: break;
+    }
+    for (const QTextOption::Tab &tab : f.tabPositions()) {
+        if (tab.type == QTextOption::CenterTab)
+            esc.word("tqc");
+        else if (tab.type == QTextOption::RightTab)
+            esc.word("tqr");
+        else if (tab.type == QTextOption::DelimiterTab)
+            esc.word("tqdec");
+        esc.word("tx", std::max(twips(tab.position), 0));
+    }
+    if (f.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+        esc.word("pagebb");
+    if (f.nonBreakableLines())
+        esc.word("keep");
+    if (f.boolProperty(KeepWithNextProperty))
+        esc.word("keepn");
+}
+
+} // namespace Rtf

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QList>
+
+class QTextCursor;
+class QTextTable;
+
+namespace Rtf {
+
+// A cell of a table row as \cellx and the merge words before it describe it.
+struct CellDef
+{
+    enum Merge : unsigned char { None, First, Next };
+    int right = 0; // twips from the row's left edge
+    Merge horizontal = None;
+    Merge vertical = None;
+};
+
+// The row definition that \trowd starts.
+struct RowDef
+{
+    QList<CellDef> cells;
+    CellDef next; // merge words seen before the next \cellx
+    int left = 0;
+    int gap = 0;
+    int padding = -1; // \trpadd, \clpad; -1: from \trgaph
+    bool borders = false;
+    bool borderPending = false; // a border word waits for its style
+};
+
+// Builds QTextTables at a cursor from RTF rows: the cursor is moved into the cell
+// the next text belongs to. Rows and columns grow as cells arrive, so that no text
+// of a row with more cells than it declares is lost.
+class TableBuilder
+{
+public:
+    bool active() const { return m_table; }
+    // Puts the cursor where a table paragraph's text goes, opening the table, its next
+    // row or its next cell; false when the cursor is already there.
+    bool enter(QTextCursor &cursor, const RowDef &row);
+    // A cell ended: the next table text goes into the next cell.
+    void nextCell();
+    void endRow(const RowDef &row);
+    // Leaves the table: the cursor goes to the block after it.
+    void leave(QTextCursor &cursor);
+
+private:
+    void applyWidths(const RowDef &row);
+    void applyMerges(const RowDef &row);
+    void endVerticalMerge(int column, int lastRow);
+    void moveTo(QTextCursor &cursor);
+    void advance();
+    void startRow(const RowDef &row);
+    QList<int> columnStarts(const RowDef &row) const;
+
+    QTextTable *m_table = nullptr;
+    int m_row = 0;
+    int m_column = 0;
+    int m_cell = 0;        // index of the cell in its row
+    QList<int> m_starts;   // first column of each cell of the row, as columnStarts gives it
+    QList<int> m_edges;    // right edges of the first row's cells
+    bool m_rowPending = false;
+    bool m_cellPending = false;
+    bool m_widthsSet = false;
+    QList<int> m_mergeStart; // per column: first row of an open vertical merge, or -1
+};
+
+} // namespace Rtf

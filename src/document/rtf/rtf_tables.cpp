@@ -1,0 +1,217 @@
+// Reading tables: row definitions (\trowd \cellx and the cell words) and the
+// QTextTables they become.
+
+#include "document/rtf/rtf_format.h"
+#include "document/rtf/rtf_parser.h"
+#include "document/rtf/rtf_table_builder.h"
+
+#include <QTextCursor>
+#include <QTextTable>
+
+#include <algorithm>
+
+namespace Rtf {
+
+namespace {
+
+constexpr int kMaxCells = 63; // Word's limit per row
+constexpr int kMaxTwips = 31680;
+
+} // namespace
+
+bool Parser::rowWord(const ControlWordInfo &w, const Token &t)
+{
+    if (top().nestedProps) // a nested table is flattened into its cell: its rows change nothing
+        return w.action >= Action::RowDefaults && w.action <= Action::NestedTableProps;
+    RowDef &r = m_rowDef;
+    const int value = std::clamp(t.param, -kMaxTwips, kMaxTwips);
+    switch (w.action) {
+    case Action::RowDefaults: r = RowDef(); break;
+    case Action::CellRight:
+        if (r.cells.size() < kMaxCells) {
+            r.next.right = value;
+            r.cells.append(r.next);
+        }
+        r.next = CellDef();
+        break;
+    case Action::RowGap: r.gap = std::max(value, 0); break;
+    case Action::RowLeft: r.left = value; break;
+    case Action::RowPadding:
+    case Action::CellPadding: r.padding = std::max(r.padding, std::max(value, 0)); break;
+    case Action::CellBorder:
+        if (w.character == 0) // a border side; its style word follows
+            r.borderPending = true;
+        else if (w.character == 2 && r.borderPending)
+            r.borders = true;
+        if (w.character != 0)
+            r.borderPending = false;
+        break;
+    case Action::MergeFirst: r.next.horizontal = CellDef::First; break;
+    case Action::MergeNext: r.next.horizontal = CellDef::Next; break;
+    case Action::VerticalMergeFirst: r.next.vertical = CellDef::First; break;
+    case Action::VerticalMergeNext: r.next.vertical = CellDef::Next; break;
+    case Action::NestedTableProps: top().nestedProps = true; break;
+    default: return false;
+    }
+    return true;
+}
+
+void TableBuilder::moveTo(QTextCursor &cursor)
+{
+    cursor = m_table->cellAt(m_row, m_column).firstCursorPosition();
+}
+
+bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
+{
+    if (!m_table) {
+        QTextTableFormat f;
+        f.setCellSpacing(0);
+        f.setBorderCollapse(true);
+        f.setBorder(row.borders ? 1 : 0);
+        f.setCellPadding((row.padding >= 0 ? row.padding : row.gap) / kTwipsPerPixel);
+        const int columns = std::max<int>(1, int(row.cells.size()));
+        m_table = cursor.insertTable(1, columns, f);
+        m_mergeStart = QList<int>(columns, -1);
+        m_edges.clear();
+        for (const CellDef &cell : row.cells)
+            m_edges << cell.right;
+        m_row = 0;
+        startRow(row);
+        m_widthsSet = false;
+    } else if (m_rowPending) {
+        m_table->appendRows(1);
+        ++m_row;
+        startRow(row);
+    } else if (m_cellPending) {
+        advance();
+        m_cellPending = false;
+    } else {
+        return false;
+    }
+    moveTo(cursor);
+    return true;
+}
+
+void TableBuilder::startRow(const RowDef &row)
+{
+    m_starts = columnStarts(row);
+    m_cell = m_column = 0;
+    m_rowPending = m_cellPending = false;
+}
+
+// Where each cell of a row starts among the table's columns. A row with fewer cells
+// whose edges all fall on the first row's edges spans those columns (that is how
+// merged cells are often written); any other row has one column per cell. The last
+// entry is the column after the last declared cell.
+QList<int> TableBuilder::columnStarts(const RowDef &row) const
+{
+    constexpr int kSlack = 20; // twips: rounding between rows
+    QList<int> starts;
+    int column = 0;
+    if (row.cells.size() < m_edges.size()) {
+        for (const CellDef &cell : row.cells) {
+            const auto edge = std::find_if(m_edges.cbegin() + column, m_edges.cend(),
+                                           [&](int e) { return std::abs(e - cell.right) <= kSlack; });
+            if (edge == m_edges.cend())
+                break;
+            starts << column;
+            column = int(edge - m_edges.cbegin()) + 1;
+        }
+    }
+    if (starts.size() != row.cells.size() || row.cells.isEmpty()) {
+        starts.clear();
+        for (column = 0; column < row.cells.size(); ++column)
+            starts << column;
+    }
+    starts << column;
+    return starts;
+}
+
+void TableBuilder::advance()
+{
+    ++m_cell;
+    const int declared = int(m_starts.size()) - 1;
+    m_column = m_cell <= declared ? m_starts.at(m_cell) : m_starts.last() + m_cell - declared;
+    while (m_column >= m_table->columns()) {
+        m_table->appendColumns(1);
+        m_mergeStart.append(-1);
+    }
+}
+
+void TableBuilder::nextCell()
+{
+    if (m_cellPending)
+        advance(); // the cell before was empty
+    m_cellPending = true;
+}
+
+void TableBuilder::endRow(const RowDef &row)
+{
+    if (!m_widthsSet)
+        applyWidths(row);
+    applyMerges(row);
+    m_rowPending = true;
+    m_cellPending = false;
+}
+
+void TableBuilder::applyWidths(const RowDef &row)
+{
+    if (row.cells.size() != m_table->columns())
+        return; // a later row may declare every column
+    QList<QTextLength> widths;
+    int left = row.left;
+    for (const CellDef &cell : row.cells) {
+        widths << QTextLength(QTextLength::FixedLength, std::max(cell.right - left, 0) / kTwipsPerPixel);
+        left = std::max(left, cell.right);
+    }
+    QTextTableFormat f = m_table->format();
+    f.setColumnWidthConstraints(widths);
+    m_table->setFormat(f);
+    m_widthsSet = true;
+}
+
+void TableBuilder::applyMerges(const RowDef &row)
+{
+    const int cells = std::min<int>(int(row.cells.size()), int(m_starts.size()) - 1);
+    for (int i = 0; i < cells; ++i) {
+        const CellDef &cell = row.cells.at(i);
+        const int c = m_starts.at(i);
+        if (c >= m_table->columns())
+            break;
+        if (cell.vertical != CellDef::Next)
+            endVerticalMerge(c, m_row - 1);
+        if (cell.vertical == CellDef::First)
+            m_mergeStart[c] = m_row;
+        if (cell.vertical != CellDef::None)
+            continue;
+        if (cell.horizontal == CellDef::Next)
+            continue;
+        int last = i; // the cells \clmrg joins to this one
+        while (cell.horizontal == CellDef::First && last + 1 < cells
+               && row.cells.at(last + 1).horizontal == CellDef::Next)
+            ++last;
+        const int span = std::min(m_starts.at(last + 1), m_table->columns()) - c;
+        if (span > 1)
+            m_table->mergeCells(m_row, c, 1, span);
+    }
+}
+
+void TableBuilder::endVerticalMerge(int column, int lastRow)
+{
+    const int first = m_mergeStart.value(column, -1);
+    if (first >= 0 && lastRow > first)
+        m_table->mergeCells(first, column, lastRow - first + 1, 1);
+    if (column < m_mergeStart.size())
+        m_mergeStart[column] = -1;
+}
+
+void TableBuilder::leave(QTextCursor &cursor)
+{
+    for (int c = 0; c < m_mergeStart.size(); ++c)
+        endVerticalMerge(c, m_row);
+    cursor = m_table->lastCursorPosition();
+    cursor.movePosition(QTextCursor::NextBlock);
+    m_table = nullptr;
+}
+
+} // namespace Rtf

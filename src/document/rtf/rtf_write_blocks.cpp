@@ -1,0 +1,177 @@
+// Writing paragraphs and tables: the root frame's blocks in order, tables as RTF rows
+// with their widths, padding, borders and merged cells. A table inside a cell, which
+// the reader never makes, is written flattened into its cell.
+
+#include "document/rtf/rtf_format.h"
+#include "document/rtf/rtf_writer.h"
+
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Rtf {
+
+void writeParagraphFormat(TextEscaper &esc, const QTextBlockFormat &f, double listIndent);
+
+namespace {
+
+constexpr int kTextWidth = 9360; // 6.5 inches: a letter page inside one-inch margins
+
+void collectBlocks(const QTextFrame *frame, QList<QTextBlock> &blocks)
+{
+    for (auto it = frame->begin(); !it.atEnd(); ++it) {
+        if (const QTextFrame *child = it.currentFrame())
+            collectBlocks(child, blocks);
+        else
+            blocks << it.currentBlock();
+    }
+}
+
+QList<QTextBlock> cellBlocks(const QTextTableCell &cell)
+{
+    QList<QTextBlock> blocks;
+    for (auto it = cell.begin(); !it.atEnd(); ++it) {
+        if (const QTextFrame *child = it.currentFrame())
+            collectBlocks(child, blocks);
+        else
+            blocks << it.currentBlock();
+    }
+    return blocks;
+}
+
+// Right edges of the columns in twips.
+QList<int> columnEdges(const QTextTable *table)
+{
+    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    const int columns = table->columns();
+    QList<int> edges;
+    double right = 0;
+    for (int c = 0; c < columns; ++c) {
+        const QTextLength w = widths.value(c);
+        if (w.type() == QTextLength::FixedLength)
+            right += w.rawValue() * kTwipsPerPixel;
+        else if (w.type() == QTextLength::PercentageLength)
+            right += kTextWidth * w.rawValue() / 100.0;
+        else
+            right += double(kTextWidth) / columns;
+        edges << int(std::lround(right));
+    }
+    return edges;
+}
+
+bool isEmptyBlock(const QTextBlock &b)
+{
+    return b.isValid() && b.length() <= 1 && !b.textList() && b.blockFormat().properties().isEmpty();
+}
+
+} // namespace
+
+void Writer::writeFrame(const QTextFrame *frame, int tableDepth)
+{
+    bool afterTable = false;
+    for (auto it = frame->begin(); !it.atEnd(); ++it) {
+        if (const QTextFrame *child = it.currentFrame()) {
+            if (const auto *table = qobject_cast<const QTextTable *>(child))
+                writeTable(table, tableDepth);
+            else
+                writeFrame(child, tableDepth);
+            afterTable = true;
+            continue;
+        }
+        const QTextBlock block = it.currentBlock();
+        auto next = it;
+        ++next;
+        // Qt keeps a paragraph before a table that opens the document and after one
+        // that ends it; they are not the author's.
+        const bool opening = it == frame->begin() && !next.atEnd() && next.currentFrame();
+        const bool closing = afterTable && next.atEnd();
+        afterTable = false;
+        if (frame == m_doc.rootFrame() && (opening || closing) && isEmptyBlock(block))
+            continue;
+        writeBlock(block, tableDepth);
+    }
+}
+
+void Writer::writeBlock(const QTextBlock &block, int tableDepth, const char *end)
+{
+    m_esc.word("pard");
+    if (tableDepth > 0)
+        m_esc.word("intbl");
+    QTextBlockFormat f = block.blockFormat();
+    QTextList *list = block.textList();
+    writeParagraphFormat(m_esc, f, list ? list->format().indent() * m_doc.indentWidth() : 0.0);
+    if (m_pageBreakNext == block && !(f.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore))
+        m_esc.word("pagebb");
+    if (f.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysAfter)
+        m_pageBreakNext = block.next();
+    if (list)
+        writeListParagraph(block, list);
+    writeText(block);
+    m_esc.word(end);
+    m_esc.raw("\n");
+}
+
+void Writer::writeRowDefinition(const QTextTable *table, int row)
+{
+    const QTextTableFormat tf = table->format();
+    const int padding = int(std::lround(tf.cellPadding() * kTwipsPerPixel));
+    m_esc.word("trowd");
+    m_esc.word("trgaph", padding);
+    m_esc.word("trleft", 0);
+    m_esc.word("trpaddl", padding), m_esc.word("trpaddr", padding);
+    m_esc.word("trpaddfl", 3), m_esc.word("trpaddfr", 3);
+    const QList<int> edges = columnEdges(table);
+    for (int c = 0; c < table->columns(); ++c) {
+        const QTextTableCell cell = table->cellAt(row, c);
+        if (cell.row() != row)
+            m_esc.word("clvmrg");
+        else if (cell.rowSpan() > 1)
+            m_esc.word("clvmgf");
+        if (cell.column() != c)
+            m_esc.word("clmrg");
+        else if (cell.columnSpan() > 1)
+            m_esc.word("clmgf");
+        if (tf.border() > 0) {
+            for (const char *side : {"clbrdrt", "clbrdrl", "clbrdrb", "clbrdrr"}) {
+                m_esc.word(side);
+                m_esc.word("brdrs");
+                m_esc.word("brdrw", std::max(1, int(std::lround(tf.border() * kTwipsPerPixel))));
+            }
+        }
+        m_esc.word("cellx", edges.at(c));
+    }
+    m_esc.raw("\n");
+}
+
+void Writer::writeTable(const QTextTable *table, int tableDepth)
+{
+    if (tableDepth > 0) { // flattened into the cell it is in
+        QList<QTextBlock> blocks;
+        collectBlocks(table, blocks);
+        for (const QTextBlock &b : blocks)
+            writeBlock(b, tableDepth);
+        return;
+    }
+    for (int r = 0; r < table->rows(); ++r) {
+        writeRowDefinition(table, r);
+        for (int c = 0; c < table->columns(); ++c) {
+            const QTextTableCell cell = table->cellAt(r, c);
+            if (cell.row() != r || cell.column() != c) { // covered by a merged cell
+                m_esc.word("pard"), m_esc.word("intbl"), m_esc.word("cell");
+                m_esc.raw("\n");
+                continue;
+            }
+            const QList<QTextBlock> blocks = cellBlocks(cell);
+            for (qsizetype i = 0; i < blocks.size(); ++i)
+                writeBlock(blocks.at(i), 1, i + 1 == blocks.size() ? "cell" : "par");
+        }
+        m_esc.word("row");
+        m_esc.raw("\n");
+    }
+}
+
+} // namespace Rtf

@@ -1,0 +1,176 @@
+// Paragraph formatting, lists, tables, pictures and links: what the reader makes of
+// them, that the writer gives them back unchanged, and that search positions in the
+// whole text still equal cursor positions.
+
+#include "document/rtf/rtf.h"
+#include "rtf_round_trip.h"
+#include "rtf_test_util.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextImageFormat>
+
+using namespace RtfTest;
+
+namespace {
+
+QByteArray doc(const QByteArray &body)
+{
+    return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}" + body + "}";
+}
+
+const QByteArray kLists = "{\\*\\listtable{\\list{\\listlevel\\levelnfc23\\levelstartat1}{\\listlevel\\levelnfc4"
+                          "\\levelstartat1}\\listid7}{\\list{\\listlevel\\levelnfc0\\levelstartat3}\\listid8}}"
+                          "{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}{\\listoverride\\listid8\\ls2}}";
+
+QByteArray pngHex()
+{
+    QImage image(2, 1, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png.toHex();
+}
+
+// Every block's shape, its paragraph format and the pictures and links in it.
+QStringList shapes(const QTextDocument &d)
+{
+    QStringList out;
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+        const QTextBlockFormat f = b.blockFormat();
+        QStringList s{RtfFuzz::blockShape(b)};
+        const auto px = [&](const char *name, double v) {
+            if (std::abs(v) > 0.01)
+                s << QStringLiteral("%1=%2").arg(QLatin1String(name)).arg(v);
+        };
+        px("left", f.leftMargin()), px("right", f.rightMargin()), px("first", f.textIndent());
+        px("before", f.topMargin()), px("after", f.bottomMargin());
+        if (f.lineHeightType() != QTextBlockFormat::SingleHeight)
+            s << QStringLiteral("line=%1:%2").arg(f.lineHeightType()).arg(f.lineHeight());
+        for (const QTextOption::Tab &t : f.tabPositions())
+            s << QStringLiteral("tab=%1:%2").arg(t.type).arg(t.position);
+        if (f.pageBreakPolicy() != QTextFormat::PageBreak_Auto)
+            s << QStringLiteral("page");
+        if (f.nonBreakableLines())
+            s << QStringLiteral("keep");
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat c = it.fragment().charFormat();
+            if (c.isImageFormat())
+                s << QStringLiteral("image=%1x%2").arg(c.toImageFormat().width()).arg(c.toImageFormat().height());
+            if (c.isAnchor())
+                s << QStringLiteral("link=") + c.anchorHref();
+        }
+        out << s.join(u' ');
+    }
+    return out;
+}
+
+} // namespace
+
+class TestRtfStructures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsAndWritesBack_data();
+    void readsAndWritesBack();
+    void keptPictureIsWrittenUnchanged();
+    void searchPositionsAgree();
+};
+
+void TestRtfStructures::readsAndWritesBack_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("nominal: indents") << doc("\\li720\\ri360\\fi-360 a\\par") << QStringList{"a left=48 right=24 first=-24"};
+    QTest::newRow("nominal: spacing and automatic spacing")
+        << doc("\\sb120\\sa240 a\\par\\pard\\sbauto1 b") << QStringList{"a before=8 after=16", "b before=18.6667"};
+    QTest::newRow("nominal: line spacing") << doc("\\sl360\\slmult1 a\\par\\pard\\sl-300 b\\par\\pard\\sl300 c")
+                                           << QStringList{"a line=1:150", "b line=2:20", "c line=3:20"};
+    QTest::newRow("nominal: tab stops") << doc("\\tqr\\tx2880\\tqc\\tx3000\\tqdec\\tx4500\\tx720 a")
+                                        << QStringList{"a tab=1:192 tab=2:200 tab=3:300 tab=0:48"};
+    QTest::newRow("nominal: page breaks and keeps") << doc("a\\page b\\par\\pard\\pagebb\\keep c")
+                                                    << QStringList{"a", "b page", "c page keep"};
+    QTest::newRow("nominal: list table, labels dropped")
+        << doc(kLists + "\\pard\\ls1\\li720 {\\listtext\\'95\\tab}one\\par\\pard\\ls1\\ilvl1\\li1440 {\\listtext a.\\tab}two"
+                        "\\par\\pard\\ls2\\li720 {\\listtext 3.\\tab}three\\par")
+        << QStringList{"one [list -1 1] left=8", "two [list -5 2] left=16", "three [list -4 1] left=8"};
+    QTest::newRow("nominal: older \\pn lists")
+        << doc("{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta .}}a\\par"
+               "{\\pntext\\'b7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'b7}}b\\par")
+        << QStringList{"a [list -4 1] left=-40", "b [list -1 1] left=-40"};
+    QTest::newRow("nominal: labels with their own \\pard, after a row and opening a cell")
+        << doc(kLists + "\\trowd\\cellx1000\\pard\\intbl a\\cell\\row{\\listtext\\pard\\plain\\'b7\\tab}\\pard\\ls1 b\\par"
+                        "\\trowd\\cellx1000{\\listtext\\pard\\intbl 3.\\tab}\\pard\\intbl\\ls2 c\\cell\\row")
+        << QStringList{"", "a [cell 0,0 1x1]", "b [list -1 1] left=-40", "c [list -4 1] [cell 0,0 1x1] left=-40", ""};
+    QTest::newRow("robustness: a label of an undefined list stays")
+        << doc("\\ls9{\\listtext 1.\\tab}a") << QStringList{"1.\ta"};
+    QTest::newRow("nominal: merged cells")
+        << doc("x\\par\\trowd\\clmgf\\cellx1500\\clmrg\\cellx3000\\clvmgf\\cellx4500\\pard\\intbl a\\cell\\cell b\\cell\\row"
+               "\\trowd\\cellx1500\\cellx3000\\clvmrg\\cellx4500\\pard\\intbl c\\cell d\\cell\\cell\\row\\pard y")
+        << QStringList{"x", "a [cell 0,0 1x2]", "b [cell 0,2 2x1]", "c [cell 1,0 1x1]", "d [cell 1,1 1x1]", "y"};
+    QTest::newRow("nominal: merge given by cell widths")
+        << doc("x\\par\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl a\\cell b\\cell c\\cell\\row"
+               "\\trowd\\cellx2010\\cellx3000\\pard\\intbl d\\cell e\\cell\\row\\pard y")
+        << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 0,1 1x1]", "c [cell 0,2 1x1]", "d [cell 1,0 1x2]",
+                       "e [cell 1,2 1x1]", "y"};
+    QTest::newRow("robustness: more cells than \\cellx")
+        << doc("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell b\\cell\\row")
+        << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 0,1 1x1]", ""};
+    QTest::newRow("nominal: PNG at its goal size")
+        << doc("a{\\*\\shppict{\\pict\\pngblip\\picw2\\pich1\\picwgoal600\\pichgoal300 " + pngHex()
+               + "}}{\\nonshppict{\\pict\\wmetafile8 00}}b")
+        << QStringList{QString::fromUtf8("a\uFFFCb image=40x20")};
+    QTest::newRow("nominal: hyperlink field")
+        << doc("{\\field{\\*\\fldinst HYPERLINK \"http://x.org/a b\" \\\\o \"tip\"}{\\fldrslt link}}!"
+               "{\\field{\\*\\fldinst HYPERLINK \\\\l \"here\"}{\\fldrslt in}}")
+        << QStringList{"link!in link=http://x.org/a b link=#here"};
+    QTest::newRow("nominal: other fields keep their result")
+        << doc("{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}") << QStringList{"3"};
+}
+
+void TestRtfStructures::readsAndWritesBack()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QStringList, expected);
+    QTextDocument d;
+    QVERIFY(load(rtf, d));
+    QCOMPARE(shapes(d), expected);
+    QTextDocument back;
+    QVERIFY(load(Rtf::write(d), back));
+    QCOMPARE(shapes(back), expected);
+}
+
+void TestRtfStructures::keptPictureIsWrittenUnchanged()
+{
+    const QByteArray pict = "{\\pict\\wmetafile8\\picwgoal1440\\pichgoal720 0100{\\*\\blipuid 12}09}";
+    QTextDocument d;
+    QVERIFY(load(doc("a" + pict + "b"), d));
+    QCOMPARE(shapes(d), QStringList{QString::fromUtf8("a\uFFFCb image=96x48")});
+    const QByteArray written = Rtf::write(d);
+    QVERIFY2(written.contains("{\\pict \\wmetafile8\\picwgoal1440\\pichgoal720 0100{\\*\\blipuid 12}09}"), written);
+    QVERIFY(load("{\\rtf1 a{\\pict\\emfblip 01", d)); // cut off: nothing half-kept
+    QCOMPARE(d.toPlainText(), QStringLiteral("a"));
+}
+
+void TestRtfStructures::searchPositionsAgree()
+{
+    QTextDocument d;
+    QVERIFY(load(doc(kLists + "\\pard\\ls1 {\\listtext\\'95\\tab}alpha\\par\\trowd\\cellx1000\\cellx2000\\pard\\intbl "
+                               "beta\\cell gamma\\par delta\\cell\\row\\pard epsilon{\\pict\\pngblip " + pngHex() + "}zeta"),
+                 d));
+    const QString text = d.toPlainText();
+    for (const char *word : {"alpha", "beta", "gamma", "delta", "epsilon", "zeta"}) {
+        const QTextCursor found = d.find(word);
+        QVERIFY2(!found.isNull(), qPrintable(word));
+        QCOMPARE(text.indexOf(word), found.selectionStart());
+    }
+}
+
+QTEST_MAIN(TestRtfStructures)
+#include "tst_rtf_structures.moc"
