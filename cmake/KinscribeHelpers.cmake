@@ -11,14 +11,20 @@ function(kinscribe_add_subdirs)
   endforeach()
 endfunction()
 
-# kinscribe_add_test(NAME <name> SOURCES <files...> [WINDOWS] [LIBS <libs...>])
+# kinscribe_add_test(NAME <name> SOURCES <files...> [WINDOWS] [CORE] [LIBS <libs...>])
 # Builds a Qt Test executable and registers it with CTest under the offscreen platform.
+# CORE tests link the support without widgets (temp files, corpus path); the others also get
+# TestProgram and ScriptedDialogs.
 # WINDOWS tests are registered a second time to run on a real X server with a window
 # manager (Xvfb + openbox), where activation, focus and message boxes behave as on a desktop.
 function(kinscribe_add_test)
-  cmake_parse_arguments(T "WINDOWS" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "WINDOWS;CORE" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
-  target_link_libraries(${T_NAME} PRIVATE kinscribe_testsupport ${T_LIBS})
+  if(T_CORE)
+    target_link_libraries(${T_NAME} PRIVATE kinscribe_testsupport_core ${T_LIBS})
+  else()
+    target_link_libraries(${T_NAME} PRIVATE kinscribe_testsupport ${T_LIBS})
+  endif()
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KINSCRIBE_SOURCE_DIR=${PROJECT_SOURCE_DIR};KINSCRIBE_RTF_CORPUS=${KINSCRIBE_RTF_CORPUS_DIR}"

@@ -2,7 +2,7 @@
 
 #include "document/rtf/rtf.h"
 #include "rtf_corpus.h"
-#include "test_app.h"
+#include "source_dir.h"
 
 #include <QDir>
 #include <QProcess>

@@ -66,9 +66,3 @@ QString placementFault(const QWidget *w, const QRect &t)
     return fits ? QString() : QStringLiteral("%1 at %2,%3 %4x%5").arg(w->objectName()).arg(w->x()).arg(w->y())
                                   .arg(w->width()).arg(w->height());
 }
-
-QString sourceDir()
-{
-    const QByteArray env = qgetenv("KINSCRIBE_SOURCE_DIR");
-    return env.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(env);
-}

@@ -2,6 +2,7 @@
 // A fresh program for each test case: new shared state, every window unloaded, scripted dialogs.
 
 #include "scripted_dialogs.h"
+#include "source_dir.h"
 
 #include "shell/form.h"
 #include "questionnaire/answer_store.h"
@@ -32,6 +33,3 @@ public:
 // Why a control does not stand where the table puts it (twips), or empty when it does; a
 // one-line label may be wider than the table where its text needs it.
 QString placementFault(const QWidget *control, const QRect &twipsGeometry);
-
-// The repository root, where the tests' own data lives.
-QString sourceDir();
