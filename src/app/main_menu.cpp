@@ -1,4 +1,5 @@
 #include "app/main_menu.h"
+#include "shell/window_names.h"
 
 #include "document/windows/loading/load_data.h"
 #include "shell/exit_question.h"
@@ -23,11 +24,11 @@ struct Row {
 
 constexpr int kLeft = 480, kRight = 3240;
 constexpr Row kRows[] = {
-    {"lblInfo", "&About this Program", "Information about this program.", kLeft, 120, 1830, "cmdInfo", "frmInfo", -1},
-    {"lblInstruc", "&Instructions", "Instructions on how to use this program.", kLeft, 480, 1080, "cmdInstruc", "frmInstruc", -1},
-    {"lblDistribution", "&Distribution", "Distribution information for this program.", kLeft, 840, 1080, "cmdDistribution", "frmDistribution", -1},
-    {"lblWarranty", "Warrant&y", "Warranty information about this program.", kLeft, 1200, 870, "cmdWarranty", "frmWarranty", -1},
-    {"lblShareware", "Shar&eware", "Information about shareware in general.", kLeft, 1560, 1050, "cmdShareware", "frmShare", -1},
+    {"lblInfo", "&About this Program", "Information about this program.", kLeft, 120, 1830, "cmdInfo", WindowName::Info, -1},
+    {"lblInstruc", "&Instructions", "Instructions on how to use this program.", kLeft, 480, 1080, "cmdInstruc", WindowName::Instructions, -1},
+    {"lblDistribution", "&Distribution", "Distribution information for this program.", kLeft, 840, 1080, "cmdDistribution", WindowName::Distribution, -1},
+    {"lblWarranty", "Warrant&y", "Warranty information about this program.", kLeft, 1200, 870, "cmdWarranty", WindowName::Warranty, -1},
+    {"lblShareware", "Shar&eware", "Information about shareware in general.", kLeft, 1560, 1050, "cmdShareware", WindowName::Shareware, -1},
     {"lblChildhood", "&Childhood", "Questions about your childhood.", kLeft, 1920, 975, "cmdChildhood", "frmChildMain", 0},
     {"lblHighSchool", "&High School", "Questions about your high school years.", kLeft, 2280, 1155, "cmdHighSch", "frmHighSchMain", 1},
     {"lblFirstCar", "&First Car", "Questions about your first car.", kLeft, 2640, 795, "cmdFirstCar", "frmCarMain", 2},
@@ -39,11 +40,11 @@ constexpr Row kRows[] = {
     {"lblTravel", "&Travel", "Questions about your travel experiences.", kRight, 1560, 600, "cmdTravel", "frmTravelMain", 8},
     {"lblLife", "&Life in General", "Questions about your life in general.", kRight, 1920, 1425, "cmdLife", "frmLifeMain", 9},
     {"lblFinal", "Fi&nal Thoughts", "For your final comments.", kRight, 2280, 1410, "cmdFinal", "frmFinalMain", 10},
-    {"lblSave", "Edit Text && Save to File", "", kRight, 2640, 2235, "cmdSaveFile", "frmTxtEditor", -1},
+    {"lblSave", "Edit Text && Save to File", "", kRight, 2640, 2235, "cmdSaveFile", WindowName::Editor, -1},
 };
 } // namespace
 
-MainMenu::MainMenu(QWidget *parent) : Form(QStringLiteral("frmMain"), parent)
+MainMenu::MainMenu(QWidget *parent) : Form(QLatin1String(WindowName::Main), parent)
 {
     setWindowTitle(QStringLiteral("Kinscribe"));
     setClientSizeTwips(5565, 3975);

@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "shell/window_names.h"
 #include "app/register_forms.h"
 
 #include "shell/form.h"
@@ -17,7 +18,7 @@ Form *startProgram(QApplication &app)
     QApplication::setQuitOnLastWindowClosed(false);
 
     registerAllForms();
-    Form *splash = Forms::show(QStringLiteral("frmSplash"));
+    Form *splash = Forms::show(QLatin1String(WindowName::Splash));
     Recovery::connectSession(app);
     Recovery::start(splash, RecoveryFile::defaultFolder());
     return splash;

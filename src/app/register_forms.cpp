@@ -1,4 +1,5 @@
 #include "app/register_forms.h"
+#include "shell/window_names.h"
 
 #include "app/main_menu.h"
 #include "app/splash.h"
@@ -9,8 +10,8 @@
 
 void registerAllForms()
 {
-    Forms::registerForm(QStringLiteral("frmSplash"), [] { return new Splash; });
-    Forms::registerForm(QStringLiteral("frmMain"), [] { return new MainMenu; });
+    Forms::registerForm(QLatin1String(WindowName::Splash), [] { return new Splash; });
+    Forms::registerForm(QLatin1String(WindowName::Main), [] { return new MainMenu; });
     registerQuestionnaireForms();
     registerDocumentForms();
     registerInfoForms();

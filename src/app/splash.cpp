@@ -1,4 +1,5 @@
 #include "app/splash.h"
+#include "shell/window_names.h"
 
 #include "shell/exit_question.h"
 #include "shell/look.h"
@@ -8,7 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-Splash::Splash(QWidget *parent) : Form(QStringLiteral("frmSplash"), parent)
+Splash::Splash(QWidget *parent) : Form(QLatin1String(WindowName::Splash), parent)
 {
     setWindowTitle(QStringLiteral("Kinscribe"));
     setClientSizeTwips(4320, 3720);
@@ -36,16 +37,16 @@ Splash::Splash(QWidget *parent) : Form(QStringLiteral("frmSplash"), parent)
     setTabOrder(enter, exit);
     enter->setFocus();
 
-    connect(enter, &QPushButton::clicked, this, [this] { Forms::navigate(this, QStringLiteral("frmMain")); });
+    connect(enter, &QPushButton::clicked, this, [this] { Forms::navigate(this, QLatin1String(WindowName::Main)); });
     connect(exit, &QPushButton::clicked, this, [] { endProgramDeliberately(); });
 }
 
 void Splash::formLoad()
 {
     centreOnScreen();
-    Forms::load(QStringLiteral("frmMain"));
-    Forms::load(QStringLiteral("frmInstruc"));
-    Forms::load(QStringLiteral("frmInfo"));
+    Forms::load(QLatin1String(WindowName::Main));
+    Forms::load(QLatin1String(WindowName::Instructions));
+    Forms::load(QLatin1String(WindowName::Info));
 }
 
 bool Splash::formQueryClose()

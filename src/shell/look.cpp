@@ -108,13 +108,23 @@ void widenToText(QLabel *label)
     label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
 }
 
+void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(role, colour);
+    widget->setPalette(pal);
+}
+
+void styleLabel(QLabel *label, const QColor &colour)
+{
+    label->setFont(labelFont());
+    paint(label, QPalette::WindowText, colour);
+}
+
 ClickLabel *makeNavyLabel(QWidget *parent, const QString &name, const QString &text, const QRect &g)
 {
     auto *label = new ClickLabel(name, text, parent);
-    label->setFont(labelFont());
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, navy());
-    label->setPalette(pal);
+    styleLabel(label, navy());
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(twipsRect(g.x(), g.y(), g.width(), g.height()));

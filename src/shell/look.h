@@ -10,7 +10,12 @@
 class QWidget;
 
 inline QColor navy() { return QColor(0, 0, 128); }
+inline QColor darkRed() { return QColor(192, 0, 0); }
 QFont labelFont();
+// One colour of a widget's palette.
+void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
+// A label in the program's bold label font and the given text colour.
+void styleLabel(QLabel *label, const QColor &colour);
 
 // The program's colours are fixed (navy, dark red) and need a light ground: on a dark desktop
 // the windows take a light palette of their own; message boxes and dialogs follow the desktop.

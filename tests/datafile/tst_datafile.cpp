@@ -1,5 +1,5 @@
 #include "document/datafile/answer_data_file.h"
-#include "document/datafile/windows1252.h"
+#include "text/windows1252.h"
 #include "fs_faults.h"
 #include "questionnaire/answer_store.h"
 

@@ -1,6 +1,6 @@
 #include "document/datafile/answer_data_file.h"
 
-#include "document/datafile/windows1252.h"
+#include "text/windows1252.h"
 #include "document/reading/regular_file.h"
 
 #include <QCoreApplication>

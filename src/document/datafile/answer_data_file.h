@@ -17,6 +17,7 @@
 // not decode. UTF-16 and UTF-32 behind their marks are read.
 
 #include "questionnaire/catalogue.h"
+#include "document/reading/document_limits.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,8 +29,7 @@ class AnswerStore;
 namespace AnswerDataFile {
 using Answers = std::array<std::optional<QString>, kQuestionCount>;
 
-// No real answer file comes near this; anything larger is not one.
-inline constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+inline constexpr qint64 kMaxFileSize = kMaxDataFileSize;
 
 // The whole file.
 QByteArray write(const Answers &answers);

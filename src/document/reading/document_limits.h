@@ -7,9 +7,28 @@
 #include <QString>
 #include <QStringView>
 #include <algorithm>
+#include <cstddef>
 #include <optional>
 
 inline constexpr qsizetype kMaxParagraphs = 1'000'000;
+
+// No real answer file comes near this; anything larger is not one.
+inline constexpr qint64 kMaxDataFileSize = 64 * 1024 * 1024;
+
+// What an RTF file may ask for; beyond these it is hostile or broken, and the rest is left out.
+namespace RtfLimits {
+inline constexpr int kMaxHalfPoints = 3276; // Word's largest size, 1638 pt
+inline constexpr int kMaxTwips = 31680;     // 22 inches, Word's largest page
+inline constexpr int kMaxCells = 63;        // Word's limit per row
+inline constexpr int kMaxTabs = 64;
+inline constexpr int kMaxListLevels = 9;
+inline constexpr int kMaxLists = 4096;
+inline constexpr int kMaxPictures = 10000;
+inline constexpr int kMaxLinks = 100000;
+inline constexpr int kMaxNumber = 1 << 20;  // list starts, picture sizes
+inline constexpr size_t kMaxGroupDepth = 1 << 15;
+inline constexpr size_t kMaxCodePages = 32;
+} // namespace RtfLimits
 
 inline QString tooManyParagraphs()
 {

@@ -1,5 +1,7 @@
 #include "document/rtf/rtf_codepage.h"
 
+#include "text/windows1252.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QStringDecoder>
@@ -11,13 +13,6 @@ namespace Rtf {
 namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
-
-// Windows-1252 in 0x80..0x9F; the rest of the page equals Latin-1.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // The Symbol font from 0x20 to 0xFF (0x80..0x9F and 0xF0/0xFF have no Unicode
 // counterpart and stay in the private-use area, as Windows keeps them).
@@ -121,8 +116,7 @@ std::unique_ptr<QStringDecoder> makeDecoder(int codePage)
 void fillCp1252(std::array<char16_t, 256> &table)
 {
     for (int b = 0; b < 256; ++b)
-        table[b] = char16_t(b);
-    std::copy(kCp1252High.begin(), kCp1252High.end(), table.begin() + 0x80);
+        table[b] = Windows1252::toUnicode(static_cast<unsigned char>(b));
 }
 
 void fillFromDecoder(std::array<char16_t, 256> &table, QStringDecoder &decoder)
@@ -167,13 +161,10 @@ char16_t symbolToUnicode(unsigned char byte)
 
 int windows1252Byte(char16_t ch)
 {
-    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
-        return ch;
-    for (int i = 0; i < int(kCp1252High.size()); ++i) {
-        if (kCp1252High[i] == ch && ch >= 0x100)
-            return 0x80 + i;
-    }
-    return -1;
+    if (ch >= 0x80 && ch < 0xA0)
+        return -1; // C1 controls go out as \u, not as the page's printable bytes
+    const std::optional<char> byte = Windows1252::byteOf(ch);
+    return byte ? static_cast<unsigned char>(*byte) : -1;
 }
 
 TextDecoder::TextDecoder() = default;

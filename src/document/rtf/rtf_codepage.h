@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/reading/document_limits.h"
+
 #include <QString>
 
 #include <array>
@@ -48,7 +50,7 @@ private:
         std::array<char16_t, 256> table{};
         std::unique_ptr<QStringDecoder> decoder;
     };
-    static constexpr size_t kMaxPages = 32;
+    static constexpr size_t kMaxPages = RtfLimits::kMaxCodePages;
     Page &page(int codePage);
     Page makePage(int codePage) const;
 

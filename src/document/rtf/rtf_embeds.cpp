@@ -4,6 +4,7 @@
 // fields become links; other fields keep their result text.
 
 #include "document/rtf/rtf_parser.h"
+#include "document/reading/document_limits.h"
 #include "document/rtf/rtf_writer.h"
 
 #include <QBuffer>
@@ -22,8 +23,8 @@ namespace {
 
 const QString kPicturePrefix = QStringLiteral("rtf-picture:");
 const QString kKeptPrefix = QStringLiteral("rtf-kept-picture:");
-constexpr int kMaxPictures = 10000;
-constexpr int kMaxLinks = 100000;
+using RtfLimits::kMaxLinks;
+using RtfLimits::kMaxPictures;
 
 int hexDigit(char c)
 {
@@ -65,7 +66,7 @@ Picture parsePicture(QByteArrayView body)
             }
         } else if (t.type == TokenType::ControlWord) {
             const ControlWordInfo &w = controlWord(t.text);
-            const int v = std::clamp(t.param, 0, 1 << 20);
+            const int v = std::clamp(t.param, 0, RtfLimits::kMaxNumber);
             switch (w.action) {
             case Action::PictureKind: p.kind = w.character; break;
             case Action::PictureWidth: p.width = v; break;

@@ -2,6 +2,7 @@
 // paragraphs, and the \listtext labels written for readers without list tables.
 
 #include "document/rtf/rtf_document_builder.h"
+#include "document/reading/document_limits.h"
 #include "document/rtf/rtf_parser.h"
 #include "document/rtf/rtf_writer.h"
 
@@ -14,8 +15,8 @@ namespace Rtf {
 
 namespace {
 
-constexpr int kMaxLevels = 9;
-constexpr int kMaxLists = 4096;
+using RtfLimits::kMaxListLevels;
+using RtfLimits::kMaxLists;
 
 int styleOfNumberFormat(int nfc)
 {
@@ -75,14 +76,14 @@ bool Parser::listWord(const ControlWordInfo &w, const Token &t)
         break;
     case Action::LevelNumberFormat: m_level.style = styleOfNumberFormat(value); break;
     case Action::LevelStart:
-    case Action::OldListStart: m_level.start = std::min(value, 1 << 20); break;
+    case Action::OldListStart: m_level.start = std::min(value, RtfLimits::kMaxNumber); break;
     case Action::OldList:
         m_level = ListLevel{QTextListFormat::ListDecimal, 1};
         m_oldListLevel = 0;
         g.dest = Dest::Suppressed;
         g.onClose = Group::CommitOldList;
         break;
-    case Action::OldListLevel: m_oldListLevel = std::clamp(value - 1, 0, kMaxLevels - 1); break;
+    case Action::OldListLevel: m_oldListLevel = std::clamp(value - 1, 0, kMaxListLevels - 1); break;
     case Action::OldListBullet: m_level.style = QTextListFormat::ListDisc; break;
     case Action::OldListBody: m_oldListLevel = 0; break;
     case Action::OldListStyle: m_level.style = styleOfNumberFormat(w.character); break;
@@ -105,7 +106,7 @@ void Parser::closeListGroup(Group::OnClose what)
             m_tables.lists[m_listId] = m_listLevels;
         break;
     case Group::CommitLevel:
-        if (m_listLevels.size() < kMaxLevels)
+        if (m_listLevels.size() < kMaxListLevels)
             m_listLevels.append(m_level);
         break;
     case Group::CommitOldList: {
@@ -165,7 +166,7 @@ void Writer::writeListParagraph(const QTextBlock &block, QTextList *list)
     }
     const QTextListFormat f = list->format();
     m_esc.word("ls", int(index + 1));
-    m_esc.word("ilvl", std::clamp(f.indent() - 1, 0, kMaxLevels - 1));
+    m_esc.word("ilvl", std::clamp(f.indent() - 1, 0, kMaxListLevels - 1));
     m_esc.raw("{");
     m_esc.word("listtext");
     if (isBullet(f.style())) {
@@ -192,7 +193,7 @@ std::string Writer::listTables() const
         esc.raw("\n{");
         esc.word("list");
         esc.word("listtemplateid", int(i + 1));
-        for (int level = 0; level < kMaxLevels; ++level) {
+        for (int level = 0; level < kMaxListLevels; ++level) {
             esc.raw("{");
             esc.word("listlevel");
             esc.word("levelnfc", nfc);

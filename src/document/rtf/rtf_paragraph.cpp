@@ -2,6 +2,7 @@
 // breaks and keeps.
 
 #include "document/rtf/rtf_format.h"
+#include "document/reading/document_limits.h"
 #include "document/rtf/rtf_parser.h"
 #include "document/rtf/rtf_writer.h"
 
@@ -14,8 +15,8 @@ namespace Rtf {
 
 namespace {
 
-constexpr int kMaxTwips = 31680; // 22 inches, Word's largest page
-constexpr int kMaxTabs = 64;
+using RtfLimits::kMaxTabs;
+using RtfLimits::kMaxTwips;
 constexpr int kAutoSpacing = 280; // Word's automatic space before and after: 14 pt
 
 double pixels(int twips)
@@ -119,7 +120,7 @@ bool Parser::paragraphWord(Action a, const Token &t)
     case Action::Keep: p.keepTogether = flagValue(t); break;
     case Action::KeepNext: p.keepWithNext = flagValue(t); break;
     case Action::InTable: p.tableDepth = std::max(p.tableDepth, 1); break;
-    case Action::TableDepth: p.tableDepth = std::clamp(t.param, 0, 1 << 15); break;
+    case Action::TableDepth: p.tableDepth = std::clamp(t.param, 0, int(RtfLimits::kMaxGroupDepth)); break;
     case Action::ListOverride: p.list = std::max(t.param, 0); break;
     case Action::ListLevelNumber: p.level = std::clamp(t.param, 0, 8); break;
     default: return false;

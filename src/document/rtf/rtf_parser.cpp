@@ -11,7 +11,7 @@ namespace Rtf {
 
 namespace {
 
-constexpr int kMaxHalfPoints = 3276; // Word's largest size, 1638 pt
+using RtfLimits::kMaxHalfPoints;
 constexpr char16_t kSymbolAreaStart = 0xF020;
 constexpr char16_t kSymbolAreaEnd = 0xF0FF;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/rtf/rtf_codepage.h"
+#include "document/reading/document_limits.h"
 #include "document/rtf/rtf_control_words.h"
 #include "document/rtf/rtf_document_builder.h"
 #include "document/rtf/rtf_format.h"
@@ -21,7 +22,7 @@ namespace Rtf {
 class Parser
 {
 public:
-    static constexpr size_t kMaxDepth = 1 << 15;
+    static constexpr size_t kMaxDepth = RtfLimits::kMaxGroupDepth;
 
     Parser(QByteArrayView input, QTextDocument &doc);
     // Told how far the input has been read now and then; reading stops when it says so.

@@ -2,6 +2,7 @@
 // QTextTables they become.
 
 #include "document/rtf/rtf_format.h"
+#include "document/reading/document_limits.h"
 #include "document/rtf/rtf_parser.h"
 #include "document/rtf/rtf_table_builder.h"
 
@@ -14,8 +15,8 @@ namespace Rtf {
 
 namespace {
 
-constexpr int kMaxCells = 63; // Word's limit per row
-constexpr int kMaxTwips = 31680;
+using RtfLimits::kMaxCells;
+using RtfLimits::kMaxTwips;
 
 } // namespace
 

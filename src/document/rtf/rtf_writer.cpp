@@ -1,4 +1,5 @@
 #include "document/rtf/rtf.h"
+#include "document/reading/document_limits.h"
 #include "document/rtf/rtf_writer.h"
 
 #include <QFont>
@@ -16,7 +17,7 @@ namespace Rtf {
 namespace {
 
 constexpr int kDefaultHalfPoints = RunStyle::kDefaultHalfPoints;
-constexpr int kMaxHalfPoints = 3276;
+using RtfLimits::kMaxHalfPoints;
 
 } // namespace
 

@@ -1,12 +1,13 @@
 // The seven information windows: captions, client areas (twips), controls and when each
 // text is filled.
 #include "info/info_texts.h"
+#include "shell/window_names.h"
 #include "info/windows/info_window.h"
 #include "resources/about_picture.h"
 
 namespace Info {
 namespace {
-Control closeButton(QRect twips, Click click = Click::GoTo, const char *target = "frmMain")
+Control closeButton(QRect twips, Click click = Click::GoTo, const char *target = WindowName::Main)
 {
     return {.kind = Kind::Button, .name = "cmdClose", .twips = twips, .look = Look::Button, .text = "&Close",
             .tooltip = "Click here to close this window.", .click = click, .target = target};
@@ -19,19 +20,19 @@ Control label(const char *name, QRect twips, Fill fill, QString (*build)(), Look
 
 WindowTable instructions()
 {
-    return {"frmInstruc", "Kinscribe - Instructions", nullptr, {6990, 5085}, Background::InactiveBorder, false,
+    return {WindowName::Instructions, "Kinscribe - Instructions", nullptr, {6990, 5085}, Background::InactiveBorder, false,
             CloseBox::ExitQuestion,
             {label("Label1", {120, 120, 6735, 1605}, Fill::OnActivate, InfoText::instructions1),
              label("Label2", {120, 1800, 6735, 1815}, Fill::OnActivate, InfoText::instructions2),
              label("Label3", {120, 3690, 6735, 915}, Fill::OnActivate, InfoText::instructions3),
              {.kind = Kind::Button, .name = "cmdReturn", .twips = {4575, 4650, 2295, 375}, .look = Look::Button,
               .text = "&Return to Main Screen", .tooltip = "Click here to return to the main screen.",
-              .click = Click::GoTo, .target = "frmMain"}}};
+              .click = Click::GoTo, .target = WindowName::Main}}};
 }
 
 WindowTable about()
 {
-    return {"frmInfo", "Kinscribe", nullptr, {6195, 3990}, Background::Menu, false, CloseBox::ExitQuestion,
+    return {WindowName::Info, "Kinscribe", nullptr, {6195, 3990}, Background::Menu, false, CloseBox::ExitQuestion,
             {{.kind = Kind::Label, .name = "Label1", .twips = {120, 120, 5955, 495}, .text = ""},
              {.kind = Kind::Picture, .name = "Picture1", .twips = {120, 1200, 480, 480}, .picture = aboutPicture,
               .describe = aboutPictureDescription,
@@ -45,7 +46,7 @@ WindowTable about()
 
 WindowTable shareware()
 {
-    return {"frmShare", "Kinscribe - Information About Shareware", nullptr, {7980, 4815}, Background::Default, false,
+    return {WindowName::Shareware, "Kinscribe - Information About Shareware", nullptr, {7980, 4815}, Background::Default, false,
             CloseBox::ExitQuestion,
             {label("Label1", {120, 120, 7695, 3855}, Fill::OnLoad, InfoText::shareware1),
              label("Label2", {120, 4035, 6375, 615}, Fill::OnLoad, InfoText::shareware2),
@@ -54,7 +55,7 @@ WindowTable shareware()
 
 WindowTable warranty()
 {
-    return {"frmWarranty", "Kinscribe - Warranty Information", nullptr, {7065, 4680}, Background::Default, false,
+    return {WindowName::Warranty, "Kinscribe - Warranty Information", nullptr, {7065, 4680}, Background::Default, false,
             CloseBox::ExitQuestion,
             {label("Label1", {120, 120, 6735, 2415}, Fill::OnLoad, InfoText::warranty1),
              label("Label2", {120, 2535, 6735, 1455}, Fill::OnLoad, InfoText::warranty2),
@@ -64,7 +65,7 @@ WindowTable warranty()
 
 WindowTable distribution()
 {
-    return {"frmDistribution", "Kinscribe - Distribution Information", nullptr, {7170, 4680}, Background::Default,
+    return {WindowName::Distribution, "Kinscribe - Distribution Information", nullptr, {7170, 4680}, Background::Default,
             false, CloseBox::ExitQuestion,
             {label("Label1", {120, 120, 6855, 4095}, Fill::OnLoad, InfoText::distribution1),
              label("Label2", {120, 4215, 5655, 255}, Fill::OnLoad, InfoText::distribution2),
@@ -87,7 +88,7 @@ WindowTable credits()
     return {"frmCredits2", nullptr, InfoText::creditsCaption, {6945, 5295}, Background::Navy, true,
             CloseBox::BackToAbout,
             {label("Label1", {1440, 1920, 3135, 855}, Fill::Fixed, InfoText::dedication, Look::Dedication),
-             closeButton({2700, 2835, 615, 375}, Click::GoTo, "frmInfo")}};
+             closeButton({2700, 2835, 615, 375}, Click::GoTo, WindowName::Info)}};
 }
 } // namespace
 

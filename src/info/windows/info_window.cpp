@@ -1,4 +1,5 @@
 #include "info/windows/info_window.h"
+#include "shell/window_names.h"
 
 #include "shell/look.h"
 #include "shell/twips.h"
@@ -31,16 +32,9 @@ QColor backgroundColour(Background background)
     return pal.color(QPalette::Window);
 }
 
-void paint(QWidget *w, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette pal = w->palette();
-    pal.setColor(role, colour);
-    w->setPalette(pal);
-}
-
 bool sizedToText(Look look) { return look == Look::Plain || look == Look::Heading; }
 
-void styleLabel(QLabel *label, Look look)
+void applyLook(QLabel *label, Look look)
 {
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -48,16 +42,14 @@ void styleLabel(QLabel *label, Look look)
     switch (look) {
     case Look::Navy:
     case Look::Heading:
-        label->setFont(labelFont());
-        paint(label, QPalette::WindowText, navy());
+        styleLabel(label, navy());
         break;
     case Look::NavyDefaultFont:
         paint(label, QPalette::WindowText, navy());
         break;
     case Look::Address:
-        label->setFont(labelFont());
+        styleLabel(label, darkRed());
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        paint(label, QPalette::WindowText, QColor(192, 0, 0));
         break;
     case Look::Dedication: {
         QFont f(QStringLiteral("Arial"));
@@ -114,7 +106,7 @@ QWidget *InfoWindow::makeControl(const Control &c)
             setAccessible(label, c.describe ? c.describe() : QString());
             label->setAlignment(Qt::AlignCenter);
         } else {
-            styleLabel(label, c.look);
+            applyLook(label, c.look);
         }
         connect(label, &ClickLabel::clicked, this, [this, &c] { onClick(c); });
         w = label;
@@ -180,7 +172,7 @@ bool InfoWindow::formQueryClose()
     case CloseBox::BackToAbout:
         // Closed some other way than its button (Alt+F4, the window manager): the about
         // window must come back, or no window of the program would be left to use.
-        Forms::navigate(this, QStringLiteral("frmInfo"));
+        Forms::navigate(this, QLatin1String(WindowName::Info));
         return false;
     case CloseBox::ExitQuestion:
         break;
@@ -194,7 +186,7 @@ void InfoWindow::placeOverAboutWindow()
 {
     QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    const Form *about = Forms::find(QStringLiteral("frmInfo"));
+    const Form *about = Forms::find(QLatin1String(WindowName::Info));
     const QPoint centre = about ? about->frameGeometry().center() : area.center();
     const QRect star = Star::box();
     QPoint topLeft = centre - Star::centre();

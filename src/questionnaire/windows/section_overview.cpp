@@ -1,4 +1,5 @@
 #include "questionnaire/windows/section_overview.h"
+#include "shell/window_names.h"
 
 #include "shell/look.h"
 #include "questionnaire/answer_store.h"
@@ -68,7 +69,7 @@ void SectionOverview::openPage(int index)
         Forms::navigate(this, m_pages.at(index));
 }
 
-void SectionOverview::cmdReturn_Click() { Forms::navigate(this, QStringLiteral("frmMain")); }
+void SectionOverview::cmdReturn_Click() { Forms::navigate(this, QLatin1String(WindowName::Main)); }
 
 void TwoPageOverview::frm2() { SectionOverview::openPage(1); }
 

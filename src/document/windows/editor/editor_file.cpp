@@ -1,5 +1,6 @@
 // Open, Print, Return to Main Menu, Exit, closing and resizing.
 #include "document/windows/editor/text_editor.h"
+#include "shell/window_names.h"
 
 #include "shell/dialogs.h"
 #include "shell/exit_question.h"
@@ -9,7 +10,7 @@
 #include "document/reading/document_limits.h"
 #include "document/reading/regular_file.h"
 #include "document/rtf/rtf.h"
-#include "document/rtf/rtf_codepage.h"
+#include "text/windows1252.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,9 +34,7 @@ QString decodePlainText(const QByteArray &bytes)
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
-    text.clear();
-    Rtf::TextDecoder().decode(Rtf::CodePage::Windows1252, std::string_view(bytes.constData(), bytes.size()), text);
-    return text;
+    return Windows1252::decode(bytes);
 }
 } // namespace
 
@@ -143,7 +142,7 @@ bool TextEditor::formQueryClose()
     if (m_saveFlow->waiting() || !saveFirst())
         return false;
     if (m_leaveMode == QLatin1String("R")) {
-        Forms::navigate(this, QStringLiteral("frmMain"));
+        Forms::navigate(this, QLatin1String(WindowName::Main));
         unloadLater();
         return true;
     }

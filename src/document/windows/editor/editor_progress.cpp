@@ -1,5 +1,6 @@
 // Progress dialogs for reading a document and composing one.
 #include "document/windows/editor/text_editor.h"
+#include "shell/window_names.h"
 
 #include "shell/dialogs.h"
 
@@ -31,7 +32,7 @@ void TextEditor::abandonOpening()
         [self] {
             if (!self)
                 return;
-            Forms::navigate(self, QStringLiteral("frmMain"));
+            Forms::navigate(self, QLatin1String(WindowName::Main));
             self->unloadLater();
         },
         Qt::QueuedConnection);

@@ -1,4 +1,5 @@
 #include "document/windows/editor/register_document.h"
+#include "shell/window_names.h"
 
 #include "shell/form.h"
 #include "document/windows/editor/text_editor.h"
@@ -6,6 +7,6 @@
 
 void registerDocumentForms()
 {
-    Forms::registerForm(QStringLiteral("frmTxtEditor"), [] { return new TextEditor; });
+    Forms::registerForm(QLatin1String(WindowName::Editor), [] { return new TextEditor; });
     registerNoteForm();
 }

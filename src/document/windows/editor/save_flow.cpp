@@ -1,4 +1,5 @@
 #include "document/windows/editor/save_flow.h"
+#include "shell/window_names.h"
 
 #include "shell/form.h"
 #include "document/windows/editor/text_editor.h"
@@ -47,7 +48,7 @@ void SaveFlow::run(bool newName)
 void SaveFlow::showReminder()
 {
     m_awaitingReminder = true;
-    auto *note = qobject_cast<NoteWindow *>(Forms::show(QStringLiteral("frmNote")));
+    auto *note = qobject_cast<NoteWindow *>(Forms::show(QLatin1String(WindowName::Note)));
     if (!note) {
         m_awaitingReminder = false;
         emit finished(false);

@@ -1,5 +1,6 @@
 // The editor window itself: its controls, load and activation, and the composed document.
 #include "document/windows/editor/text_editor.h"
+#include "shell/window_names.h"
 
 #include "shell/dialogs.h"
 #include "shell/twips.h"
@@ -17,7 +18,7 @@
 #include <limits>
 
 namespace {
-const QString kEditorName = QStringLiteral("frmTxtEditor");
+const QString kEditorName = QLatin1String(WindowName::Editor);
 const QString kEditingNote = QStringLiteral(
     "NOTE:  Any changes made to this page can be saved to a file BUT the answers MUST BE CHANGED IN THEIR "
     "INDIVIDUAL TEXT BOXES in order to be reloaded correctly later.  It is suggested that you MAKE ALL CHANGES "

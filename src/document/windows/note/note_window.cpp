@@ -1,4 +1,5 @@
 #include "document/windows/note/note_window.h"
+#include "shell/window_names.h"
 
 #include "shell/look.h"
 #include "shell/twips.h"
@@ -7,9 +8,7 @@
 #include <QLabel>
 
 namespace {
-const QString kEditor = QStringLiteral("frmTxtEditor");
-
-QColor darkRed() { return QColor(192, 0, 0); }
+const QString kEditor = QLatin1String(WindowName::Editor);
 
 struct NoteLabel {
     const char *name;
@@ -39,10 +38,7 @@ QLabel *makeLabel(QWidget *parent, const NoteLabel &row)
     auto *label = new QLabel(QString::fromLatin1(row.text), parent);
     label->setObjectName(QString::fromLatin1(row.name));
     label->setTextFormat(Qt::PlainText);
-    label->setFont(labelFont());
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, row.darkRedText ? darkRed() : navy());
-    label->setPalette(pal);
+    styleLabel(label, row.darkRedText ? darkRed() : navy());
     label->setWordWrap(row.wrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
@@ -52,7 +48,7 @@ QLabel *makeLabel(QWidget *parent, const NoteLabel &row)
 }
 } // namespace
 
-NoteWindow::NoteWindow(QWidget *parent) : Form(QStringLiteral("frmNote"), parent)
+NoteWindow::NoteWindow(QWidget *parent) : Form(QLatin1String(WindowName::Note), parent)
 {
     setWindowTitle(QStringLiteral("Kinscribe"));
     setClientSizeTwips(5790, 4080);
@@ -88,5 +84,5 @@ void NoteWindow::cmdOK_Click()
 
 void registerNoteForm()
 {
-    Forms::registerForm(QStringLiteral("frmNote"), [] { return new NoteWindow; });
+    Forms::registerForm(QLatin1String(WindowName::Note), [] { return new NoteWindow; });
 }

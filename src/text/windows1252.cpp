@@ -1,4 +1,4 @@
-#include "document/datafile/windows1252.h"
+#include "text/windows1252.h"
 
 #include <array>
 
@@ -11,7 +11,14 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-std::optional<char> byteOf(char16_t c)
+} // namespace
+
+char16_t Windows1252::toUnicode(unsigned char byte)
+{
+    return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char16_t(byte);
+}
+
+std::optional<char> Windows1252::byteOf(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return char(c);
@@ -21,15 +28,13 @@ std::optional<char> byteOf(char16_t c)
     }
     return std::nullopt;
 }
-} // namespace
 
 QString Windows1252::decode(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
     for (char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        *out++ = QChar(u >= 0x80 && u < 0xA0 ? kHighControls[u - 0x80] : char16_t(u));
+        *out++ = QChar(toUnicode(static_cast<unsigned char>(b)));
     }
     return text;
 }

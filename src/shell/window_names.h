@@ -1,0 +1,16 @@
+#pragma once
+// The object names of the windows that are not a section's: each spelled here once, for the
+// registry, the navigation calls and the window tables alike. A section's windows take their
+// names from the catalogue.
+
+namespace WindowName {
+inline constexpr char Splash[] = "frmSplash";
+inline constexpr char Main[] = "frmMain";
+inline constexpr char Editor[] = "frmTxtEditor";
+inline constexpr char Note[] = "frmNote";
+inline constexpr char Info[] = "frmInfo";
+inline constexpr char Instructions[] = "frmInstruc";
+inline constexpr char Distribution[] = "frmDistribution";
+inline constexpr char Warranty[] = "frmWarranty";
+inline constexpr char Shareware[] = "frmShare";
+} // namespace WindowName
