@@ -18,7 +18,7 @@ struct Row {
     const char *tooltip;
     int labelLeft, top, labelWidth;
     const char *button;
-    const char *target;
+    const char *target; // a section's comes from the catalogue
     int section; // index of the SectionId, or -1
 };
 
@@ -29,17 +29,17 @@ constexpr Row kRows[] = {
     {"lblDistribution", "&Distribution", "Distribution information for this program.", kLeft, 840, 1080, "cmdDistribution", WindowName::Distribution, -1},
     {"lblWarranty", "Warrant&y", "Warranty information about this program.", kLeft, 1200, 870, "cmdWarranty", WindowName::Warranty, -1},
     {"lblShareware", "Shar&eware", "Information about shareware in general.", kLeft, 1560, 1050, "cmdShareware", WindowName::Shareware, -1},
-    {"lblChildhood", "&Childhood", "Questions about your childhood.", kLeft, 1920, 975, "cmdChildhood", "frmChildMain", 0},
-    {"lblHighSchool", "&High School", "Questions about your high school years.", kLeft, 2280, 1155, "cmdHighSch", "frmHighSchMain", 1},
-    {"lblFirstCar", "&First Car", "Questions about your first car.", kLeft, 2640, 795, "cmdFirstCar", "frmCarMain", 2},
-    {"lblVolun", "&Volunteering", "Questions about your volunteer services.", kLeft, 3000, 1230, "cmdVolunteer", "frmVolunMain", 3},
-    {"lblJobs", "&Jobs", "Questions about your jobs.", kRight, 120, 435, "cmdJobs", "frmJobsMain", 4},
-    {"lblCollege", "Colle&ge", "Questions about your college years.", kRight, 480, 735, "cmdCollege", "frmCollegeMain", 5},
-    {"lblMilitary", "&Military", "Questions about you and the military.", kRight, 840, 705, "cmdMilitary", "frmMilitaryMain", 6},
-    {"lblWedding", "&Wedding", "Questions about your wedding.", kRight, 1200, 855, "cmdWedding", "frmWeddingMain", 7},
-    {"lblTravel", "&Travel", "Questions about your travel experiences.", kRight, 1560, 600, "cmdTravel", "frmTravelMain", 8},
-    {"lblLife", "&Life in General", "Questions about your life in general.", kRight, 1920, 1425, "cmdLife", "frmLifeMain", 9},
-    {"lblFinal", "Fi&nal Thoughts", "For your final comments.", kRight, 2280, 1410, "cmdFinal", "frmFinalMain", 10},
+    {"lblChildhood", "&Childhood", "Questions about your childhood.", kLeft, 1920, 975, "cmdChildhood", nullptr, 0},
+    {"lblHighSchool", "&High School", "Questions about your high school years.", kLeft, 2280, 1155, "cmdHighSch", nullptr, 1},
+    {"lblFirstCar", "&First Car", "Questions about your first car.", kLeft, 2640, 795, "cmdFirstCar", nullptr, 2},
+    {"lblVolun", "&Volunteering", "Questions about your volunteer services.", kLeft, 3000, 1230, "cmdVolunteer", nullptr, 3},
+    {"lblJobs", "&Jobs", "Questions about your jobs.", kRight, 120, 435, "cmdJobs", nullptr, 4},
+    {"lblCollege", "Colle&ge", "Questions about your college years.", kRight, 480, 735, "cmdCollege", nullptr, 5},
+    {"lblMilitary", "&Military", "Questions about you and the military.", kRight, 840, 705, "cmdMilitary", nullptr, 6},
+    {"lblWedding", "&Wedding", "Questions about your wedding.", kRight, 1200, 855, "cmdWedding", nullptr, 7},
+    {"lblTravel", "&Travel", "Questions about your travel experiences.", kRight, 1560, 600, "cmdTravel", nullptr, 8},
+    {"lblLife", "&Life in General", "Questions about your life in general.", kRight, 1920, 1425, "cmdLife", nullptr, 9},
+    {"lblFinal", "Fi&nal Thoughts", "For your final comments.", kRight, 2280, 1410, "cmdFinal", nullptr, 10},
     {"lblSave", "Edit Text && Save to File", "", kRight, 2640, 2235, "cmdSaveFile", WindowName::Editor, -1},
 };
 } // namespace
@@ -60,7 +60,8 @@ MainMenu::MainMenu(QWidget *parent) : Form(QLatin1String(WindowName::Main), pare
         // Sized to its text: the table's widths were measured with another font's metrics.
         widenToText(label);
         setAccessible(button, plainCaption(label->text()));
-        const QString target = QString::fromLatin1(row.target);
+        const QString target = QString::fromLatin1(row.section >= 0 ? QuestionCatalogue::sections()[row.section].overviewWindow
+                                                                    : row.target);
         connect(label, &ClickLabel::clicked, this, [this, target] { open(target); });
         connect(button, &QPushButton::clicked, this, [this, target] { open(target); });
         if (row.section >= 0)
