@@ -16,9 +16,8 @@ static void BM_RecoveryWrite(benchmark::State &state)
     QTemporaryDir dir;
     RecoveryFile file(dir.path());
     for (auto _ : state) {
-        const QString error = file.write(store);
-        if (!error.isEmpty())
-            state.SkipWithError(qPrintable(error));
+        if (const Outcome written = file.write(store); !written.ok())
+            state.SkipWithError(qPrintable(written.error()));
     }
     state.SetBytesProcessed(state.iterations() * size * kQuestionCount);
 }

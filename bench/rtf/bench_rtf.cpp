@@ -81,7 +81,7 @@ void BM_ReadRtf(benchmark::State &state)
     for (auto _ : state) {
         auto doc = std::make_unique<QTextDocument>();
         QFile file(g_file);
-        if (!file.open(QIODevice::ReadOnly) || !Rtf::read(file, *doc).ok) {
+        if (!file.open(QIODevice::ReadOnly) || !Rtf::read(file, *doc).ok()) {
             state.SkipWithError("cannot read the large RTF file");
             return;
         }
@@ -100,7 +100,7 @@ void BM_WriteRtf(benchmark::State &state)
         return;
     QTextDocument doc;
     QFile file(g_file);
-    if (!file.open(QIODevice::ReadOnly) || !Rtf::read(file, doc).ok) {
+    if (!file.open(QIODevice::ReadOnly) || !Rtf::read(file, doc).ok()) {
         state.SkipWithError("cannot read the large RTF file");
         return;
     }
@@ -186,7 +186,7 @@ int readOnce(const char *path)
 {
     QTextDocument doc;
     QFile file(QString::fromLocal8Bit(path));
-    return file.open(QIODevice::ReadOnly) && Rtf::read(file, doc).ok ? 0 : 1;
+    return file.open(QIODevice::ReadOnly) && Rtf::read(file, doc).ok() ? 0 : 1;
 }
 
 } // namespace

@@ -72,7 +72,7 @@ void offerLeftFile(QWidget *over)
 {
     const AnswerDataFile::ReadResult left = g_file->read();
     if (!left.ok()) {
-        keepDamaged(over, left.error);
+        keepDamaged(over, left.error());
         return;
     }
     const int answered = answeredIn(*left.answers);
@@ -101,9 +101,8 @@ void start(QWidget *over, const QString &folder)
     answerStore().setChangeHandler([] {
         if (!g_file)
             return;
-        const QString error = g_file->write(answerStore());
-        if (!error.isEmpty())
-            qWarning("The recovery file could not be written: %s", qPrintable(error));
+        if (const Outcome written = g_file->write(answerStore()); !written.ok())
+            qWarning("The recovery file could not be written: %s", qPrintable(written.error()));
     });
 }
 

@@ -82,7 +82,7 @@ void TestDataFile::emptyStoreLine()
     QVERIFY(bytes.startsWith(",,,,,,,,,\"\",") && bytes.endsWith(",\"\"\r\n"));
     // Reading it back gives no value to the 66 and the empty text to the 11.
     const auto result = AnswerDataFile::read(bytes);
-    QVERIFY2(result.ok(), qPrintable(result.error));
+    QVERIFY2(result.ok(), qPrintable(result.error()));
     for (int n = 1; n <= kQuestionCount; ++n) {
         const bool alwaysText = std::find(std::begin(kAlwaysText), std::end(kAlwaysText), n) != std::end(kAlwaysText);
         QCOMPARE((*result.answers)[n - 1], alwaysText ? std::optional<QString>(QString("")) : std::nullopt);
@@ -142,7 +142,7 @@ void TestDataFile::wholeFileWithSeveralAnswers()
     const QString path = dir.filePath(QString::fromUtf8("Папа 😀.dat"));
     QVERIFY(writeBytes(path, expected));
     const auto result = AnswerDataFile::readFile(path);
-    QVERIFY2(result.ok(), qPrintable(result.error));
+    QVERIFY2(result.ok(), qPrintable(result.error()));
     QCOMPARE(*result.answers, answers);
 }
 
@@ -183,7 +183,7 @@ void TestDataFile::roundTrip()
         Answers answers = freshAnswers();
         answers[n - 1] = answer;
         const auto result = AnswerDataFile::read(AnswerDataFile::write(answers));
-        QVERIFY2(result.ok(), qPrintable(result.error));
+        QVERIFY2(result.ok(), qPrintable(result.error()));
         Answers expected = answers;
         expected[n - 1] = readBack;
         const bool alwaysText = std::find(std::begin(kAlwaysText), std::end(kAlwaysText), n) != std::end(kAlwaysText);
@@ -242,7 +242,7 @@ void TestDataFile::oldFormat()
     QFETCH(int, number);
     QFETCH(std::optional<QString>, answer);
     const auto result = AnswerDataFile::read(bytes);
-    QVERIFY2(result.ok(), qPrintable(result.error));
+    QVERIFY2(result.ok(), qPrintable(result.error()));
     QCOMPARE((*result.answers)[number - 1], answer);
     for (int n = 1; n <= kQuestionCount; ++n) {
         if (n != number && n > 3)
@@ -271,7 +271,7 @@ void TestDataFile::rejected()
     QFETCH(QString, error);
     const auto result = AnswerDataFile::read(bytes);
     QVERIFY(!result.ok());
-    QCOMPARE(result.error, error);
+    QCOMPARE(result.error(), error);
 }
 
 void TestDataFile::notAnswerData_data()
@@ -305,7 +305,7 @@ void TestDataFile::notAnswerData()
     QFETCH(QString, error);
     const auto result = AnswerDataFile::read(bytes);
     QVERIFY(!result.ok());
-    QVERIFY2(result.error.startsWith(error), qPrintable(result.error));
+    QVERIFY2(result.error().startsWith(error), qPrintable(result.error()));
 }
 
 void TestDataFile::unicodeMarks_data()
@@ -322,7 +322,7 @@ void TestDataFile::unicodeMarks()
 {
     QFETCH(QByteArray, bytes);
     const auto result = AnswerDataFile::read(bytes);
-    QVERIFY2(result.ok(), qPrintable(result.error));
+    QVERIFY2(result.ok(), qPrintable(result.error()));
     QCOMPARE((*result.answers)[4], std::optional<QString>(QString::fromUtf8("Ёж, \"x\"\r\n😀")));
     QCOMPARE((*result.answers)[5], std::nullopt);
 }
@@ -344,7 +344,7 @@ void TestDataFile::moreThan77Fields()
     QFETCH(QByteArray, bytes);
     QFETCH(int, fields);
     const auto result = AnswerDataFile::read(bytes);
-    QVERIFY2(result.ok(), qPrintable(result.error));
+    QVERIFY2(result.ok(), qPrintable(result.error()));
     QCOMPARE((*result.answers)[0], std::optional<QString>(QStringLiteral("1")));
     QCOMPARE((*result.answers)[76], std::optional<QString>(QStringLiteral("77")));
     const QString notice = fields == 0 ? QString()
@@ -360,7 +360,7 @@ void TestDataFile::readFileFailures()
     QTemporaryDir dir;
     // Missing, a folder, too large on disk, too large without a size, unreadable.
     QVERIFY(!AnswerDataFile::readFile(dir.filePath("missing.dat")).ok());
-    QVERIFY(!AnswerDataFile::readFile(dir.filePath("missing.dat")).error.isEmpty());
+    QVERIFY(!AnswerDataFile::readFile(dir.filePath("missing.dat")).error().isEmpty());
     QVERIFY(QDir(dir.path()).mkdir("folder.dat"));
     QVERIFY(!AnswerDataFile::readFile(dir.filePath("folder.dat")).ok());
 
@@ -373,8 +373,8 @@ void TestDataFile::readFileFailures()
     }
     const auto tooBig = AnswerDataFile::readFile(huge);
     QVERIFY(!tooBig.ok());
-    QCOMPARE(tooBig.error, QStringLiteral("It is larger than 64 MiB, far larger than any answer data file."));
-    QCOMPARE(AnswerDataFile::readFile(QStringLiteral("/dev/zero")).error, QStringLiteral("It is a device, not a file."));
+    QCOMPARE(tooBig.error(), QStringLiteral("It is larger than 64 MiB, far larger than any answer data file."));
+    QCOMPARE(AnswerDataFile::readFile(QStringLiteral("/dev/zero")).error(), QStringLiteral("It is a device, not a file."));
 
     const QString locked = dir.filePath("locked.dat");
     QVERIFY(writeBytes(locked, kEmptyStoreLine + "\r\n"));
@@ -383,7 +383,7 @@ void TestDataFile::readFileFailures()
         QFile::setPermissions(locked, QFileDevice::Permissions());
         const auto result = AnswerDataFile::readFile(locked);
         QVERIFY(!result.ok());
-        QVERIFY(result.error.contains(QLatin1String("ermission")));
+        QVERIFY(result.error().contains(QLatin1String("ermission")));
     }
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QVERIFY(AnswerDataFile::readFile(locked).ok());
@@ -397,7 +397,7 @@ void TestDataFile::readFileFromDisk()
     answers[20] = QStringLiteral("Ford, 1957");
     QVERIFY(writeBytes(path, AnswerDataFile::write(answers)));
     const auto result = AnswerDataFile::readFile(path);
-    QVERIFY2(result.ok(), qPrintable(result.error));
+    QVERIFY2(result.ok(), qPrintable(result.error()));
     QCOMPARE(*result.answers, answers);
     // Exactly at the limit is still read; one byte more is not.
     QByteArray atLimit = AnswerDataFile::write(answers);

@@ -36,7 +36,7 @@ void TestDataFileExact::writtenBackByteForByte()
     QFETCH(QByteArray, answer);
     const QByteArray file = fileWith(answer);
     const AnswerDataFile::ReadResult read = AnswerDataFile::read(file);
-    QVERIFY2(read.ok(), qPrintable(read.error));
+    QVERIFY2(read.ok(), qPrintable(read.error()));
     QCOMPARE(AnswerDataFile::write(*read.answers), file);
 }
 
@@ -61,13 +61,13 @@ void TestDataFileExact::sizeAgreesWithReader()
     answers[0] = QString::fromLatin1(answer);
     const QByteArray written = AnswerDataFile::write(answers);
     QCOMPARE(written.size(), AnswerDataFile::kMaxFileSize - spare);
-    QCOMPARE(AnswerDataFile::writeError(written).isEmpty(), spare >= 0);
+    QCOMPARE(AnswerDataFile::checkSize(written).ok(), spare >= 0);
     const AnswerDataFile::ReadResult read = AnswerDataFile::read(written);
     QCOMPARE(read.ok(), spare >= 0);
     if (spare >= 0)
         QCOMPARE(AnswerDataFile::write(*read.answers).size(), written.size());
     else
-        QVERIFY(AnswerDataFile::writeError(written).contains(QLatin1String("64 MiB")));
+        QVERIFY(AnswerDataFile::checkSize(written).error().contains(QLatin1String("64 MiB")));
 }
 
 QTEST_MAIN(TestDataFileExact)

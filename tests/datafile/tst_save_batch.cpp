@@ -24,7 +24,8 @@ void TestSaveBatch::writesEveryFile()
     SaveBatch batch;
     batch.add(doc, "{\\rtf1 new}");
     batch.add(data, ",,\"\"\r\n");
-    QVERIFY2(batch.commit(), qPrintable(batch.errorString()));
+    const Outcome saved = batch.commit();
+    QVERIFY2(saved.ok(), qPrintable(saved.error()));
     QCOMPARE(fileBytes(doc), QByteArray("{\\rtf1 new}"));
     QCOMPARE(fileBytes(data), QByteArray(",,\"\"\r\n"));
     QCOMPARE(folderEntries(dir.path()), QStringList({"story.dat", "story.rtf"}));
@@ -65,16 +66,16 @@ void TestSaveBatch::failure()
     SaveBatch batch;
     batch.add(doc, "new document");
     batch.add(data, "new data");
-    bool saved = true;
+    Outcome saved;
     if (how == QLatin1String("noPermission")) {
         NoPermission guard(folder);
         saved = batch.commit();
     } else {
         saved = batch.commit();
     }
-    QVERIFY(!saved);
+    QVERIFY(!saved.ok());
     QCOMPARE(batch.failedPath(), folder + "/" + failedName);
-    QVERIFY(!batch.errorString().isEmpty());
+    QVERIFY(!saved.error().isEmpty());
     QCOMPARE(fileBytes(doc), oldDoc);
     QCOMPARE(fileBytes(data), oldData);
     QCOMPARE(folderEntries(dir.path()), before);
@@ -89,15 +90,14 @@ void TestSaveBatch::fullDiskWhileWriting()
     SaveBatch batch;
     batch.add(doc, "small new document");
     batch.add(data, QByteArray(64 * 1024, 'x')); // the disk fills up on the second file
-    bool saved = true;
+    Outcome saved;
     {
         DiskFull full(4096);
         saved = batch.commit();
     }
-    QVERIFY(!saved);
+    QVERIFY(!saved.ok());
     QCOMPARE(batch.failedPath(), data);
-    QVERIFY2(batch.errorString().contains("large") || batch.errorString().contains("space"),
-             qPrintable(batch.errorString()));
+    QVERIFY2(saved.error().contains("large") || saved.error().contains("space"), qPrintable(saved.error()));
     QCOMPARE(fileBytes(doc), QByteArray("old document"));
     QCOMPARE(fileBytes(data), QByteArray("old data"));
     QCOMPARE(folderEntries(dir.path()), QStringList({"story.dat", "story.rtf"}));
@@ -112,9 +112,10 @@ void TestSaveBatch::tooLongDataName()
     SaveBatch batch;
     batch.add(doc, "new document");
     batch.add(data, "new data");
-    QVERIFY(!batch.commit());
+    const Outcome saved = batch.commit();
+    QVERIFY(!saved.ok());
     QCOMPARE(batch.failedPath(), data);
-    QVERIFY2(batch.errorString().contains("too long"), qPrintable(batch.errorString()));
+    QVERIFY2(saved.error().contains("too long"), qPrintable(saved.error()));
     QCOMPARE(fileBytes(doc), QByteArray("old document"));
     QCOMPARE(folderEntries(dir.path()), QStringList({QString(250, 'n') + ".rtf"}));
 }
@@ -130,7 +131,7 @@ void TestSaveBatch::removesWhatAKilledSaveLeft()
     SaveBatch batch;
     batch.add(doc, "doc");
     batch.add(data, "data");
-    QVERIFY(batch.commit());
+    QVERIFY(batch.commit().ok());
     QCOMPARE(folderEntries(dir.path()), QStringList({"story.dat", "story.rtf", "story.rtf.backup"}));
     QCOMPARE(fileBytes(doc), QByteArray("doc"));
 }
@@ -138,9 +139,9 @@ void TestSaveBatch::removesWhatAKilledSaveLeft()
 void TestSaveBatch::singleFile()
 {
     QTemporaryDir dir;
-    QCOMPARE(saveFileAtomically(dir.filePath("a.dat"), "abc"), QString());
+    QVERIFY(saveFileAtomically(dir.filePath("a.dat"), "abc").ok());
     QCOMPARE(fileBytes(dir.filePath("a.dat")), QByteArray("abc"));
-    QVERIFY(!saveFileAtomically(dir.filePath("none/a.dat"), "abc").isEmpty());
+    QVERIFY(!saveFileAtomically(dir.filePath("none/a.dat"), "abc").error().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSaveBatch)

@@ -30,7 +30,7 @@ int saveForever(const QString &dir, qsizetype size, int first)
         SaveBatch batch;
         batch.add(dir + "/story.rtf", generation(n, size));
         batch.add(dir + "/story.dat", generation(n, size));
-        if (!batch.commit())
+        if (!batch.commit().ok())
             return 1;
     }
 }

@@ -94,7 +94,7 @@ void TestKilled::killedWhileSaving()
     SaveBatch batch;
     batch.add(doc, "new document");
     batch.add(data, "new data");
-    QVERIFY(batch.commit());
+    QVERIFY(batch.commit().ok());
     QCOMPARE(folderEntries(dir.path()), QStringList({"story.dat", "story.rtf"}));
 }
 

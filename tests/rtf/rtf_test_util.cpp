@@ -18,10 +18,10 @@ namespace RtfTest {
 
 bool load(const QByteArray &rtf, QTextDocument &doc)
 {
-    const Rtf::ReadResult result = Rtf::read(rtf, doc);
-    if (!result.ok)
-        qWarning("reader refused the input: %s", qPrintable(result.error));
-    return result.ok;
+    const Outcome result = Rtf::read(rtf, doc);
+    if (!result.ok())
+        qWarning("reader refused the input: %s", qPrintable(result.error()));
+    return result.ok();
 }
 
 QStringList paragraphs(const QTextDocument &doc)

@@ -216,7 +216,7 @@ QString TestRtfCorpus::ourText(const QString &file)
     if (!in.open(QIODevice::ReadOnly))
         return {};
     QTextDocument doc;
-    if (!Rtf::read(in, doc).ok)
+    if (!Rtf::read(in, doc).ok())
         return {};
     // as LibreOffice's text export shows them: list labels before their items, no pictures
     QStringList blocks;
@@ -255,11 +255,11 @@ void TestRtfCorpus::readsEveryFile()
     QVERIFY(in.open(QIODevice::ReadOnly));
     const QByteArray data = in.readAll();
     QTextDocument doc;
-    const Rtf::ReadResult r = Rtf::read(data, doc);
+    const Outcome r = Rtf::read(data, doc);
     // files that do not start with {\rtf are refused, to be loaded as plain text
-    QCOMPARE(r.ok, data.startsWith("{\\rtf"));
-    if (!r.ok)
-        QCOMPARE(r.error, QStringLiteral("not an RTF file"));
+    QCOMPARE(r.ok(), data.startsWith("{\\rtf"));
+    if (!r.ok())
+        QCOMPARE(r.error(), QStringLiteral("not an RTF file"));
 }
 
 void TestRtfCorpus::textMatchesReference_data()

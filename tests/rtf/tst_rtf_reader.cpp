@@ -256,9 +256,9 @@ void TestRtfReader::refusesNonRtf()
     QTextDocument d;
     d.setPlainText(QStringLiteral("kept"));
     QVERIFY(!Rtf::isRtf(input));
-    const Rtf::ReadResult r = Rtf::read(input, d);
-    QVERIFY(!r.ok);
-    QCOMPARE(r.error, QStringLiteral("not an RTF file"));
+    const Outcome r = Rtf::read(input, d);
+    QVERIFY(!r.ok());
+    QCOMPARE(r.error(), QStringLiteral("not an RTF file"));
     QCOMPARE(d.toPlainText(), QStringLiteral("kept"));
 }
 
@@ -267,11 +267,11 @@ void TestRtfReader::readsFromDevice()
     QByteArray data = doc("from a device");
     QBuffer buffer(&data);
     QTextDocument d;
-    QVERIFY(!Rtf::read(buffer, d).ok); // not open
+    QVERIFY(!Rtf::read(buffer, d).ok()); // not open
     QVERIFY(buffer.open(QIODevice::ReadOnly));
-    const Rtf::ReadResult r = Rtf::read(buffer, d);
-    QVERIFY(r.ok);
-    QVERIFY(r.error.isEmpty());
+    const Outcome r = Rtf::read(buffer, d);
+    QVERIFY(r.ok());
+    QVERIFY(r.error().isEmpty());
     QCOMPARE(d.toPlainText(), QStringLiteral("from a device"));
 }
 
@@ -316,7 +316,7 @@ void TestRtfReader::goldenSample()
     QVERIFY(rtf.open(QIODevice::ReadOnly));
     QVERIFY(txt.open(QIODevice::ReadOnly));
     QTextDocument d;
-    QVERIFY(Rtf::read(rtf, d).ok);
+    QVERIFY(Rtf::read(rtf, d).ok());
     QCOMPARE(paragraphs(d).join(u'\n').replace(QChar(0x2028), u'\n') + u'\n', QString::fromUtf8(txt.readAll()));
     const QStringList r = runs(d);
     QVERIFY(r.contains(QStringLiteral("heading:Arial,16,b,i")));

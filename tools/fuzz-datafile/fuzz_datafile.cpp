@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const AnswerDataFile::ReadResult first = AnswerDataFile::read(bytes);
     if (!first.ok()) {
-        if (first.error.isEmpty())
+        if (first.error().isEmpty())
             __builtin_trap();
         return 0;
     }

@@ -29,10 +29,10 @@ bool readRtf(const QString &path, QTextDocument &doc, QString &error)
         error = path + QStringLiteral(": ") + file.errorString();
         return false;
     }
-    const Rtf::ReadResult result = Rtf::read(file, doc);
-    if (!result.ok)
-        error = path + QStringLiteral(": ") + result.error;
-    return result.ok;
+    const Outcome result = Rtf::read(file, doc);
+    if (!result.ok())
+        error = path + QStringLiteral(": ") + result.error();
+    return result.ok();
 }
 
 bool writeStdout(const QByteArray &data)
@@ -76,7 +76,7 @@ int rewrite(const QStringList &args)
     if (!readRtf(args.at(0), doc, error))
         return fail(error);
     QFile out(args.at(1));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || !Rtf::write(doc, out) || !out.flush())
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || !Rtf::write(doc, out).ok() || !out.flush())
         return fail(args.at(1) + QStringLiteral(": ") + out.errorString());
     return 0;
 }

@@ -38,6 +38,14 @@ bool isStray(QChar c)
 
 QString tr(const char *text) { return QCoreApplication::translate("AnswerDataFile", text); }
 
+ReadResult refused(const Outcome &why)
+{
+    ReadResult result;
+    static_cast<Outcome &>(result) = why;
+    return result;
+}
+ReadResult refused(const QString &why) { return refused(Outcome::failed(why)); }
+
 // Reads the fields of one record from a decoded text.
 class RecordReader {
 public:
@@ -48,26 +56,24 @@ public:
         Answers answers;
         for (int field = 0; field < kQuestionCount; ++field) {
             if (m_pos >= m_text.size())
-                return failure(tooShort(field));
+                return refused(tooShort(field));
             std::optional<QString> text = readField();
             if (m_unclosed)
-                return failure(unclosed(field + 1));
+                return refused(unclosed(field + 1));
             if (!m_error.isEmpty())
-                return failure(m_error);
+                return refused(m_error);
             if (text && (text->size() > 0 || m_quoted))
                 answers[field] = std::move(text);
             skipSeparator();
         }
         const int extra = extraFields();
         if (!m_error.isEmpty())
-            return failure(m_error);
-        return {std::move(answers), {}, extra > 0 ? ignoredFields(extra) : QString()};
+            return refused(m_error);
+        return {{}, std::move(answers), extra > 0 ? ignoredFields(extra) : QString()};
     }
 
 private:
-    static ReadResult failure(const QString &why) { return {std::nullopt, why, {}}; }
-
-    static QString tooShort(int fields)
+        static QString tooShort(int fields)
     {
         return tr("It holds %1 of the %2 answers of an answer data file.").arg(fields).arg(kQuestionCount);
     }
@@ -218,15 +224,15 @@ QString tooLarge()
 }
 } // namespace
 
-QString writeError(QByteArrayView file)
+Outcome checkSize(QByteArrayView file)
 {
     if (file.size() <= kMaxFileSize)
         return {};
-    return QCoreApplication::translate("AnswerDataFile",
+    return Outcome::failed(QCoreApplication::translate("AnswerDataFile",
                                        "The answers come to %1 MiB, more than the %2 MiB an answer data file may hold "
                                        "to be loaded again. Shorten the longest answers, then save again.")
         .arg(double(file.size()) / (1024 * 1024), 0, 'f', 1)
-        .arg(kMaxFileSize / (1024 * 1024));
+        .arg(kMaxFileSize / (1024 * 1024)));
 }
 
 QByteArray write(const Answers &answers)
@@ -247,27 +253,27 @@ QByteArray write(const Answers &answers)
 ReadResult read(QByteArrayView bytes)
 {
     if (bytes.size() > kMaxFileSize)
-        return {std::nullopt, tooLarge(), {}};
+        return refused(tooLarge());
     QString error;
     const std::optional<QString> text = decoded(bytes, error);
     if (!text)
-        return {std::nullopt, error, {}};
+        return refused(error);
     return RecordReader(*text).readAll();
 }
 
 ReadResult readFile(const QString &path)
 {
-    if (const std::optional<QString> why = notRegularFile(path))
-        return {std::nullopt, *why, {}};
+    if (const Outcome regular = checkRegularFile(path); !regular.ok())
+        return refused(regular);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, file.errorString(), {}};
+        return refused(file.errorString());
     if (file.size() > kMaxFileSize)
-        return {std::nullopt, tooLarge(), {}};
+        return refused(tooLarge());
     // Read one byte more than allowed: a file without a size (a device, a pipe) ends there too.
     const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, file.errorString(), {}};
+        return refused(file.errorString());
     return read(bytes);
 }
 

@@ -18,6 +18,7 @@
 
 #include "questionnaire/catalogue.h"
 #include "document/reading/document_limits.h"
+#include "document/reading/outcome.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,14 +34,12 @@ inline constexpr qint64 kMaxFileSize = kMaxDataFileSize;
 
 // The whole file.
 QByteArray write(const Answers &answers);
-// Why a written file must not be saved: read() would refuse it for its size. Empty when it fits.
-QString writeError(QByteArrayView file);
+// Fails when a written file must not be saved: read() would refuse it for its size.
+Outcome checkSize(QByteArrayView file);
 
-struct ReadResult {
-    std::optional<Answers> answers; // all 77, or none
-    QString error;                  // why not, in words for the user
+struct ReadResult : Outcome {
+    std::optional<Answers> answers; // all 77 when ok(), else none
     QString notice;                 // read, but the user should know (fields beyond the 77th)
-    bool ok() const { return answers.has_value(); }
 };
 ReadResult read(QByteArrayView bytes);
 // Reads and checks the whole file before anything is taken from it; the file is closed again

@@ -139,7 +139,12 @@ bool SaveBatch::prepare(Entry &entry)
     return true;
 }
 
-bool SaveBatch::commit()
+Outcome SaveBatch::commit()
+{
+    return run() ? Outcome() : Outcome::failed(m_error);
+}
+
+bool SaveBatch::run()
 {
     for (const Entry &entry : m_entries) {
         if (!check(entry))
@@ -168,15 +173,15 @@ bool SaveBatch::commit()
     return true;
 }
 
-QString saveFileAtomically(const QString &path, const QByteArray &bytes)
+Outcome saveFileAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return Outcome::failed(file.errorString());
     if (file.write(bytes) != bytes.size()) {
         const QString why = file.error() != QFileDevice::NoError ? file.errorString() : tr("The disk is full.");
         file.cancelWriting();
-        return why;
+        return Outcome::failed(why);
     }
-    return file.commit() ? QString() : file.errorString();
+    return file.commit() ? Outcome() : Outcome::failed(file.errorString());
 }

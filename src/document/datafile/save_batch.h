@@ -5,6 +5,8 @@
 // or a full disk on the way leaves the old files as they were; a temporary file that a killed
 // save left behind is removed by the next save to the same name.
 
+#include "document/reading/outcome.h"
+
 #include <QByteArray>
 #include <QString>
 #include <vector>
@@ -16,11 +18,10 @@ public:
 
     void add(const QString &path, const QByteArray &bytes);
     // Checks every name, writes and flushes every temporary file, then renames them into place
-    // in the order added. False at the first failure; before the renames, no file is replaced.
-    bool commit();
-
+    // in the order added. Fails at the first failure; before the renames, no file is replaced.
+    Outcome commit();
+    // The file the failure came from.
     QString failedPath() const { return m_failedPath; }
-    QString errorString() const { return m_error; }
 
     // The temporary file used for a target: short and fixed, so that it fits beside a name of
     // any length and a later save can find what a killed one left.
@@ -36,6 +37,7 @@ private:
         QString old;
         bool written = false;
     };
+    bool run();
     bool check(const Entry &entry);
     bool prepare(Entry &entry);
     bool fail(const Entry &entry, const QString &why);
@@ -48,5 +50,5 @@ private:
     QString m_error;
 };
 
-// One file on its own, with the same care. Empty when written, else the reason.
-QString saveFileAtomically(const QString &path, const QByteArray &bytes);
+// One file on its own, with the same care.
+Outcome saveFileAtomically(const QString &path, const QByteArray &bytes);

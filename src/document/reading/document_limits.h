@@ -3,12 +3,13 @@
 // file of ten million empty paragraphs (50 MB of RTF) would need over a gigabyte; no life story
 // comes near the limit, and a file beyond it is refused whole rather than shown in part.
 
+#include "document/reading/outcome.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 #include <algorithm>
 #include <cstddef>
-#include <optional>
 
 inline constexpr qsizetype kMaxParagraphs = 1'000'000;
 
@@ -36,12 +37,12 @@ inline QString tooManyParagraphs()
         .arg(kMaxParagraphs);
 }
 
-// The reason to refuse a plain text, if it has too many lines.
-inline std::optional<QString> tooLongForEditor(QStringView text)
+// Fails when a plain text has more lines than the editor can hold.
+inline Outcome checkEditorLength(QStringView text)
 {
     if (std::count(text.begin(), text.end(), QLatin1Char('\n')) + std::count(text.begin(), text.end(), QLatin1Char('\r'))
         < kMaxParagraphs)
-        return std::nullopt;
+        return {};
     // CR LF counts twice above; count exactly only near the limit.
     qsizetype lines = 1;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -50,5 +51,5 @@ inline std::optional<QString> tooLongForEditor(QStringView text)
         if (text[i] == QLatin1Char('\r') || text[i] == QLatin1Char('\n'))
             ++lines;
     }
-    return lines > kMaxParagraphs ? std::optional<QString>(tooManyParagraphs()) : std::nullopt;
+    return lines > kMaxParagraphs ? Outcome::failed(tooManyParagraphs()) : Outcome();
 }

@@ -9,20 +9,21 @@
 #endif
 
 namespace {
-QString itIs(const char *what)
+Outcome itIs(const char *what)
 {
-    return QCoreApplication::translate("RegularFile", "It is %1, not a file.").arg(QCoreApplication::translate("RegularFile", what));
+    return Outcome::failed(QCoreApplication::translate("RegularFile", "It is %1, not a file.")
+                               .arg(QCoreApplication::translate("RegularFile", what)));
 }
 } // namespace
 
-std::optional<QString> notRegularFile(const QString &path)
+Outcome checkRegularFile(const QString &path)
 {
 #ifdef Q_OS_UNIX
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return std::nullopt;
+        return {};
     if (S_ISREG(st.st_mode))
-        return std::nullopt;
+        return {};
     if (S_ISDIR(st.st_mode))
         return itIs("a folder");
     if (S_ISFIFO(st.st_mode))
@@ -35,7 +36,7 @@ std::optional<QString> notRegularFile(const QString &path)
 #else
     const QFileInfo info(path);
     if (!info.exists() || info.isFile())
-        return std::nullopt;
+        return {};
     return info.isDir() ? itIs("a folder") : itIs("a device");
 #endif
 }

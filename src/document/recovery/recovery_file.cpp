@@ -66,10 +66,10 @@ bool RecoveryFile::exists() const { return isHeld() && QFile::exists(m_path); }
 
 AnswerDataFile::ReadResult RecoveryFile::read() const { return AnswerDataFile::readFile(m_path); }
 
-QString RecoveryFile::write(const AnswerStore &store)
+Outcome RecoveryFile::write(const AnswerStore &store)
 {
     if (!isHeld())
-        return QStringLiteral("No recovery file is held.");
+        return Outcome::failed(QStringLiteral("No recovery file is held."));
     // Written beside and renamed over, like QSaveFile, but without waiting for the disk: this
     // runs after every page Save, and a killed process loses nothing the kernel already has.
     const QString fresh = m_path + QStringLiteral(".new");
@@ -79,12 +79,12 @@ QString RecoveryFile::write(const AnswerStore &store)
         const QString why = file.errorString();
         file.close();
         QFile::remove(fresh);
-        return why;
+        return Outcome::failed(why);
     }
     file.close();
     if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(m_path).constData()) != 0) {
         QFile::remove(fresh);
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return Outcome::failed(QString::fromLocal8Bit(std::strerror(errno)));
     }
     return {};
 }

@@ -28,8 +28,7 @@ public:
     bool exists() const;
     AnswerDataFile::ReadResult read() const;
 
-    // Empty when written, else the reason.
-    QString write(const AnswerStore &store);
+    Outcome write(const AnswerStore &store);
     // A deliberate end: the file goes, and the folder too when nothing else is in it.
     void remove();
     // Moves the file to a dated name in the same folder ("answers" or "damaged" in front);

@@ -12,10 +12,10 @@ bool isRtf(const QByteArray &head)
     return head.startsWith("{\\rtf");
 }
 
-ReadResult read(const QByteArray &rtf, QTextDocument &doc, WorkProgress *progress)
+Outcome read(const QByteArray &rtf, QTextDocument &doc, WorkProgress *progress)
 {
     if (!isRtf(rtf))
-        return {false, QStringLiteral("not an RTF file")};
+        return Outcome::failed(QStringLiteral("not an RTF file"));
     const bool undo = doc.isUndoRedoEnabled();
     doc.setUndoRedoEnabled(false); // a loaded file is not an edit to undo
     doc.clear();
@@ -24,16 +24,16 @@ ReadResult read(const QByteArray &rtf, QTextDocument &doc, WorkProgress *progres
     parser.run();
     doc.setUndoRedoEnabled(undo);
     if (parser.cancelled())
-        return {false, QStringLiteral("cancelled"), true};
+        return Outcome::stopped();
     if (parser.tooLong() || doc.blockCount() > kMaxParagraphs)
-        return {false, tooManyParagraphs()};
-    return {true, {}};
+        return Outcome::failed(tooManyParagraphs());
+    return {};
 }
 
-ReadResult read(QIODevice &in, QTextDocument &doc)
+Outcome read(QIODevice &in, QTextDocument &doc)
 {
     if (!in.isOpen() || !in.isReadable())
-        return {false, QStringLiteral("cannot read the file")};
+        return Outcome::failed(QStringLiteral("cannot read the file"));
     return read(in.readAll(), doc);
 }
 

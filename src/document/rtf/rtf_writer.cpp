@@ -209,10 +209,12 @@ QByteArray write(const QTextDocument &doc)
     return Writer(doc).run();
 }
 
-bool write(const QTextDocument &doc, QIODevice &out)
+Outcome write(const QTextDocument &doc, QIODevice &out)
 {
     const QByteArray data = write(doc);
-    return out.isWritable() && out.write(data) == data.size();
+    if (!out.isWritable())
+        return Outcome::failed(QStringLiteral("cannot write the file"));
+    return out.write(data) == data.size() ? Outcome() : Outcome::failed(out.errorString());
 }
 
 } // namespace Rtf

@@ -39,10 +39,10 @@ inline QStringList blockTexts(const QTextDocument &doc)
 inline bool roundTripHolds(const QByteArray &input)
 {
     QTextDocument doc;
-    if (!Rtf::read(input, doc).ok)
+    if (!Rtf::read(input, doc).ok())
         return true;
     QTextDocument back;
-    return Rtf::read(Rtf::write(doc), back).ok && blockTexts(back) == blockTexts(doc);
+    return Rtf::read(Rtf::write(doc), back).ok() && blockTexts(back) == blockTexts(doc);
 }
 
 } // namespace RtfFuzz

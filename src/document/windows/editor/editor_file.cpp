@@ -49,45 +49,32 @@ bool TextEditor::saveFirst()
     return answer == MsgAnswer::Yes && m_saveFlow->saveAndWait();
 }
 
-// False with an empty error when the user stopped it.
-bool TextEditor::loadDocumentFile(const QString &path, bool &readAsRtf, QString &error)
+Outcome TextEditor::loadDocumentFile(const QString &path, bool &readAsRtf)
 {
-    if (const std::optional<QString> why = notRegularFile(path)) {
-        error = *why;
-        return false;
-    }
+    if (const Outcome regular = checkRegularFile(path); !regular.ok())
+        return regular;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return Outcome::failed(file.errorString());
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = file.errorString();
-        return false;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return Outcome::failed(file.errorString());
     // Read into a document of its own, so a failure leaves the editor as it was.
-    auto *document = new QTextDocument(m_edit);
+    auto document = std::make_unique<QTextDocument>(m_edit);
     const std::unique_ptr<WorkProgress> progress = openingProgress(path);
     readAsRtf = Rtf::isRtf(bytes.left(5));
     if (readAsRtf) {
-        const Rtf::ReadResult result = Rtf::read(bytes, *document, progress.get());
-        if (!result.ok) {
-            error = result.cancelled ? QString() : result.error;
-            delete document;
-            return false;
-        }
+        if (const Outcome read = Rtf::read(bytes, *document, progress.get()); !read.ok())
+            return read;
     } else {
         const QString text = decodePlainText(bytes);
-        const std::optional<QString> tooLong = tooLongForEditor(text);
-        if (tooLong || !fillDocument(*document, text, progress.get())) {
-            error = tooLong.value_or(QString());
-            delete document;
-            return false;
-        }
+        if (const Outcome fits = checkEditorLength(text); !fits.ok())
+            return fits;
+        if (!fillDocument(*document, text, progress.get()))
+            return Outcome::stopped();
     }
-    replaceDocument(document);
-    return true;
+    replaceDocument(document.release());
+    return {};
 }
 
 void TextEditor::mnuFileOpen_Click()
@@ -101,12 +88,12 @@ void TextEditor::mnuFileOpen_Click()
     const std::optional<QString> path = Dialogs::get().openFile(this, request);
     if (!path)
         return;
-    QString error;
     bool readAsRtf = false;
-    if (!loadDocumentFile(*path, readAsRtf, error)) {
-        if (error.isEmpty())
+    const Outcome opened = loadDocumentFile(*path, readAsRtf);
+    if (!opened.ok()) {
+        if (opened.wasStopped())
             return;
-        Dialogs::get().message(this, QStringLiteral("The file \"%1\" could not be opened.\n\n%2").arg(QDir::toNativeSeparators(*path), error),
+        Dialogs::get().message(this, QStringLiteral("The file \"%1\" could not be opened.\n\n%2").arg(QDir::toNativeSeparators(*path), opened.error()),
                                MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
         return;
     }

@@ -31,17 +31,17 @@ void reportSaveFailure(QWidget *parent, const QString &path, const QString &reas
 bool saveDocumentAndData(QWidget *parent, const QTextDocument &document, const QString &path)
 {
     const QByteArray data = dataFileBytes();
-    if (const QString refused = AnswerDataFile::writeError(data); !refused.isEmpty()) {
-        reportSaveFailure(parent, AnswerDataFile::pathFor(path), refused);
+    if (const Outcome fits = AnswerDataFile::checkSize(data); !fits.ok()) {
+        reportSaveFailure(parent, AnswerDataFile::pathFor(path), fits.error());
         return false;
     }
     SaveBatch batch;
     batch.add(path, Rtf::write(document));
     batch.add(AnswerDataFile::pathFor(path), data);
-    if (batch.commit())
-        return true;
-    reportSaveFailure(parent, batch.failedPath(), batch.errorString());
-    return false;
+    const Outcome saved = batch.commit();
+    if (!saved.ok())
+        reportSaveFailure(parent, batch.failedPath(), saved.error());
+    return saved.ok();
 }
 
 } // namespace
@@ -94,6 +94,5 @@ bool TextEditor::SavingData()
 bool TextEditor::SaveDataFile()
 {
     const QByteArray data = dataFileBytes();
-    return AnswerDataFile::writeError(data).isEmpty()
-        && saveFileAtomically(AnswerDataFile::pathFor(m_documentPath), data).isEmpty();
+    return AnswerDataFile::checkSize(data).ok() && saveFileAtomically(AnswerDataFile::pathFor(m_documentPath), data).ok();
 }

@@ -12,6 +12,7 @@
 #include "document/windows/editing/editing_commands.h"
 #include "document/windows/editor/document_file.h"
 
+#include "document/reading/outcome.h"
 #include "document/reading/work_progress.h"
 
 #include <QString>
@@ -78,7 +79,7 @@ private:
     // Asks to save a changed document first; false when the command is to be abandoned.
     bool saveFirst();
     // readAsRtf tells whether the file began as RTF or was read as plain text.
-    bool loadDocumentFile(const QString &path, bool &readAsRtf, QString &error);
+    Outcome loadDocumentFile(const QString &path, bool &readAsRtf);
     // Long reading and composing (editor_progress.cpp).
     std::unique_ptr<WorkProgress> openingProgress(const QString &path);
     std::unique_ptr<WorkProgress> composingProgress();

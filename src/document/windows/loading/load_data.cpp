@@ -37,7 +37,7 @@ void LoadData(QWidget *parent)
 
     const AnswerDataFile::ReadResult result = AnswerDataFile::readFile(*path);
     if (!result.ok()) {
-        reportFailure(parent, *path, result.error);
+        reportFailure(parent, *path, result.error());
         return;
     }
     AnswerDataFile::storeAnswers(answerStore(), *result.answers);
