@@ -1,20 +1,19 @@
 #pragma once
-// The eleven section overview windows: one row per question of the section, top to bottom.
-// Question texts and the page each row opens come from the catalogue.
+// The eleven section overview windows: one row per question of the section, top to bottom in
+// the catalogue's order. Window and control names, question texts and the page each row opens
+// come from the catalogue.
 
 #include "questionnaire/catalogue.h"
 
 #include <span>
 
 struct OverviewRow {
-    const char *item;   // cmd<item>, cmd<item>2, lbl<item>
     int top;            // twips, for both markers and the label
     int labelHeight;    // twips
     int labelWidth = 0; // twips; 0 takes the window's label width
 };
 
 struct OverviewWindow {
-    const char *name;    // "frmChildMain"
     SectionId section;
     const char *caption;
     int width, height;   // client area, twips
@@ -25,3 +24,5 @@ struct OverviewWindow {
 };
 
 std::span<const OverviewWindow> overviewWindows();
+// "frmChildMain"
+QString overviewName(const OverviewWindow &window);

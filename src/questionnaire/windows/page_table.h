@@ -1,7 +1,9 @@
 #pragma once
 // The nineteen question pages: caption, layout, client area, and the boxes in tab order.
-// The question each box edits comes from the catalogue (by page and text box name).
+// Each box names the question it edits; the catalogue gives that question's window, its text
+// box and label names and its wording, so the page's own name and its section's come from there.
 
+#include <QString>
 #include <span>
 
 // A: two questions a column, one in a band below with Save and Return stacked beside it.
@@ -13,17 +15,15 @@ enum class BoxPlace { Left, Right, Band };
 struct PageBox {
     const char *frame;     // "Frame1" .. "Frame3"
     BoxPlace place;
-    const char *textBox;   // "txtGrowUp"; the catalogue gives its question and label name
+    int question;          // 1..77
     int labelLines;        // lines the wording takes at the label's width
     const char *caption = nullptr; // where the label differs from the catalogue text
 };
 
 struct PageWindow {
-    const char *name;      // "frmChildhood1"
     const char *caption;
     PageLayout layout;
     int width, height;     // client area, twips
-    const char *overview;  // the window Return shows
     std::span<const PageBox> boxes;
     int rightWidth = 3135; // right column frame
     int bandWidth = 5055;
@@ -31,3 +31,7 @@ struct PageWindow {
 };
 
 std::span<const PageWindow> pageWindows();
+// "frmChildhood1"
+QString pageName(const PageWindow &page);
+// The section's overview, which Return shows: "frmChildMain"
+QString pageOverviewName(const PageWindow &page);

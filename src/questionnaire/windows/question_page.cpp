@@ -12,7 +12,7 @@
 #include <QPushButton>
 
 QuestionPage::QuestionPage(const PageWindow &desc, QWidget *parent)
-    : Form(QString::fromLatin1(desc.name), parent), m_desc(desc)
+    : Form(pageName(desc), parent), m_desc(desc)
 {
     setWindowTitle(QString::fromLatin1(desc.caption));
     setClientSizeTwips(desc.width, desc.height);
@@ -37,14 +37,12 @@ void QuestionPage::build()
         const QString frameName = QString::fromLatin1(b.frame);
         QGroupBox *frame = frames.value(frameName);
         const QPoint origin = origins.value(frameName);
-        const QString textBox = QString::fromLatin1(b.textBox);
-        const int question = QuestionCatalogue::numberOfTextBox(objectName(), textBox);
-        Q_ASSERT(question > 0);
-        const QuestionInfo &q = QuestionCatalogue::question(question);
+        const QuestionInfo &q = QuestionCatalogue::question(b.question);
+        Q_ASSERT(objectName() == QLatin1String(q.entryWindow));
         const QString caption = QString::fromUtf8(b.caption ? b.caption : q.text);
         auto *label = makeNavyLabel(frame, QString::fromLatin1(q.entryLabel), caption, g.labels[i].translated(-origin));
         label->setTextFormat(Qt::PlainText);
-        auto *box = new AnswerBox(textBox, frame);
+        auto *box = new AnswerBox(QString::fromLatin1(q.textBox), frame);
         setAccessible(box, QString::fromUtf8(q.text));
         const QRect r = g.boxes[i].translated(-origin);
         box->setGeometry(twipsRect(r.x(), r.y(), r.width(), r.height()));
@@ -52,7 +50,7 @@ void QuestionPage::build()
         if (previous)
             setTabOrder(previous, box);
         previous = box;
-        m_boxes.append({question, box});
+        m_boxes.append({b.question, box});
     }
     auto *save = makePushButton(this, QStringLiteral("cmdSave"), QStringLiteral("&Save"), g.save);
     auto *ret = makePushButton(this, QStringLiteral("cmdReturn"), QStringLiteral("&Return"), g.ret);
@@ -95,5 +93,5 @@ void QuestionPage::cmdReturn_Click()
         if (answer == MsgAnswer::Yes)
             cmdSave_Click();
     }
-    Forms::navigate(this, QString::fromLatin1(m_desc.overview));
+    Forms::navigate(this, pageOverviewName(m_desc));
 }

@@ -10,7 +10,7 @@ void registerQuestionnaireForms()
 {
     for (const OverviewWindow &desc : overviewWindows()) {
         const OverviewWindow *s = &desc;
-        Forms::registerForm(QString::fromLatin1(desc.name), [s]() -> Form * {
+        Forms::registerForm(overviewName(desc), [s]() -> Form * {
             if (s->publicSecondOpener)
                 return new TwoPageOverview(*s);
             return new SectionOverview(*s);
@@ -18,6 +18,6 @@ void registerQuestionnaireForms()
     }
     for (const PageWindow &desc : pageWindows()) {
         const PageWindow *s = &desc;
-        Forms::registerForm(QString::fromLatin1(desc.name), [s] { return new QuestionPage(*s); });
+        Forms::registerForm(pageName(desc), [s] { return new QuestionPage(*s); });
     }
 }

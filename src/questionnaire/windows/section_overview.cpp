@@ -12,15 +12,17 @@ constexpr int kReturnWidth = 1695, kReturnHeight = 495;
 } // namespace
 
 SectionOverview::SectionOverview(const OverviewWindow &desc, QWidget *parent)
-    : Form(QString::fromLatin1(desc.name), parent), m_desc(desc),
+    : Form(overviewName(desc), parent), m_desc(desc),
       m_pages(QuestionCatalogue::entryWindowsOf(desc.section))
 {
     setWindowTitle(QString::fromLatin1(desc.caption));
     setClientSizeTwips(desc.width, desc.height);
 
     // Created in tab order: row by row the label and its marker, then cmdReturn, then the twins.
-    for (const OverviewRow &row : desc.rows)
-        buildRow(row);
+    const std::span<const QuestionInfo> questions = QuestionCatalogue::questionsOf(desc.section);
+    Q_ASSERT(desc.rows.size() == questions.size());
+    for (std::size_t i = 0; i < desc.rows.size(); ++i)
+        buildRow(desc.rows[i], questions[i]);
     auto *ret = makePushButton(this, QStringLiteral("cmdReturn"), QStringLiteral("&Return to Main"),
                                QRect(desc.returnLeft, desc.returnTop, kReturnWidth, kReturnHeight));
     connect(ret, &QPushButton::clicked, this, &SectionOverview::cmdReturn_Click);
@@ -32,12 +34,9 @@ SectionOverview::SectionOverview(const OverviewWindow &desc, QWidget *parent)
     }
 }
 
-void SectionOverview::buildRow(const OverviewRow &row)
+void SectionOverview::buildRow(const OverviewRow &row, const QuestionInfo &q)
 {
-    const QString item = QString::fromLatin1(row.item);
-    const int number = QuestionCatalogue::numberOf({m_desc.section, item});
-    Q_ASSERT(number > 0);
-    const QuestionInfo &q = QuestionCatalogue::question(number);
+    const QString item = QString::fromLatin1(q.itemKey);
     const int page = int(m_pages.indexOf(QString::fromLatin1(q.entryWindow)));
     const int width = row.labelWidth ? row.labelWidth : m_desc.labelWidth;
 
@@ -48,7 +47,7 @@ void SectionOverview::buildRow(const OverviewRow &row)
     auto *marker = makeMarkerButton(this, QStringLiteral("cmd") + item, place);
     connect(label, &ClickLabel::clicked, this, [this, page] { openPage(page); });
     connect(marker, &QPushButton::clicked, this, [this, page] { openPage(page); });
-    m_rows.append({number, page, place, marker, nullptr});
+    m_rows.append({q.number, page, place, marker, nullptr});
 }
 
 void SectionOverview::formLoad() { centreOnScreen(); }

@@ -29,7 +29,7 @@ private:
         QPushButton *marker;
         QPushButton *twin;
     };
-    void buildRow(const OverviewRow &row);
+    void buildRow(const OverviewRow &row, const QuestionInfo &question);
     void cmdReturn_Click();
 
     const OverviewWindow &m_desc;
