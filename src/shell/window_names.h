@@ -13,4 +13,6 @@ inline constexpr char Instructions[] = "frmInstruc";
 inline constexpr char Distribution[] = "frmDistribution";
 inline constexpr char Warranty[] = "frmWarranty";
 inline constexpr char Shareware[] = "frmShare";
+inline constexpr char Credits[] = "frmCredits2";
+inline constexpr char VersionHistory[] = "frmVersionHx";
 } // namespace WindowName

@@ -36,11 +36,11 @@ WindowTable about()
             {{.kind = Kind::Label, .name = "Label1", .twips = {120, 120, 5955, 495}, .text = ""},
              {.kind = Kind::Picture, .name = "Picture1", .twips = {120, 1200, 480, 480}, .picture = aboutPicture,
               .describe = aboutPictureDescription,
-              .tooltip = "Click here to read the credits.", .click = Click::GoTo, .target = "frmCredits2"},
+              .tooltip = "Click here to read the credits.", .click = Click::GoTo, .target = WindowName::Credits},
              label("lblAddy", {600, 720, 4935, 1455}, Fill::OnActivate, InfoText::contactBlock, Look::Address),
              {.kind = Kind::Label, .name = "Label2", .twips = {120, 3480, 0, 0}, .look = Look::Plain,
               .text = "Version History", .tooltip = "Click here to read the version history.",
-              .click = Click::Open, .target = "frmVersionHx"},
+              .click = Click::Open, .target = WindowName::VersionHistory},
              closeButton({4980, 3480, 1095, 375})}};
 }
 
@@ -74,7 +74,7 @@ WindowTable distribution()
 
 WindowTable versionHistory()
 {
-    return {"frmVersionHx", "Kinscribe - Version History", nullptr, {6225, 4530}, Background::Default, false,
+    return {WindowName::VersionHistory, "Kinscribe - Version History", nullptr, {6225, 4530}, Background::Default, false,
             CloseBox::HideAndUnload,
             {{.kind = Kind::Label, .name = "Label1", .twips = {120, 120, 0, 0}, .look = Look::Heading,
               .text = "Kinscribe - Version History"},
@@ -85,7 +85,7 @@ WindowTable versionHistory()
 
 WindowTable credits()
 {
-    return {"frmCredits2", nullptr, InfoText::creditsCaption, {6945, 5295}, Background::Navy, true,
+    return {WindowName::Credits, nullptr, InfoText::creditsCaption, {6945, 5295}, Background::Navy, true,
             CloseBox::BackToAbout,
             {label("Label1", {1440, 1920, 3135, 855}, Fill::Fixed, InfoText::dedication, Look::Dedication),
              closeButton({2700, 2835, 615, 375}, Click::GoTo, WindowName::Info)}};
