@@ -12,19 +12,18 @@ namespace {
 const QByteArray kUtf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
 // The answer exactly as held (lone CR or LF, tabs and control characters too); only a double
-// quote is doubled, so the field stays closed and reads back the same.
-QString quotedField(const QString &answer)
+// quote is doubled, so the field stays closed and reads back the same. Copied a run at a time:
+// this runs after every change, over answers that can be long.
+void appendQuoted(QString &line, QStringView answer)
 {
-    QString field;
-    field.reserve(answer.size() + 2);
-    field += QLatin1Char('"');
-    for (const QChar c : answer) {
-        field += c;
-        if (c == QLatin1Char('"'))
-            field += c;
+    line += QLatin1Char('"');
+    qsizetype from = 0;
+    for (qsizetype at; (at = answer.indexOf(QLatin1Char('"'), from)) >= 0; from = at + 1) {
+        line += answer.sliced(from, at + 1 - from);
+        line += QLatin1Char('"');
     }
-    field += QLatin1Char('"');
-    return field;
+    line += answer.sliced(from);
+    line += QLatin1Char('"');
 }
 
 bool isFieldEnd(QChar c) { return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
@@ -237,12 +236,16 @@ Outcome checkSize(QByteArrayView file)
 
 QByteArray write(const Answers &answers)
 {
+    qsizetype size = 2 + qsizetype(answers.size()) * 3;
+    for (const std::optional<QString> &answer : answers)
+        size += answer ? answer->size() : 0;
     QString line;
+    line.reserve(size);
     for (std::size_t i = 0; i < answers.size(); ++i) {
         if (i > 0)
             line += QLatin1Char(',');
         if (answers[i])
-            line += quotedField(*answers[i]);
+            appendQuoted(line, *answers[i]);
     }
     line += QLatin1String("\r\n");
     if (std::optional<QByteArray> ansi = Windows1252::encode(line))
