@@ -94,7 +94,7 @@ void start(QWidget *over, const QString &folder)
         g_file.reset();
         return;
     }
-    if (g_file->exists())
+    if (g_file->hasLeftFile())
         offerLeftFile(over);
     QObject::disconnect(g_onDeliberateEnd);
     g_onDeliberateEnd = QObject::connect(&DeliberateEnd::notifier(), &DeliberateEnd::ending, [] { endDeliberately(); });

@@ -62,7 +62,7 @@ RecoveryFile::~RecoveryFile() = default;
 
 QString RecoveryFile::defaultFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
-bool RecoveryFile::exists() const { return isHeld() && QFile::exists(m_path); }
+bool RecoveryFile::hasLeftFile() const { return isHeld() && QFile::exists(m_path); }
 
 AnswerDataFile::ReadResult RecoveryFile::read() const { return AnswerDataFile::readFile(m_path); }
 

@@ -25,7 +25,7 @@ public:
 
     bool isHeld() const { return m_lock != nullptr; }
     QString path() const { return m_path; }
-    bool exists() const;
+    bool hasLeftFile() const; // a file is there, left by a run that did not end deliberately
     AnswerDataFile::ReadResult read() const;
 
     Outcome write(const AnswerStore &store);
