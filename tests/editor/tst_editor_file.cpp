@@ -1,8 +1,9 @@
 // The editor's File menu: the save-first step, Open, Print, and leaving through Return to
 // Main Menu, Exit or the close box.
-#include "editor_test_util.h"
+#include "editor_steps.h"
+#include "test_files.h"
 
-#include "../datafile/fs_faults.h"
+#include "test_files.h"
 
 #include "shell/dialogs.h"
 #include "document/composer/composer.h"
@@ -10,7 +11,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,30 +18,8 @@
 #include <QTextEdit>
 
 namespace {
-const QString kUntitled = QStringLiteral("Kinscribe - Text Editor");
-
 // RTF files in the manner of other word processors, carried with the tests.
-QString fixture(const QString &name) { return QDir(sourceDir()).filePath(QStringLiteral("tests/editor/data/") + name); }
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Opens the file through the File menu after answering No to saving the composed document.
-void openThroughMenu(TestProgram &program, TextEditor *editor, const QString &path)
-{
-    program.dialogs.answer(MsgAnswer::No).answerFile(path);
-    editor->action(QStringLiteral("mnuFileOpen"))->trigger();
-}
+QString fixture(const QString &name) { return testDataPath(QStringLiteral("editor/data/") + name); }
 } // namespace
 
 class TestEditorFile : public QObject {
@@ -104,7 +82,7 @@ void TestEditorFile::leaving()
     // Every way out asks first, even about a freshly composed document.
     QCOMPARE(program.dialogs.messages().size(), 2);
     QVERIFY(isSaveQuestion(program.dialogs.messages().last()));
-    QCOMPARE(countOf(program.dialogs, DialogCall::SaveFile), 0);
+    QCOMPARE(program.dialogs.count(DialogCall::SaveFile), 0);
     QVERIFY(!Forms::find(QStringLiteral("frmNote")) || !Forms::find(QStringLiteral("frmNote"))->isVisible());
     QCOMPARE(program.dialogs.endCount, ended ? 1 : 0);
     if (mainShown) {
@@ -144,12 +122,12 @@ void TestEditorFile::returnYesCancelInSaveDialogKeepsEditor()
     answerReminderWhenShown(editor, true);
     editor->action(QStringLiteral("mnuFileReturn"))->trigger();
     settle();
-    QCOMPARE(countOf(program.dialogs, DialogCall::SaveFile), 1); // the reminder's OK led to the dialog
+    QCOMPARE(program.dialogs.count(DialogCall::SaveFile), 1); // the reminder's OK led to the dialog
     QCOMPARE(Forms::find<TextEditor>(QStringLiteral("frmTxtEditor")), editor);
     QVERIFY(editor->isVisible());
     QVERIFY(!Forms::find(QStringLiteral("frmMain"))->isVisible());
     QCOMPARE(editor->documentText(), text);
-    QCOMPARE(editor->windowTitle(), kUntitled);
+    QCOMPARE(editor->windowTitle(), kUntitledEditor);
     QVERIFY(editor->docChanged());
     QVERIFY(editor->dialogCancelled());
     QCOMPARE(program.dialogs.endCount, 0);
@@ -164,7 +142,7 @@ void TestEditorFile::returnYesReminderClosedKeepsEditor()
     answerReminderWhenShown(editor, false);
     editor->mnuFileReturn_Click();
     settle();
-    QCOMPARE(countOf(program.dialogs, DialogCall::SaveFile), 0);
+    QCOMPARE(program.dialogs.count(DialogCall::SaveFile), 0);
     QVERIFY(editor->isVisible());
     QVERIFY(Forms::find(QStringLiteral("frmTxtEditor")));
     QCOMPARE(program.dialogs.endCount, 0);
@@ -192,7 +170,7 @@ void TestEditorFile::exitWithoutChangesAsksNothing()
     TestProgram program;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plain.txt"));
-    writeFile(path, "just text");
+    QVERIFY(writeBytes(path, "just text"));
     TextEditor *editor = openEditorFromMainMenu(program);
     openThroughMenu(program, editor, path);
     QVERIFY(!editor->docChanged());
@@ -210,7 +188,7 @@ void TestEditorFile::openCancelInQuestionShowsNoDialog()
     program.dialogs.answer(MsgAnswer::Cancel);
     editor->action(QStringLiteral("mnuFileOpen"))->trigger();
     QVERIFY(isSaveQuestion(program.dialogs.calls.last()));
-    QCOMPARE(countOf(program.dialogs, DialogCall::OpenFile), 0);
+    QCOMPARE(program.dialogs.count(DialogCall::OpenFile), 0);
     QCOMPARE(editor->documentText(), text);
     QCOMPARE(editor->leaveMode(), QStringLiteral("N"));
 }
@@ -222,7 +200,7 @@ void TestEditorFile::openDialogSettingsAndCancel()
     const QString text = editor->documentText();
     program.dialogs.answer(MsgAnswer::No).answerFile(std::nullopt);
     editor->mnuFileOpen_Click();
-    QCOMPARE(countOf(program.dialogs, DialogCall::OpenFile), 1);
+    QCOMPARE(program.dialogs.count(DialogCall::OpenFile), 1);
     const DialogCall open = program.dialogs.calls.last();
     QCOMPARE(open.kind, DialogCall::OpenFile);
     QCOMPARE(open.file.filter, QStringLiteral("Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
@@ -231,7 +209,7 @@ void TestEditorFile::openDialogSettingsAndCancel()
     // Cancel: nothing changes, nothing more is said.
     QCOMPARE(program.dialogs.messages().size(), 2);
     QCOMPARE(editor->documentText(), text);
-    QCOMPARE(editor->windowTitle(), kUntitled);
+    QCOMPARE(editor->windowTitle(), kUntitledEditor);
     QVERIFY(editor->docChanged());
     QCOMPARE(editor->leaveMode(), QStringLiteral("N"));
 }
@@ -245,8 +223,8 @@ void TestEditorFile::openYesSavesBeforeOpenDialog()
     program.dialogs.answer(MsgAnswer::Yes).answerFile(saved).answerFile(std::nullopt);
     answerReminderWhenShown(editor, true);
     editor->mnuFileOpen_Click();
-    QCOMPARE(countOf(program.dialogs, DialogCall::SaveFile), 1);
-    QCOMPARE(countOf(program.dialogs, DialogCall::OpenFile), 1);
+    QCOMPARE(program.dialogs.count(DialogCall::SaveFile), 1);
+    QCOMPARE(program.dialogs.count(DialogCall::OpenFile), 1);
     QCOMPARE(program.dialogs.calls.last().kind, DialogCall::OpenFile);
     QVERIFY(QFile::exists(saved));
     QCOMPARE(editor->windowTitle(), saved + QStringLiteral(" - Text Editor"));
@@ -313,7 +291,7 @@ void TestEditorFile::openPlainText()
     TestProgram program;
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
-    writeFile(path, bytes);
+    QVERIFY(writeBytes(path, bytes));
     TextEditor *editor = openEditorFromMainMenu(program);
     openThroughMenu(program, editor, path);
     QCOMPARE(editor->edit()->toPlainText(), text);
@@ -353,7 +331,7 @@ void TestEditorFile::openFailureLeavesEditorAlone()
     QVERIFY2(report.text.endsWith(reason), qPrintable(report.text));
     QCOMPARE(report.style & 0x70, int(MsgStyle::Exclamation));
     QCOMPARE(editor->documentText(), text);
-    QCOMPARE(editor->windowTitle(), kUntitled);
+    QCOMPARE(editor->windowTitle(), kUntitledEditor);
     QVERIFY(editor->docChanged());
     QCOMPARE(editor->leaveMode(), QStringLiteral("N"));
 }
@@ -373,8 +351,8 @@ void TestEditorFile::saveTargetAfterOpeningRtf()
     // Written at once: no reminder, no dialog.
     QCOMPARE(int(program.dialogs.calls.size()), asked);
     QVERIFY(!Forms::find(QStringLiteral("frmNote")) || !Forms::find(QStringLiteral("frmNote"))->isVisible());
-    QVERIFY(readFile(path).startsWith("{\\rtf"));
-    QVERIFY(readFile(path).contains("Added line."));
+    QVERIFY(fileBytes(path).startsWith("{\\rtf"));
+    QVERIFY(fileBytes(path).contains("Added line."));
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Story.dat"))));
     QCOMPARE(editor->documentPath(), path);
     QVERIFY(!editor->docChanged());
@@ -385,17 +363,17 @@ void TestEditorFile::saveAfterOpeningPlainTextAsksForName()
     TestProgram program;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("notes.txt"));
-    writeFile(path, "plain notes\r\n");
+    QVERIFY(writeBytes(path, "plain notes\r\n"));
     TextEditor *editor = openEditorFromMainMenu(program);
     openThroughMenu(program, editor, path);
     program.dialogs.answerFile(std::nullopt);
     answerReminderWhenShown(editor, true);
     editor->action(QStringLiteral("mnuFileSave"))->trigger();
-    QTRY_COMPARE(countOf(program.dialogs, DialogCall::SaveFile), 1);
+    QTRY_COMPARE(program.dialogs.count(DialogCall::SaveFile), 1);
     // The dialog proposes an RTF name beside the text file, never the text file itself.
     const DialogCall save = program.dialogs.calls.last();
     QCOMPARE(save.file.fileName, dir.filePath(QStringLiteral("notes.rtf")));
-    QCOMPARE(readFile(path), QByteArray("plain notes\r\n"));
+    QCOMPARE(fileBytes(path), QByteArray("plain notes\r\n"));
 
     // Saved under an RTF name, Save writes there again at once.
     const QString rtf = dir.filePath(QStringLiteral("notes.rtf"));
@@ -407,8 +385,8 @@ void TestEditorFile::saveAfterOpeningPlainTextAsksForName()
     editor->edit()->insertPlainText(QStringLiteral("more"));
     editor->action(QStringLiteral("mnuFileSave"))->trigger();
     QCOMPARE(int(program.dialogs.calls.size()), asked);
-    QVERIFY(readFile(rtf).contains("more"));
-    QCOMPARE(readFile(path), QByteArray("plain notes\r\n"));
+    QVERIFY(fileBytes(rtf).contains("more"));
+    QCOMPARE(fileBytes(path), QByteArray("plain notes\r\n"));
 }
 
 void TestEditorFile::printWholeDocumentToPdf()
@@ -429,7 +407,7 @@ void TestEditorFile::printWholeDocumentToPdf()
     c.mergeCharFormat(bold); // "CHILDHOOD:" in bold
     program.dialogs.answerPrintToPdf(pdf);
     editor->action(QStringLiteral("mnuFilePrint"))->trigger();
-    QCOMPARE(countOf(program.dialogs, DialogCall::Print), 1);
+    QCOMPARE(program.dialogs.count(DialogCall::Print), 1);
     QVERIFY(QFile::exists(pdf));
 
     QProcess text;
@@ -456,7 +434,7 @@ void TestEditorFile::printCancelled()
     TextEditor *editor = openEditorFromMainMenu(program);
     program.dialogs.answerPrintToPdf(std::nullopt);
     editor->mnuFilePrint_Click();
-    QCOMPARE(countOf(program.dialogs, DialogCall::Print), 1);
+    QCOMPARE(program.dialogs.count(DialogCall::Print), 1);
     QCOMPARE(program.dialogs.messages().size(), 1);
     QVERIFY(QDir(dir.path()).isEmpty());
     QVERIFY(editor->docChanged());

@@ -1,12 +1,12 @@
 // Long work in the editor: a progress dialog whose Cancel leaves everything as it was, and one
 // long unbroken word that is laid out in lines like any other text.
-#include "editor_test_util.h"
+#include "editor_steps.h"
+#include "test_files.h"
 
 #include "document/windows/editor/text_editor.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
-#include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,9 +70,7 @@ void TestEditorLongWork::cancelDuringOpen()
     const EditorState before = stateOf(editor);
     QTemporaryDir dir;
     const QString path = dir.filePath(rtf ? "long.rtf" : "long.txt");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(longFile(rtf)) > 0);
-    file.close();
+    QVERIFY(writeBytes(path, longFile(rtf)));
 
     program.dialogs.progressAdvances = 0;
     program.dialogs.cancelProgressAt = cancelAt;
@@ -127,9 +125,7 @@ void TestEditorLongWork::tooManyParagraphsRefused()
     const EditorState before = stateOf(editor);
     QTemporaryDir dir;
     const QString path = dir.filePath("endless.rtf");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
-    file.close();
+    QVERIFY(writeBytes(path, bytes));
     program.dialogs.answer(MsgAnswer::No).answerFile(path).answer(MsgAnswer::Ok);
     editor->action(QStringLiteral("mnuFileOpen"))->trigger();
     QVERIFY(program.dialogs.unexpected.isEmpty());

@@ -1,6 +1,6 @@
 // The editor window: its controls and menus, load and activation, the composed document,
 // and keys that must reach the menu rather than the text box.
-#include "editor_test_util.h"
+#include "editor_steps.h"
 
 #include "shell/dialogs.h"
 #include "document/composer/composer.h"

@@ -58,7 +58,7 @@ void TestKilled::killedAfterPageSave()
     QVERIFY(startChild(child, {"page"}, "saved", {"XDG_DATA_HOME=" + home.path(), "QT_QPA_PLATFORM=offscreen"}));
     killNow(child);
     const QString folder = home.filePath("Kinscribe");
-    QVERIFY2(QFile::exists(folder + "/recovery.dat"), qPrintable(filesIn(folder).join(", ")));
+    QVERIFY2(QFile::exists(folder + "/recovery.dat"), qPrintable(folderEntries(folder).join(", ")));
 
     TestProgram p;
     p.dialogs.answer(MsgAnswer::Yes);

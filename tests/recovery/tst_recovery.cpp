@@ -2,7 +2,7 @@
 
 #include "shell/exit_question.h"
 #include "document/windows/editor/text_editor.h"
-#include "editor_test_util.h"
+#include "editor_steps.h"
 #include "fs_faults.h"
 
 #include <QAbstractButton>
@@ -107,7 +107,7 @@ void TestRecovery::deliberateEndLeavesNothing()
         settle();
     }
     QCOMPARE(p.dialogs.endCount, 1);
-    QVERIFY2(!QFileInfo::exists(folder), qPrintable(filesIn(folder).join(", ")));
+    QVERIFY2(!QFileInfo::exists(folder), qPrintable(folderEntries(folder).join(", ")));
 }
 
 void TestRecovery::offeredAtStart_data()
@@ -138,11 +138,11 @@ void TestRecovery::offeredAtStart()
         QCOMPARE(answerStore().answerOf(1), "a pilot");
         QCOMPARE(answerStore().answerOf(40), "Yes, 1971");
         QVERIFY(answerStore().hasValue(41) && !answerStore().hasValue(42));
-        QCOMPARE(filesIn(dir.path()), QStringList({"recovery.dat", "recovery.dat.lock"}));
+        QCOMPARE(folderEntries(dir.path()), QStringList({"recovery.dat", "recovery.dat.lock"}));
         return;
     }
     QCOMPARE(answerStore().answerOf(1), "");
-    const QStringList kept = filesIn(dir.path()).filter(QRegularExpression("^answers-\\d{4}-\\d\\d-\\d\\d-\\d{6}\\.dat$"));
+    const QStringList kept = folderEntries(dir.path()).filter(QRegularExpression("^answers-\\d{4}-\\d\\d-\\d\\d-\\d{6}\\.dat$"));
     QCOMPARE(kept.size(), 1);
     const DialogCall where = p.dialogs.messages().at(1);
     QCOMPARE(where.style, MsgStyle::OkOnly | MsgStyle::Information);
@@ -162,7 +162,7 @@ void TestRecovery::damagedFileKeptAside()
     const QString text = p.dialogs.messages().first().text;
     QVERIFY2(text.contains(dir.filePath("recovery.dat")) && text.contains("damaged-"), qPrintable(text));
     QCOMPARE(answerStore().answerOf(1), "");
-    const QStringList damaged = filesIn(dir.path()).filter("damaged-");
+    const QStringList damaged = folderEntries(dir.path()).filter("damaged-");
     QCOMPARE(damaged.size(), 1);
     QCOMPARE(fileBytes(dir.filePath(damaged.first())), QByteArray("\"only one field"));
 }

@@ -1,8 +1,8 @@
 // "Load Previously Saved Data" on the main menu: the confirmation, the Open dialog, the
 // answers replaced only from a whole, sound data file, and the windows that follow.
-#include "saving_test_util.h"
+#include "editor_steps.h"
 
-#include "../datafile/fs_faults.h"
+#include "fs_faults.h"
 #include "document/datafile/answer_data_file.h"
 #include "document/windows/editor/text_editor.h"
 #include "document/windows/note/note_window.h"
@@ -325,7 +325,7 @@ void TestLoading::roundTripThroughSave()
                 answerStore().setAnswer(n, shapes[n % shapes.size()]);
         }
         saved = currentAnswers();
-        TextEditor *editor = openEditor(program);
+        TextEditor *editor = openEditorFromMainMenu(program);
         QTemporaryDir dir;
         dir.setAutoRemove(false);
         saveAs(program, editor, dir.filePath("Story.rtf"));
