@@ -1,5 +1,6 @@
 // The one test of the real Qt dialogs behind the dialog layer: find the modal box, check it, press a button.
 #include "shell/dialogs.h"
+#include "test_files.h"
 #include "wait_for.h"
 
 #include <QApplication>
@@ -199,10 +200,8 @@ void TestRealDialogs::openDialogLists()
     QFETCH(int, filter);
     QFETCH(QStringList, listed);
     QTemporaryDir dir;
-    for (const char *name : {"README", "a.rtf", "b.txt"}) {
-        QFile f(dir.filePath(QString::fromLatin1(name)));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
+    for (const char *name : {"README", "a.rtf", "b.txt"})
+        QVERIFY(writeBytes(dir.filePath(QString::fromLatin1(name)), {}));
     QWidget parent;
     parent.show();
     QStringList shown;

@@ -365,12 +365,7 @@ void TestDataFile::readFileFailures()
     QVERIFY(!AnswerDataFile::readFile(dir.filePath("folder.dat")).ok());
 
     const QString huge = dir.filePath("huge.dat");
-    {
-        QFile f(huge);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QVERIFY(f.write(kEmptyStoreLine + "\r\n") > 0);
-        QVERIFY(f.resize(AnswerDataFile::kMaxFileSize + 1)); // sparse: costs no disk
-    }
+    QVERIFY(writeBytes(huge, kEmptyStoreLine + "\r\n", AnswerDataFile::kMaxFileSize + 1));
     const auto tooBig = AnswerDataFile::readFile(huge);
     QVERIFY(!tooBig.ok());
     QCOMPARE(tooBig.error, QStringLiteral("It is larger than 64 MiB, far larger than any answer data file."));

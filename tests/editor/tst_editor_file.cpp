@@ -170,9 +170,7 @@ void TestEditorFile::exitWithoutChangesAsksNothing()
     TestProgram program;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plain.txt"));
-    QVERIFY(writeBytes(path, "just text"));
-    TextEditor *editor = openEditorFromMainMenu(program);
-    openThroughMenu(program, editor, path);
+    TextEditor *editor = openEditorWithFile(program, path, "just text");
     QVERIFY(!editor->docChanged());
     const int asked = int(program.dialogs.messages().size());
     editor->mnuFileExit_Click();
@@ -291,9 +289,7 @@ void TestEditorFile::openPlainText()
     TestProgram program;
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
-    QVERIFY(writeBytes(path, bytes));
-    TextEditor *editor = openEditorFromMainMenu(program);
-    openThroughMenu(program, editor, path);
+    TextEditor *editor = openEditorWithFile(program, path, bytes);
     QCOMPARE(editor->edit()->toPlainText(), text);
     QCOMPARE(editor->windowTitle(), path + QStringLiteral(" - Text Editor"));
     QVERIFY(!editor->docChanged());
@@ -363,9 +359,7 @@ void TestEditorFile::saveAfterOpeningPlainTextAsksForName()
     TestProgram program;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("notes.txt"));
-    QVERIFY(writeBytes(path, "plain notes\r\n"));
-    TextEditor *editor = openEditorFromMainMenu(program);
-    openThroughMenu(program, editor, path);
+    TextEditor *editor = openEditorWithFile(program, path, "plain notes\r\n");
     program.dialogs.answerFile(std::nullopt);
     answerReminderWhenShown(editor, true);
     editor->action(QStringLiteral("mnuFileSave"))->trigger();

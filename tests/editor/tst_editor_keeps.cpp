@@ -41,9 +41,7 @@ void TestEditorKeeps::saveNeverOverwritesPlainText()
     TestProgram program;
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
-    QVERIFY(writeBytes(path, content));
-    TextEditor *editor = openEditorFromMainMenu(program);
-    openThroughMenu(program, editor, path);
+    TextEditor *editor = openEditorWithFile(program, path, content);
     QVERIFY(!editor->docChanged());
     editor->edit()->insertPlainText(QStringLiteral("more "));
     program.dialogs.answerFile(std::nullopt); // Cancel in the Save dialog
@@ -79,9 +77,7 @@ void TestEditorKeeps::formatWithoutSelectionMarksChange()
     TestProgram program;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("story.rtf"));
-    QVERIFY(writeBytes(path, "{\\rtf1 Dear family}"));
-    TextEditor *editor = openEditorFromMainMenu(program);
-    openThroughMenu(program, editor, path);
+    TextEditor *editor = openEditorWithFile(program, path, "{\\rtf1 Dear family}");
     QVERIFY(!editor->docChanged());
     editor->edit()->moveCursor(QTextCursor::End);
     const QTextCharFormat at = editor->edit()->currentCharFormat();

@@ -2,6 +2,8 @@
 // Helpers shared by the RTF tests: reading snippets, describing what a document holds,
 // and running LibreOffice or pandoc as reference readers.
 
+#include "test_files.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>

@@ -251,9 +251,7 @@ void TestRtfCorpus::readsEveryFile_data()
 void TestRtfCorpus::readsEveryFile()
 {
     QFETCH(QString, file);
-    QFile in(m_corpus + u'/' + file);
-    QVERIFY(in.open(QIODevice::ReadOnly));
-    const QByteArray data = in.readAll();
+    const QByteArray data = fileBytes(m_corpus + u'/' + file);
     QTextDocument doc;
     const Rtf::ReadResult r = Rtf::read(data, doc);
     // files that do not start with {\rtf are refused, to be loaded as plain text

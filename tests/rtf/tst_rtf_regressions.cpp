@@ -32,9 +32,7 @@ void TestRtfRegressions::savedInputs_data()
 void TestRtfRegressions::savedInputs()
 {
     QFETCH(QString, path);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(RtfFuzz::roundTripHolds(file.readAll()));
+    QVERIFY(RtfFuzz::roundTripHolds(fileBytes(path)));
 }
 
 void TestRtfRegressions::generatedInputs_data()

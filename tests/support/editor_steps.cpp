@@ -1,6 +1,7 @@
 #include "editor_steps.h"
 
 #include "document/windows/editor/text_editor.h"
+#include "test_files.h"
 #include "wait_for.h"
 
 #include <QAction>
@@ -56,6 +57,15 @@ void openThroughMenu(TestProgram &program, TextEditor *editor, const QString &pa
 {
     program.dialogs.answer(MsgAnswer::No).answerFile(path);
     runMenu(editor, QStringLiteral("mnuFileOpen"));
+}
+
+TextEditor *openEditorWithFile(TestProgram &program, const QString &path, const QByteArray &bytes)
+{
+    if (!writeBytes(path, bytes))
+        QTest::qFail(qPrintable(QStringLiteral("could not write %1").arg(path)), __FILE__, __LINE__);
+    TextEditor *editor = openEditorFromMainMenu(program);
+    openThroughMenu(program, editor, path);
+    return editor;
 }
 
 void saveAs(TestProgram &program, TextEditor *editor, const std::optional<QString> &path)

@@ -25,6 +25,8 @@ void settle();
 void runMenu(TextEditor *editor, const QString &item);
 // Open through the File menu, answering No to saving the current document first.
 void openThroughMenu(TestProgram &program, TextEditor *editor, const QString &path);
+// Writes `bytes` to `path`, opens the editor from the main menu and the file in it.
+TextEditor *openEditorWithFile(TestProgram &program, const QString &path, const QByteArray &bytes);
 // Save As through the reminder's OK, answering the Save dialog with `path` (nullopt: Cancel).
 void saveAs(TestProgram &program, TextEditor *editor, const std::optional<QString> &path);
 // Once the reminder window shows, presses its OK (or closes it without OK). The watch ends

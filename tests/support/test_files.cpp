@@ -11,10 +11,10 @@ QByteArray fileBytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
+bool writeBytes(const QString &path, const QByteArray &bytes, qint64 size)
 {
     QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush();
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush() && (size < 0 || f.resize(size));
 }
 
 QString testDataPath(const QString &relative) { return QDir(sourceDir()).filePath(QStringLiteral("tests/") + relative); }

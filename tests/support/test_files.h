@@ -9,8 +9,9 @@
 // A file's whole contents; "<missing>" when it cannot be read, so that a missing file never
 // equals an empty one.
 QByteArray fileBytes(const QString &path);
-// Writes a fixture; false unless every byte was written.
-bool writeBytes(const QString &path, const QByteArray &bytes);
+// Writes a fixture; false unless every byte was written. With a `size`, the file is then made
+// that long (sparse, so a huge file costs no disk).
+bool writeBytes(const QString &path, const QByteArray &bytes, qint64 size = -1);
 // A data file carried with the tests, e.g. "editor/data/accent.rtf".
 QString testDataPath(const QString &relative);
 // A path inside `dir` that is no regular file: "pipe" (a named pipe nobody writes to, so
