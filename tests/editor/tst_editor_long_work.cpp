@@ -25,15 +25,14 @@ QByteArray longFile(bool rtf)
 }
 
 struct EditorState {
-    QString text, title, leaveMode;
-    bool changed;
+    QString text, title, leaving;
     QTextDocument *document;
     bool operator==(const EditorState &) const = default;
 };
 
-EditorState stateOf(TextEditor *editor)
+EditorState stateOf(TestProgram &program, TextEditor *editor)
 {
-    return {editor->documentText(), editor->windowTitle(), editor->leaveMode(), editor->docChanged(), editor->edit()->document()};
+    return {editor->documentText(), editor->windowTitle(), exitOutcome(program, editor), editor->edit()->document()};
 }
 } // namespace
 
@@ -67,7 +66,7 @@ void TestEditorLongWork::cancelDuringOpen()
     TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     editor->edit()->insertPlainText(QStringLiteral("typed before opening "));
-    const EditorState before = stateOf(editor);
+    const EditorState before = stateOf(program, editor);
     QTemporaryDir dir;
     const QString path = dir.filePath(rtf ? "long.rtf" : "long.txt");
     QVERIFY(writeBytes(path, longFile(rtf)));
@@ -81,7 +80,7 @@ void TestEditorLongWork::cancelDuringOpen()
     QVERIFY(program.dialogs.unexpected.isEmpty());
     if (cancelAt > 0) {
         QCOMPARE(program.dialogs.progressAdvances, cancelAt);
-        QVERIFY(stateOf(editor) == before);
+        QVERIFY(stateOf(program, editor) == before);
         return;
     }
     QVERIFY(program.dialogs.progressAdvances > 3);
@@ -122,7 +121,7 @@ void TestEditorLongWork::tooManyParagraphsRefused()
     QFETCH(QByteArray, bytes);
     TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
-    const EditorState before = stateOf(editor);
+    const EditorState before = stateOf(program, editor);
     QTemporaryDir dir;
     const QString path = dir.filePath("endless.rtf");
     QVERIFY(writeBytes(path, bytes));
@@ -131,7 +130,7 @@ void TestEditorLongWork::tooManyParagraphsRefused()
     QVERIFY(program.dialogs.unexpected.isEmpty());
     QCOMPARE(program.dialogs.messages().last().text,
              QStringLiteral("The file \"%1\" could not be opened.\n\nIt has more than 1,000,000 paragraphs, more than the editor can hold.").arg(path));
-    QVERIFY(stateOf(editor) == before);
+    QVERIFY(stateOf(program, editor) == before);
 }
 
 void TestEditorLongWork::longWordIsShownInLines_data()

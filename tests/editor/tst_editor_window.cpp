@@ -138,10 +138,9 @@ void TestEditorWindow::stateAfterLoad()
     auto *editor = qobject_cast<TextEditor *>(Forms::load(QStringLiteral("frmTxtEditor")));
     QVERIFY(editor);
     QVERIFY(!editor->isVisible());
-    QCOMPARE(editor->leaveMode(), QStringLiteral("N"));
     QCOMPARE(editor->findText(), QString());
     QCOMPARE(editor->documentPath(), QString());
-    QCOMPARE(editor->docChanged(), true);
+    QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
     QCOMPARE(editor->dialogCancelled(), false);
     QCOMPARE(shared().editorOpenCount, qint16(0));
     const QTextCharFormat current = editor->edit()->currentCharFormat();
@@ -189,7 +188,7 @@ void TestEditorWindow::composedFromCurrentAnswers()
     TextEditor *editor = reopenEditor(program);
     QCOMPARE(editor->documentText(), composeDocument(answerStore()));
     QVERIFY(editor->documentText().endsWith(QLatin1String("The end.\r\n")));
-    QCOMPARE(editor->docChanged(), true);
+    QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
     QCOMPARE(shared().editorOpenCount, qint16(1));
     // Shown in Arial 12 pt, from the first character to the last.
     QTextDocument *doc = editor->edit()->document();
@@ -262,7 +261,7 @@ void TestEditorWindow::returnThenReopenComposesAfresh()
     QCOMPARE(editor->documentText(), composeDocument(answerStore()));
     QVERIFY(editor->documentText().contains(QLatin1String("Marbles")));
     QCOMPARE(shared().editorOpenCount, qint16(1));
-    QCOMPARE(editor->leaveMode(), QStringLiteral("N"));
+    QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
 }
 
 void TestEditorWindow::menuKeysWinOverTextBox_data()

@@ -75,7 +75,7 @@ void TestSaving::saveAsThroughReminder()
                                                               "\"\",,,,,,,\"\",,,,,,,,,\"\",,,,,,,\"\",,,,,\"\",,,,,\"\"\r\n"));
     QCOMPARE(editor->windowTitle(), path + " - Text Editor");
     QCOMPARE(editor->documentPath(), path);
-    QVERIFY(!editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kEnds);
     QVERIFY(!editor->dialogCancelled());
     QVERIFY(!Forms::find("frmNote")->isVisible());
     QVERIFY(editor->isVisible());
@@ -113,14 +113,14 @@ void TestSaving::laterSaveWritesAtOnce()
     saveAs(program, editor, path);
     editor->edit()->setPlainText(QStringLiteral("Edited after the first save"));
     answerStore().setAnswer(1, QStringLiteral("Changed, \"again\"\r\nline two"));
-    QVERIFY(editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
 
     QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     const int before = program.dialogs.calls.size();
     runMenu(editor, "mnuFileSave");
     QCOMPARE(program.dialogs.calls.size(), before); // no reminder, no dialog
     QVERIFY(!Forms::find("frmNote")->isVisible());
-    QVERIFY(!editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kEnds);
     QVERIFY(fileBytes(path).contains("Edited after the first save"));
     QVERIFY(fileBytes(dir.filePath("Story.dat")).startsWith("\"Changed, \"\"again\"\"\r\nline two\","));
     QCOMPARE(fileBytes(dir.filePath("Story.dat")), storeBytes());
@@ -220,7 +220,7 @@ void TestSaving::cancelInDialog()
     QVERIFY(editor->dialogCancelled());
     QCOMPARE(editor->windowTitle(), kUntitledEditor);
     QCOMPARE(editor->documentPath(), QString());
-    QVERIFY(editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toBool(), false);
     // A later Save still starts with the reminder.
@@ -303,7 +303,7 @@ void TestSaving::saveAsFailure()
     QVERIFY2(messages[0].text.contains(reason), qPrintable(messages[0].text));
     QCOMPARE(editor->windowTitle(), kUntitledEditor);
     QCOMPARE(editor->documentPath(), QString());
-    QVERIFY(editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
     QVERIFY(editor->dialogCancelled());
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toBool(), false);
@@ -336,7 +336,7 @@ void TestSaving::saveFailureKeepsState()
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].style, 48);
     QVERIFY(messages[0].text.contains(path));
-    QVERIFY(editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
     QVERIFY(!editor->dialogCancelled());
     QCOMPARE(editor->windowTitle(), path + " - Text Editor");
     QCOMPARE(fileBytes(path), savedDoc);
@@ -345,7 +345,7 @@ void TestSaving::saveFailureKeepsState()
     QCOMPARE(finished[0][0].toBool(), false);
     // Once the folder can be written again, Save succeeds to the same file.
     runMenu(editor, "mnuFileSave");
-    QVERIFY(!editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kEnds);
     QVERIFY(fileBytes(path).contains("half-replace"));
 }
 

@@ -103,7 +103,7 @@ QString exitOutcome(TestProgram &program, TextEditor *editor)
     const bool ended = dialogs.endCount > ends;
     dialogs.calls.resize(recorded);
     dialogs.endCount = ends;
-    const QString then = ended               ? QStringLiteral("ends the program")
+    const QString then = ended               ? kEnds
                          : editor->isVisible() ? QStringLiteral("stays open")
                                                : QStringLiteral("returns to the main menu");
     return asked ? QStringLiteral("asks to save, then ") + then : then;

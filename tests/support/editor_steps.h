@@ -39,6 +39,9 @@ void answerReminderWhenShown(QObject *owner, bool ok);
 // only records itself, so the probe takes its record back and leaves the editor as it was;
 // a return to the main menu cannot be taken back.
 QString exitOutcome(TestProgram &program, TextEditor *editor);
+inline const QString kEnds = QStringLiteral("ends the program");
+inline const QString kAsksThenEnds = QStringLiteral("asks to save, then ends the program");
+inline const QString kAsksThenReturns = QStringLiteral("asks to save, then returns to the main menu");
 
 // The editing note and the editor's save question, exactly as the program shows them.
 bool isEditingNote(const DialogCall &call);
