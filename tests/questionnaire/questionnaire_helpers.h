@@ -88,4 +88,22 @@ inline bool visible(const QString &window)
     return f && f->isVisible();
 }
 
+// One row a question page, named after it.
+inline void addPageRows()
+{
+    QTest::addColumn<QString>("page");
+    for (const expected::Page &p : expected::pages)
+        QTest::newRow(qPrintable(QStringLiteral("nominal: %1").arg(p.name))) << QString::fromLatin1(p.name);
+}
+
+// One row a page's answer box, by its place in expected::pageBoxes.
+inline void addPageBoxRows()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < int(std::size(expected::pageBoxes)); ++i) {
+        const expected::PageBox &b = expected::pageBoxes[i];
+        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 %2").arg(b.window, b.textBox))) << i;
+    }
+}
+
 } // namespace qhelp
