@@ -63,7 +63,7 @@ void TestEditorFile::leaving()
     QCOMPARE(program.dialogs.messages().size(), 2);
     QVERIFY(isSaveQuestion(program.dialogs.messages().last()));
     QCOMPARE(program.dialogs.count(DialogCall::SaveFile), 0);
-    QVERIFY(!Forms::find(QStringLiteral("frmNote")) || !Forms::find(QStringLiteral("frmNote"))->isVisible());
+    QVERIFY(!isShown(QStringLiteral("frmNote")));
     QCOMPARE(program.dialogs.endCount, ended ? 1 : 0);
     if (mainShown) {
         QCOMPARE(TestProgram::visibleForms(), QStringList{"frmMain"});

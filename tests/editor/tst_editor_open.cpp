@@ -197,7 +197,7 @@ void TestEditorOpen::saveTargetAfterOpeningRtf()
     editor->action(QStringLiteral("mnuFileSave"))->trigger();
     // Written at once: no reminder, no dialog.
     QCOMPARE(int(program.dialogs.calls.size()), asked);
-    QVERIFY(!Forms::find(QStringLiteral("frmNote")) || !Forms::find(QStringLiteral("frmNote"))->isVisible());
+    QVERIFY(!isShown(QStringLiteral("frmNote")));
     QVERIFY(fileBytes(path).startsWith("{\\rtf"));
     QVERIFY(fileBytes(path).contains("Added line."));
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Story.dat"))));

@@ -82,12 +82,6 @@ inline QString dataChanged(const QString &page)
     return f ? f->property("DataChanged").toString() : QString();
 }
 
-inline bool visible(const QString &window)
-{
-    Form *f = Forms::find(window);
-    return f && f->isVisible();
-}
-
 // One row a question page, named after it.
 inline void addPageRows()
 {

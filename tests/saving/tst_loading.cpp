@@ -5,7 +5,6 @@
 #include "fs_faults.h"
 #include "document/datafile/answer_data_file.h"
 #include "document/windows/editor/text_editor.h"
-#include "document/windows/note/note_window.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -29,22 +28,10 @@ void typeSomeAnswers()
     answerStore().setAnswer(10, QStringLiteral("always text, typed"));
 }
 
-Form *startWithLoad(TestProgram &program)
-{
-    registerNoteForm();
-    return program.startToMainMenu();
-}
-
 bool isConfirmation(const DialogCall &call)
 {
     return call.kind == DialogCall::Message && call.title == QLatin1String("Kinscribe") && call.text == kConfirmation
         && call.style == 547 && call.parentName == kMain;
-}
-
-bool visible(TestProgram &program, const QString &window, const QString &name)
-{
-    auto *w = program.child<QWidget>(window, name);
-    return w && w->isVisibleTo(w->window());
 }
 } // namespace
 
@@ -77,7 +64,7 @@ void TestLoading::declinedChangesNothing()
 {
     QFETCH(int, answer);
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     typeSomeAnswers();
     const Answers before = currentAnswers();
     program.dialogs.answer(answer);
@@ -91,7 +78,7 @@ void TestLoading::declinedChangesNothing()
 void TestLoading::cancelInOpenDialog()
 {
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     typeSomeAnswers();
     const Answers before = currentAnswers();
     program.dialogs.answer(MsgAnswer::Yes).answerFile(std::nullopt);
@@ -110,7 +97,7 @@ void TestLoading::cancelInOpenDialog()
 void TestLoading::labelRunsTheSameCommand()
 {
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     program.dialogs.answer(MsgAnswer::No);
     program.click(kMain, "lblLoad");
     QCOMPARE(program.dialogs.calls.size(), 1);
@@ -120,7 +107,7 @@ void TestLoading::labelRunsTheSameCommand()
 void TestLoading::replacesEveryAnswer()
 {
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     typeSomeAnswers();
     answerStore().setAnswer(3, QStringLiteral("typed, not in the file"));
     QTemporaryDir dir;
@@ -150,12 +137,12 @@ void TestLoading::replacesEveryAnswer()
 void TestLoading::emptyStoreFileLoadsUnanswered()
 {
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     // Childhood complete and marked before the load.
     for (int n = 1; n <= 10; ++n)
         answerStore().setAnswer(n, QStringLiteral("x"));
     Forms::show(kMain);
-    QVERIFY(visible(program, kMain, "cmdChildhood2"));
+    QVERIFY(isShown(kMain, "cmdChildhood2"));
 
     QTemporaryDir dir;
     const QString path = dir.filePath("empty.dat");
@@ -170,15 +157,15 @@ void TestLoading::emptyStoreFileLoadsUnanswered()
     QCOMPARE(withValue, 11);
     // A marker once shown stays, even now that the section is empty again.
     Forms::show(kMain);
-    QVERIFY(visible(program, kMain, "cmdChildhood2"));
-    QVERIFY(!visible(program, kMain, "cmdChildhood"));
-    QVERIFY(!visible(program, kMain, "cmdHighSch2"));
+    QVERIFY(isShown(kMain, "cmdChildhood2"));
+    QVERIFY(!isShown(kMain, "cmdChildhood"));
+    QVERIFY(!isShown(kMain, "cmdHighSch2"));
 }
 
 void TestLoading::markersFollowAtNextActivation()
 {
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     Answers answers;
     for (int n = 19; n <= 23; ++n) // the whole First Car section
         answers[n - 1] = QStringLiteral("car %1").arg(n);
@@ -188,17 +175,17 @@ void TestLoading::markersFollowAtNextActivation()
     program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
     program.click(kMain, "cmdLoad");
     QVERIFY(answerStore().isSectionComplete(SectionId::FirstCar));
-    QVERIFY(!visible(program, kMain, "cmdFirstCar2")); // the load itself refreshes nothing
+    QVERIFY(!isShown(kMain, "cmdFirstCar2")); // the load itself refreshes nothing
     Forms::show(kMain);
-    QVERIFY(visible(program, kMain, "cmdFirstCar2"));
-    QVERIFY(!visible(program, kMain, "cmdFirstCar"));
-    QVERIFY(!visible(program, kMain, "cmdChildhood2"));
+    QVERIFY(isShown(kMain, "cmdFirstCar2"));
+    QVERIFY(!isShown(kMain, "cmdFirstCar"));
+    QVERIFY(!isShown(kMain, "cmdChildhood2"));
 }
 
 void TestLoading::pageShowsLoadedAnswerWhenShown()
 {
     TestProgram program;
-    Form *main = startWithLoad(program);
+    Form *main = program.startToMainMenu();
     const QuestionInfo &q = QuestionCatalogue::question(1);
     const QString page = QString::fromLatin1(q.entryWindow), box = QString::fromLatin1(q.textBox);
     Answers answers;
@@ -236,7 +223,7 @@ void TestLoading::failureChangesNothing()
     QFETCH(QString, how);
     QFETCH(QString, reason);
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     typeSomeAnswers();
     const Answers before = currentAnswers();
     QTemporaryDir dir;
@@ -288,7 +275,7 @@ void TestLoading::fieldsBeyond77AreNamed()
 {
     QFETCH(int, fields);
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     QByteArrayList record;
     for (int n = 1; n <= fields; ++n)
         record << "\"field " + QByteArray::number(n) + '"';
@@ -330,7 +317,7 @@ void TestLoading::roundTripThroughSave()
     // A later run: a fresh store, the same file.
     const QString path = QString::fromUtf8(qgetenv("KINSCRIBE_TEST_SAVED"));
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     QVERIFY(currentAnswers() != saved);
     program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
     program.click(kMain, "cmdLoad");
