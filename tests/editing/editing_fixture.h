@@ -6,6 +6,8 @@
 #include "scripted_dialogs.h"
 
 #include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QWidget>

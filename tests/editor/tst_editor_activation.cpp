@@ -3,12 +3,9 @@
 #include "editor_steps.h"
 
 #include "document/composer/composer.h"
-#include "document/windows/editor/text_editor.h"
 
 #include <QApplication>
-#include <QTest>
 #include <QTextBlock>
-#include <QTextEdit>
 #include <QTimer>
 #include <limits>
 

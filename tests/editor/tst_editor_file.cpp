@@ -1,17 +1,10 @@
 // The editor's File menu: the save-first step, Print, and leaving through Return to Main Menu,
 // Exit or the close box.
 #include "editor_steps.h"
-#include "test_files.h"
 
-#include "document/windows/editor/text_editor.h"
-
-#include <QAction>
 #include <QDir>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextCursor>
-#include <QTextEdit>
 
 class TestEditorFile : public QObject {
     Q_OBJECT

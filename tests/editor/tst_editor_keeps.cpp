@@ -1,15 +1,8 @@
 // What the editor keeps: a file it read as plain text is never overwritten by Save, and a
 // format applied for the text typed next counts as a change of the document.
 #include "editor_steps.h"
-#include "test_files.h"
 
-#include "document/windows/editor/text_editor.h"
-
-#include <QAction>
 #include <QFontInfo>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextEdit>
 
 class TestEditorKeeps : public QObject {
     Q_OBJECT

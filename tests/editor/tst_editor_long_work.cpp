@@ -1,17 +1,10 @@
 // Long work in the editor: a progress dialog whose Cancel leaves everything as it was, and one
 // long unbroken word that is laid out in lines like any other text.
 #include "editor_steps.h"
-#include "test_files.h"
-
-#include "document/windows/editor/text_editor.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QAction>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
-#include <QTextEdit>
 #include <QTextLayout>
 
 namespace {

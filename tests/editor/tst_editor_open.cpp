@@ -1,16 +1,9 @@
 // Open in the editor: the save-first question, the Open dialog, RTF and plain text files,
 // files that cannot be opened, and where Save writes afterwards.
 #include "editor_steps.h"
-#include "test_files.h"
 
-#include "document/windows/editor/text_editor.h"
-
-#include <QAction>
 #include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextCursor>
-#include <QTextEdit>
 
 namespace {
 // RTF files in the manner of other word processors, carried with the tests.

@@ -2,17 +2,12 @@
 // text box, plain pastes and drops, and resizing.
 #include "editor_steps.h"
 
-#include "document/windows/editor/text_editor.h"
-
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTextEdit>
 
 class TestEditorWindow : public QObject {
     Q_OBJECT

@@ -3,7 +3,13 @@
 
 #include "test_app.h"
 
+#include "info/info_texts.h"
+#include "info/star_shape.h"
+
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 
 // Where a window stands when its outer frame is centred on its screen.

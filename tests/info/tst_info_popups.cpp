@@ -1,13 +1,6 @@
 // The windows opened over another: the version history over About, and the star-shaped credits.
 #include "info_helpers.h"
 
-#include "info/info_texts.h"
-#include "info/star_shape.h"
-
-#include <QGuiApplication>
-#include <QPointer>
-#include <QPushButton>
-
 namespace {
 // The main menu, About, then its version history label.
 void openVersionHistory(TestProgram &p, const char *about = "cmdInfo")

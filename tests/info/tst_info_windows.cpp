@@ -2,14 +2,6 @@
 #include "info_helpers.h"
 
 #include "shell/twips.h"
-#include "info/info_texts.h"
-#include "info/star_shape.h"
-
-#include <QGuiApplication>
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QScreen>
 
 namespace {
 const QStringList kAskingWindows = {"frmInstruc", "frmInfo", "frmShare", "frmWarranty", "frmDistribution"};

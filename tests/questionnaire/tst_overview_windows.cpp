@@ -2,10 +2,6 @@
 #include "questionnaire_helpers.h"
 
 #include "shell/look.h"
-#include "questionnaire/answer_store.h"
-
-#include <QLabel>
-#include <QPushButton>
 
 using namespace qhelp;
 

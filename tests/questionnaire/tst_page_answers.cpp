@@ -2,11 +2,7 @@
 // unsaved-changes question, refilling from the store, and the close box.
 #include "questionnaire_helpers.h"
 
-#include "questionnaire/answer_store.h"
-
 #include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QScrollBar>
 
 using namespace qhelp;

@@ -2,11 +2,7 @@
 // the tab order.
 #include "questionnaire_helpers.h"
 
-#include "questionnaire/answer_store.h"
-
 #include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QScrollBar>
 
 using namespace qhelp;

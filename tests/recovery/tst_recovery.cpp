@@ -4,7 +4,6 @@
 #include "recovery_helpers.h"
 
 #include "shell/exit_question.h"
-#include "document/windows/editor/text_editor.h"
 #include "editor_steps.h"
 #include "fs_faults.h"
 

@@ -3,10 +3,13 @@
 // and running LibreOffice or pandoc as reference readers.
 
 #include "test_files.h"
+#include "document/rtf/rtf.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+#include <QTextDocument>
 
 class QTextDocument;
 class QTextCharFormat;

@@ -2,7 +2,6 @@
 // styled word come through (text, bold, italic, underline, strikethrough, colour,
 // font and size). LibreOffice's HTML export is read back with Qt's HTML reader.
 
-#include "document/rtf/rtf.h"
 #include "rtf_test_util.h"
 
 #include <QFile>
@@ -10,10 +9,8 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
 
 #include <cmath>
 
@@ -38,7 +35,6 @@ QString autoColour(QString description)
 {
     return description.remove(QStringLiteral(",#000000"));
 }
-
 
 // A paragraph of LibreOffice's HTML as its tags describe it: text, alignment, the
 // lengths of its style in inches (the stylesheet's p rule filling in what is left

@@ -5,8 +5,6 @@
 #include "rtf_test_util.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTest>
 
 class TestRtfRegressions : public QObject
 {

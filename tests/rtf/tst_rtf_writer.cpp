@@ -1,15 +1,11 @@
 // The writer: header and tables, escaping, formatting words, reproducible output,
 // round trips through the reader, and the golden file.
 
-#include "document/rtf/rtf.h"
 #include "rtf_test_util.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
 
 using namespace RtfTest;
 

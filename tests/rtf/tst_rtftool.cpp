@@ -2,12 +2,9 @@
 
 #include "rtf_test_util.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextCursor>
-#include <QTextDocument>
 
 using namespace RtfTest;
 

@@ -4,11 +4,9 @@
 
 #include "fs_faults.h"
 #include "document/datafile/answer_data_file.h"
-#include "document/windows/editor/text_editor.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 
 using AnswerDataFile::Answers;
 

@@ -4,14 +4,12 @@
 #include "wait_for.h"
 
 #include "fs_faults.h"
-#include "document/windows/editor/text_editor.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <functional>
 

@@ -5,12 +5,9 @@
 #include "fs_faults.h"
 #include "document/datafile/answer_data_file.h"
 #include "document/windows/editor/save_flow.h"
-#include "document/windows/editor/text_editor.h"
 #include "document/windows/note/note_window.h"
 
 #include <QSignalSpy>
-#include <QTest>
-#include <QTextEdit>
 
 namespace {
 QByteArray storeBytes() { return AnswerDataFile::write(AnswerDataFile::answersOf(answerStore())); }

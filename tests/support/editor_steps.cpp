@@ -1,10 +1,6 @@
 #include "editor_steps.h"
-
-#include "document/windows/editor/text_editor.h"
-#include "test_files.h"
 #include "wait_for.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QPushButton>
 

@@ -3,10 +3,14 @@
 // saves through the reminder, and what leaving it would do.
 
 #include "test_app.h"
+#include "test_files.h"
 
+#include "document/windows/editor/text_editor.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTextEdit>
 #include <optional>
-
-class TextEditor;
 
 extern const QString kEditingNote;
 extern const QString kUntitledEditor; // the caption before anything was saved or opened
