@@ -26,6 +26,20 @@ void typeSomeAnswers()
     answerStore().setAnswer(10, QStringLiteral("always text, typed"));
 }
 
+// Writes `bytes` as a data file and loads it from the main menu: Yes to the confirmation, the
+// file in the Open dialog, then `report` to a message the load shows. Gives the file's path.
+QString loadFile(TestProgram &program, const QTemporaryDir &dir, const QByteArray &bytes, std::optional<int> report = {})
+{
+    const QString path = dir.filePath(QStringLiteral("Story.dat"));
+    if (!writeBytes(path, bytes))
+        QTest::qFail("could not write the data file", __FILE__, __LINE__);
+    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
+    if (report)
+        program.dialogs.answer(*report);
+    program.click(kMain, QStringLiteral("cmdLoad"));
+    return path;
+}
+
 bool isConfirmation(const DialogCall &call)
 {
     return call.kind == DialogCall::Message && call.title == QLatin1String("Kinscribe") && call.text == kConfirmation
@@ -109,17 +123,13 @@ void TestLoading::replacesEveryAnswer()
     typeSomeAnswers();
     answerStore().setAnswer(3, QStringLiteral("typed, not in the file"));
     QTemporaryDir dir;
-    const QString path = dir.filePath("Story.dat");
     // Written by hand in the old format: no value for 1 and 3, "" for 2, lines and ANSI bytes.
     QByteArrayList fields(kQuestionCount);
     fields[1] = "\"\"";
     fields[3] = "\"Three\r\nlines\r\nhere\"";
     fields[4] = "\"caf\xE9, \x93quoted\x94\"";
     fields[76] = "\"the end\"";
-    QVERIFY(writeBytes(path, fields.join(',') + "\r\n"));
-
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
-    program.click(kMain, "cmdLoad");
+    loadFile(program, dir, fields.join(',') + "\r\n");
     QCOMPARE(program.dialogs.calls.size(), 2); // nothing reported
     AnswerStore &store = answerStore();
     QVERIFY(!store.hasValue(1));
@@ -143,10 +153,7 @@ void TestLoading::emptyStoreFileLoadsUnanswered()
     QVERIFY(isShown(kMain, "cmdChildhood2"));
 
     QTemporaryDir dir;
-    const QString path = dir.filePath("empty.dat");
-    QVERIFY(writeBytes(path, AnswerDataFile::write(AnswerDataFile::answersOf(AnswerStore()))));
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
-    program.click(kMain, "cmdLoad");
+    loadFile(program, dir, AnswerDataFile::write(AnswerDataFile::answersOf(AnswerStore())));
     int withValue = 0;
     for (int n = 1; n <= kQuestionCount; ++n) {
         QVERIFY(!answerStore().isAnswered(n));
@@ -168,10 +175,7 @@ void TestLoading::markersFollowAtNextActivation()
     for (int n = 19; n <= 23; ++n) // the whole First Car section
         answers[n - 1] = QStringLiteral("car %1").arg(n);
     QTemporaryDir dir;
-    const QString path = dir.filePath("car.dat");
-    QVERIFY(writeBytes(path, AnswerDataFile::write(answers)));
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
-    program.click(kMain, "cmdLoad");
+    loadFile(program, dir, AnswerDataFile::write(answers));
     QVERIFY(answerStore().isSectionComplete(SectionId::FirstCar));
     QVERIFY(!isShown(kMain, "cmdFirstCar2")); // the load itself refreshes nothing
     Forms::show(kMain);
@@ -189,10 +193,7 @@ void TestLoading::pageShowsLoadedAnswerWhenShown()
     Answers answers;
     answers[0] = QStringLiteral("first line\r\nsecond \"line\"");
     QTemporaryDir dir;
-    const QString path = dir.filePath("one.dat");
-    QVERIFY(writeBytes(path, AnswerDataFile::write(answers)));
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
-    program.click(kMain, "cmdLoad");
+    loadFile(program, dir, AnswerDataFile::write(answers));
     QVERIFY(Forms::navigate(main, page));
     auto *edit = program.child<QPlainTextEdit>(page, box);
     QVERIFY(edit);
@@ -278,10 +279,7 @@ void TestLoading::fieldsBeyond77AreNamed()
     for (int n = 1; n <= fields; ++n)
         record << "\"field " + QByteArray::number(n) + '"';
     QTemporaryDir dir;
-    const QString path = dir.filePath("wide.dat");
-    QVERIFY(writeBytes(path, record.join(',') + "\r\n"));
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path).answer(MsgAnswer::Ok);
-    program.click(kMain, "cmdLoad");
+    const QString path = loadFile(program, dir, record.join(',') + "\r\n", MsgAnswer::Ok);
     QCOMPARE(answerStore().answerOf(1), QStringLiteral("field 1"));
     QCOMPARE(answerStore().answerOf(77), QStringLiteral("field 77"));
     QCOMPARE(program.dialogs.calls.size(), 3);
