@@ -1,5 +1,7 @@
 // The one test of the real Qt dialogs behind the dialog layer: find the modal box, check it, press a button.
 #include "shell/dialogs.h"
+#include "test_files.h"
+#include "wait_for.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,22 +18,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-
-namespace {
-// Runs `inspect` on the modal widget as soon as it is shown.
-void whenModal(std::function<void(QWidget *)> inspect)
-{
-    auto *timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, inspect] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            inspect(modal);
-        }
-    });
-    timer->start(20);
-}
-} // namespace
 
 class TestRealDialogs : public QObject {
     Q_OBJECT
@@ -80,7 +66,7 @@ void TestRealDialogs::messageBox()
     QString title, text, shownDefault;
     int shownIcon = -1;
     QStringList shown;
-    whenModal([&](QWidget *modal) {
+    whenModal({[&](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         if (!box) {
             modal->close();
@@ -95,7 +81,7 @@ void TestRealDialogs::messageBox()
         for (QAbstractButton *b : box->buttons())
             if (b->text() == press)
                 b->click();
-    });
+    }});
     const int got = Dialogs::get().message(&parent, QStringLiteral("Are you sure?  Two spaces."), style, QStringLiteral("Kinscribe"));
     QCOMPARE(title, QStringLiteral("Kinscribe"));
     QCOMPARE(text, QStringLiteral("Are you sure?  Two spaces."));
@@ -123,12 +109,12 @@ void TestRealDialogs::yesNoMustBeAnswered()
     QFETCH(int, answer);
     QWidget parent;
     parent.show();
-    whenModal([&](QWidget *modal) {
+    whenModal({[&](QWidget *modal) {
         QTest::keyClick(modal, Qt::Key_Escape);
         modal->close();
         if (modal->isVisible())
             qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
-    });
+    }});
     QCOMPARE(Dialogs::get().message(&parent, QStringLiteral("Do you want to save your changes?"), style,
                                     QStringLiteral("Save Changes")), answer);
 }
@@ -138,7 +124,7 @@ void TestRealDialogs::inputBox()
     QWidget parent;
     parent.show();
     QString title, label;
-    whenModal([&](QWidget *modal) {
+    whenModal({[&](QWidget *modal) {
         auto *dlg = qobject_cast<QInputDialog *>(modal);
         if (!dlg) {
             modal->close();
@@ -148,11 +134,11 @@ void TestRealDialogs::inputBox()
         label = dlg->labelText();
         dlg->setTextValue(QStringLiteral("car"));
         dlg->accept();
-    });
+    }});
     QCOMPARE(Dialogs::get().input(&parent, QStringLiteral("Find what?"), QStringLiteral("Find")), std::optional<QString>("car"));
     QCOMPARE(title, QStringLiteral("Find"));
     QCOMPARE(label, QStringLiteral("Find what?"));
-    whenModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    whenModal({[](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); }});
     QCOMPARE(Dialogs::get().input(&parent, QStringLiteral("Find what?"), QStringLiteral("Find")), std::nullopt);
 }
 
@@ -214,14 +200,12 @@ void TestRealDialogs::openDialogLists()
     QFETCH(int, filter);
     QFETCH(QStringList, listed);
     QTemporaryDir dir;
-    for (const char *name : {"README", "a.rtf", "b.txt"}) {
-        QFile f(dir.filePath(QString::fromLatin1(name)));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
+    for (const char *name : {"README", "a.rtf", "b.txt"})
+        QVERIFY(writeBytes(dir.filePath(QString::fromLatin1(name)), {}));
     QWidget parent;
     parent.show();
     QStringList shown;
-    whenModal([&](QWidget *modal) {
+    whenModal({[&](QWidget *modal) {
         auto *dlg = qobject_cast<QFileDialog *>(modal);
         auto *types = modal->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
         auto *view = modal->findChild<QListView *>(QStringLiteral("listView"));
@@ -246,7 +230,7 @@ void TestRealDialogs::openDialogLists()
         (void)QTest::qWaitFor([&] { return names() == listed; }, 3000);
         shown = names();
         dlg->reject();
-    });
+    }});
     FileDialogRequest request;
     request.filter = QStringLiteral("Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
     QCOMPARE(Dialogs::get().openFile(&parent, request), std::nullopt);
@@ -260,7 +244,7 @@ void TestRealDialogs::fontDialogOkAloneGivesItsFont()
     parent.show();
     QFont initial(QFontInfo(QFont(QStringLiteral("arial"))).family());
     initial.setPointSizeF(12);
-    whenModal([](QWidget *modal) { QMetaObject::invokeMethod(modal, "accept", Qt::QueuedConnection); });
+    whenModal({[](QWidget *modal) { QMetaObject::invokeMethod(modal, "accept", Qt::QueuedConnection); }});
     const std::optional<QFont> chosen = Dialogs::get().font(&parent, initial);
     QVERIFY(chosen);
     QCOMPARE(chosen->family(), initial.family());

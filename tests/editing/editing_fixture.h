@@ -1,11 +1,13 @@
 #pragma once
 // A plain edit box in a window, with the editing commands over it, scripted dialogs, and
-// a count of the edit box's change notifications (what the editor's docChanged follows).
+// a count of the edit box's change notifications (what marks the editor's document changed).
 
 #include "document/windows/editing/editing_commands.h"
 #include "scripted_dialogs.h"
 
 #include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QWidget>

@@ -5,8 +5,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QTest>
-#include <QTextBlock>
 
 enum class Clip { Empty, Text, Spaces, HtmlOnly, RichWithText };
 Q_DECLARE_METATYPE(Clip)

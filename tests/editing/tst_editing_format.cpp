@@ -3,8 +3,6 @@
 #include "editing_fixture.h"
 
 #include <QFontInfo>
-#include <QTest>
-#include <QTextBlock>
 
 // "Hello World": "Hello" red Liberation Serif 14 pt bold underlined, " World" blue default font.
 static void formatSample(EditFixture &f)

@@ -1,8 +1,6 @@
 // Find and Find Next: case-blind, overlapping, no wrap-around, any position.
 #include "editing_fixture.h"
 
-#include <QTest>
-
 using Positions = QList<int>;
 
 // Lines of filler with `needle` placed so that its matches start exactly at `starts`.

@@ -1,32 +1,8 @@
 // What the editor keeps: a file it read as plain text is never overwritten by Save, and a
 // format applied for the text typed next counts as a change of the document.
-#include "editor_test_util.h"
+#include "editor_steps.h"
 
-#include "document/windows/editor/text_editor.h"
-
-#include <QAction>
 #include <QFontInfo>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextEdit>
-
-namespace {
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-// Opens `path` through the File menu, answering No to saving the composed document first.
-TextEditor *editorWithFile(TestProgram &program, const QString &path)
-{
-    TextEditor *editor = openEditorFromMainMenu(program);
-    program.dialogs.answer(MsgAnswer::No).answerFile(path);
-    editor->action(QStringLiteral("mnuFileOpen"))->trigger();
-    return editor;
-}
-} // namespace
 
 class TestEditorKeeps : public QObject {
     Q_OBJECT
@@ -58,26 +34,23 @@ void TestEditorKeeps::saveNeverOverwritesPlainText()
     TestProgram program;
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
-    f.close();
-    TextEditor *editor = editorWithFile(program, path);
-    QVERIFY(!editor->docChanged());
+    TextEditor *editor = openEditorWithFile(program, path, content);
+    QCOMPARE(exitOutcome(program, editor), kEnds);
     editor->edit()->insertPlainText(QStringLiteral("more "));
     program.dialogs.answerFile(std::nullopt); // Cancel in the Save dialog
     answerReminderWhenShown(editor, true);
     QCOMPARE(editor->action(QStringLiteral("mnuFileSave"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     editor->action(QStringLiteral("mnuFileSave"))->trigger();
     if (writtenAtOnce) {
-        QVERIFY(bytesOf(path).contains("more"));
-        QCOMPARE(countOf(program.dialogs, DialogCall::SaveFile), 0);
+        QVERIFY(fileBytes(path).contains("more"));
+        QCOMPARE(program.dialogs.count(DialogCall::SaveFile), 0);
         return;
     }
-    QTRY_COMPARE(countOf(program.dialogs, DialogCall::SaveFile), 1);
+    QTRY_COMPARE(program.dialogs.count(DialogCall::SaveFile), 1);
     QVERIFY(program.dialogs.calls.last().file.overwritePrompt);
-    QCOMPARE(bytesOf(path), content);
+    QCOMPARE(fileBytes(path), content);
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("notes.dat"))));
-    QVERIFY(editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
 }
 
 void TestEditorKeeps::formatWithoutSelectionMarksChange_data()
@@ -97,11 +70,8 @@ void TestEditorKeeps::formatWithoutSelectionMarksChange()
     TestProgram program;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("story.rtf"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("{\\rtf1 Dear family}") > 0);
-    f.close();
-    TextEditor *editor = editorWithFile(program, path);
-    QVERIFY(!editor->docChanged());
+    TextEditor *editor = openEditorWithFile(program, path, "{\\rtf1 Dear family}");
+    QCOMPARE(exitOutcome(program, editor), kEnds);
     editor->edit()->moveCursor(QTextCursor::End);
     const QTextCharFormat at = editor->edit()->currentCharFormat();
     if (item == QLatin1String("mnuOptionsColor")) {
@@ -114,7 +84,7 @@ void TestEditorKeeps::formatWithoutSelectionMarksChange()
         program.dialogs.answerFont(differs ? other : same);
     }
     editor->action(item)->trigger();
-    QCOMPARE(editor->docChanged(), differs);
+    QCOMPARE(exitOutcome(program, editor), differs ? kAsksThenEnds : kEnds);
     QVERIFY(!editor->dialogCancelled());
     QCOMPARE(editor->edit()->toPlainText(), QStringLiteral("Dear family"));
     editor->edit()->insertPlainText(QStringLiteral("!"));

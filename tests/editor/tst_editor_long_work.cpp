@@ -1,17 +1,10 @@
 // Long work in the editor: a progress dialog whose Cancel leaves everything as it was, and one
 // long unbroken word that is laid out in lines like any other text.
-#include "editor_test_util.h"
-
-#include "document/windows/editor/text_editor.h"
+#include "editor_steps.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QAction>
-#include <QFile>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
-#include <QTextEdit>
 #include <QTextLayout>
 
 namespace {
@@ -25,15 +18,14 @@ QByteArray longFile(bool rtf)
 }
 
 struct EditorState {
-    QString text, title, leaveMode;
-    bool changed;
+    QString text, title, leaving;
     QTextDocument *document;
     bool operator==(const EditorState &) const = default;
 };
 
-EditorState stateOf(TextEditor *editor)
+EditorState stateOf(TestProgram &program, TextEditor *editor)
 {
-    return {editor->documentText(), editor->windowTitle(), editor->leaveMode(), editor->docChanged(), editor->edit()->document()};
+    return {editor->documentText(), editor->windowTitle(), exitOutcome(program, editor), editor->edit()->document()};
 }
 } // namespace
 
@@ -67,12 +59,10 @@ void TestEditorLongWork::cancelDuringOpen()
     TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     editor->edit()->insertPlainText(QStringLiteral("typed before opening "));
-    const EditorState before = stateOf(editor);
+    const EditorState before = stateOf(program, editor);
     QTemporaryDir dir;
     const QString path = dir.filePath(rtf ? "long.rtf" : "long.txt");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(longFile(rtf)) > 0);
-    file.close();
+    QVERIFY(writeBytes(path, longFile(rtf)));
 
     program.dialogs.progressAdvances = 0;
     program.dialogs.cancelProgressAt = cancelAt;
@@ -83,7 +73,7 @@ void TestEditorLongWork::cancelDuringOpen()
     QVERIFY(program.dialogs.unexpected.isEmpty());
     if (cancelAt > 0) {
         QCOMPARE(program.dialogs.progressAdvances, cancelAt);
-        QVERIFY(stateOf(editor) == before);
+        QVERIFY(stateOf(program, editor) == before);
         return;
     }
     QVERIFY(program.dialogs.progressAdvances > 3);
@@ -124,18 +114,16 @@ void TestEditorLongWork::tooManyParagraphsRefused()
     QFETCH(QByteArray, bytes);
     TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
-    const EditorState before = stateOf(editor);
+    const EditorState before = stateOf(program, editor);
     QTemporaryDir dir;
     const QString path = dir.filePath("endless.rtf");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
-    file.close();
+    QVERIFY(writeBytes(path, bytes));
     program.dialogs.answer(MsgAnswer::No).answerFile(path).answer(MsgAnswer::Ok);
     editor->action(QStringLiteral("mnuFileOpen"))->trigger();
     QVERIFY(program.dialogs.unexpected.isEmpty());
     QCOMPARE(program.dialogs.messages().last().text,
              QStringLiteral("The file \"%1\" could not be opened.\n\nIt has more than 1,000,000 paragraphs, more than the editor can hold.").arg(path));
-    QVERIFY(stateOf(editor) == before);
+    QVERIFY(stateOf(program, editor) == before);
 }
 
 void TestEditorLongWork::longWordIsShownInLines_data()

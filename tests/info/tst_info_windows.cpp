@@ -1,15 +1,7 @@
 // The seven information windows, driven through the real windows from the main menu.
-#include "test_app.h"
+#include "info_helpers.h"
 
 #include "shell/twips.h"
-#include "info/info_texts.h"
-#include "info/star_shape.h"
-
-#include <QGuiApplication>
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QScreen>
 
 namespace {
 const QStringList kAskingWindows = {"frmInstruc", "frmInfo", "frmShare", "frmWarranty", "frmDistribution"};
@@ -25,20 +17,6 @@ QString menuButton(const QString &window)
     return buttons.value(window);
 }
 QString backButton(const QString &window) { return window == "frmInstruc" ? "cmdReturn" : "cmdClose"; }
-
-QPoint centredPosition(const QWidget *w)
-{
-    // The outer window, frame included, is centred.
-    const QRect screen = w->screen()->geometry();
-    const QSize outer = w->frameGeometry().size();
-    return QPoint(qRound(screen.left() + (screen.width() - outer.width()) / 2.0),
-                  qRound(screen.top() + (screen.height() - outer.height()) / 2.0));
-}
-
-QLabel *label(const TestProgram &p, const QString &window, const QString &name)
-{
-    return p.child<QLabel>(window, name);
-}
 } // namespace
 
 class TestInfoWindows : public QObject {
@@ -56,15 +34,8 @@ private slots:
     void reopeningShowsSameTexts();
     void mainMenuOpensAndReturns_data();
     void mainMenuOpensAndReturns();
-    void versionHistoryOverAbout();
-    void aboutCloseLeavesVersionHistoryOpen();
-    void versionHistoryCloseBox();
-    void versionHistoryReopenedBeforeUnload();
     void exitQuestion_data();
     void exitQuestion();
-    void creditsStar();
-    void creditsOtherClose();
-    void clicksOutsideStarFallThrough();
 };
 
 void TestInfoWindows::windows_data()
@@ -333,77 +304,6 @@ void TestInfoWindows::mainMenuOpensAndReturns()
     QVERIFY(p.dialogs.calls.isEmpty());
 }
 
-void TestInfoWindows::versionHistoryOverAbout()
-{
-    TestProgram p;
-    p.startToMainMenu();
-    p.click("frmMain", "cmdInfo");
-    p.click("frmInfo", "Label2");
-    QCOMPARE(TestProgram::visibleForms(), (QStringList{"frmInfo", "frmVersionHx"}));
-    QPointer<Form> history = Forms::find("frmVersionHx");
-    QVERIFY(QTest::qWaitForWindowExposed(history));
-    QCOMPARE(history->pos(), centredPosition(history));
-    QCOMPARE(label(p, "frmVersionHx", "lblVersionHx")->text(), InfoText::versionHistory());
-    p.click("frmVersionHx", "cmdClose");
-    QCOMPARE(TestProgram::visibleForms(), QStringList{"frmInfo"});
-    QVERIFY(history); // hidden, not destroyed
-    p.click("frmInfo", "Label2");
-    QCOMPARE(Forms::find("frmVersionHx"), history.data());
-    QCOMPARE(TestProgram::visibleForms(), (QStringList{"frmInfo", "frmVersionHx"}));
-    QVERIFY(p.dialogs.calls.isEmpty());
-}
-
-void TestInfoWindows::aboutCloseLeavesVersionHistoryOpen()
-{
-    TestProgram p;
-    p.startToMainMenu();
-    p.click("frmMain", "lblInfo");
-    p.click("frmInfo", "Label2");
-    QVERIFY(p.child("frmInfo", "cmdClose")->isEnabled());
-    p.click("frmInfo", "cmdClose");
-    QCOMPARE(TestProgram::visibleForms(), (QStringList{"frmMain", "frmVersionHx"}));
-}
-
-void TestInfoWindows::versionHistoryCloseBox()
-{
-    TestProgram p;
-    p.startToMainMenu();
-    p.click("frmMain", "cmdInfo");
-    p.click("frmInfo", "Label2");
-    QPointer<Form> history = Forms::find("frmVersionHx");
-    history->move(history->pos() + QPoint(40, 30));
-    QVERIFY(history->close());
-    QVERIFY(p.dialogs.calls.isEmpty());
-    QCOMPARE(p.dialogs.endCount, 0);
-    QTRY_VERIFY(!history);
-    QVERIFY(!Forms::find("frmVersionHx"));
-    QCOMPARE(TestProgram::visibleForms(), QStringList{"frmInfo"});
-    // Opened again: a new window, centred and filled as the first time.
-    p.click("frmInfo", "Label2");
-    Form *again = Forms::find("frmVersionHx");
-    QVERIFY(again && again->isVisible());
-    QVERIFY(QTest::qWaitForWindowExposed(again));
-    QCOMPARE(again->pos(), centredPosition(again));
-    QCOMPARE(label(p, "frmVersionHx", "lblVersionHx")->text(), InfoText::versionHistory());
-    QCOMPARE(TestProgram::visibleForms(), (QStringList{"frmInfo", "frmVersionHx"}));
-}
-
-void TestInfoWindows::versionHistoryReopenedBeforeUnload()
-{
-    // The close box drops the window once the close is over; opened again at once, it must stay.
-    TestProgram p;
-    p.startToMainMenu();
-    p.click("frmMain", "cmdInfo");
-    p.click("frmInfo", "Label2");
-    Forms::find("frmVersionHx")->close();
-    p.click("frmInfo", "Label2");
-    QPointer<Form> history = Forms::find("frmVersionHx");
-    QTest::qWait(50);
-    QVERIFY(history);
-    QVERIFY(history->isVisible());
-    QCOMPARE(Forms::find("frmVersionHx"), history.data());
-}
-
 void TestInfoWindows::exitQuestion_data()
 {
     QTest::addColumn<QString>("window");
@@ -431,62 +331,6 @@ void TestInfoWindows::exitQuestion()
     QVERIFY(w->isVisible());
     QCOMPARE(TestProgram::visibleForms(), QStringList{window});
     QVERIFY(p.dialogs.unexpected.isEmpty());
-}
-
-void TestInfoWindows::creditsStar()
-{
-    TestProgram p;
-    p.startToMainMenu();
-    p.click("frmMain", "cmdInfo");
-    QLabel *addy = label(p, "frmInfo", "lblAddy");
-    const QPoint aboutCentre = Forms::find("frmInfo")->frameGeometry().center();
-    p.click("frmInfo", "Picture1");
-    QCOMPARE(TestProgram::visibleForms(), QStringList{"frmCredits2"});
-    Form *credits = Forms::find("frmCredits2");
-    QCOMPARE(credits->mask(), Star::region());
-    // First shown where the about window stood: the star's centre on the about window's centre.
-    QCOMPARE(credits->pos() + QPoint(200, 150), aboutCentre);
-    // Its controls lie inside the star, or they could not be seen or clicked.
-    for (const char *name : {"Label1", "cmdClose"})
-        QVERIFY(Star::region().contains(p.child("frmCredits2", name)->geometry()));
-    addy->setText("changed while hidden");
-    p.click("frmCredits2", "cmdClose");
-    QCOMPARE(TestProgram::visibleForms(), QStringList{"frmInfo"});
-    QCOMPARE(addy->text(), InfoText::contactBlock());
-    QVERIFY(p.dialogs.calls.isEmpty());
-}
-
-void TestInfoWindows::creditsOtherClose()
-{
-    // Alt+F4 or the window manager: without a way back no window of the program would remain.
-    TestProgram p;
-    p.startToMainMenu();
-    p.click("frmMain", "cmdInfo");
-    p.click("frmInfo", "Picture1");
-    Form *credits = Forms::find("frmCredits2");
-    credits->close();
-    QCOMPARE(TestProgram::visibleForms(), QStringList{"frmInfo"});
-    QVERIFY(p.dialogs.calls.isEmpty());
-    QCOMPARE(p.dialogs.endCount, 0);
-    const QPoint placed = credits->pos();
-    p.click("frmInfo", "Picture1");
-    QCOMPARE(TestProgram::visibleForms(), QStringList{"frmCredits2"});
-    QCOMPARE(credits->pos(), placed);
-}
-
-void TestInfoWindows::clicksOutsideStarFallThrough()
-{
-    if (QGuiApplication::platformName() != "xcb")
-        QSKIP("only a real X server cuts the window to its shape");
-    TestProgram p;
-    p.startToMainMenu();
-    p.click("frmMain", "cmdInfo");
-    p.click("frmInfo", "Picture1");
-    Form *credits = Forms::find("frmCredits2");
-    QVERIFY(QTest::qWaitForWindowExposed(credits));
-    QTRY_COMPARE(QApplication::widgetAt(credits->mapToGlobal(QPoint(200, 100))), credits);
-    for (const QPoint corner : {QPoint(2, 2), QPoint(397, 2), QPoint(2, 297), QPoint(397, 297)})
-        QVERIFY(QApplication::widgetAt(credits->mapToGlobal(corner)) != credits);
 }
 
 QTEST_MAIN(TestInfoWindows)

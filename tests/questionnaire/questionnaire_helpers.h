@@ -3,8 +3,11 @@
 
 #include "expected_windows.h"
 #include "test_app.h"
+#include "questionnaire/answer_store.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 namespace qhelp {
@@ -82,10 +85,22 @@ inline QString dataChanged(const QString &page)
     return f ? f->property("DataChanged").toString() : QString();
 }
 
-inline bool visible(const QString &window)
+// One row a question page, named after it.
+inline void addPageRows()
 {
-    Form *f = Forms::find(window);
-    return f && f->isVisible();
+    QTest::addColumn<QString>("page");
+    for (const expected::Page &p : expected::pages)
+        QTest::newRow(qPrintable(QStringLiteral("nominal: %1").arg(p.name))) << QString::fromLatin1(p.name);
+}
+
+// One row a page's answer box, by its place in expected::pageBoxes.
+inline void addPageBoxRows()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < int(std::size(expected::pageBoxes)); ++i) {
+        const expected::PageBox &b = expected::pageBoxes[i];
+        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 %2").arg(b.window, b.textBox))) << i;
+    }
 }
 
 } // namespace qhelp

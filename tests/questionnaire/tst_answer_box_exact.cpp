@@ -2,11 +2,8 @@
 // characters) until the user edits that answer; the box may show a lone break as a line.
 #include "questionnaire_helpers.h"
 
-#include "questionnaire/answer_store.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QTest>
 
 using namespace qhelp;
 

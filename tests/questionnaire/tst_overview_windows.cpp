@@ -2,10 +2,6 @@
 #include "questionnaire_helpers.h"
 
 #include "shell/look.h"
-#include "questionnaire/answer_store.h"
-
-#include <QLabel>
-#include <QPushButton>
 
 using namespace qhelp;
 
@@ -195,7 +191,7 @@ void TstOverviewWindows::markStaysAfterClearing()
     program.click(QStringLiteral("frmChildhood1"), QStringLiteral("cmdSave"));
     QVERIFY(!answerStore().isAnswered(3));
     program.click(QStringLiteral("frmChildhood1"), QStringLiteral("cmdReturn"));
-    QVERIFY(visible(QStringLiteral("frmChildMain")));
+    QVERIFY(isShown(QStringLiteral("frmChildMain")));
     QVERIFY(program.child(QStringLiteral("frmChildMain"), QStringLiteral("cmdGames2"))->isVisible());
     QVERIFY(!program.child(QStringLiteral("frmChildMain"), QStringLiteral("cmdGames"))->isVisible());
     // Still marked after another round through the main menu.

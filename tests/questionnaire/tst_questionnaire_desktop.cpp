@@ -3,8 +3,6 @@
 // Under the offscreen platform the same steps run with synthetic key events.
 #include "questionnaire_helpers.h"
 
-#include "questionnaire/answer_store.h"
-
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>

@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QGroupBox>
-#include <QLabel>
 
 using namespace qhelp;
 

@@ -2,6 +2,7 @@
 // Shared by the recovery suites: a private data folder, and a program started over it.
 
 #include "test_app.h"
+#include "test_files.h"
 
 #include "app/recovery_session.h"
 #include "document/datafile/answer_data_file.h"
@@ -9,7 +10,6 @@
 
 #include <QAbstractButton>
 #include <QDir>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -21,9 +21,7 @@ inline bool leaveRecoveryFile(const QString &folder, const QMap<int, QString> &a
     for (auto it = answers.begin(); it != answers.end(); ++it)
         all[it.key() - 1] = it.value();
     QDir().mkpath(folder);
-    QFile f(QDir(folder).filePath(name));
-    const QByteArray bytes = AnswerDataFile::write(all);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    return writeBytes(QDir(folder).filePath(name), AnswerDataFile::write(all));
 }
 
 // The program's start as main() does it, over a private folder.
@@ -32,11 +30,6 @@ inline Form *startOver(const QString &folder)
     Form *splash = Forms::show(QStringLiteral("frmSplash"));
     Recovery::start(splash, folder);
     return splash;
-}
-
-inline QStringList filesIn(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // Types into a page's box and presses its Save, as the user does.

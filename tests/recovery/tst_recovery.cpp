@@ -1,8 +1,10 @@
+// The recovery session of the running program: page saves written at once, a deliberate end
+// that leaves nothing, the offer at the next start, and a run killed after a page's Save.
+#include "child_process.h"
 #include "recovery_helpers.h"
 
 #include "shell/exit_question.h"
-#include "document/windows/editor/text_editor.h"
-#include "editor_test_util.h"
+#include "editor_steps.h"
 #include "fs_faults.h"
 
 #include <QAbstractButton>
@@ -13,50 +15,16 @@ class TestRecovery : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void cleanup() { Recovery::stop(); }
-    void oneChangeNotice_data();
-    void oneChangeNotice();
     void pageSaveWritesTheAnswers();
     void deliberateEndLeavesNothing_data();
     void deliberateEndLeavesNothing();
     void offeredAtStart_data();
     void offeredAtStart();
     void damagedFileKeptAside();
-    void twoCopiesAtOnce();
     void sessionEnding_data();
     void sessionEnding();
+    void killedAfterPageSave();
 };
-
-void TestRecovery::oneChangeNotice_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<int>("notices");
-    QTest::newRow("nominal: one answer") << "one" << 1;
-    QTest::newRow("nominal: a page of answers in one batch") << "batch" << 1;
-    QTest::newRow("nominal: a whole data file") << "file" << 1;
-    QTest::newRow("nominal: a batch that writes nothing") << "empty" << 0;
-}
-
-void TestRecovery::oneChangeNotice()
-{
-    QFETCH(QString, how);
-    QFETCH(int, notices);
-    AnswerStore store;
-    int seen = 0;
-    store.setChangeHandler([&] { ++seen; });
-    if (how == "one")
-        store.setAnswer(3, QString("games"));
-    if (how == "batch") {
-        AnswerStore::ChangeBatch outer(store);
-        AnswerStore::ChangeBatch inner(store);
-        store.setAnswer(1, QString("a"));
-        store.setAnswer(2, QString("b"));
-    }
-    if (how == "file")
-        AnswerDataFile::storeAnswers(store, AnswerDataFile::Answers{});
-    if (how == "empty")
-        AnswerStore::ChangeBatch nothing(store);
-    QCOMPARE(seen, notices);
-}
 
 void TestRecovery::pageSaveWritesTheAnswers()
 {
@@ -107,7 +75,7 @@ void TestRecovery::deliberateEndLeavesNothing()
         settle();
     }
     QCOMPARE(p.dialogs.endCount, 1);
-    QVERIFY2(!QFileInfo::exists(folder), qPrintable(filesIn(folder).join(", ")));
+    QVERIFY2(!QFileInfo::exists(folder), qPrintable(folderEntries(folder).join(", ")));
 }
 
 void TestRecovery::offeredAtStart_data()
@@ -138,11 +106,11 @@ void TestRecovery::offeredAtStart()
         QCOMPARE(answerStore().answerOf(1), "a pilot");
         QCOMPARE(answerStore().answerOf(40), "Yes, 1971");
         QVERIFY(answerStore().hasValue(41) && !answerStore().hasValue(42));
-        QCOMPARE(filesIn(dir.path()), QStringList({"recovery.dat", "recovery.dat.lock"}));
+        QCOMPARE(folderEntries(dir.path()), QStringList({"recovery.dat", "recovery.dat.lock"}));
         return;
     }
     QCOMPARE(answerStore().answerOf(1), "");
-    const QStringList kept = filesIn(dir.path()).filter(QRegularExpression("^answers-\\d{4}-\\d\\d-\\d\\d-\\d{6}\\.dat$"));
+    const QStringList kept = folderEntries(dir.path()).filter(QRegularExpression("^answers-\\d{4}-\\d\\d-\\d\\d-\\d{6}\\.dat$"));
     QCOMPARE(kept.size(), 1);
     const DialogCall where = p.dialogs.messages().at(1);
     QCOMPARE(where.style, MsgStyle::OkOnly | MsgStyle::Information);
@@ -162,31 +130,9 @@ void TestRecovery::damagedFileKeptAside()
     const QString text = p.dialogs.messages().first().text;
     QVERIFY2(text.contains(dir.filePath("recovery.dat")) && text.contains("damaged-"), qPrintable(text));
     QCOMPARE(answerStore().answerOf(1), "");
-    const QStringList damaged = filesIn(dir.path()).filter("damaged-");
+    const QStringList damaged = folderEntries(dir.path()).filter("damaged-");
     QCOMPARE(damaged.size(), 1);
     QCOMPARE(fileBytes(dir.filePath(damaged.first())), QByteArray("\"only one field"));
-}
-
-// A second copy never writes over the first one's file; the file of a copy that died is
-// offered to the next copy that starts.
-void TestRecovery::twoCopiesAtOnce()
-{
-    QTemporaryDir dir;
-    AnswerStore first, second;
-    first.setAnswer(1, QString("first"));
-    second.setAnswer(1, QString("second"));
-    RecoveryFile a(dir.path());
-    {
-        RecoveryFile b(dir.path());
-        QVERIFY(a.isHeld() && b.isHeld());
-        QVERIFY(a.path() != b.path());
-        QVERIFY(a.write(first).ok());
-        QVERIFY(b.write(second).ok());
-    }
-    RecoveryFile c(dir.path()); // the second copy died: its file is the one left to offer
-    QVERIFY(c.hasLeftFile());
-    QCOMPARE(c.read().answers->at(0), std::optional<QString>("second"));
-    QCOMPARE(a.read().answers->at(0), std::optional<QString>("first"));
 }
 
 void TestRecovery::sessionEnding_data()
@@ -218,6 +164,27 @@ void TestRecovery::sessionEnding()
     if (mayInteract)
         QVERIFY(isExitQuestion(p.dialogs.messages().first()));
     QCOMPARE(QFile::exists(dir.filePath("recovery.dat")), fileStays);
+}
+
+// The program is killed right after a page's Save; the next start offers the answers and
+// Yes brings them back exactly.
+void TestRecovery::killedAfterPageSave()
+{
+    QTemporaryDir home;
+    QProcess child;
+    QVERIFY(startChild(child, {"page"}, "saved", {"XDG_DATA_HOME=" + home.path(), "QT_QPA_PLATFORM=offscreen"}));
+    killNow(child);
+    const QString folder = home.filePath("Kinscribe");
+    QVERIFY2(QFile::exists(folder + "/recovery.dat"), qPrintable(folderEntries(folder).join(", ")));
+
+    TestProgram p;
+    p.dialogs.answer(MsgAnswer::Yes);
+    startOver(folder);
+    QCOMPARE(p.dialogs.messages().size(), 1);
+    QVERIFY2(p.dialogs.messages().first().text.contains("1 of the 77 questions had an answer"),
+             qPrintable(p.dialogs.messages().first().text));
+    QCOMPARE(answerStore().answerOf(3), "Marbles,\r\n\"hide and seek\"");
+    Recovery::stop();
 }
 
 QTEST_MAIN(TestRecovery)

@@ -176,7 +176,7 @@ QString corpusDir()
 
 QString dataDir()
 {
-    return QDir(sourceDir()).absoluteFilePath(QStringLiteral("tests/rtf/data"));
+    return testDataPath(QStringLiteral("rtf/data"));
 }
 
 QString tool(const QString &name)

@@ -2,9 +2,14 @@
 // Helpers shared by the RTF tests: reading snippets, describing what a document holds,
 // and running LibreOffice or pandoc as reference readers.
 
+#include "test_files.h"
+#include "document/rtf/rtf.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+#include <QTextDocument>
 
 class QTextDocument;
 class QTextCharFormat;

@@ -2,7 +2,6 @@
 // hangs, and its text equals what LibreOffice (or else pandoc) extracts, apart from
 // the documented differences below.
 
-#include "document/rtf/rtf.h"
 #include "document/rtf/rtf_codepage.h"
 #include "rtf_corpus.h"
 #include "rtf_test_util.h"
@@ -13,9 +12,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
-#include <QTextDocument>
 #include <QTextList>
 
 using namespace RtfTest;
@@ -251,9 +248,7 @@ void TestRtfCorpus::readsEveryFile_data()
 void TestRtfCorpus::readsEveryFile()
 {
     QFETCH(QString, file);
-    QFile in(m_corpus + u'/' + file);
-    QVERIFY(in.open(QIODevice::ReadOnly));
-    const QByteArray data = in.readAll();
+    const QByteArray data = fileBytes(m_corpus + u'/' + file);
     QTextDocument doc;
     const Outcome r = Rtf::read(data, doc);
     // files that do not start with {\rtf are refused, to be loaded as plain text

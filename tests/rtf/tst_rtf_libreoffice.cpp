@@ -2,7 +2,6 @@
 // styled word come through (text, bold, italic, underline, strikethrough, colour,
 // font and size). LibreOffice's HTML export is read back with Qt's HTML reader.
 
-#include "document/rtf/rtf.h"
 #include "rtf_test_util.h"
 
 #include <QFile>
@@ -10,10 +9,8 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
 
 #include <cmath>
 
@@ -38,7 +35,6 @@ QString autoColour(QString description)
 {
     return description.remove(QStringLiteral(",#000000"));
 }
-
 
 // A paragraph of LibreOffice's HTML as its tags describe it: text, alignment, the
 // lengths of its style in inches (the stylesheet's p rule filling in what is left
@@ -149,10 +145,10 @@ void TestRtfLibreOffice::initTestCase()
     out.close();
     QString log;
     QVERIFY2(libreOfficeConvert({rtf}, QStringLiteral("html"), m_dir.path(), &log), qPrintable(log));
-    QFile html(m_dir.filePath(QStringLiteral("sample.html")));
-    QVERIFY2(html.open(QIODevice::ReadOnly), qPrintable(log));
+    const QString html = m_dir.filePath(QStringLiteral("sample.html"));
+    QVERIFY2(QFile::exists(html), qPrintable(log));
     m_seen.setDefaultFont(m_ours.defaultFont()); // LibreOffice leaves out the default size
-    m_seen.setHtml(forQt(QString::fromUtf8(html.readAll())));
+    m_seen.setHtml(forQt(QString::fromUtf8(fileBytes(html))));
 }
 
 void TestRtfLibreOffice::textComesThrough()
@@ -200,26 +196,23 @@ void TestRtfLibreOffice::paragraphsAndAlignment()
 // table with a merged cell: LibreOffice sees the same shapes in it and in our rewrite.
 void TestRtfLibreOffice::shapesSurviveRewrite()
 {
-    QFile fixture(dataDir() + QStringLiteral("/shapes_libreoffice.rtf"));
-    QVERIFY(fixture.open(QIODevice::ReadOnly));
-    const QByteArray original = fixture.readAll();
+    const QByteArray original = fileBytes(dataDir() + QStringLiteral("/shapes_libreoffice.rtf"));
     QTextDocument doc;
     QVERIFY(load(original, doc));
     const QStringList names{QStringLiteral("original"), QStringLiteral("rewrite")};
     const QByteArray contents[] = {original, Rtf::write(doc)};
     QStringList files;
     for (int i = 0; i < 2; ++i) {
-        QFile f(m_dir.filePath(names.at(i) + QStringLiteral(".rtf")));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contents[i]) == contents[i].size());
-        files << f.fileName();
+        files << m_dir.filePath(names.at(i) + QStringLiteral(".rtf"));
+        QVERIFY(writeBytes(files.last(), contents[i]));
     }
     QString log;
     QVERIFY2(libreOfficeConvert(files, QStringLiteral("html"), m_dir.path(), &log), qPrintable(log));
     QList<HtmlParagraph> seen[2];
     for (int i = 0; i < 2; ++i) {
-        QFile html(m_dir.filePath(names.at(i) + QStringLiteral(".html")));
-        QVERIFY2(html.open(QIODevice::ReadOnly), qPrintable(log));
-        seen[i] = htmlParagraphs(QString::fromUtf8(html.readAll()));
+        const QString html = m_dir.filePath(names.at(i) + QStringLiteral(".html"));
+        QVERIFY2(QFile::exists(html), qPrintable(log));
+        seen[i] = htmlParagraphs(QString::fromUtf8(fileBytes(html)));
     }
     QCOMPARE(seen[1].size(), seen[0].size());
     QVERIFY(seen[0].size() >= 10);

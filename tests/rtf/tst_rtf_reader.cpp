@@ -1,15 +1,12 @@
 // The reader on small RTF inputs: text, code pages, Unicode, destinations, tables,
 // formatting, and damaged or hostile input.
 
-#include "document/rtf/rtf.h"
 #include "rtf_test_util.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
 
 using namespace RtfTest;
 

@@ -5,8 +5,6 @@
 #include "rtf_test_util.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTest>
 
 class TestRtfRegressions : public QObject
 {
@@ -32,9 +30,7 @@ void TestRtfRegressions::savedInputs_data()
 void TestRtfRegressions::savedInputs()
 {
     QFETCH(QString, path);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(RtfFuzz::roundTripHolds(file.readAll()));
+    QVERIFY(RtfFuzz::roundTripHolds(fileBytes(path)));
 }
 
 void TestRtfRegressions::generatedInputs_data()

@@ -2,15 +2,12 @@
 // them, that the writer gives them back unchanged, and that search positions in the
 // whole text still equal cursor positions.
 
-#include "document/rtf/rtf.h"
 #include "rtf_round_trip.h"
 #include "rtf_test_util.h"
 
 #include <QBuffer>
 #include <QImage>
-#include <QTest>
 #include <QTextCursor>
-#include <QTextDocument>
 #include <QTextImageFormat>
 
 using namespace RtfTest;

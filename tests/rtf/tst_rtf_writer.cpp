@@ -1,15 +1,11 @@
 // The writer: header and tables, escaping, formatting words, reproducible output,
 // round trips through the reader, and the golden file.
 
-#include "document/rtf/rtf.h"
 #include "rtf_test_util.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
 
 using namespace RtfTest;
 
@@ -228,13 +224,9 @@ void TestRtfWriter::golden()
     buildSampleDocument(doc);
     const QByteArray rtf = Rtf::write(doc);
     const QString path = dataDir() + QStringLiteral("/sample_written.rtf");
-    if (qEnvironmentVariableIsSet("KINSCRIBE_UPDATE_GOLDEN")) {
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(rtf) == rtf.size());
-    }
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
-    QCOMPARE(rtf, file.readAll());
+    if (qEnvironmentVariableIsSet("KINSCRIBE_UPDATE_GOLDEN"))
+        QVERIFY(writeBytes(path, rtf));
+    QCOMPARE(rtf, fileBytes(path));
 }
 
 void TestRtfWriter::writesToDevice()

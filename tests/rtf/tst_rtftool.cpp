@@ -2,12 +2,9 @@
 
 #include "rtf_test_util.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextCursor>
-#include <QTextDocument>
 
 using namespace RtfTest;
 
@@ -33,12 +30,6 @@ ToolRun rtftool(const QStringList &args)
     return run;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestRtfTool : public QObject
@@ -62,7 +53,7 @@ void TestRtfTool::text()
 {
     const ToolRun run = rtftool({QStringLiteral("text"), m_sample});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, readAll(dataDir() + QStringLiteral("/reader_sample.txt")));
+    QCOMPARE(run.out, fileBytes(dataDir() + QStringLiteral("/reader_sample.txt")));
     QVERIFY(run.err.isEmpty());
 }
 
@@ -73,7 +64,7 @@ void TestRtfTool::html()
     // Qt's own HTML of the document read in this process: tables and pictures included,
     // which the plain text of the HTML would not show faithfully (an empty paragraph after a table)
     QTextDocument direct;
-    QVERIFY(load(readAll(m_sample), direct));
+    QVERIFY(load(fileBytes(m_sample), direct));
     QCOMPARE(QString::fromUtf8(run.out), direct.toHtml());
     QTextDocument doc;
     doc.setHtml(QString::fromUtf8(run.out));
@@ -83,10 +74,7 @@ void TestRtfTool::html()
 void TestRtfTool::fromHtml()
 {
     const QString html = m_dir.filePath(QStringLiteral("in.html"));
-    QFile f(html);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(QString::fromUtf8("<p>One <b>two</b> три 😀</p><p align=center>second</p>").toUtf8());
-    f.close();
+    QVERIFY(writeBytes(html, "<p>One <b>two</b> три 😀</p><p align=center>second</p>"));
     const ToolRun run = rtftool({QStringLiteral("from-html"), html});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.startsWith("{\\rtf1\\ansi"));
@@ -101,17 +89,17 @@ void TestRtfTool::rewrite()
     const ToolRun run = rtftool({QStringLiteral("rewrite"), m_sample, out});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.isEmpty());
-    const QByteArray written = readAll(out);
+    const QByteArray written = fileBytes(out);
     QTextDocument original;
     QTextDocument again;
-    QVERIFY(load(readAll(m_sample), original));
+    QVERIFY(load(fileBytes(m_sample), original));
     QVERIFY(load(written, again));
     QCOMPARE(paragraphs(again), paragraphs(original));
     QCOMPARE(runs(again), runs(original));
     // rewriting what it wrote gives the same bytes
     const QString second = m_dir.filePath(QStringLiteral("second.rtf"));
     QCOMPARE(rtftool({QStringLiteral("rewrite"), out, second}).exitCode, 0);
-    QCOMPARE(readAll(second), written);
+    QCOMPARE(fileBytes(second), written);
 }
 
 void TestRtfTool::errors_data()

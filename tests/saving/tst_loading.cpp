@@ -1,15 +1,12 @@
 // "Load Previously Saved Data" on the main menu: the confirmation, the Open dialog, the
 // answers replaced only from a whole, sound data file, and the windows that follow.
-#include "saving_test_util.h"
+#include "editor_steps.h"
 
-#include "../datafile/fs_faults.h"
+#include "fs_faults.h"
 #include "document/datafile/answer_data_file.h"
-#include "document/windows/editor/text_editor.h"
-#include "document/windows/note/note_window.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 
 using AnswerDataFile::Answers;
 
@@ -29,22 +26,24 @@ void typeSomeAnswers()
     answerStore().setAnswer(10, QStringLiteral("always text, typed"));
 }
 
-Form *startWithLoad(TestProgram &program)
+// Writes `bytes` as a data file and loads it from the main menu: Yes to the confirmation, the
+// file in the Open dialog, then `report` to a message the load shows. Gives the file's path.
+QString loadFile(TestProgram &program, const QTemporaryDir &dir, const QByteArray &bytes, std::optional<int> report = {})
 {
-    registerNoteForm();
-    return program.startToMainMenu();
+    const QString path = dir.filePath(QStringLiteral("Story.dat"));
+    if (!writeBytes(path, bytes))
+        QTest::qFail("could not write the data file", __FILE__, __LINE__);
+    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
+    if (report)
+        program.dialogs.answer(*report);
+    program.click(kMain, QStringLiteral("cmdLoad"));
+    return path;
 }
 
 bool isConfirmation(const DialogCall &call)
 {
     return call.kind == DialogCall::Message && call.title == QLatin1String("Kinscribe") && call.text == kConfirmation
         && call.style == 547 && call.parentName == kMain;
-}
-
-bool visible(TestProgram &program, const QString &window, const QString &name)
-{
-    auto *w = program.child<QWidget>(window, name);
-    return w && w->isVisibleTo(w->window());
 }
 } // namespace
 
@@ -77,7 +76,7 @@ void TestLoading::declinedChangesNothing()
 {
     QFETCH(int, answer);
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     typeSomeAnswers();
     const Answers before = currentAnswers();
     program.dialogs.answer(answer);
@@ -91,7 +90,7 @@ void TestLoading::declinedChangesNothing()
 void TestLoading::cancelInOpenDialog()
 {
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     typeSomeAnswers();
     const Answers before = currentAnswers();
     program.dialogs.answer(MsgAnswer::Yes).answerFile(std::nullopt);
@@ -110,7 +109,7 @@ void TestLoading::cancelInOpenDialog()
 void TestLoading::labelRunsTheSameCommand()
 {
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     program.dialogs.answer(MsgAnswer::No);
     program.click(kMain, "lblLoad");
     QCOMPARE(program.dialogs.calls.size(), 1);
@@ -120,21 +119,17 @@ void TestLoading::labelRunsTheSameCommand()
 void TestLoading::replacesEveryAnswer()
 {
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     typeSomeAnswers();
     answerStore().setAnswer(3, QStringLiteral("typed, not in the file"));
     QTemporaryDir dir;
-    const QString path = dir.filePath("Story.dat");
     // Written by hand in the old format: no value for 1 and 3, "" for 2, lines and ANSI bytes.
     QByteArrayList fields(kQuestionCount);
     fields[1] = "\"\"";
     fields[3] = "\"Three\r\nlines\r\nhere\"";
     fields[4] = "\"caf\xE9, \x93quoted\x94\"";
     fields[76] = "\"the end\"";
-    QVERIFY(writeBytes(path, fields.join(',') + "\r\n"));
-
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
-    program.click(kMain, "cmdLoad");
+    loadFile(program, dir, fields.join(',') + "\r\n");
     QCOMPARE(program.dialogs.calls.size(), 2); // nothing reported
     AnswerStore &store = answerStore();
     QVERIFY(!store.hasValue(1));
@@ -150,18 +145,15 @@ void TestLoading::replacesEveryAnswer()
 void TestLoading::emptyStoreFileLoadsUnanswered()
 {
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     // Childhood complete and marked before the load.
     for (int n = 1; n <= 10; ++n)
         answerStore().setAnswer(n, QStringLiteral("x"));
     Forms::show(kMain);
-    QVERIFY(visible(program, kMain, "cmdChildhood2"));
+    QVERIFY(isShown(kMain, "cmdChildhood2"));
 
     QTemporaryDir dir;
-    const QString path = dir.filePath("empty.dat");
-    QVERIFY(writeBytes(path, AnswerDataFile::write(AnswerDataFile::answersOf(AnswerStore()))));
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
-    program.click(kMain, "cmdLoad");
+    loadFile(program, dir, AnswerDataFile::write(AnswerDataFile::answersOf(AnswerStore())));
     int withValue = 0;
     for (int n = 1; n <= kQuestionCount; ++n) {
         QVERIFY(!answerStore().isAnswered(n));
@@ -170,44 +162,38 @@ void TestLoading::emptyStoreFileLoadsUnanswered()
     QCOMPARE(withValue, 11);
     // A marker once shown stays, even now that the section is empty again.
     Forms::show(kMain);
-    QVERIFY(visible(program, kMain, "cmdChildhood2"));
-    QVERIFY(!visible(program, kMain, "cmdChildhood"));
-    QVERIFY(!visible(program, kMain, "cmdHighSch2"));
+    QVERIFY(isShown(kMain, "cmdChildhood2"));
+    QVERIFY(!isShown(kMain, "cmdChildhood"));
+    QVERIFY(!isShown(kMain, "cmdHighSch2"));
 }
 
 void TestLoading::markersFollowAtNextActivation()
 {
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     Answers answers;
     for (int n = 19; n <= 23; ++n) // the whole First Car section
         answers[n - 1] = QStringLiteral("car %1").arg(n);
     QTemporaryDir dir;
-    const QString path = dir.filePath("car.dat");
-    QVERIFY(writeBytes(path, AnswerDataFile::write(answers)));
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
-    program.click(kMain, "cmdLoad");
+    loadFile(program, dir, AnswerDataFile::write(answers));
     QVERIFY(answerStore().isSectionComplete(SectionId::FirstCar));
-    QVERIFY(!visible(program, kMain, "cmdFirstCar2")); // the load itself refreshes nothing
+    QVERIFY(!isShown(kMain, "cmdFirstCar2")); // the load itself refreshes nothing
     Forms::show(kMain);
-    QVERIFY(visible(program, kMain, "cmdFirstCar2"));
-    QVERIFY(!visible(program, kMain, "cmdFirstCar"));
-    QVERIFY(!visible(program, kMain, "cmdChildhood2"));
+    QVERIFY(isShown(kMain, "cmdFirstCar2"));
+    QVERIFY(!isShown(kMain, "cmdFirstCar"));
+    QVERIFY(!isShown(kMain, "cmdChildhood2"));
 }
 
 void TestLoading::pageShowsLoadedAnswerWhenShown()
 {
     TestProgram program;
-    Form *main = startWithLoad(program);
+    Form *main = program.startToMainMenu();
     const QuestionInfo &q = QuestionCatalogue::question(1);
     const QString page = QString::fromLatin1(q.entryWindow), box = QString::fromLatin1(q.textBox);
     Answers answers;
     answers[0] = QStringLiteral("first line\r\nsecond \"line\"");
     QTemporaryDir dir;
-    const QString path = dir.filePath("one.dat");
-    QVERIFY(writeBytes(path, AnswerDataFile::write(answers)));
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
-    program.click(kMain, "cmdLoad");
+    loadFile(program, dir, AnswerDataFile::write(answers));
     QVERIFY(Forms::navigate(main, page));
     auto *edit = program.child<QPlainTextEdit>(page, box);
     QVERIFY(edit);
@@ -236,7 +222,7 @@ void TestLoading::failureChangesNothing()
     QFETCH(QString, how);
     QFETCH(QString, reason);
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     typeSomeAnswers();
     const Answers before = currentAnswers();
     QTemporaryDir dir;
@@ -256,13 +242,8 @@ void TestLoading::failureChangesNothing()
         QVERIFY(writeBytes(path, soundStart + QByteArray(30, ',') + "\r\n"));
     else if (how == QLatin1String("unclosed"))
         QVERIFY(writeBytes(path, soundStart + QByteArray(67, ',') + "\"never closed\r\n"));
-    else if (how == QLatin1String("huge") || how == QLatin1String("unreadable")) {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QVERIFY(f.write(soundRecord) > 0);
-        if (how == QLatin1String("huge"))
-            QVERIFY(f.resize(AnswerDataFile::kMaxFileSize + 1));
-    }
+    else if (how == QLatin1String("huge") || how == QLatin1String("unreadable"))
+        QVERIFY(writeBytes(path, soundRecord, how == QLatin1String("huge") ? AnswerDataFile::kMaxFileSize + 1 : -1));
 
     program.dialogs.answer(MsgAnswer::Yes).answerFile(path).answer(MsgAnswer::Ok);
     if (how == QLatin1String("unreadable")) {
@@ -293,15 +274,12 @@ void TestLoading::fieldsBeyond77AreNamed()
 {
     QFETCH(int, fields);
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     QByteArrayList record;
     for (int n = 1; n <= fields; ++n)
         record << "\"field " + QByteArray::number(n) + '"';
     QTemporaryDir dir;
-    const QString path = dir.filePath("wide.dat");
-    QVERIFY(writeBytes(path, record.join(',') + "\r\n"));
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path).answer(MsgAnswer::Ok);
-    program.click(kMain, "cmdLoad");
+    const QString path = loadFile(program, dir, record.join(',') + "\r\n", MsgAnswer::Ok);
     QCOMPARE(answerStore().answerOf(1), QStringLiteral("field 1"));
     QCOMPARE(answerStore().answerOf(77), QStringLiteral("field 77"));
     QCOMPARE(program.dialogs.calls.size(), 3);
@@ -325,7 +303,7 @@ void TestLoading::roundTripThroughSave()
                 answerStore().setAnswer(n, shapes[n % shapes.size()]);
         }
         saved = currentAnswers();
-        TextEditor *editor = openEditor(program);
+        TextEditor *editor = openEditorFromMainMenu(program);
         QTemporaryDir dir;
         dir.setAutoRemove(false);
         saveAs(program, editor, dir.filePath("Story.rtf"));
@@ -335,7 +313,7 @@ void TestLoading::roundTripThroughSave()
     // A later run: a fresh store, the same file.
     const QString path = QString::fromUtf8(qgetenv("KINSCRIBE_TEST_SAVED"));
     TestProgram program;
-    startWithLoad(program);
+    program.startToMainMenu();
     QVERIFY(currentAnswers() != saved);
     program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
     program.click(kMain, "cmdLoad");

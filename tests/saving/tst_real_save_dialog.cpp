@@ -1,16 +1,15 @@
 // Save As through the real Save dialog: a name typed without extension becomes ".rtf", and
 // an existing document is replaced only after the dialog's own question.
-#include "saving_test_util.h"
+#include "editor_steps.h"
+#include "wait_for.h"
 
-#include "../datafile/fs_faults.h"
-#include "document/windows/editor/text_editor.h"
+#include "fs_faults.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -23,26 +22,6 @@ public:
         return QtDialogs().saveFile(parent, request);
     }
 };
-
-// Runs `step` on each modal widget in turn, as soon as it is shown.
-void whenModal(QList<std::function<void(QWidget *)>> steps)
-{
-    auto *timer = new QTimer;
-    auto *shown = new QWidget *(nullptr);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, steps, shown]() mutable {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == *shown)
-            return;
-        *shown = modal;
-        steps.takeFirst()(modal);
-        if (steps.isEmpty()) {
-            timer->stop();
-            timer->deleteLater();
-            delete shown;
-        }
-    });
-    timer->start(20);
-}
 
 void typeNameAndAccept(QWidget *modal, const QString &name)
 {
@@ -67,7 +46,7 @@ private slots:
 void TestRealSaveDialog::nameWithoutExtensionBecomesRtf()
 {
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     RealSaveDialog real; // replaces the scripted dialogs for this case
     QTemporaryDir dir;
     runMenu(editor, "mnuFileSaveAs");
@@ -80,7 +59,7 @@ void TestRealSaveDialog::nameWithoutExtensionBecomesRtf()
 void TestRealSaveDialog::existingDocumentAsksFirst()
 {
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     RealSaveDialog real;
     QTemporaryDir dir;
     QVERIFY(writeBytes(dir.filePath("Story.rtf"), "old document"));
@@ -116,7 +95,7 @@ void TestRealSaveDialog::saveFirstShowsNoNote()
     QFETCH(QString, command);
     QFETCH(bool, ok);
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     RealSaveDialog real;
     QTemporaryDir dir;
     real.answer(MsgAnswer::Yes).answerFile(std::nullopt); // save first? Yes; then Cancel in Open

@@ -1,20 +1,15 @@
 // Save and Save As in the editor: the reminder, the Save dialog, the document and the
 // answer data file beside it, and every way a save can fail.
-#include "saving_test_util.h"
+#include "editor_steps.h"
 
-#include "../datafile/fs_faults.h"
+#include "fs_faults.h"
 #include "document/datafile/answer_data_file.h"
 #include "document/windows/editor/save_flow.h"
-#include "document/windows/editor/text_editor.h"
 #include "document/windows/note/note_window.h"
 
 #include <QSignalSpy>
-#include <QTest>
-#include <QTextEdit>
 
 namespace {
-const QString kUntitled = QStringLiteral("Kinscribe - Text Editor");
-
 QByteArray storeBytes() { return AnswerDataFile::write(AnswerDataFile::answersOf(answerStore())); }
 } // namespace
 
@@ -41,7 +36,7 @@ private slots:
 void TestSaving::saveAsShowsReminderFirst()
 {
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     QVERIFY(editor);
     const int before = program.dialogs.calls.size();
     runMenu(editor, "mnuFileSaveAs");
@@ -56,7 +51,7 @@ void TestSaving::saveAsShowsReminderFirst()
 void TestSaving::saveAsThroughReminder()
 {
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     QTemporaryDir dir;
     const QString path = dir.filePath("Story.rtf");
     QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
@@ -77,7 +72,7 @@ void TestSaving::saveAsThroughReminder()
                                                               "\"\",,,,,,,\"\",,,,,,,,,\"\",,,,,,,\"\",,,,,\"\",,,,,\"\"\r\n"));
     QCOMPARE(editor->windowTitle(), path + " - Text Editor");
     QCOMPARE(editor->documentPath(), path);
-    QVERIFY(!editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kEnds);
     QVERIFY(!editor->dialogCancelled());
     QVERIFY(!Forms::find("frmNote")->isVisible());
     QVERIFY(editor->isVisible());
@@ -94,7 +89,7 @@ void TestSaving::saveAsThroughReminder()
 void TestSaving::firstSaveBehavesAsSaveAs()
 {
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     QTemporaryDir dir;
     const int before = program.dialogs.calls.size();
     runMenu(editor, "mnuFileSave");
@@ -109,20 +104,20 @@ void TestSaving::firstSaveBehavesAsSaveAs()
 void TestSaving::laterSaveWritesAtOnce()
 {
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     QTemporaryDir dir;
     const QString path = dir.filePath("Story.rtf");
     saveAs(program, editor, path);
     editor->edit()->setPlainText(QStringLiteral("Edited after the first save"));
     answerStore().setAnswer(1, QStringLiteral("Changed, \"again\"\r\nline two"));
-    QVERIFY(editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
 
     QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     const int before = program.dialogs.calls.size();
     runMenu(editor, "mnuFileSave");
     QCOMPARE(program.dialogs.calls.size(), before); // no reminder, no dialog
     QVERIFY(!Forms::find("frmNote")->isVisible());
-    QVERIFY(!editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kEnds);
     QVERIFY(fileBytes(path).contains("Edited after the first save"));
     QVERIFY(fileBytes(dir.filePath("Story.dat")).startsWith("\"Changed, \"\"again\"\"\r\nline two\","));
     QCOMPARE(fileBytes(dir.filePath("Story.dat")), storeBytes());
@@ -140,7 +135,7 @@ void TestSaving::dataFileComesFromTheStore()
     TestProgram program;
     answerStore().setAnswer(3, QStringLiteral("From the store"));
     answerStore().setAnswer(5, QString::fromUtf8("Привет 😀"));
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     editor->edit()->setPlainText(QStringLiteral("The document says something else"));
     QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromUtf8("Папа 😀.rtf"));
@@ -156,7 +151,7 @@ void TestSaving::dataFileComesFromTheStore()
 void TestSaving::dialogProposesLastName()
 {
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     QTemporaryDir dir;
     saveAs(program, editor, dir.filePath("first.rtf"));
     saveAs(program, editor, dir.filePath("second.rtf"));
@@ -184,7 +179,7 @@ void TestSaving::dataFileNameBeside()
     QFETCH(QString, document);
     QFETCH(QString, data);
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("old.rtf"));
     saveAs(program, editor, dir.filePath(document));
@@ -199,7 +194,7 @@ void TestSaving::dataFileNameBeside()
 void TestSaving::existingFilesReplaced()
 {
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     QTemporaryDir dir;
     QVERIFY(writeBytes(dir.filePath("Story.rtf"), "old document"));
     QVERIFY(writeBytes(dir.filePath("Story.dat"), "old data"));
@@ -213,16 +208,16 @@ void TestSaving::existingFilesReplaced()
 void TestSaving::cancelInDialog()
 {
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     const int before = program.dialogs.calls.size();
     saveAs(program, editor, std::nullopt);
     QCOMPARE(program.dialogs.calls.size(), before + 1);
     QCOMPARE(program.dialogs.calls.last().kind, DialogCall::SaveFile);
     QVERIFY(editor->dialogCancelled());
-    QCOMPARE(editor->windowTitle(), kUntitled);
+    QCOMPARE(editor->windowTitle(), kUntitledEditor);
     QCOMPARE(editor->documentPath(), QString());
-    QVERIFY(editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toBool(), false);
     // A later Save still starts with the reminder.
@@ -234,7 +229,7 @@ void TestSaving::cancelInDialog()
 void TestSaving::reminderClosedWithoutOk()
 {
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     const int before = program.dialogs.calls.size();
     runMenu(editor, "mnuFileSave");
@@ -243,9 +238,9 @@ void TestSaving::reminderClosedWithoutOk()
     QVERIFY(!Forms::find("frmNote")->isVisible());
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toBool(), false);
-    QCOMPARE(editor->windowTitle(), kUntitled);
+    QCOMPARE(editor->windowTitle(), kUntitledEditor);
     showEditorAgain(program, editor); // no save is pending
-    QCOMPARE(countOf(program.dialogs, DialogCall::SaveFile), 0);
+    QCOMPARE(program.dialogs.count(DialogCall::SaveFile), 0);
     // Shown and closed twice: one answer each time.
     runMenu(editor, "mnuFileSaveAs");
     Forms::find("frmNote")->close();
@@ -269,7 +264,7 @@ void TestSaving::saveAsFailure()
     QFETCH(QString, failedName);
     QFETCH(QString, reason);
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     // After composing: the data file outgrows the "disk", the document does not.
     answerStore().setAnswer(1, QString(20000, QLatin1Char('a')));
     QTemporaryDir dir;
@@ -296,16 +291,16 @@ void TestSaving::saveAsFailure()
         program.click("frmNote", "cmdOK");
     }
 
-    const QList<DialogCall> messages = messagesSince(program, before);
+    const QList<DialogCall> messages = program.dialogs.messages(before);
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].title, QStringLiteral("Kinscribe"));
     QCOMPARE(messages[0].style, 48);
     QVERIFY2(messages[0].text.startsWith("The file \"" + dir.filePath(failedName) + "\" could not be saved.\n\n"),
              qPrintable(messages[0].text));
     QVERIFY2(messages[0].text.contains(reason), qPrintable(messages[0].text));
-    QCOMPARE(editor->windowTitle(), kUntitled);
+    QCOMPARE(editor->windowTitle(), kUntitledEditor);
     QCOMPARE(editor->documentPath(), QString());
-    QVERIFY(editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
     QVERIFY(editor->dialogCancelled());
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toBool(), false);
@@ -319,7 +314,7 @@ void TestSaving::saveAsFailure()
 void TestSaving::saveFailureKeepsState()
 {
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     QTemporaryDir dir;
     const QString path = dir.filePath("Story.rtf");
     saveAs(program, editor, path);
@@ -334,11 +329,11 @@ void TestSaving::saveFailureKeepsState()
         NoPermission guard(dir.path());
         runMenu(editor, "mnuFileSave");
     }
-    const QList<DialogCall> messages = messagesSince(program, before);
+    const QList<DialogCall> messages = program.dialogs.messages(before);
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].style, 48);
     QVERIFY(messages[0].text.contains(path));
-    QVERIFY(editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
     QVERIFY(!editor->dialogCancelled());
     QCOMPARE(editor->windowTitle(), path + " - Text Editor");
     QCOMPARE(fileBytes(path), savedDoc);
@@ -347,14 +342,14 @@ void TestSaving::saveFailureKeepsState()
     QCOMPARE(finished[0][0].toBool(), false);
     // Once the folder can be written again, Save succeeds to the same file.
     runMenu(editor, "mnuFileSave");
-    QVERIFY(!editor->docChanged());
+    QCOMPARE(exitOutcome(program, editor), kEnds);
     QVERIFY(fileBytes(path).contains("half-replace"));
 }
 
 void TestSaving::saveDataFileAlone()
 {
     TestProgram program;
-    TextEditor *editor = openEditor(program);
+    TextEditor *editor = openEditorFromMainMenu(program);
     QTemporaryDir dir;
     saveAs(program, editor, dir.filePath("Story.RTF"));
     answerStore().setAnswer(77, QStringLiteral("last"));

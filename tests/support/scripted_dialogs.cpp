@@ -1,6 +1,7 @@
 #include "scripted_dialogs.h"
 
 #include <QPrinter>
+#include <algorithm>
 #include <QWidget>
 
 static const char *kindName(DialogCall::Kind k)
@@ -44,13 +45,18 @@ ScriptedDialogs &ScriptedDialogs::answerPrintToPdf(std::optional<QString> pdfPat
     return *this;
 }
 
-QList<DialogCall> ScriptedDialogs::messages() const
+QList<DialogCall> ScriptedDialogs::messages(qsizetype from) const
 {
     QList<DialogCall> out;
-    for (const DialogCall &c : calls)
-        if (c.kind == DialogCall::Message)
-            out << c;
+    for (qsizetype i = from; i < calls.size(); ++i)
+        if (calls[i].kind == DialogCall::Message)
+            out << calls[i];
     return out;
+}
+
+int ScriptedDialogs::count(DialogCall::Kind kind) const
+{
+    return int(std::count_if(calls.begin(), calls.end(), [kind](const DialogCall &c) { return c.kind == kind; }));
 }
 
 std::optional<ScriptedDialogs::Reply> ScriptedDialogs::take(DialogCall::Kind kind, DialogCall call)

@@ -42,7 +42,9 @@ public:
     int cancelProgressAt = -1;   // Cancel is pressed at this report (counted from 1); -1: never
 
     int pendingAnswers() const { return int(m_replies.size()); }
-    QList<DialogCall> messages() const;
+    // The message boxes among the calls from `from` on, and how many dialogs of a kind opened.
+    QList<DialogCall> messages(qsizetype from = 0) const;
+    int count(DialogCall::Kind kind) const;
 
     int message(QWidget *parent, const QString &text, int style, const QString &title) override;
     std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title,

@@ -56,6 +56,15 @@ QStringList TestProgram::visibleForms()
     return names;
 }
 
+bool isShown(const QString &window, const QString &control)
+{
+    Form *f = Forms::find(window);
+    if (!f || control.isEmpty())
+        return f && f->isVisible();
+    auto *w = f->findChild<QWidget *>(control);
+    return w && w->isVisibleTo(f);
+}
+
 QString placementFault(const QWidget *w, const QRect &t)
 {
     const QRect want = twipsRect(t.x(), t.y(), t.width(), t.height());

@@ -30,6 +30,9 @@ public:
     static QStringList visibleForms();
 };
 
+// Is the program's window shown, or (with a control's name) that control within it?
+bool isShown(const QString &window, const QString &control = {});
+
 // Why a control does not stand where the table puts it (twips), or empty when it does; a
 // one-line label may be wider than the table where its text needs it.
 QString placementFault(const QWidget *control, const QRect &twipsGeometry);

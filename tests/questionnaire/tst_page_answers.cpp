@@ -1,12 +1,8 @@
-// The nineteen question pages: layout, the box each question is typed into, Save, Return and
-// the unsaved-changes question, and the close box.
+// The question pages' answers: the box each question is typed into, Save, Return and the
+// unsaved-changes question, refilling from the store, and the close box.
 #include "questionnaire_helpers.h"
 
-#include "questionnaire/answer_store.h"
-
 #include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QScrollBar>
 
 using namespace qhelp;
@@ -14,51 +10,12 @@ using namespace qhelp;
 namespace {
 const QString kSaveText = QStringLiteral("Do you want to save your changes?");
 
-void addPageRows()
-{
-    QTest::addColumn<QString>("page");
-    for (const expected::Page &p : expected::pages)
-        QTest::newRow(qPrintable(QStringLiteral("nominal: %1").arg(p.name))) << QString::fromLatin1(p.name);
-}
-
-QRect frameRect(Form *w, const QString &frame)
-{
-    auto *f = w->findChild<QGroupBox *>(frame);
-    return f ? twipsOf(f) : QRect();
-}
-
-// The frame of each place on a page (column frames and band), found from the expected boxes.
-QString frameAt(const QString &page, char place)
-{
-    for (const expected::PageBox *b : boxesOf(page))
-        if (b->place == place)
-            return QString::fromLatin1(b->frame);
-    return {};
-}
-
-QString expectedCaption(int question)
-{
-    if (question == 4)
-        return QString::fromLatin1(expected::livedCaption);
-    if (question == 40)
-        return QString::fromLatin1(expected::graduateCaption);
-    return QString::fromUtf8(QuestionCatalogue::question(question).text);
-}
-
 QString firstBox(const QString &page) { return QString::fromLatin1(boxesOf(page).first()->textBox); }
 } // namespace
 
-class TstQuestionPages : public QObject {
+class TstPageAnswers : public QObject {
     Q_OBJECT
 private slots:
-    void windowAndFrames_data() { addPageRows(); }
-    void windowAndFrames();
-    void buttonsFollowLayout_data() { addPageRows(); }
-    void buttonsFollowLayout();
-    void boxLayout_data();
-    void boxLayout();
-    void tabOrder_data() { addPageRows(); }
-    void tabOrder();
     void untouchedPageReturnsWithoutQuestion_data() { addPageRows(); }
     void untouchedPageReturnsWithoutQuestion();
     void boxStoresItsOwnQuestion_data();
@@ -77,160 +34,7 @@ private slots:
     void closeBoxAsksOnlyExitQuestion();
 };
 
-void TstQuestionPages::windowAndFrames()
-{
-    QFETCH(QString, page);
-    TestProgram program;
-    const expected::Page &p = pageSpec(page);
-    Form *w = Forms::load(page);
-    QVERIFY(w);
-    QCOMPARE(w->windowTitle(), QString::fromUtf8(p.caption));
-    QCOMPARE(w->size() * kTwips, QSize(p.width, p.height));
-
-    const bool military1 = page == QLatin1String("frmMilitary1");
-    const QRect left = frameRect(w, frameAt(page, 'L')), right = frameRect(w, frameAt(page, 'R'));
-    QCOMPARE(QRect(left.x(), left.y(), left.width(), 0), QRect(120, 0, 3135, 0));
-    QCOMPARE(QRect(right.x(), right.y(), right.width(), 0), QRect(3360, 0, military1 ? 3255 : 3135, 0));
-    const QString bandName = frameAt(page, 'B');
-    QCOMPARE(!bandName.isEmpty(), p.layout == 'A' || p.layout == 'B');
-    QCOMPARE(w->findChildren<QGroupBox *>().size(), bandName.isEmpty() ? 2 : 3);
-    for (QGroupBox *f : w->findChildren<QGroupBox *>()) {
-        QVERIFY(f->title().isEmpty());
-        QVERIFY(QRect(0, 0, p.width, p.height).contains(twipsOf(f)));
-    }
-    if (!bandName.isEmpty()) {
-        const QRect band = frameRect(w, bandName);
-        QCOMPARE(band.x(), 120);
-        QCOMPARE(band.width(), military1 ? 5175 : 5055);
-        QVERIFY(band.y() >= std::max(left.bottom(), right.bottom()));
-    }
-}
-
-void TstQuestionPages::buttonsFollowLayout()
-{
-    QFETCH(QString, page);
-    TestProgram program;
-    const expected::Page &p = pageSpec(page);
-    Form *w = Forms::load(page);
-    auto *save = w->findChild<QPushButton *>(QStringLiteral("cmdSave"));
-    auto *ret = w->findChild<QPushButton *>(QStringLiteral("cmdReturn"));
-    QVERIFY(save && ret);
-    QCOMPARE(save->text(), QStringLiteral("&Save"));
-    QCOMPARE(ret->text(), QStringLiteral("&Return"));
-    QCOMPARE(save->shortcut(), QKeySequence(QStringLiteral("Alt+S")));
-    QCOMPARE(ret->shortcut(), QKeySequence(QStringLiteral("Alt+R")));
-    QVERIFY(!save->isDefault() && !ret->isDefault());
-    const QRect s = twipsOf(save), r = twipsOf(ret);
-    QCOMPARE(s.size(), QSize(1095, 615));
-    QCOMPARE(r.size(), QSize(1095, 615));
-    QVERIFY(QRect(0, 0, p.width, p.height).contains(s) && QRect(0, 0, p.width, p.height).contains(r));
-    const QRect left = frameRect(w, frameAt(page, 'L')), right = frameRect(w, frameAt(page, 'R'));
-    switch (p.layout) {
-    case 'A':
-    case 'B': { // stacked at the right of the band, Save above
-        const QRect band = frameRect(w, frameAt(page, 'B'));
-        QCOMPARE(s.x(), r.x());
-        QVERIFY(s.bottom() < r.y());
-        QVERIFY(s.x() > band.right());
-        QVERIFY(s.y() >= band.y() && r.bottom() <= band.bottom());
-        break;
-    }
-    case 'C': // Save lower left, Return lower right, below the columns
-        QCOMPARE(s.y(), r.y());
-        QVERIFY(s.y() > std::max(left.bottom(), right.bottom()));
-        QVERIFY(s.right() < p.width / 2 && r.x() > p.width / 2);
-        break;
-    case 'D': // side by side below the shorter right column
-        QCOMPARE(s.y(), r.y());
-        QVERIFY(s.bottom() < r.x() || s.right() < r.x());
-        QVERIFY(s.y() > right.bottom());
-        QVERIFY(s.x() >= right.x() && r.right() <= right.right());
-        QVERIFY(left.bottom() > s.y());
-        break;
-    default:
-        QFAIL("unknown layout");
-    }
-}
-
-void TstQuestionPages::boxLayout_data()
-{
-    QTest::addColumn<int>("index");
-    for (int i = 0; i < int(std::size(expected::pageBoxes)); ++i) {
-        const expected::PageBox &b = expected::pageBoxes[i];
-        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 %2").arg(b.window, b.textBox))) << i;
-    }
-}
-
-void TstQuestionPages::boxLayout()
-{
-    QFETCH(int, index);
-    TestProgram program;
-    const expected::PageBox &b = expected::pageBoxes[index];
-    const QString page = QString::fromLatin1(b.window);
-    Form *w = Forms::load(page);
-    auto *label = w->findChild<QLabel *>(QString::fromLatin1(b.label));
-    auto *edit = w->findChild<QPlainTextEdit *>(QString::fromLatin1(b.textBox));
-    QVERIFY(label && edit);
-    QCOMPARE(edit->parentWidget()->objectName(), QString::fromLatin1(b.frame));
-    QCOMPARE(label->parentWidget()->objectName(), QString::fromLatin1(b.frame));
-    QCOMPARE(label->text(), expectedCaption(b.question));
-    QVERIFY(label->wordWrap());
-    QCOMPARE(label->font().family(), QStringLiteral("Arial"));
-    QVERIFY(label->font().bold());
-    QCOMPARE(label->font().pointSizeF(), 9.75);
-    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-
-    QVERIFY(edit->toPlainText().isEmpty());
-    QVERIFY(edit->tabChangesFocus());
-    QCOMPARE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(edit->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-
-    const QRect frame = twipsOf(edit->parentWidget());
-    const QRect l = twipsOf(label), e = twipsOf(edit);
-    QVERIFY(frame.contains(l) && frame.contains(e));
-    const bool wideBand = page == QLatin1String("frmTravel2") && b.place == 'B';
-    if (b.place == 'B' && !wideBand) { // label to the left of its box
-        QVERIFY(l.right() < e.x());
-        QCOMPARE(l.y(), e.y());
-        QCOMPARE(e.width(), 2895);
-        QVERIFY(e.height() >= 975);
-        return;
-    }
-    QCOMPARE(l.x(), e.x()); // label above its box
-    QVERIFY(l.bottom() < e.y());
-    QCOMPARE(l.width(), e.width());
-    if (wideBand) {
-        QCOMPARE(e.width(), 4815);
-        QVERIFY(e.height() >= 975);
-    } else {
-        QCOMPARE(e.size(), QSize(frame.width() - 240, 975));
-    }
-}
-
-void TstQuestionPages::tabOrder()
-{
-    QFETCH(QString, page);
-    TestProgram program;
-    Form *w = openPage(program, page);
-    QVERIFY(w && w->isVisible());
-    QStringList want;
-    for (const expected::PageBox *b : boxesOf(page))
-        want << QString::fromLatin1(b->textBox);
-    want << QStringLiteral("cmdSave") << QStringLiteral("cmdReturn");
-    QStringList seen;
-    for (int i = 0; i < want.size(); ++i) {
-        QWidget *focus = w->focusWidget();
-        QVERIFY(focus);
-        seen << focus->objectName();
-        QTest::keyClick(focus, Qt::Key_Tab);
-    }
-    QCOMPARE(seen, want);
-    // Tab from a box moves on; it never types a tab character.
-    for (const expected::PageBox *b : boxesOf(page))
-        QVERIFY(!box(page, QString::fromLatin1(b->textBox))->toPlainText().contains(QLatin1Char('\t')));
-}
-
-void TstQuestionPages::untouchedPageReturnsWithoutQuestion()
+void TstPageAnswers::untouchedPageReturnsWithoutQuestion()
 {
     QFETCH(QString, page);
     TestProgram program;
@@ -248,9 +52,9 @@ void TstQuestionPages::untouchedPageReturnsWithoutQuestion()
                                                                        : answerStore().answerOf(b->question).isEmpty());
 }
 
-void TstQuestionPages::boxStoresItsOwnQuestion_data() { boxLayout_data(); }
+void TstPageAnswers::boxStoresItsOwnQuestion_data() { addPageBoxRows(); }
 
-void TstQuestionPages::boxStoresItsOwnQuestion()
+void TstPageAnswers::boxStoresItsOwnQuestion()
 {
     QFETCH(int, index);
     TestProgram program;
@@ -281,7 +85,7 @@ void TstQuestionPages::boxStoresItsOwnQuestion()
     }
 }
 
-void TstQuestionPages::saveStoresExactlyAsTyped_data()
+void TstPageAnswers::saveStoresExactlyAsTyped_data()
 {
     QTest::addColumn<QList<QKeyCombination>>("keys"); // typed one by one; unicode text keys below
     QTest::addColumn<QString>("text");                // typed before the keys
@@ -305,7 +109,7 @@ void TstQuestionPages::saveStoresExactlyAsTyped_data()
     QTest::newRow("robustness: empty box stores the empty text") << QList<K>{} << QString() << QString();
 }
 
-void TstQuestionPages::saveStoresExactlyAsTyped()
+void TstPageAnswers::saveStoresExactlyAsTyped()
 {
     QFETCH(QList<QKeyCombination>, keys);
     QFETCH(QString, text);
@@ -328,7 +132,7 @@ void TstQuestionPages::saveStoresExactlyAsTyped()
     QCOMPARE(answerStore().answerOf(1), stored);
 }
 
-void TstQuestionPages::activationRefillsFromStore()
+void TstPageAnswers::activationRefillsFromStore()
 {
     TestProgram program;
     answerStore().setAnswer(65, QStringLiteral("Rome\r\nthen Naples"));
@@ -347,7 +151,7 @@ void TstQuestionPages::activationRefillsFromStore()
     QCOMPARE(answerStore().answerOf(67), QStringLiteral(" "));
 }
 
-void TstQuestionPages::returnNoThenReopenShowsStoredAnswer()
+void TstPageAnswers::returnNoThenReopenShowsStoredAnswer()
 {
     TestProgram program;
     answerStore().setAnswer(30, QStringLiteral("Lifeguard"));
@@ -377,7 +181,7 @@ void TstQuestionPages::returnNoThenReopenShowsStoredAnswer()
     QCOMPARE(program.dialogs.messages().size(), 1);
 }
 
-void TstQuestionPages::typingAndDeletingStillAsks()
+void TstPageAnswers::typingAndDeletingStillAsks()
 {
     TestProgram program;
     const QString page = QStringLiteral("frmLife1");
@@ -394,7 +198,7 @@ void TstQuestionPages::typingAndDeletingStillAsks()
     QVERIFY(!answerStore().hasValue(69));
 }
 
-void TstQuestionPages::returnYesStoresEveryBoxBeforeOverview()
+void TstPageAnswers::returnYesStoresEveryBoxBeforeOverview()
 {
     TestProgram program;
     const QString page = QStringLiteral("frmVolun1");
@@ -421,7 +225,7 @@ void TstQuestionPages::returnYesStoresEveryBoxBeforeOverview()
     QVERIFY(!program.child(QStringLiteral("frmVolunMain"), QStringLiteral("cmdWanted2"))->isVisible());
 }
 
-void TstQuestionPages::saveThenReturnAsksNothing()
+void TstPageAnswers::saveThenReturnAsksNothing()
 {
     TestProgram program;
     const QString page = QStringLiteral("frmCollege3");
@@ -435,7 +239,7 @@ void TstQuestionPages::saveThenReturnAsksNothing()
     QVERIFY(program.child(QStringLiteral("frmCollegeMain"), QStringLiteral("cmdStories2"))->isVisible());
 }
 
-void TstQuestionPages::dataChangedFollowsEdits()
+void TstPageAnswers::dataChangedFollowsEdits()
 {
     TestProgram program;
     const QString page = QStringLiteral("frmMilitary2");
@@ -453,7 +257,7 @@ void TstQuestionPages::dataChangedFollowsEdits()
     QVERIFY(answerStore().hasValue(48));
 }
 
-void TstQuestionPages::pageOpenedAfterLoadShowsAnswers()
+void TstPageAnswers::pageOpenedAfterLoadShowsAnswers()
 {
     TestProgram program;
     const QString page = QStringLiteral("frmWedding2");
@@ -471,7 +275,7 @@ void TstQuestionPages::pageOpenedAfterLoadShowsAnswers()
         QCOMPARE(box(page, QString::fromLatin1(b->textBox))->toPlainText(), QStringLiteral("loaded %1").arg(b->question));
 }
 
-void TstQuestionPages::enterAddsLineEscDoesNothing()
+void TstPageAnswers::enterAddsLineEscDoesNothing()
 {
     TestProgram program;
     const QString page = QStringLiteral("frmFinal");
@@ -488,7 +292,7 @@ void TstQuestionPages::enterAddsLineEscDoesNothing()
     QCOMPARE(dataChanged(page), QStringLiteral("Y"));
 }
 
-void TstQuestionPages::closeBoxAsksOnlyExitQuestion_data()
+void TstPageAnswers::closeBoxAsksOnlyExitQuestion_data()
 {
     QTest::addColumn<QString>("page");
     QTest::addColumn<int>("reply");
@@ -498,7 +302,7 @@ void TstQuestionPages::closeBoxAsksOnlyExitQuestion_data()
     }
 }
 
-void TstQuestionPages::closeBoxAsksOnlyExitQuestion()
+void TstPageAnswers::closeBoxAsksOnlyExitQuestion()
 {
     QFETCH(QString, page);
     QFETCH(int, reply);
@@ -521,5 +325,5 @@ void TstQuestionPages::closeBoxAsksOnlyExitQuestion()
     }
 }
 
-QTEST_MAIN(TstQuestionPages)
-#include "tst_question_pages.moc"
+QTEST_MAIN(TstPageAnswers)
+#include "tst_page_answers.moc"

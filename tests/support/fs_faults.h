@@ -2,7 +2,8 @@
 // Ways to make the file system refuse a write or a read, even for root: a folder the current
 // user may not write, and a file size limit that behaves like a full disk.
 
-#include <QDir>
+#include "test_files.h"
+
 #include <QFile>
 #include <csignal>
 #include <sys/resource.h>
@@ -58,33 +59,3 @@ private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = nullptr;
 };
-
-inline QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-// A path inside `dir` that is no regular file: "pipe" (a named pipe nobody writes to, so
-// opening it would wait for ever), "folder", or "device" (one that never ends).
-inline QString notAFile(const QString &kind, const QString &dir)
-{
-    const QString path = QDir(dir).filePath(QStringLiteral("story.dat"));
-    if (kind == QLatin1String("pipe") && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0)
-        return path;
-    if (kind == QLatin1String("folder") && QDir(dir).mkdir(QStringLiteral("story.dat")))
-        return path;
-    return kind == QLatin1String("device") ? QStringLiteral("/dev/zero") : QString();
-}
-
-// Names in a folder, to see that no temporary file was left behind.
-inline QStringList folderEntries(const QString &path)
-{
-    return QDir(path).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-}

@@ -1,0 +1,121 @@
+// The recovery file without any window: one change notice a batch, two copies of the program
+// at once, and saves killed half way.
+#include "child_process.h"
+#include "test_files.h"
+
+#include "document/datafile/answer_data_file.h"
+#include "document/datafile/save_batch.h"
+#include "document/recovery/recovery_file.h"
+#include "questionnaire/answer_store.h"
+
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// "gen N\n" ... "gen N\n" with the right size, else -1.
+int generationOf(const QByteArray &bytes, qsizetype size)
+{
+    const int nl = bytes.indexOf('\n');
+    const QByteArray mark = bytes.left(nl + 1);
+    if (nl < 0 || bytes.size() != size + 2 * mark.size() || !bytes.endsWith(mark))
+        return -1;
+    return mark.mid(4, mark.size() - 5).toInt();
+}
+} // namespace
+
+class TestRecoveryFile : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void oneChangeNotice_data();
+    void oneChangeNotice();
+    void twoCopiesAtOnce();
+    void killedWhileSaving();
+};
+
+void TestRecoveryFile::oneChangeNotice_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("notices");
+    QTest::newRow("nominal: one answer") << "one" << 1;
+    QTest::newRow("nominal: a page of answers in one batch") << "batch" << 1;
+    QTest::newRow("nominal: a whole data file") << "file" << 1;
+    QTest::newRow("nominal: a batch that writes nothing") << "empty" << 0;
+}
+
+void TestRecoveryFile::oneChangeNotice()
+{
+    QFETCH(QString, how);
+    QFETCH(int, notices);
+    AnswerStore store;
+    int seen = 0;
+    store.setChangeHandler([&] { ++seen; });
+    if (how == "one")
+        store.setAnswer(3, QString("games"));
+    if (how == "batch") {
+        AnswerStore::ChangeBatch outer(store);
+        AnswerStore::ChangeBatch inner(store);
+        store.setAnswer(1, QString("a"));
+        store.setAnswer(2, QString("b"));
+    }
+    if (how == "file")
+        AnswerDataFile::storeAnswers(store, AnswerDataFile::Answers{});
+    if (how == "empty")
+        AnswerStore::ChangeBatch nothing(store);
+    QCOMPARE(seen, notices);
+}
+
+// A second copy never writes over the first one's file; the file of a copy that died is
+// offered to the next copy that starts.
+void TestRecoveryFile::twoCopiesAtOnce()
+{
+    QTemporaryDir dir;
+    AnswerStore first, second;
+    first.setAnswer(1, QString("first"));
+    second.setAnswer(1, QString("second"));
+    RecoveryFile a(dir.path());
+    {
+        RecoveryFile b(dir.path());
+        QVERIFY(a.isHeld() && b.isHeld());
+        QVERIFY(a.path() != b.path());
+        QVERIFY(a.write(first).ok());
+        QVERIFY(b.write(second).ok());
+    }
+    RecoveryFile c(dir.path()); // the second copy died: its file is the one left to offer
+    QVERIFY(c.hasLeftFile());
+    QCOMPARE(c.read().answers->at(0), std::optional<QString>("second"));
+    QCOMPARE(a.read().answers->at(0), std::optional<QString>("first"));
+}
+
+// Killed at random moments of saving a pair of 3 MB files: both old or both new, never a
+// partial file; the next normal save leaves no temporary file.
+void TestRecoveryFile::killedWhileSaving()
+{
+    const qsizetype size = 3 * 1024 * 1024;
+    QTemporaryDir dir;
+    const QString doc = dir.filePath("story.rtf"), data = dir.filePath("story.dat");
+    int newer = 0;
+    for (int round = 0; round < 25; ++round) {
+        QProcess child;
+        const int first = (round + 1) * 1000; // every child's generations are its own
+        QVERIFY(startChild(child, {"save", dir.path(), QString::number(size), QString::number(first)}, "saving"));
+        QTest::qWait(QRandomGenerator::global()->bounded(1, 400));
+        killNow(child);
+        if (!QFile::exists(doc) && !QFile::exists(data))
+            continue; // killed before the first pair was in place
+        const int docGen = generationOf(fileBytes(doc), size), dataGen = generationOf(fileBytes(data), size);
+        QVERIFY2(docGen > 0 && docGen == dataGen, qPrintable(QString("round %1: %2 / %3").arg(round).arg(docGen).arg(dataGen)));
+        newer += docGen >= first ? 1 : 0;
+    }
+    QVERIFY2(newer > 0, "no kill fell after a pair was replaced");
+    SaveBatch batch;
+    batch.add(doc, "new document");
+    batch.add(data, "new data");
+    QVERIFY(batch.commit().ok());
+    QCOMPARE(folderEntries(dir.path()), QStringList({"story.dat", "story.rtf"}));
+}
+
+QTEST_GUILESS_MAIN(TestRecoveryFile)
+#include "tst_recovery_file.moc"

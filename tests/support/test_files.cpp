@@ -1,0 +1,35 @@
+#include "test_files.h"
+#include "source_dir.h"
+
+#include <QDir>
+#include <QFile>
+#include <sys/stat.h>
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes, qint64 size)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush() && (size < 0 || f.resize(size));
+}
+
+QString testDataPath(const QString &relative) { return QDir(sourceDir()).filePath(QStringLiteral("tests/") + relative); }
+
+QString notAFile(const QString &kind, const QString &dir)
+{
+    const QString path = QDir(dir).filePath(QStringLiteral("story.dat"));
+    if (kind == QLatin1String("pipe") && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0)
+        return path;
+    if (kind == QLatin1String("folder") && QDir(dir).mkdir(QStringLiteral("story.dat")))
+        return path;
+    return kind == QLatin1String("device") ? QStringLiteral("/dev/zero") : QString();
+}
+
+QStringList folderEntries(const QString &path)
+{
+    return QDir(path).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
