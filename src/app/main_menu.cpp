@@ -46,7 +46,7 @@ constexpr Row kRows[] = {
 
 MainMenu::MainMenu(QWidget *parent) : Form(QLatin1String(WindowName::Main), parent)
 {
-    setWindowTitle(QStringLiteral("Kinscribe"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
     setClientSizeTwips(5565, 3975);
 
     for (const Row &row : kRows) {

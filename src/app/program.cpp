@@ -12,7 +12,7 @@
 
 Form *startProgram(QApplication &app)
 {
-    QApplication::setApplicationName(QStringLiteral("Kinscribe"));
+    QApplication::setApplicationName(QString::fromLatin1(kProgramTitle));
     QApplication::setWindowIcon(programIcon());
     // The program ends only through its own commands, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -11,7 +11,7 @@
 
 Splash::Splash(QWidget *parent) : Form(QLatin1String(WindowName::Splash), parent)
 {
-    setWindowTitle(QStringLiteral("Kinscribe"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
     setClientSizeTwips(4320, 3720);
 
     auto *banner = new QLabel(this);

@@ -3,6 +3,9 @@
 // registry, the navigation calls and the window tables alike. A section's windows take their
 // names from the catalogue.
 
+// The title of the program's own windows and of every message box it shows.
+inline constexpr char kProgramTitle[] = "Kinscribe";
+
 namespace WindowName {
 inline constexpr char Splash[] = "frmSplash";
 inline constexpr char Main[] = "frmMain";

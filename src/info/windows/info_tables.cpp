@@ -32,7 +32,7 @@ WindowTable instructions()
 
 WindowTable about()
 {
-    return {WindowName::Info, "Kinscribe", nullptr, {6195, 3990}, Background::Menu, false, CloseBox::ExitQuestion,
+    return {WindowName::Info, kProgramTitle, nullptr, {6195, 3990}, Background::Menu, false, CloseBox::ExitQuestion,
             {{.kind = Kind::Label, .name = "Label1", .twips = {120, 120, 5955, 495}, .text = ""},
              {.kind = Kind::Picture, .name = "Picture1", .twips = {120, 1200, 480, 480}, .picture = aboutPicture,
               .describe = aboutPictureDescription,

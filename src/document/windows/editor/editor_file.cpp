@@ -21,7 +21,7 @@
 #include <QStringDecoder>
 
 namespace {
-const QString kTitle = QStringLiteral("Kinscribe");
+const QString kTitle = QString::fromLatin1(kProgramTitle);
 const QString kCaptionSuffix = QStringLiteral(" - Text Editor");
 const QString kOpenFilter = QStringLiteral("Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
 

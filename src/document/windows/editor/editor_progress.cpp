@@ -9,7 +9,7 @@
 #include <QPointer>
 
 namespace {
-const QString kTitle = QStringLiteral("Kinscribe");
+const QString kTitle = QString::fromLatin1(kProgramTitle);
 } // namespace
 
 std::unique_ptr<WorkProgress> TextEditor::openingProgress(const QString &path)

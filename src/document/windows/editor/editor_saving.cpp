@@ -1,5 +1,6 @@
 // Save, Save As and the answer data file beside the document.
 #include "document/windows/editor/text_editor.h"
+#include "shell/window_names.h"
 
 #include "shell/dialogs.h"
 #include "document/datafile/answer_data_file.h"
@@ -22,7 +23,7 @@ void reportSaveFailure(QWidget *parent, const QString &path, const QString &reas
     Dialogs::get().message(parent,
                            QStringLiteral("The file \"%1\" could not be saved.\n\n%2")
                                .arg(QDir::toNativeSeparators(path), reason),
-                           MsgStyle::OkOnly | MsgStyle::Exclamation, QStringLiteral("Kinscribe"));
+                           MsgStyle::OkOnly | MsgStyle::Exclamation, QString::fromLatin1(kProgramTitle));
 }
 
 // The document and its data file are written as a pair: neither replaces its old version

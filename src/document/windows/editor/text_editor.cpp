@@ -69,7 +69,7 @@ void TextEditor::formLoad()
 void TextEditor::formActivate()
 {
     if (m_noteFlag == QLatin1String("O"))
-        Dialogs::get().message(this, kEditingNote, MsgStyle::OkOnly | MsgStyle::Exclamation, QStringLiteral("Kinscribe"));
+        Dialogs::get().message(this, kEditingNote, MsgStyle::OkOnly | MsgStyle::Exclamation, QString::fromLatin1(kProgramTitle));
 
     if (m_saveFlow->runPending())
         m_noteFlag = QStringLiteral("N");

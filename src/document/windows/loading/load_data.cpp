@@ -1,4 +1,5 @@
 #include "document/windows/loading/load_data.h"
+#include "shell/window_names.h"
 
 #include "shell/dialogs.h"
 #include "document/datafile/answer_data_file.h"
@@ -7,7 +8,7 @@
 #include <QDir>
 
 namespace {
-const QString kTitle = QStringLiteral("Kinscribe");
+const QString kTitle = QString::fromLatin1(kProgramTitle);
 const QString kConfirmation = QStringLiteral(
     "NOTE:  Previously saved data must be data previously saved by THIS program and must have a '.dat' extension.  "
     "Also, any current data not yet saved TO A FILE will be lost.  Do you still want to load previously saved data?");

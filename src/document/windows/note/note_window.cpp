@@ -50,7 +50,7 @@ QLabel *makeLabel(QWidget *parent, const NoteLabel &row)
 
 NoteWindow::NoteWindow(QWidget *parent) : Form(QLatin1String(WindowName::Note), parent)
 {
-    setWindowTitle(QStringLiteral("Kinscribe"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
     setClientSizeTwips(5790, 4080);
     for (const NoteLabel &row : kLabels)
         makeLabel(this, row);
