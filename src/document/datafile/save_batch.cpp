@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <climits>
@@ -175,13 +174,7 @@ bool SaveBatch::run()
 
 Outcome saveFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Outcome::failed(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.error() != QFileDevice::NoError ? file.errorString() : tr("The disk is full.");
-        file.cancelWriting();
-        return Outcome::failed(why);
-    }
-    return file.commit() ? Outcome() : Outcome::failed(file.errorString());
+    SaveBatch batch;
+    batch.add(path, bytes);
+    return batch.commit();
 }
