@@ -1,4 +1,5 @@
 #include "app/recovery_session.h"
+#include "shell/window_names.h"
 
 #include "shell/dialogs.h"
 #include "shell/exit_question.h"
@@ -12,7 +13,7 @@
 #include <memory>
 
 namespace {
-const QString kTitle = QStringLiteral("Kinscribe");
+const QString kTitle = QString::fromLatin1(kProgramTitle);
 std::unique_ptr<RecoveryFile> g_file;
 QMetaObject::Connection g_onDeliberateEnd;
 
@@ -43,20 +44,12 @@ void keepDamaged(QWidget *over, const QString &reason)
 void keepForLater(QWidget *over)
 {
     const QString kept = g_file->keepAside(QStringLiteral("answers"));
-    if (kept.isEmpty()) {
-        // It cannot be moved: leave it where it is and write nothing over it in this run.
-        Dialogs::get().message(over,
-                               QStringLiteral("The answers stay in the file \"%1\".  You can load them later with "
-                                              "\"Load Previously Saved Data\" on the main menu.")
-                                   .arg(native(g_file->path())),
-                               MsgStyle::OkOnly | MsgStyle::Information, kTitle);
-        g_file.reset();
-        return;
-    }
+    const QString where = kept.isEmpty() ? QStringLiteral("The answers stay in the file \"%1\".").arg(native(g_file->path()))
+                                         : QStringLiteral("The answers were kept in the file \"%1\".").arg(native(kept));
+    if (kept.isEmpty())
+        g_file.reset(); // it cannot be moved: write nothing over it in this run
     Dialogs::get().message(over,
-                           QStringLiteral("The answers were kept in the file \"%1\".  You can load them later with "
-                                          "\"Load Previously Saved Data\" on the main menu.")
-                               .arg(native(kept)),
+                           where + QStringLiteral("  You can load them later with \"Load Previously Saved Data\" on the main menu."),
                            MsgStyle::OkOnly | MsgStyle::Information, kTitle);
 }
 
