@@ -26,14 +26,6 @@ const QString kKeptPrefix = QStringLiteral("rtf-kept-picture:");
 using RtfLimits::kMaxLinks;
 using RtfLimits::kMaxPictures;
 
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    c = char(c | 0x20);
-    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-}
-
 struct Picture
 {
     int kind = 0; // 1 PNG, 2 JPEG, 0 anything else
@@ -54,7 +46,7 @@ Picture parsePicture(QByteArrayView body)
             p.data.append(t.text.data(), qsizetype(t.text.size()));
         } else if (t.type == TokenType::Text) {
             for (const char c : t.text) {
-                const int d = hexDigit(c);
+                const int d = hexValue(c);
                 if (d < 0)
                     continue;
                 if (pending < 0) {

@@ -17,6 +17,9 @@ enum class TokenType : unsigned char {
     End
 };
 
+// The value of a hex digit, or -1 for any other byte.
+int hexValue(char c);
+
 struct Token
 {
     TokenType type = TokenType::End;
