@@ -29,11 +29,6 @@ int twips(double pixels)
     return int(std::lround(pixels * kTwipsPerPixel));
 }
 
-bool flagValue(const Token &t)
-{
-    return !t.hasParam || t.param != 0;
-}
-
 int length(const Token &t)
 {
     return std::clamp(t.param, -kMaxTwips, kMaxTwips);
@@ -98,15 +93,15 @@ bool Parser::paragraphWord(Action a, const Token &t)
     case Action::SpaceBefore: p.before = std::max(length(t), 0); break;
     case Action::SpaceAfter: p.after = std::max(length(t), 0); break;
     case Action::AutoBefore:
-        if (flagValue(t))
+        if (t.flag())
             p.before = kAutoSpacing;
         break;
     case Action::AutoAfter:
-        if (flagValue(t))
+        if (t.flag())
             p.after = kAutoSpacing;
         break;
     case Action::LineSpacing: p.lineSpacing = length(t); break;
-    case Action::LineMultiple: p.lineMultiple = flagValue(t); break;
+    case Action::LineMultiple: p.lineMultiple = t.flag(); break;
     case Action::TabCenter: p.nextTabKind = TabStop::Center; break;
     case Action::TabRight: p.nextTabKind = TabStop::Right; break;
     case Action::TabDecimal: p.nextTabKind = TabStop::Decimal; break;
@@ -116,9 +111,9 @@ bool Parser::paragraphWord(Action a, const Token &t)
             p.tabs.append({std::clamp(t.param, 0, kMaxTwips), p.nextTabKind});
         p.nextTabKind = TabStop::Left;
         break;
-    case Action::PageBreakBefore: p.pageBreakBefore = flagValue(t); break;
-    case Action::Keep: p.keepTogether = flagValue(t); break;
-    case Action::KeepNext: p.keepWithNext = flagValue(t); break;
+    case Action::PageBreakBefore: p.pageBreakBefore = t.flag(); break;
+    case Action::Keep: p.keepTogether = t.flag(); break;
+    case Action::KeepNext: p.keepWithNext = t.flag(); break;
     case Action::InTable: p.tableDepth = std::max(p.tableDepth, 1); break;
     case Action::TableDepth: p.tableDepth = std::clamp(t.param, 0, int(RtfLimits::kMaxGroupDepth)); break;
     case Action::ListOverride: p.list = std::max(t.param, 0); break;

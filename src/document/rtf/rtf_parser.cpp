@@ -15,11 +15,6 @@ using RtfLimits::kMaxHalfPoints;
 constexpr char16_t kSymbolAreaStart = 0xF020;
 constexpr char16_t kSymbolAreaEnd = 0xF0FF;
 
-bool flagValue(const Token &t)
-{
-    return !t.hasParam || t.param != 0;
-}
-
 } // namespace
 
 Parser::Parser(QByteArrayView input, QTextDocument &doc)
@@ -311,11 +306,11 @@ bool Parser::formatWord(Action a, const Token &t)
     switch (a) {
     case Action::Plain: c = CharProps(); break;
     case Action::Pard: p = ParaProps(); break;
-    case Action::Bold: c.set(CharProps::Bold, flagValue(t)); break;
-    case Action::Italic: c.set(CharProps::Italic, flagValue(t)); break;
-    case Action::Underline: c.set(CharProps::Underline, flagValue(t)); break;
+    case Action::Bold: c.set(CharProps::Bold, t.flag()); break;
+    case Action::Italic: c.set(CharProps::Italic, t.flag()); break;
+    case Action::Underline: c.set(CharProps::Underline, t.flag()); break;
     case Action::UnderlineNone: c.set(CharProps::Underline, false); break;
-    case Action::Strike: c.set(CharProps::Strike, flagValue(t)); break;
+    case Action::Strike: c.set(CharProps::Strike, t.flag()); break;
     case Action::FontSize:
         c.halfPoints = t.hasParam && t.param > 0 ? std::min(t.param, kMaxHalfPoints)
                                                  : CharProps::kDefaultHalfPoints;

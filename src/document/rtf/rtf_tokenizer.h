@@ -28,6 +28,9 @@ struct Token
     unsigned char byte = 0;
     int param = 0;
     std::string_view text; // word name, text run or binary data
+
+    // A toggle word (\b, \b1, \b0): on unless its parameter is 0.
+    bool flag() const { return !hasParam || param != 0; }
 };
 
 // Splits RTF into tokens. Never reads past the input and does a bounded amount of
