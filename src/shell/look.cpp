@@ -139,11 +139,10 @@ static QPushButton *makeSquare(QWidget *parent, const QString &name, const QRect
     b->setAutoDefault(true);
     b->setFlat(true);
     b->setAutoFillBackground(true);
-    QPalette pal = b->palette();
-    pal.setColor(QPalette::Button, navy());
-    b->setPalette(pal);
-    b->setStyleSheet(QStringLiteral("QPushButton { background-color: rgb(0,0,128); border: 1px solid rgb(0,0,64); }"
-                                    "QPushButton:focus { border: 1px dotted white; }"));
+    paint(b, QPalette::Button, navy());
+    b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; }"
+                                    "QPushButton:focus { border: 1px dotted white; }")
+                         .arg(navy().name(), navy().darker(200).name()));
     return b;
 }
 
