@@ -55,6 +55,7 @@ private slots:
     void answerLinesAsTyped();
     void sectionsBeginOnTheirPageAndNumbersFollow();
     void fontsEmbedded();
+    void endlessWordKeptWhole();
     void failedSaveLeavesNoFile_data();
     void failedSaveLeavesNoFile();
 
@@ -169,6 +170,24 @@ void TestBookPdf::fontsEmbedded()
         bold = bold || font.contains(QLatin1String("Bold"));
     }
     QVERIFY(bold);
+}
+
+// A pasted link or a key held down: broken anywhere, every character still printed, inside the margins.
+void TestBookPdf::endlessWordKeptWhole()
+{
+    AnswerStore store;
+    store.loadQuestionTexts();
+    store.setAnswer(5, QString(20000, QLatin1Char('w')));
+    const QString pdf = writePdf(bookContent(store), m_dir.filePath(QStringLiteral("word.pdf")));
+    const QString text = pdfText(pdf);
+    QCOMPARE(text.count(QLatin1Char('w')) - store.questionText(5).count(QLatin1Char('w')), 20000);
+    QVERIFY(pdfPages(pdf).size() > 3);
+    const QString layout = pdfText(pdf, {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("3"), QStringLiteral("-l"), QStringLiteral("3")});
+    static const QRegularExpression right(QStringLiteral("xMax=\"([0-9.]+)\""));
+    for (auto it = right.globalMatch(layout); it.hasNext();) {
+        const qreal xMax = it.next().captured(1).toDouble();
+        QVERIFY2(xMax <= 612 - 0.8 * 72 + 1, qPrintable(QString::number(xMax)));
+    }
 }
 
 void TestBookPdf::failedSaveLeavesNoFile_data()

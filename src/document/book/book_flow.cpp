@@ -37,11 +37,36 @@ void layOut(QTextLayout &layout, QList<qreal> &heights, qreal width, Qt::Alignme
 }
 
 bool isBlank(const QString &line) { return line.trimmed().isEmpty(); }
+
+// Qt looks for a word's end before breaking it anywhere, which grows with the square of the
+// word's length: a pasted link or a held-down key gets a break opportunity (a zero-width
+// space) every so many characters instead.
+QString breakable(const QString &line)
+{
+    constexpr qsizetype kLongestRun = 64;
+    QString result;
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        run = line[i].isSpace() ? 0 : run + 1;
+        if (run > kLongestRun && !line[i].isLowSurrogate()) {
+            if (result.isNull())
+                result = line.left(i);
+            result += QChar(0x200B);
+            run = 1;
+        }
+        if (!result.isNull())
+            result += line[i];
+    }
+    return result.isNull() ? line : result;
+}
 } // namespace
 
 BookFlow::BookFlow(BookPages &pages, int firstPage, WorkProgress *progress, qint64 total, qint64 done)
     : m_pages(pages), m_firstPage(firstPage), m_progress(progress), m_total(total), m_done(done),
-      m_flow(pages.textHeight())
+      m_flow(pages.textHeight()),
+      // Resolved for the PDF once, not for every paragraph.
+      m_bodyFont(BookStyle::bodyFont(), pages.device()), m_questionFont(BookStyle::questionFont(), pages.device()),
+      m_blankHeight(QFontMetricsF(m_bodyFont, pages.device()).lineSpacing())
 {
 }
 
@@ -91,7 +116,7 @@ void BookFlow::placeSection(const BookSection &section)
 bool BookFlow::placeEntry(const BookEntry &entry)
 {
     const qreal width = m_pages.textWidth();
-    Block question{std::make_unique<QTextLayout>(entry.question, BookStyle::questionFont(), m_pages.device()), {}};
+    Block question{std::make_unique<QTextLayout>(entry.question, m_questionFont, m_pages.device()), {}};
     layOut(*question.layout, question.heights, width, Qt::AlignLeft);
 
     const QStringList lines = answerLines(entry.answer);
@@ -100,7 +125,7 @@ bool BookFlow::placeEntry(const BookEntry &entry)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (isBlank(lines[i]))
             continue;
-        answer[i].layout = std::make_unique<QTextLayout>(lines[i], BookStyle::bodyFont(), m_pages.device());
+        answer[i].layout = std::make_unique<QTextLayout>(breakable(lines[i]), m_bodyFont, m_pages.device());
         layOut(*answer[i].layout, answer[i].heights, width, Qt::AlignJustify);
         if (!firstLines)
             firstLines = &answer[i].heights;
@@ -116,10 +141,9 @@ bool BookFlow::placeEntry(const BookEntry &entry)
     }
     drawBlock(question, questionPlaces);
 
-    const qreal blankHeight = QFontMetricsF(BookStyle::bodyFont(), m_pages.device()).lineSpacing();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (!answer[i].layout) {
-            m_flow.addSpace(blankHeight); // an empty line as typed
+            m_flow.addSpace(m_blankHeight); // an empty line as typed
             continue;
         }
         drawBlock(answer[i], m_flow.placeLines(answer[i].heights));

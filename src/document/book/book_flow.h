@@ -6,6 +6,7 @@
 #include "document/book/book_content.h"
 #include "document/book/page_flow.h"
 
+#include <QFont>
 #include <QList>
 #include <optional>
 
@@ -35,4 +36,7 @@ private:
     qint64 m_done;
     bool m_draw = false;
     PageFlow m_flow;
+    QFont m_bodyFont;
+    QFont m_questionFont;
+    qreal m_blankHeight;
 };
