@@ -2,9 +2,15 @@
 // drives them, on a US user's Letter paper.
 #include "editor_steps.h"
 #include "pdf_tools.h"
+#include "wait_for.h"
+#include "document/pages/page_printing.h"
 
 #include <QDir>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace {
 const QString kBookPrompt = QStringLiteral(
@@ -27,6 +33,7 @@ private slots:
     void initTestCase();
     void previewShowsWhatPrintPrints();
     void previewClosedPrintsNothing();
+    void realPreviewShowsThePages();
     void bookFromTheAnswers();
     void bookNotMade_data();
     void bookNotMade();
@@ -75,6 +82,31 @@ void TestEditorBook::previewClosedPrintsNothing()
     QCOMPARE(program.dialogs.calls.size(), before + 1); // the preview alone, no question after it
     QVERIFY(QDir(dir.path()).isEmpty());
     QCOMPARE(exitOutcome(program, editor), kAsksThenEnds); // the document is as it was
+}
+
+// The real dialog behind the layer: Qt's preview, drawn by the same printing.
+void TestEditorBook::realPreviewShowsThePages()
+{
+    QWidget parent;
+    parent.show();
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("A line of the story.\n").repeated(120));
+    int shownPages = 0;
+    whenModal({[&](QWidget *modal) {
+        auto *preview = modal->findChild<QPrintPreviewWidget *>();
+        if (qobject_cast<QPrintPreviewDialog *>(modal) && preview)
+            shownPages = preview->pageCount();
+        modal->close();
+    }});
+    QPrinter printer(QPrinter::HighResolution);
+    int paints = 0;
+    Dialogs::get().printPreview(&parent, printer, [&](QPrinter &target) {
+        ++paints;
+        printDocument(document, target);
+    });
+    QVERIFY(paints >= 1);
+    QVERIFY2(shownPages >= 2, qPrintable(QString::number(shownPages)));
+    QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::Letter);
 }
 
 void TestEditorBook::bookFromTheAnswers()

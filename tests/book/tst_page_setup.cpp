@@ -120,9 +120,11 @@ void TestPageSetup::documentLayoutFallsBackToUsers()
     LocaleEnvironment env({}, {}, "en_GB.UTF-8");
     QTextDocument document;
     QCOMPARE(documentPageLayout(document).pageSize().id(), QPageSize::A4);
+    QVERIFY(!ownPageLayout(document));
     const QPageLayout own(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF(10, 20, 30, 40), QPageLayout::Millimeter);
     setDocumentPageLayout(document, own);
     QCOMPARE(documentPageLayout(document), own);
+    QCOMPARE(ownPageLayout(document), own);
 }
 
 void TestPageSetup::composedDocumentIsOnUsersPaper()

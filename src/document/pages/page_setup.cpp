@@ -43,15 +43,17 @@ QPageLayout userPageLayout()
     return QPageLayout(userPaper(), QPageLayout::Portrait, margins, QPageLayout::Inch);
 }
 
-QPageLayout documentPageLayout(const QTextDocument &document)
+std::optional<QPageLayout> ownPageLayout(const QTextDocument &document)
 {
     const QVariant own = document.property(kLayoutProperty);
-    if (own.canConvert<QPageLayout>()) {
-        const QPageLayout layout = own.value<QPageLayout>();
-        if (layout.isValid())
-            return layout;
-    }
-    return userPageLayout();
+    if (!own.canConvert<QPageLayout>() || !own.value<QPageLayout>().isValid())
+        return std::nullopt;
+    return own.value<QPageLayout>();
+}
+
+QPageLayout documentPageLayout(const QTextDocument &document)
+{
+    return ownPageLayout(document).value_or(userPageLayout());
 }
 
 void setDocumentPageLayout(QTextDocument &document, const QPageLayout &layout)

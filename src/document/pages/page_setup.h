@@ -21,5 +21,7 @@ QPageLayout userPageLayout();
 
 // The page layout the document carries, or the user's when it carries none.
 QPageLayout documentPageLayout(const QTextDocument &document);
+// Only the layout the document carries (a writer says no more than its file did).
+std::optional<QPageLayout> ownPageLayout(const QTextDocument &document);
 // Gives the document a page layout of its own (a reader that found one in its file).
 void setDocumentPageLayout(QTextDocument &document, const QPageLayout &layout);
