@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,6 +49,9 @@ public:
     virtual std::optional<QColor> color(QWidget *parent, const QColor &initial) = 0;
     // Lets the user choose and set up a printer (or a PDF file); false when cancelled.
     virtual bool setupPrinter(QWidget *parent, QPrinter &printer) = 0;
+    // Shows the pages `paint` draws on the printer, from where the user may print them (`paint`
+    // runs again on the printer chosen). By default nothing is shown.
+    virtual void printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint);
     // Ends the program at once: leaves the event loop without closing any window.
     virtual void endProgram() = 0;
     // A progress dialog with Cancel for long work. It shows itself only once the work looks
@@ -73,6 +77,7 @@ public:
     std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
     std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
     bool setupPrinter(QWidget *parent, QPrinter &printer) override;
+    void printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
     void endProgram() override;
     std::unique_ptr<WorkProgress> progress(QWidget *parent, const QString &text, const QString &title) override;
 };

@@ -55,6 +55,8 @@ void TestEditorWindow::menuItems_data()
     QTest::newRow("nominal: Save") << "mnuFileSave" << "&Save" << "Ctrl+S";
     QTest::newRow("nominal: Save As") << "mnuFileSaveAs" << "Save &As" << "Ctrl+A";
     QTest::newRow("nominal: Print") << "mnuFilePrint" << "&Print" << "Ctrl+P";
+    QTest::newRow("nominal: Print Preview") << "mnuFilePrintPreview" << "Print Pre&view" << "";
+    QTest::newRow("nominal: Save Book as PDF") << "mnuFileSaveBook" << QString::fromUtf8("Save &Book as PDF\u2026") << "";
     QTest::newRow("nominal: Return") << "mnuFileReturn" << "&Return to Main Menu" << "Ctrl+R";
     QTest::newRow("nominal: Exit") << "mnuFileExit" << "E&xit" << "";
     QTest::newRow("nominal: Edit") << "mnuEdit" << "&Edit" << "";
@@ -88,7 +90,7 @@ void TestEditorWindow::menuOrder_data()
     QTest::addColumn<QStringList>("items");
     QTest::newRow("nominal: File") << "mnuFile"
         << QStringList{"mnuFileOpen", "Hyphen1", "mnuFileSave", "mnuFileSaveAs", "Hyphen2", "mnuFilePrint",
-                       "Hyphen3", "mnuFileReturn", "Hyphen5", "mnuFileExit"};
+                       "mnuFilePrintPreview", "mnuFileSaveBook", "Hyphen3", "mnuFileReturn", "Hyphen5", "mnuFileExit"};
     QTest::newRow("nominal: Edit") << "mnuEdit"
         << QStringList{"mnuEditCut", "mnuEditCopy", "mnuEditPaste", "Hyphen4", "mnuEditFind", "mnuEditFindNext"};
     QTest::newRow("nominal: Options") << "mnuOptions" << QStringList{"mnuOptionsFont", "mnuOptionsColor"};

@@ -6,7 +6,7 @@
 
 static const char *kindName(DialogCall::Kind k)
 {
-    static const char *names[] = {"message", "input", "open", "save", "font", "color", "print", "end"};
+    static const char *names[] = {"message", "input", "open", "save", "font", "color", "print", "end", "preview"};
     return names[k];
 }
 
@@ -39,6 +39,12 @@ ScriptedDialogs &ScriptedDialogs::answerColor(std::optional<QColor> color)
     m_replies.push_back({DialogCall::Color, 0, {}, {}, std::move(color)});
     return *this;
 }
+ScriptedDialogs &ScriptedDialogs::answerPreviewToPdf(std::optional<QString> pdfPath)
+{
+    m_replies.push_back({DialogCall::Preview, 0, std::move(pdfPath), {}, {}});
+    return *this;
+}
+
 ScriptedDialogs &ScriptedDialogs::answerPrintToPdf(std::optional<QString> pdfPath)
 {
     m_replies.push_back({DialogCall::Print, 0, std::move(pdfPath), {}, {}});
@@ -83,9 +89,9 @@ int ScriptedDialogs::message(QWidget *parent, const QString &text, int style, co
     return r ? r->button : MsgAnswer::Cancel;
 }
 
-std::optional<QString> ScriptedDialogs::input(QWidget *parent, const QString &prompt, const QString &title, const QString &)
+std::optional<QString> ScriptedDialogs::input(QWidget *parent, const QString &prompt, const QString &title, const QString &initial)
 {
-    auto r = take(DialogCall::Input, {DialogCall::Input, title, prompt, 0, {}, {}, {}, parentNameOf(parent)});
+    auto r = take(DialogCall::Input, {DialogCall::Input, title, prompt, 0, {}, {}, {}, parentNameOf(parent), initial});
     return r ? r->text : std::nullopt;
 }
 
@@ -121,6 +127,16 @@ bool ScriptedDialogs::setupPrinter(QWidget *parent, QPrinter &printer)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(*r->text);
     return true;
+}
+
+void ScriptedDialogs::printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint)
+{
+    auto r = take(DialogCall::Preview, {DialogCall::Preview, {}, {}, 0, {}, {}, {}, parentNameOf(parent)});
+    if (!r || !r->text)
+        return;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*r->text);
+    paint(printer);
 }
 
 void ScriptedDialogs::endProgram()

@@ -8,7 +8,7 @@
 #include <functional>
 
 struct DialogCall {
-    enum Kind { Message, Input, OpenFile, SaveFile, Font, Color, Print, End };
+    enum Kind { Message, Input, OpenFile, SaveFile, Font, Color, Print, End, Preview };
     Kind kind;
     QString title;
     QString text;  // message text or input prompt
@@ -17,6 +17,7 @@ struct DialogCall {
     QFont font;
     QColor color;
     QString parentName; // objectName of the parent window, if any
+    QString initial;    // the text an input box offers
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -31,6 +32,9 @@ public:
     ScriptedDialogs &answerFont(std::optional<QFont> font);
     ScriptedDialogs &answerColor(std::optional<QColor> color);
     ScriptedDialogs &answerPrintToPdf(std::optional<QString> pdfPath); // nullopt: cancel
+    // The preview draws its pages into a PDF file, as a printer chosen from it would get them;
+    // nullopt: the preview is closed without printing.
+    ScriptedDialogs &answerPreviewToPdf(std::optional<QString> pdfPath);
 
     QList<DialogCall> calls;
     int endCount = 0;            // how often the program was ended
@@ -54,6 +58,7 @@ public:
     std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
     std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
     bool setupPrinter(QWidget *parent, QPrinter &printer) override;
+    void printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
     void endProgram() override;
     std::unique_ptr<WorkProgress> progress(QWidget *parent, const QString &text, const QString &title) override;
 

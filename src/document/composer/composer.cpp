@@ -1,5 +1,6 @@
 #include "document/composer/composer.h"
 
+#include "document/pages/page_setup.h"
 #include "document/reading/work_progress.h"
 #include "questionnaire/answer_store.h"
 
@@ -67,6 +68,8 @@ bool fillDocument(QTextDocument &document, const QString &text, WorkProgress *pr
     base.setFamilies({QStringLiteral("Arial")});
     base.setPointSize(12);
     document.setDefaultFont(base);
+    // A new document is laid out on the user's own paper.
+    setDocumentPageLayout(document, userPageLayout());
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);

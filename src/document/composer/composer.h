@@ -16,6 +16,7 @@ QString composeDocument(const AnswerStore &store);
 QTextCharFormat composedCharFormat();
 
 // Replaces the whole content of the document by the text (CR LF, LF or CR line breaks)
-// in the composed format, without keeping the replacement on the undo stack. False when the
+// in the composed format, on the user's paper (page_setup.h), without keeping the
+// replacement on the undo stack. False when the
 // progress said stop: the document then holds only the first part of the text.
 bool fillDocument(QTextDocument &document, const QString &text, WorkProgress *progress = nullptr);

@@ -5,6 +5,8 @@
 #include "shell/dialogs.h"
 #include "shell/exit_question.h"
 #include "document/composer/composer.h"
+#include "document/pages/page_printing.h"
+#include "document/pages/page_setup.h"
 #include "document/windows/editor/rich_text_box.h"
 #include "document/windows/editor/save_flow.h"
 #include "document/reading/document_limits.h"
@@ -108,11 +110,20 @@ void TextEditor::mnuFileOpen_Click()
 
 void TextEditor::mnuFilePrint_Click()
 {
-    // The whole document, every page, with its formatting.
+    // The whole document, every page, with its formatting, on the document's own paper.
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(documentPageLayout(*m_edit->document()));
     if (!Dialogs::get().setupPrinter(this, printer))
         return;
-    m_edit->document()->print(&printer);
+    printDocument(*m_edit->document(), printer);
+}
+
+void TextEditor::mnuFilePrintPreview_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(documentPageLayout(*m_edit->document()));
+    const QTextDocument *document = m_edit->document();
+    Dialogs::get().printPreview(this, printer, [document](QPrinter &target) { printDocument(*document, target); });
 }
 
 void TextEditor::mnuFileReturn_Click()

@@ -10,7 +10,7 @@
 namespace {
 struct MenuRow {
     const char *name;     // menu, item or separator (Hyphen1..5)
-    const char *caption;  // nullptr for a separator; a menu row has no handler
+    const char *caption;  // UTF-8; nullptr for a separator; a menu row has no handler
     const char *shortcut; // portable text of the key sequence
     void (*run)(TextEditor &, EditingCommands &);
 };
@@ -25,6 +25,8 @@ constexpr MenuRow kMenus[] = {
     {"mnuFileSaveAs", "Save &As", "Ctrl+A", [](TextEditor &w, EditingCommands &) { w.mnuFileSaveAs_Click(); }},
     {"Hyphen2", nullptr, "", none},
     {"mnuFilePrint", "&Print", "Ctrl+P", [](TextEditor &w, EditingCommands &) { w.mnuFilePrint_Click(); }},
+    {"mnuFilePrintPreview", "Print Pre&view", "", [](TextEditor &w, EditingCommands &) { w.mnuFilePrintPreview_Click(); }},
+    {"mnuFileSaveBook", "Save &Book as PDF\u2026", "", [](TextEditor &w, EditingCommands &) { w.mnuFileSaveBook_Click(); }},
     {"Hyphen3", nullptr, "", none},
     {"mnuFileReturn", "&Return to Main Menu", "Ctrl+R", [](TextEditor &w, EditingCommands &) { w.mnuFileReturn_Click(); }},
     {"Hyphen5", nullptr, "", none},
@@ -55,7 +57,7 @@ void TextEditor::buildMenus()
             menu->menuAction()->setObjectName(name);
             continue;
         }
-        QAction *item = row.caption ? menu->addAction(QString::fromLatin1(row.caption)) : menu->addSeparator();
+        QAction *item = row.caption ? menu->addAction(QString::fromUtf8(row.caption)) : menu->addSeparator();
         item->setObjectName(name);
         if (!row.caption)
             continue;

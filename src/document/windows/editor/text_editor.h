@@ -5,7 +5,8 @@
 //   editor_menus.cpp   the menu bar and what each item runs
 //   editor_saving.cpp  Save, Save As and the answer data file beside the document
 //   save_flow.cpp      who runs a save, when, and when it has ended
-//   editor_file.cpp    Open, Print, Return to Main Menu, Exit, closing, resizing
+//   editor_file.cpp    Open, Print, Print Preview, Return to Main Menu, Exit, closing, resizing
+//   editor_book.cpp    Save Book as PDF
 // Editing, search and formatting live in document/windows/editing (EditingCommands).
 
 #include "shell/form.h"
@@ -63,6 +64,8 @@ public:
     // File commands (editor_file.cpp).
     void mnuFileOpen_Click();
     void mnuFilePrint_Click();
+    void mnuFilePrintPreview_Click();
+    void mnuFileSaveBook_Click(); // editor_book.cpp
     void mnuFileReturn_Click();
     void mnuFileExit_Click();
 
