@@ -1,5 +1,7 @@
 #include "document/windows/editor/rich_text_box.h"
 
+#include "shell/spelling/spelling_view.h"
+
 #include <QAction>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -26,6 +28,7 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
     // A word longer than the line is broken where it meets the edge.
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     watchDocument();
+    SpellingView::attach(this);
 }
 
 // The wrap mode is set before the document: the box lays out its first screen at once.
