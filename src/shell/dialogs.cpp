@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHash>
 #include <QFontDialog>
 #include <QCloseEvent>
 #include <QInputDialog>
@@ -153,6 +155,14 @@ static void widenStarDotStar(QFileDialog &dlg)
     widen(dlg.selectedNameFilter());
 }
 
+// The folder each kind of file dialog last ended in, for this run only. A kind is told by what
+// the dialog does and what it lists: Save As, Open and Load each keep their own.
+static QString &lastFolder(const FileDialogRequest &r, QFileDialog::AcceptMode mode)
+{
+    static QHash<QString, QString> folders;
+    return folders[QString::number(int(mode)) + QLatin1Char('|') + r.filter];
+}
+
 static std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &r, QFileDialog::AcceptMode mode)
 {
     QFileDialog dlg(parent, r.title);
@@ -163,12 +173,17 @@ static std::optional<QString> runFileDialog(QWidget *parent, const FileDialogReq
         dlg.setDefaultSuffix(r.defaultSuffix);
     if (!r.overwritePrompt)
         dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    QString &folder = lastFolder(r, mode);
+    if (!folder.isEmpty())
+        dlg.setDirectory(folder);
     if (!r.fileName.isEmpty())
         dlg.selectFile(r.fileName);
     widenStarDotStar(dlg);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
-    return dlg.selectedFiles().constFirst();
+    const QString chosen = dlg.selectedFiles().constFirst();
+    folder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 std::optional<QString> QtDialogs::openFile(QWidget *parent, const FileDialogRequest &request)

@@ -9,15 +9,28 @@
 #endif
 
 namespace {
-Outcome itIs(const char *what)
-{
-    return Outcome::failed(QCoreApplication::translate("RegularFile", "It is %1, not a file.")
-                               .arg(QCoreApplication::translate("RegularFile", what)));
-}
+QString tr(const char *text) { return QCoreApplication::translate("RegularFile", text); }
+QString quotedName(const QString &path) { return QStringLiteral("\"%1\"").arg(QFileInfo(path).fileName()); }
 } // namespace
+
+Outcome unreadableFile(const QFile &file)
+{
+    const QString name = quotedName(file.fileName());
+    const QFileInfo info(file.fileName());
+    // A folder that may not be entered hides its files: they are not missing, they are barred.
+    const bool barred = !QFileInfo(info.absolutePath()).isExecutable() || (info.exists() && !info.isReadable());
+    if (barred)
+        return Outcome::failed(tr("You are not allowed to read %1.").arg(name));
+    if (!info.exists())
+        return Outcome::failed(tr("%1 does not exist.").arg(name));
+    return Outcome::failed(tr("%1 could not be read. %2.").arg(name, file.errorString()));
+}
 
 Outcome checkRegularFile(const QString &path)
 {
+    const auto itIs = [&path](const char *what) {
+        return Outcome::failed(tr("%1 is %2, not a file.").arg(quotedName(path), tr(what)));
+    };
 #ifdef Q_OS_UNIX
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)

@@ -39,6 +39,8 @@ SpellingView *SpellingView::attach(QPlainTextEdit *edit)
     return new SpellingView(edit, {doc, at, cur, rect, menu});
 }
 
+SpellingView::~SpellingView() = default;
+
 SpellingView *SpellingView::of(QAbstractScrollArea *box)
 {
     return box ? box->property(kViewProperty).value<SpellingView *>() : nullptr;

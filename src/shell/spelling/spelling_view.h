@@ -23,6 +23,7 @@ class DocumentMarks;
 class SpellingView : public QObject {
     Q_OBJECT
 public:
+    ~SpellingView() override;
     static SpellingView *attach(QTextEdit *edit);
     static SpellingView *attach(QPlainTextEdit *edit);
     // The view attached to a box, if any.
