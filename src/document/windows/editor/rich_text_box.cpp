@@ -1,5 +1,6 @@
 #include "document/windows/editor/rich_text_box.h"
 
+#include "document/windows/editor/editor_zoom.h"
 #include "shell/spelling/spelling_view.h"
 
 #include <QAction>
@@ -29,6 +30,7 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     watchDocument();
     SpellingView::attach(this);
+    new EditorZoom(this);
 }
 
 // The wrap mode is set before the document: the box lays out its first screen at once.
