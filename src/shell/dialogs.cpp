@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHash>
@@ -173,9 +174,10 @@ static std::optional<QString> runFileDialog(QWidget *parent, const FileDialogReq
         dlg.setDefaultSuffix(r.defaultSuffix);
     if (!r.overwritePrompt)
         dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    // Qt would start where any file dialog last ended; each kind starts where it last ended,
+    // the working folder until then.
     QString &folder = lastFolder(r, mode);
-    if (!folder.isEmpty())
-        dlg.setDirectory(folder);
+    dlg.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
     if (!r.fileName.isEmpty())
         dlg.selectFile(r.fileName);
     widenStarDotStar(dlg);

@@ -134,7 +134,7 @@ void TestRealDialogs::inputBox()
         title = dlg->windowTitle();
         label = dlg->labelText();
         dlg->setTextValue(QStringLiteral("car"));
-        dlg->accept();
+        QMetaObject::invokeMethod(dlg, "accept", Qt::QueuedConnection);
     }});
     QCOMPARE(Dialogs::get().input(&parent, QStringLiteral("Find what?"), QStringLiteral("Find")), std::optional<QString>("car"));
     QCOMPARE(title, QStringLiteral("Find"));
@@ -252,7 +252,7 @@ void TestRealDialogs::fileDialogsRememberTheirFolder()
         QVERIFY(dlg);
         dlg->setDirectory(dir.path());
         dlg->selectFile(dir.filePath("story.dat"));
-        dlg->accept();
+        QMetaObject::invokeMethod(dlg, "accept", Qt::QueuedConnection);
     };
     const auto recordAndCancel = [&](QWidget *modal) {
         auto *dlg = qobject_cast<QFileDialog *>(modal);
