@@ -36,8 +36,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.example.org/kinscribe)
-# Libraries come from the binary; Qt loads its platform plugins and fontconfig the Arial-metric
-# font at run time, which no linker sees.
+# Libraries come from the binary (Hunspell's among them); Qt loads its platform plugins and
+# fontconfig the Arial-metric font and the program's own sans-serif face at run time, which no
+# linker sees. A dictionary is welcome but not needed: without one nothing is marked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us")
 include(CPack)

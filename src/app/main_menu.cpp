@@ -70,9 +70,7 @@ MainMenu::MainMenu(QWidget *parent) : Form(QLatin1String(WindowName::Main), pare
 
     auto *exit = makePushButton(this, QStringLiteral("cmdExit"), QStringLiteral("E&xit"), QRect(4320, 3360, 1095, 495));
     exit->setToolTip(QStringLiteral("Click here to exit the program."));
-    QFont exitFont(QStringLiteral("MS Sans Serif"));
-    exitFont.setPointSizeF(8.25);
-    exit->setFont(exitFont);
+    exit->setFont(controlFont(8.25, QStringLiteral("MS Sans Serif")));
     connect(exit, &QPushButton::clicked, this, [this] { askExitQuestion(this); });
 
     for (int i = 0; i < kSectionCount; ++i) {

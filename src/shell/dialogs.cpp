@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHash>
 #include <QFontDialog>
 #include <QCloseEvent>
 #include <QInputDialog>
@@ -153,6 +156,14 @@ static void widenStarDotStar(QFileDialog &dlg)
     widen(dlg.selectedNameFilter());
 }
 
+// The folder each kind of file dialog last ended in, for this run only. A kind is told by what
+// the dialog does and what it lists: Save As, Open and Load each keep their own.
+static QString &lastFolder(const FileDialogRequest &r, QFileDialog::AcceptMode mode)
+{
+    static QHash<QString, QString> folders;
+    return folders[QString::number(int(mode)) + QLatin1Char('|') + r.filter];
+}
+
 static std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &r, QFileDialog::AcceptMode mode)
 {
     QFileDialog dlg(parent, r.title);
@@ -163,12 +174,18 @@ static std::optional<QString> runFileDialog(QWidget *parent, const FileDialogReq
         dlg.setDefaultSuffix(r.defaultSuffix);
     if (!r.overwritePrompt)
         dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    // Qt would start where any file dialog last ended; each kind starts where it last ended,
+    // the working folder until then.
+    QString &folder = lastFolder(r, mode);
+    dlg.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
     if (!r.fileName.isEmpty())
         dlg.selectFile(r.fileName);
     widenStarDotStar(dlg);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
-    return dlg.selectedFiles().constFirst();
+    const QString chosen = dlg.selectedFiles().constFirst();
+    folder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 std::optional<QString> QtDialogs::openFile(QWidget *parent, const FileDialogRequest &request)

@@ -1,5 +1,7 @@
 #include "shell/form.h"
 
+#include "shell/focus_ring.h"
+
 #include "shell/exit_question.h"
 #include "shell/look.h"
 #include "shell/twips.h"
@@ -15,7 +17,9 @@ Form::Form(const QString &name, QWidget *parent) : QWidget(parent)
 {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    useProgramFont();
     applyWindowPalette(this);
+    installFocusRing();
 }
 
 bool Form::formQueryClose()

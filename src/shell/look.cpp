@@ -3,6 +3,7 @@
 #include "shell/twips.h"
 #include "resources/answered_picture.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 
@@ -12,6 +13,27 @@ QFont labelFont()
     f.setPointSizeF(9.75);
     f.setBold(true);
     return f;
+}
+
+QFont controlFont(double pointSize, const QString &classic)
+{
+    QFont f;
+    QStringList families{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
+    if (!classic.isEmpty())
+        families.prepend(classic);
+    f.setFamilies(families);
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(pointSize);
+    return f;
+}
+
+void useProgramFont()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    QApplication::setFont(controlFont(QApplication::font().pointSizeF()));
 }
 
 bool isDarkPalette(const QPalette &palette)

@@ -12,6 +12,12 @@ class QWidget;
 inline QColor navy() { return QColor(0, 0, 128); }
 inline QColor darkRed() { return QColor(192, 0, 0); }
 QFont labelFont();
+// The font of buttons and boxes: the program names its own sans-serif faces (fonts-dejavu-core,
+// fonts-liberation2, both installed with it), so no desktop's fallback can turn them into a
+// typewriter face. `classic` is a family wanted first where it exists (e.g. "MS Sans Serif").
+QFont controlFont(double pointSize, const QString &classic = QString());
+// Makes controlFont the program's font at the desktop's size; once, before any window.
+void useProgramFont();
 // One colour of a widget's palette.
 void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 // A label in the program's bold label font and the given text colour.

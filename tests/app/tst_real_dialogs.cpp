@@ -30,6 +30,7 @@ private slots:
     void fileFilter();
     void openDialogLists_data();
     void openDialogLists();
+    void fileDialogsRememberTheirFolder();
     void fontDialogOkAloneGivesItsFont();
     void progressShowsOnlyForLongWork();
 };
@@ -133,7 +134,7 @@ void TestRealDialogs::inputBox()
         title = dlg->windowTitle();
         label = dlg->labelText();
         dlg->setTextValue(QStringLiteral("car"));
-        dlg->accept();
+        QMetaObject::invokeMethod(dlg, "accept", Qt::QueuedConnection);
     }});
     QCOMPARE(Dialogs::get().input(&parent, QStringLiteral("Find what?"), QStringLiteral("Find")), std::optional<QString>("car"));
     QCOMPARE(title, QStringLiteral("Find"));
@@ -235,6 +236,41 @@ void TestRealDialogs::openDialogLists()
     request.filter = QStringLiteral("Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
     QCOMPARE(Dialogs::get().openFile(&parent, request), std::nullopt);
     QCOMPARE(shown, listed);
+}
+
+// Each kind of file dialog starts where the last one of its kind ended, in this run.
+void TestRealDialogs::fileDialogsRememberTheirFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeBytes(dir.filePath("story.dat"), "x"));
+    const QString folder = QFileInfo(dir.path()).canonicalFilePath();
+    QWidget parent;
+    parent.show();
+    QStringList startedIn;
+    const auto chooseInDir = [&](QWidget *modal) {
+        auto *dlg = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dlg);
+        dlg->setDirectory(dir.path());
+        dlg->selectFile(dir.filePath("story.dat"));
+        QMetaObject::invokeMethod(dlg, "accept", Qt::QueuedConnection);
+    };
+    const auto recordAndCancel = [&](QWidget *modal) {
+        auto *dlg = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dlg);
+        startedIn << QFileInfo(dlg->directory().absolutePath()).canonicalFilePath();
+        dlg->reject();
+    };
+    FileDialogRequest load;
+    load.filter = QStringLiteral("Data Files (*.dat)|*.dat|");
+    FileDialogRequest open;
+    open.filter = QStringLiteral("Rich Text Files (*.rtf)|*.rtf|Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+    whenModal({chooseInDir, recordAndCancel, recordAndCancel});
+    QVERIFY(Dialogs::get().openFile(&parent, load));
+    QCOMPARE(Dialogs::get().openFile(&parent, load), std::nullopt);
+    QCOMPARE(Dialogs::get().openFile(&parent, open), std::nullopt);
+    QCOMPARE(startedIn.size(), 2);
+    QCOMPARE(startedIn[0], folder);    // Load again: where the last Load ended
+    QVERIFY(startedIn[1] != folder);   // Open keeps its own folder
 }
 
 // OK alone gives back the font the dialog was filled with, so the editor sees no change.

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace AnswerDataFile {
@@ -37,6 +38,16 @@ bool isStray(QChar c)
 
 QString tr(const char *text) { return QCoreApplication::translate("AnswerDataFile", text); }
 
+// How a refusal names the file: its name in quotes, or "The file" when there is none.
+QString subjectFor(const QString &name)
+{
+    return name.isEmpty() ? tr("The file") : QStringLiteral("\"%1\"").arg(name);
+}
+QString notAnswerFile(const QString &subject, const QString &detail)
+{
+    return tr("%1 is not a Kinscribe answer file.").arg(subject) + QLatin1Char(' ') + detail;
+}
+
 ReadResult refused(const Outcome &why)
 {
     ReadResult result;
@@ -48,7 +59,7 @@ ReadResult refused(const QString &why) { return refused(Outcome::failed(why)); }
 // Reads the fields of one record from a decoded text.
 class RecordReader {
 public:
-    explicit RecordReader(const QString &text) : m_text(text) {}
+    RecordReader(const QString &text, const QString &subject) : m_text(text), m_subject(subject) {}
 
     ReadResult readAll()
     {
@@ -72,13 +83,17 @@ public:
     }
 
 private:
-        static QString tooShort(int fields)
+    QString tooShort(int fields) const
     {
-        return tr("It holds %1 of the %2 answers of an answer data file.").arg(fields).arg(kQuestionCount);
+        return tr("%1 does not look like a Kinscribe answer file: it holds %2 %3, an answer file holds %4.")
+            .arg(m_subject)
+            .arg(fields)
+            .arg(fields == 1 ? tr("field") : tr("fields"))
+            .arg(kQuestionCount);
     }
-    static QString unclosed(int field)
+    QString unclosed(int field) const
     {
-        return tr("The file ends inside answer %1, whose closing double quote is missing.").arg(field);
+        return tr("%1 is cut short. It ends inside answer %2, whose closing double quote is missing.").arg(m_subject).arg(field);
     }
     static QString ignoredFields(int extra)
     {
@@ -135,8 +150,8 @@ private:
     {
         for (; m_pos < m_text.size() && !isFieldEnd(m_text[m_pos]); ++m_pos) {
             if (isStray(m_text[m_pos])) {
-                m_error = tr("It holds binary data (character code %1 outside any answer), so it is not an answer data file.")
-                              .arg(m_text[m_pos].unicode());
+                m_error = notAnswerFile(m_subject, tr("It holds binary data (character code %1 outside any answer).")
+                                                       .arg(m_text[m_pos].unicode()));
                 return false;
             }
         }
@@ -177,6 +192,7 @@ private:
     }
 
     const QString &m_text;
+    const QString m_subject;
     qsizetype m_pos = 0;
     QString m_error;
     bool m_quoted = false;
@@ -191,7 +207,7 @@ struct Mark {
 };
 
 // The text of the file: Unicode behind a byte order mark, otherwise Windows-1252.
-std::optional<QString> decoded(QByteArrayView bytes, QString &error)
+std::optional<QString> decoded(QByteArrayView bytes, const QString &subject, QString &error)
 {
     static const Mark marks[] = {
         {QByteArrayView("\xFF\xFE\0\0", 4), QStringConverter::Utf32LE, "UTF-32"},
@@ -208,7 +224,8 @@ std::optional<QString> decoded(QByteArrayView bytes, QString &error)
         const qsizetype unit = mark.encoding == QStringConverter::Utf8 ? 1 : mark.bytes.size() == 4 ? 4 : 2;
         QString text = decoder(body);
         if (decoder.hasError() || body.size() % unit != 0 || !text.isValidUtf16()) {
-            error = tr("It begins with the mark of %1 text, but what follows is not valid %1.").arg(QLatin1String(mark.name));
+            error = notAnswerFile(subject, tr("It begins with the mark of %1 text, but what follows is not valid %1.")
+                                               .arg(QLatin1String(mark.name)));
             return std::nullopt;
         }
         return text;
@@ -216,10 +233,9 @@ std::optional<QString> decoded(QByteArrayView bytes, QString &error)
     return Windows1252::decode(bytes);
 }
 
-QString tooLarge()
+QString tooLarge(const QString &subject)
 {
-    return QCoreApplication::translate("AnswerDataFile", "It is larger than %1 MiB, far larger than any answer data file.")
-        .arg(kMaxFileSize / (1024 * 1024));
+    return notAnswerFile(subject, tr("It is larger than %1 MiB, far larger than any answer file.").arg(kMaxFileSize / (1024 * 1024)));
 }
 } // namespace
 
@@ -253,31 +269,35 @@ QByteArray write(const Answers &answers)
     return kUtf8Bom + line.toUtf8();
 }
 
-ReadResult read(QByteArrayView bytes)
+ReadResult read(QByteArrayView bytes, const QString &name)
 {
+    const QString subject = subjectFor(name);
     if (bytes.size() > kMaxFileSize)
-        return refused(tooLarge());
+        return refused(tooLarge(subject));
     QString error;
-    const std::optional<QString> text = decoded(bytes, error);
+    const std::optional<QString> text = decoded(bytes, subject, error);
     if (!text)
         return refused(error);
-    return RecordReader(*text).readAll();
+    if (QStringView(*text).trimmed().isEmpty())
+        return refused(tr("%1 is empty.").arg(subject));
+    return RecordReader(*text, subject).readAll();
 }
 
 ReadResult readFile(const QString &path)
 {
     if (const Outcome regular = checkRegularFile(path); !regular.ok())
         return refused(regular);
+    const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(file.errorString());
+        return refused(unreadableFile(file));
     if (file.size() > kMaxFileSize)
-        return refused(tooLarge());
+        return refused(tooLarge(subjectFor(name)));
     // Read one byte more than allowed: a file without a size (a device, a pipe) ends there too.
     const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(file.errorString());
-    return read(bytes);
+        return refused(unreadableFile(file));
+    return read(bytes, name);
 }
 
 QString pathFor(const QString &documentPath)

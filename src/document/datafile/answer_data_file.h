@@ -41,7 +41,9 @@ struct ReadResult : Outcome {
     std::optional<Answers> answers; // all 77 when ok(), else none
     QString notice;                 // read, but the user should know (fields beyond the 77th)
 };
-ReadResult read(QByteArrayView bytes);
+// A refusal says first, in plain words, what the file is ("... is empty.", "... is not a
+// Kinscribe answer file."), naming it by `name` ("The file" without one), then any detail.
+ReadResult read(QByteArrayView bytes, const QString &name = QString());
 // Reads and checks the whole file before anything is taken from it; the file is closed again
 // whatever happens.
 ReadResult readFile(const QString &path);

@@ -4,6 +4,13 @@
 
 #include "document/reading/outcome.h"
 
-// Fails, saying why, when the path is not a regular file ("It is a named pipe, not a file.");
-// done when it is one or does not exist (opening it then says what is wrong). Opens nothing.
+#include <QString>
+
+class QFile;
+
+// Fails, saying why, when the path is not a regular file ("\"notes\" is a named pipe, not a
+// file."); done when it is one or does not exist (opening it then says what is wrong). Opens nothing.
 Outcome checkRegularFile(const QString &path);
+// Why a file could not be opened or read, in plain words first ("You are not allowed to read
+// \"notes.rtf\"."), naming it by its file name.
+Outcome unreadableFile(const QFile &file);

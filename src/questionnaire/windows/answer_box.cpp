@@ -1,5 +1,7 @@
 #include "questionnaire/windows/answer_box.h"
 
+#include "shell/spelling/spelling_view.h"
+
 #include <QTextDocument>
 
 AnswerBox::AnswerBox(const QString &name, QWidget *parent) : QPlainTextEdit(parent)
@@ -9,6 +11,7 @@ AnswerBox::AnswerBox(const QString &name, QWidget *parent) : QPlainTextEdit(pare
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    SpellingView::attach(this);
 }
 
 QString AnswerBox::text() const

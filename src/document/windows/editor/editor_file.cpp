@@ -38,6 +38,18 @@ QString decodePlainText(const QByteArray &bytes)
         return text;
     return Windows1252::decode(bytes);
 }
+
+// A reader's refusal, led by what it means for the user; the reader's words follow.
+Outcome plainRefusal(const QString &path, const Outcome &read)
+{
+    if (read.ok() || read.wasStopped())
+        return read;
+    const QString name = QFileInfo(path).fileName();
+    const QString lead = read.error() == tooManyParagraphs()
+                             ? QStringLiteral("\"%1\" is too long for the editor.").arg(name)
+                             : QStringLiteral("\"%1\" could not be opened as a document.").arg(name);
+    return Outcome::failed(lead + QLatin1Char(' ') + read.error());
+}
 } // namespace
 
 bool TextEditor::saveFirst()
@@ -57,21 +69,21 @@ Outcome TextEditor::loadDocumentFile(const QString &path, bool &readAsRtf)
         return regular;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Outcome::failed(file.errorString());
+        return unreadableFile(file);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return Outcome::failed(file.errorString());
+        return unreadableFile(file);
     // Read into a document of its own, so a failure leaves the editor as it was.
     auto document = std::make_unique<QTextDocument>(m_edit);
     const std::unique_ptr<WorkProgress> progress = openingProgress(path);
     readAsRtf = Rtf::isRtf(bytes.left(5));
     if (readAsRtf) {
         if (const Outcome read = Rtf::read(bytes, *document, progress.get()); !read.ok())
-            return read;
+            return plainRefusal(path, read);
     } else {
         const QString text = decodePlainText(bytes);
         if (const Outcome fits = checkEditorLength(text); !fits.ok())
-            return fits;
+            return plainRefusal(path, fits);
         if (!fillDocument(*document, text, progress.get()))
             return Outcome::stopped();
     }
@@ -95,8 +107,7 @@ void TextEditor::mnuFileOpen_Click()
     if (!opened.ok()) {
         if (opened.wasStopped())
             return;
-        Dialogs::get().message(this, QStringLiteral("The file \"%1\" could not be opened.\n\n%2").arg(QDir::toNativeSeparators(*path), opened.error()),
-                               MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
+        Dialogs::get().message(this, opened.error(), MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
         return;
     }
     m_leaveMode = QStringLiteral("O");

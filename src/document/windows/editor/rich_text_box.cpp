@@ -1,5 +1,8 @@
 #include "document/windows/editor/rich_text_box.h"
 
+#include "document/windows/editor/editor_zoom.h"
+#include "shell/spelling/spelling_view.h"
+
 #include <QAction>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -26,6 +29,8 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
     // A word longer than the line is broken where it meets the edge.
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     watchDocument();
+    SpellingView::attach(this);
+    new EditorZoom(this);
 }
 
 // The wrap mode is set before the document: the box lays out its first screen at once.

@@ -13,11 +13,10 @@ const QString kConfirmation = QStringLiteral(
     "NOTE:  Previously saved data must be data previously saved by THIS program and must have a '.dat' extension.  "
     "Also, any current data not yet saved TO A FILE will be lost.  Do you still want to load previously saved data?");
 
-void reportFailure(QWidget *parent, const QString &path, const QString &reason)
+// The reason leads, in plain words; then what it means for the answers.
+void reportFailure(QWidget *parent, const QString &reason)
 {
-    Dialogs::get().message(parent,
-                           QStringLiteral("The answers could not be loaded from \"%1\".\n\n%2\n\nNo answer was changed.")
-                               .arg(QDir::toNativeSeparators(path), reason),
+    Dialogs::get().message(parent, QStringLiteral("%1\n\nNo answer was changed.").arg(reason),
                            MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
 }
 } // namespace
@@ -38,7 +37,7 @@ void LoadData(QWidget *parent)
 
     const AnswerDataFile::ReadResult result = AnswerDataFile::readFile(*path);
     if (!result.ok()) {
-        reportFailure(parent, *path, result.error());
+        reportFailure(parent, result.error());
         return;
     }
     AnswerDataFile::storeAnswers(answerStore(), *result.answers);
