@@ -6,6 +6,7 @@
 //                                 prints "saving" once it has begun.
 #include "shell/form.h"
 #include "app/program.h"
+#include "app/recovery_session.h"
 #include "document/datafile/save_batch.h"
 
 #include <QAbstractButton>
@@ -48,6 +49,7 @@ int main(int argc, char *argv[])
     Form *page = Forms::navigate(Forms::find("frmSplash"), "frmChildhood1");
     page->findChild<QPlainTextEdit *>("txtGames")->setPlainText("Marbles,\r\n\"hide and seek\"");
     page->findChild<QAbstractButton *>("cmdSave")->click();
+    Recovery::flush();
     std::puts("saved");
     std::fflush(stdout);
     return QApplication::exec();

@@ -41,26 +41,33 @@ void TestRecovery::pageSaveWritesTheAnswers()
     QCOMPARE(QFile::permissions(dir.path()) & 0x0077, QFileDevice::Permissions());
 }
 
-// Every way the user chooses to end leaves neither the file nor its folder; what was not
-// saved to a file is gone, as the exit question warns.
+// A deliberate end leaves neither the file nor its folder once what it holds is safe in a file,
+// or after Yes on the exit question, which warns; otherwise the file stays for the next start.
 void TestRecovery::deliberateEndLeavesNothing_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("nominal: exit question, Yes") << "exitYes";
-    QTest::newRow("nominal: start-up window's Exit") << "splashExit";
-    QTest::newRow("nominal: start-up window's close box") << "splashClose";
-    QTest::newRow("nominal: the editor's Exit") << "editorExit";
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<bool>("stays");
+    QTest::newRow("nominal: exit question, Yes") << "exitYes" << true << false;
+    QTest::newRow("nominal: start-up window's Exit, nothing typed") << "splashExit" << false << false;
+    QTest::newRow("nominal: start-up window's close box, nothing typed") << "splashClose" << false << false;
+    QTest::newRow("nominal: the editor's Exit after saving both files") << "editorSavedExit" << true << false;
+    QTest::newRow("nominal: the editor's Exit, No to saving: the answers stay") << "editorExit" << true << true;
+    QTest::newRow("nominal: start-up window's Exit with answers in no file") << "splashExit" << true << true;
 }
 
 void TestRecovery::deliberateEndLeavesNothing()
 {
     QFETCH(QString, how);
+    QFETCH(bool, typed);
+    QFETCH(bool, stays);
     TestProgram p;
     QTemporaryDir dir;
     const QString folder = dir.filePath("Kinscribe");
     startOver(folder);
-    typeAndSave("frmChildhood1", "txtGrowUp", "a pilot");
-    QVERIFY(QFile::exists(folder + "/recovery.dat"));
+    if (typed)
+        typeAndSave("frmChildhood1", "txtGrowUp", "a pilot");
+    QCOMPARE(QFile::exists(folder + "/recovery.dat"), typed);
     if (how == "exitYes") {
         p.dialogs.answer(MsgAnswer::Yes);
         QVERIFY(askExitQuestion(nullptr));
@@ -70,12 +77,22 @@ void TestRecovery::deliberateEndLeavesNothing()
         Forms::find("frmSplash")->close();
     } else {
         TextEditor *editor = openEditorFromMainMenu(p);
-        p.dialogs.answer(MsgAnswer::No); // do not save the document
+        if (how == "editorSavedExit")
+            saveAs(p, editor, dir.filePath("Story.rtf"));
+        else
+            p.dialogs.answer(MsgAnswer::No); // do not save the document
         editor->action("mnuFileExit")->trigger();
         settle();
     }
     QCOMPARE(p.dialogs.endCount, 1);
-    QVERIFY2(!QFileInfo::exists(folder), qPrintable(folderEntries(folder).join(", ")));
+    if (!stays) {
+        QVERIFY2(!QFileInfo::exists(folder), qPrintable(folderEntries(folder).join(", ")));
+        return;
+    }
+    Recovery::stop();
+    const AnswerDataFile::ReadResult kept = AnswerDataFile::readFile(folder + "/recovery.dat");
+    QVERIFY2(kept.ok(), qPrintable(kept.error()));
+    QCOMPARE(kept.answers->at(0), std::optional<QString>("a pilot"));
 }
 
 void TestRecovery::offeredAtStart_data()
