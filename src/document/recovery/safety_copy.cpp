@@ -80,7 +80,9 @@ void SafetyCopy::writeWaiting()
         const QString rtfPath = m_file.partPath(RecoveryFile::Part::Document);
         const QString namePath = m_file.partPath(RecoveryFile::Part::DocumentName);
         if (!m_document) {
-            run([rtfPath, namePath] {
+            // Nothing there to remove proves nothing about writing: no report either way.
+            if (QFile::exists(rtfPath) || QFile::exists(namePath))
+                run([rtfPath, namePath] {
                 const Outcome rtf = removed(rtfPath);
                 return rtf.ok() ? removed(namePath) : rtf;
             });
@@ -98,10 +100,10 @@ void SafetyCopy::writeWaiting()
         m_typingWaits = false;
         const auto [any, typing] = m_typing();
         const QString path = m_file.partPath(RecoveryFile::Part::Typing);
-        if (!any)
-            run([path] { return removed(path); });
-        else
+        if (any)
             run([path, typing] { return RecoveryFile::writeQuickly(path, AnswerDataFile::write(typing)); });
+        else if (QFile::exists(path))
+            run([path] { return removed(path); });
     }
 }
 
