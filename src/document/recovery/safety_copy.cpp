@@ -1,5 +1,6 @@
 #include "document/recovery/safety_copy.h"
 
+#include "document/recovery/document_snapshot.h"
 #include "document/rtf/rtf.h"
 #include "questionnaire/answer_store.h"
 
@@ -16,8 +17,8 @@ SafetyCopy::SafetyCopy(RecoveryFile &file, QObject *parent) : QObject(parent), m
     m_pause.setInterval(kPauseMs);
     m_longest.setSingleShot(true);
     m_longest.setInterval(kLongestWaitMs);
-    connect(&m_pause, &QTimer::timeout, this, &SafetyCopy::writeWaiting);
-    connect(&m_longest, &QTimer::timeout, this, &SafetyCopy::writeWaiting);
+    connect(&m_pause, &QTimer::timeout, this, &SafetyCopy::writeNow);
+    connect(&m_longest, &QTimer::timeout, this, &SafetyCopy::writeNow);
 }
 
 SafetyCopy::~SafetyCopy() { m_worker.waitForDone(); }
@@ -71,7 +72,7 @@ Outcome removed(const QString &path)
 }
 } // namespace
 
-void SafetyCopy::writeWaiting()
+void SafetyCopy::writeNow()
 {
     m_pause.stop();
     m_longest.stop();
@@ -88,10 +89,15 @@ void SafetyCopy::writeWaiting()
             });
         } else {
             // The copy is the worker's alone; the editor goes on with its own.
-            std::shared_ptr<QTextDocument> copy(m_document->clone());
-            copy->moveToThread(nullptr);
-            run([copy, rtfPath, namePath, name = m_fileName.toUtf8()] {
-                const Outcome rtf = RecoveryFile::writeQuickly(rtfPath, Rtf::write(*copy));
+            std::optional<DocumentSnapshot> snapshot = DocumentSnapshot::take(*m_document);
+            std::shared_ptr<QTextDocument> clone;
+            if (!snapshot) {
+                clone.reset(m_document->clone());
+                clone->moveToThread(nullptr);
+            }
+            run([snapshot = std::move(snapshot), clone, rtfPath, namePath, name = m_fileName.toUtf8()] {
+                const std::unique_ptr<QTextDocument> rebuilt = snapshot ? snapshot->rebuild() : nullptr;
+                const Outcome rtf = RecoveryFile::writeQuickly(rtfPath, Rtf::write(rebuilt ? *rebuilt : *clone));
                 return rtf.ok() ? RecoveryFile::writeQuickly(namePath, name) : rtf;
             });
         }
@@ -109,7 +115,7 @@ void SafetyCopy::writeWaiting()
 
 void SafetyCopy::flush()
 {
-    writeWaiting();
+    writeNow();
     m_worker.waitForDone();
     QCoreApplication::sendPostedEvents(this);
 }

@@ -31,6 +31,8 @@ public:
     // the pause; `typing` is read when the pause ends.
     void documentChanged(const QTextDocument *document, const QString &fileName);
     void typingChanged(std::function<std::pair<bool, AnswerDataFile::Answers>()> typing);
+    // Hands what waits for its pause to the worker now, without waiting for the disk.
+    void writeNow();
     // Writes what waits for its pause now and waits for every write to end.
     void flush();
 
@@ -40,7 +42,6 @@ signals:
 
 private:
     void arm();
-    void writeWaiting();
     void run(std::function<Outcome()> job);
 
     RecoveryFile &m_file;
