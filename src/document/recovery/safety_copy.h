@@ -8,12 +8,13 @@
 #include "document/recovery/recovery_file.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QThreadPool>
 #include <QTimer>
+#include <QTextDocument>
 #include <memory>
 
 class AnswerStore;
-class QTextDocument;
 
 class SafetyCopy : public QObject {
     Q_OBJECT
@@ -48,7 +49,7 @@ private:
     QThreadPool m_worker;
     QTimer m_pause, m_longest;
     bool m_documentWaits = false, m_typingWaits = false;
-    const QTextDocument *m_document = nullptr;
+    QPointer<const QTextDocument> m_document; // the editor may drop it before the pause ends
     QString m_fileName;
     std::function<std::pair<bool, AnswerDataFile::Answers>()> m_typing;
 };
