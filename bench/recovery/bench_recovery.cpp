@@ -1,18 +1,45 @@
-// One write of the recovery file, as after every page Save: typical answers (77 x 2 KB) must
-// stay under 2 ms, very long ones (77 x 100 KB) under 50 ms.
+// The recovery file while the user works. What counts is the time the GUI thread spends (a
+// key press must not wait for the disk): at most 10 ms to hand over the editor holding a 1 MB
+// document, and 77 answers of 100 KB each. The worker's own time is measured apart.
 #include "document/recovery/recovery_file.h"
+#include "document/recovery/safety_copy.h"
 #include "questionnaire/answer_store.h"
 
+#include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <benchmark/benchmark.h>
 
+namespace {
+void fillAnswers(AnswerStore &store, qsizetype size)
+{
+    const QString words = QStringLiteral("We drove to the lake every summer, ");
+    for (int n = 1; n <= kQuestionCount; ++n)
+        store.setAnswer(n, words.repeated(size / words.size() + 1).left(size));
+}
+
+// About `bytes` characters in paragraphs of a few hundred, every fifth run bold.
+void fillDocument(QTextDocument &doc, qsizetype bytes)
+{
+    QTextCursor cursor(&doc);
+    QTextCharFormat plain, bold;
+    bold.setFontWeight(QFont::Bold);
+    const QString words = QStringLiteral("Our first house stood at the end of a lane, ");
+    for (int run = 0; doc.characterCount() < bytes; ++run) {
+        cursor.insertText(words, run % 5 == 4 ? bold : plain);
+        if (run % 8 == 7)
+            cursor.insertBlock();
+    }
+}
+} // namespace
+
+// The old way, all on the GUI thread: one whole write of the answers.
 static void BM_RecoveryWrite(benchmark::State &state)
 {
     const qsizetype size = state.range(0) * 1024;
     AnswerStore store;
-    const QString words = QStringLiteral("We drove to the lake every summer, ");
-    for (int n = 1; n <= kQuestionCount; ++n)
-        store.setAnswer(n, words.repeated(size / words.size() + 1).left(size));
+    fillAnswers(store, size);
     QTemporaryDir dir;
     RecoveryFile file(dir.path());
     for (auto _ : state) {
@@ -24,4 +51,63 @@ static void BM_RecoveryWrite(benchmark::State &state)
 // Argument: KB per answer.
 BENCHMARK(BM_RecoveryWrite)->Arg(2)->Arg(100)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+// GUI thread only: 77 answers of 100 KB handed to the worker.
+static void BM_SafetyCopyAnswersGuiThread(benchmark::State &state)
+{
+    AnswerStore store;
+    fillAnswers(store, 100 * 1024);
+    QTemporaryDir dir;
+    RecoveryFile file(dir.path());
+    SafetyCopy copy(file);
+    for (auto _ : state) {
+        copy.writeAnswers(store);
+        state.PauseTiming();
+        copy.flush();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SafetyCopyAnswersGuiThread)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// GUI thread only: the editor's 1 MB document handed to the worker (its copy taken).
+static void BM_SafetyCopyDocumentGuiThread(benchmark::State &state)
+{
+    QTextDocument doc;
+    fillDocument(doc, 1024 * 1024);
+    QTemporaryDir dir;
+    RecoveryFile file(dir.path());
+    SafetyCopy copy(file);
+    for (auto _ : state) {
+        copy.documentChanged(&doc, QString());
+        copy.writeNow();
+        state.PauseTiming();
+        copy.flush();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SafetyCopyDocumentGuiThread)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The worker's whole write of the 1 MB document, for comparison (off the GUI thread).
+static void BM_SafetyCopyDocumentWhole(benchmark::State &state)
+{
+    QTextDocument doc;
+    fillDocument(doc, 1024 * 1024);
+    QTemporaryDir dir;
+    RecoveryFile file(dir.path());
+    SafetyCopy copy(file);
+    for (auto _ : state) {
+        copy.documentChanged(&doc, QString());
+        copy.flush();
+    }
+}
+BENCHMARK(BM_SafetyCopyDocumentWhole)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

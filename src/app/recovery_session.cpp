@@ -4,7 +4,9 @@
 #include "shell/dialogs.h"
 #include "shell/exit_question.h"
 #include "shell/form.h"
+#include "document/recovery/draft_board.h"
 #include "document/recovery/recovery_file.h"
+#include "document/recovery/safety_copy.h"
 #include "questionnaire/answer_store.h"
 
 #include <QDir>
@@ -13,107 +15,113 @@
 #include <memory>
 
 namespace {
-const QString kTitle = QString::fromLatin1(kProgramTitle);
-std::unique_ptr<RecoveryFile> g_file;
-QMetaObject::Connection g_onDeliberateEnd;
+struct Session {
+    std::unique_ptr<RecoveryFile> file;
+    std::unique_ptr<SafetyCopy> copy;
+    QList<QMetaObject::Connection> connections;
+    bool failing = false; // the last write failed and the user was told
+};
+std::unique_ptr<Session> g_session;
 
-int answeredIn(const AnswerDataFile::Answers &answers)
+void reportFailure(const QString &folder, const QString &reason)
 {
-    int n = 0;
-    for (const auto &a : answers)
-        n += a && !a->isEmpty() ? 1 : 0;
-    return n;
+    Dialogs::get().message(Forms::active(),
+                           QStringLiteral("Kinscribe cannot keep a safety copy in %1: %2. Save your work to a file soon.")
+                               .arg(QDir::toNativeSeparators(folder), reason),
+                           MsgStyle::OkOnly | MsgStyle::Exclamation, QString::fromLatin1(kProgramTitle));
 }
 
-QString native(const QString &path) { return QDir::toNativeSeparators(path); }
-
-void keepDamaged(QWidget *over, const QString &reason)
+// Told once when writing fails, and again only after it has worked in between.
+void written(const QString &failure)
 {
-    const QString kept = g_file->keepAside(QStringLiteral("damaged"));
-    const QString where = kept.isEmpty() ? g_file->path() : kept;
-    const QString path = g_file->path();
-    if (kept.isEmpty())
-        g_file.reset(); // it cannot be moved: write nothing over it in this run
-    Dialogs::get().message(over,
-                           QStringLiteral("The answers kept from the last time could not be read from \"%1\".\n\n%2\n\n"
-                                          "The file was kept as \"%3\".  The program starts with no answers.")
-                               .arg(native(path), reason, native(where)),
-                           MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
-}
-
-void keepForLater(QWidget *over)
-{
-    const QString kept = g_file->keepAside(QStringLiteral("answers"));
-    const QString where = kept.isEmpty() ? QStringLiteral("The answers stay in the file \"%1\".").arg(native(g_file->path()))
-                                         : QStringLiteral("The answers were kept in the file \"%1\".").arg(native(kept));
-    if (kept.isEmpty())
-        g_file.reset(); // it cannot be moved: write nothing over it in this run
-    Dialogs::get().message(over,
-                           where + QStringLiteral("  You can load them later with \"Load Previously Saved Data\" on the main menu."),
-                           MsgStyle::OkOnly | MsgStyle::Information, kTitle);
-}
-
-QString offerText(int answered)
-{
-    const QString had = answered == 1 ? QStringLiteral("1 of the 77 questions had an answer")
-                                      : QStringLiteral("%1 of the 77 questions had answers").arg(answered);
-    return QStringLiteral("Kinscribe did not close normally last time.  %1 then.\n\nDo you want to restore %2?")
-        .arg(had, answered == 1 ? QStringLiteral("it") : QStringLiteral("them"));
-}
-
-void offerLeftFile(QWidget *over)
-{
-    const AnswerDataFile::ReadResult left = g_file->read();
-    if (!left.ok()) {
-        keepDamaged(over, left.error());
+    if (!g_session)
+        return;
+    if (failure.isEmpty()) {
+        g_session->failing = false;
         return;
     }
-    const int answered = answeredIn(*left.answers);
-    if (answered == 0)
-        return; // no words in it: the next change writes over it
-    const int answer = Dialogs::get().message(over, offerText(answered), MsgStyle::YesNo | MsgStyle::Question, kTitle);
-    if (answer == MsgAnswer::Yes)
-        AnswerDataFile::storeAnswers(answerStore(), *left.answers);
-    else
-        keepForLater(over);
+    if (g_session->failing)
+        return;
+    g_session->failing = true;
+    reportFailure(g_session->file->folder(), failure);
+}
+
+std::pair<bool, AnswerDataFile::Answers> pagesTyping()
+{
+    const DraftBoard &board = DraftBoard::instance();
+    return {board.hasTyping(), board.typing()};
+}
+
+void listen(Session &s)
+{
+    SafetyCopy *copy = s.copy.get();
+    DraftBoard &board = DraftBoard::instance();
+    s.connections << QObject::connect(copy, &SafetyCopy::written, copy, &written);
+    s.connections << QObject::connect(&answerStore(), &AnswerStore::answersChanged, copy, [copy] { copy->writeAnswers(answerStore()); });
+    s.connections << QObject::connect(&board, &DraftBoard::documentChanged, copy, [copy, &board] {
+        copy->documentChanged(board.document(), board.documentFileName());
+    });
+    s.connections << QObject::connect(&board, &DraftBoard::typingChanged, copy, [copy] { copy->typingChanged(&pagesTyping); });
+    s.connections << QObject::connect(&DeliberateEnd::notifier(), &DeliberateEnd::ending, copy, [](bool warned) {
+        if (warned || Recovery::contentIsSafe())
+            Recovery::endDeliberately();
+        else
+            Recovery::flush(); // kept, up to date, for the next start
+    });
 }
 } // namespace
 
 namespace Recovery {
 void start(QWidget *over, const QString &folder)
 {
-    g_file = std::make_unique<RecoveryFile>(folder);
-    if (!g_file->isHeld()) {
-        g_file.reset();
+    stop();
+    auto file = std::make_unique<RecoveryFile>(folder);
+    if (!file->isHeld()) {
+        reportFailure(folder, file->error());
         return;
     }
-    if (g_file->hasLeftFile())
-        offerLeftFile(over);
-    QObject::disconnect(g_onDeliberateEnd);
-    g_onDeliberateEnd = QObject::connect(&DeliberateEnd::notifier(), &DeliberateEnd::ending, [] { endDeliberately(); });
-    answerStore().setChangeHandler([] {
-        if (!g_file)
-            return;
-        if (const Outcome written = g_file->write(answerStore()); !written.ok())
-            qWarning("The recovery file could not be written: %s", qPrintable(written.error()));
-    });
+    if (file->hasLeftFile() && !offerLeftFile(over, *file))
+        return;
+    g_session = std::make_unique<Session>();
+    g_session->file = std::move(file);
+    g_session->copy = std::make_unique<SafetyCopy>(*g_session->file);
+    listen(*g_session);
+}
+
+bool contentIsSafe()
+{
+    const DraftBoard &board = DraftBoard::instance();
+    return answerStore().isInFile() && !board.document() && !board.hasTyping() && !board.hasKeptDocument();
 }
 
 void endDeliberately()
 {
-    if (g_file)
-        g_file->remove();
-    g_file.reset();
+    if (!g_session)
+        return;
+    for (const auto &c : std::as_const(g_session->connections))
+        QObject::disconnect(c);
+    g_session->copy.reset(); // the writes under way end first
+    g_session->file->remove();
+    g_session.reset();
+}
+
+void flush()
+{
+    if (g_session)
+        g_session->copy->flush();
 }
 
 void stop()
 {
-    QObject::disconnect(g_onDeliberateEnd);
-    answerStore().setChangeHandler({});
-    g_file.reset();
+    if (!g_session)
+        return;
+    for (const auto &c : std::as_const(g_session->connections))
+        QObject::disconnect(c);
+    g_session->copy->flush(); // nobody is left to tell of a failure
+    g_session.reset();
 }
 
-RecoveryFile *current() { return g_file.get(); }
+RecoveryFile *current() { return g_session ? g_session->file.get() : nullptr; }
 
 bool sessionEnding(QWidget *parent, bool mayInteract)
 {

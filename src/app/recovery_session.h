@@ -1,7 +1,8 @@
 #pragma once
 // The running program's recovery file: taken at start (offering back what a run that did not
-// end deliberately left), kept up to date after every change of the answers, and removed by
-// every deliberate end.
+// end deliberately left), kept up to date while the user works (answers at once, the editor's
+// document and the pages' typing a short pause after typing stops), and removed by a
+// deliberate end once what it holds is safe in a file, or after Yes on the exit question.
 
 #include <QString>
 
@@ -12,14 +13,23 @@ class RecoveryFile;
 namespace Recovery {
 // Asks over `over` (the start-up window) before anything else can be clicked.
 void start(QWidget *over, const QString &folder);
-// The file goes: the user chose to end the program.
+// The file goes: the user chose to end the program and what it holds is safe, or was warned.
 void endDeliberately();
-// Lets the file go and keeps it (end of main, between test cases).
+// Writes what waits and lets the file go, keeping it (end of main, between test cases).
 void stop();
+// Writes what waits for its pause now, and waits for the writes.
+void flush();
 RecoveryFile *current();
+// Nothing in it that no file the user saved holds.
+bool contentIsSafe();
 
 // The desktop session is ending. With interaction the exit question decides; without, the
 // program ends and the recovery file stays for the next start. False: cancel the logout.
 bool sessionEnding(QWidget *parent, bool mayInteract);
 void connectSession(QGuiApplication &app);
 } // namespace Recovery
+
+// What a run that did not end normally left (recovery_offer.cpp): asks whether to restore it;
+// Yes puts it back, No keeps it aside under a dated name. False when the file must not be
+// written over in this run (it could not be moved aside).
+bool offerLeftFile(QWidget *over, RecoveryFile &file);

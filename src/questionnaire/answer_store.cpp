@@ -33,13 +33,13 @@ void AnswerStore::setAnswer(int number, const std::optional<QString> &text)
 
 void AnswerStore::changed()
 {
+    ++m_revision;
     if (m_batchDepth > 0) {
         m_pendingChange = true;
         return;
     }
     m_pendingChange = false;
-    if (m_onChange)
-        m_onChange();
+    emit answersChanged();
 }
 
 AnswerStore::ChangeBatch::~ChangeBatch()

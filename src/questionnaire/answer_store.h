@@ -4,12 +4,13 @@
 
 #include "questionnaire/catalogue.h"
 
+#include <QObject>
 #include <QString>
 #include <array>
-#include <functional>
 #include <optional>
 
-class AnswerStore {
+class AnswerStore : public QObject {
+    Q_OBJECT
 public:
     AnswerStore();
 
@@ -30,9 +31,10 @@ public:
     int answeredCount(SectionId section) const;
     bool isSectionComplete(SectionId section) const;
 
-    // Runs after every change of the answers: once for a lone setAnswer, once at the end of
-    // a ChangeBatch that changed anything.
-    void setChangeHandler(std::function<void()> handler) { m_onChange = std::move(handler); }
+    // The answers as they are now are in a data file the user saved or loaded; the next
+    // change takes that back.
+    void markInFile() { m_inFileRevision = m_revision; }
+    bool isInFile() const { return m_inFileRevision == m_revision; }
 
     // Groups the answers one command writes (a page's boxes, a whole data file) into one change.
     class ChangeBatch {
@@ -46,10 +48,16 @@ public:
         AnswerStore &m_store;
     };
 
+signals:
+    // After every change of the answers: once for a lone setAnswer, once at the end of a
+    // ChangeBatch that changed anything.
+    void answersChanged();
+
 private:
     static int index(int number);
     void changed();
-    std::function<void()> m_onChange;
+    quint64 m_revision = 0;
+    quint64 m_inFileRevision = 0;
     int m_batchDepth = 0;
     bool m_pendingChange = false;
     std::array<std::optional<QString>, kQuestionCount> m_answers;

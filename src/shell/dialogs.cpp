@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QUrl>
 
 namespace {
 Dialogs *g_replacement = nullptr;
@@ -181,6 +182,10 @@ static std::optional<QString> runFileDialog(QWidget *parent, const FileDialogReq
     if (!r.fileName.isEmpty())
         dlg.selectFile(r.fileName);
     widenStarDotStar(dlg);
+    QList<QUrl> places = dlg.sidebarUrls();
+    for (const QString &folder : r.sidePanelFolders)
+        places.append(QUrl::fromLocalFile(folder));
+    dlg.setSidebarUrls(places);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     const QString chosen = dlg.selectedFiles().constFirst();

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -32,6 +33,7 @@ struct FileDialogRequest {
     QString fileName;      // initial name
     QString defaultSuffix; // added to a name typed without extension, e.g. "rtf"
     bool overwritePrompt = false;
+    QStringList sidePanelFolders; // shown in the dialog's side panel besides the usual places
 };
 
 class Dialogs {

@@ -10,13 +10,13 @@ bool askExitQuestion(QWidget *parent)
         MsgStyle::YesNo | MsgStyle::Exclamation | MsgStyle::DefaultButton2, QString::fromLatin1(kProgramTitle));
     if (answer != MsgAnswer::Yes)
         return false;
-    endProgramDeliberately();
+    endProgramDeliberately(true);
     return true;
 }
 
-void endProgramDeliberately()
+void endProgramDeliberately(bool warned)
 {
-    emit DeliberateEnd::notifier().ending();
+    emit DeliberateEnd::notifier().ending(warned);
     Dialogs::get().endProgram();
 }
 

@@ -7,8 +7,9 @@ class QWidget;
 // On Yes the program ends at once and true is returned; on No nothing changes.
 bool askExitQuestion(QWidget *parent);
 
-// Ends the program at once because the user chose to.
-void endProgramDeliberately();
+// Ends the program at once because the user chose to; `warned` when the exit question told
+// that what is not in a file is lost.
+void endProgramDeliberately(bool warned = false);
 
 // Heard just before every deliberate end, by what keeps the answers only for an end that was
 // not the user's choice (the recovery file).
@@ -17,5 +18,5 @@ class DeliberateEnd : public QObject {
 public:
     static DeliberateEnd &notifier();
 signals:
-    void ending();
+    void ending(bool warned);
 };

@@ -11,12 +11,10 @@
 namespace {
 const QString CRLF = QStringLiteral("\r\n");
 
-AnswerStore storeWithTexts()
-{
-    AnswerStore store;
-    store.loadQuestionTexts();
-    return store;
-}
+// A store with its question texts (the store is a QObject and is not copied).
+struct StoreWithTexts : AnswerStore {
+    StoreWithTexts() { loadQuestionTexts(); }
+};
 
 // The composed document cut at its line breaks; a trailing break leaves one empty last piece.
 QStringList linesOf(const QString &doc) { return doc.split(CRLF); }
@@ -40,7 +38,7 @@ private slots:
 
 void TestComposer::emptyStoreLayout()
 {
-    const QString doc = composeDocument(storeWithTexts());
+    const QString doc = composeDocument(StoreWithTexts());
     QVERIFY(doc.startsWith(QStringLiteral(
         "\r\n\r\nCHILDHOOD:\r\n\r\nWhen you were a child, what did you always want to be when you grew up?\r\n\r\n"
         "\r\n\r\nWhat were the toys you remember having?\r\n\r\n\r\n\r\n")));
@@ -55,7 +53,7 @@ void TestComposer::emptyStoreLayout()
     const QStringList headings{"CHILDHOOD:", "HIGH SCHOOL:", "FIRST CAR:", "VOLUNTEERING:", "JOBS:", "COLLEGE:",
                                "MILITARY:", "WEDDING:", "TRAVELING:", "LIFE IN GENERAL:", "FINAL COMMENTS:"};
     const int firstOfSection[] = {1, 11, 19, 24, 29, 34, 45, 52, 61, 68, 74, 78};
-    const AnswerStore store = storeWithTexts();
+    const StoreWithTexts store;
     int at = 2;
     for (int s = 0; s < 11; ++s) {
         QCOMPARE(lines[at], headings[s]);
@@ -74,7 +72,7 @@ void TestComposer::emptyStoreLayout()
 
 void TestComposer::emptyStoreLength()
 {
-    const AnswerStore store = storeWithTexts();
+    const StoreWithTexts store;
     qsizetype texts = 0;
     for (int n = 1; n <= 77; ++n)
         texts += store.questionText(n).size();
@@ -101,7 +99,7 @@ void TestComposer::answersInsertedAsHeld()
 {
     QFETCH(int, number);
     QFETCH(QString, answer);
-    AnswerStore store = storeWithTexts();
+    StoreWithTexts store;
     const QString before = composeDocument(store);
     store.setAnswer(number, answer);
     const QString doc = composeDocument(store);
@@ -125,7 +123,7 @@ void TestComposer::lastAnswerEndsWithOneBreak_data()
 void TestComposer::lastAnswerEndsWithOneBreak()
 {
     QFETCH(QString, answer);
-    AnswerStore store = storeWithTexts();
+    StoreWithTexts store;
     store.setAnswer(76, QStringLiteral("Seventy-six"));
     store.setAnswer(77, answer);
     const QString doc = composeDocument(store);
@@ -134,8 +132,8 @@ void TestComposer::lastAnswerEndsWithOneBreak()
 
 void TestComposer::noValueAndEmptyTextComposeAlike()
 {
-    AnswerStore a = storeWithTexts();
-    AnswerStore b = storeWithTexts();
+    StoreWithTexts a;
+    StoreWithTexts b;
     for (int n = 1; n <= 77; ++n)
         b.setAnswer(n, QString(""));
     QCOMPARE(composeDocument(a), composeDocument(b));
@@ -169,7 +167,7 @@ void TestComposer::fillDocumentCountsOneCharacterPerBreak()
 void TestComposer::fillDocumentInArial12()
 {
     QTextDocument doc;
-    fillDocument(doc, composeDocument(storeWithTexts()));
+    fillDocument(doc, composeDocument(StoreWithTexts()));
     int checked = 0;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         const QTextCharFormat f = b.charFormat();

@@ -38,4 +38,5 @@ inline void typeAndSave(const QString &page, const QString &box, const QString &
     Form *f = Forms::show(page);
     f->findChild<QPlainTextEdit *>(box)->setPlainText(text);
     f->findChild<QAbstractButton *>(QStringLiteral("cmdSave"))->click();
+    Recovery::flush();
 }

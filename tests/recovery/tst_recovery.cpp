@@ -24,6 +24,9 @@ private slots:
     void sessionEnding_data();
     void sessionEnding();
     void killedAfterPageSave();
+    void killedWhileTyping_data();
+    void killedWhileTyping();
+    void failedWriteToldOnce();
 };
 
 void TestRecovery::pageSaveWritesTheAnswers()
@@ -41,26 +44,33 @@ void TestRecovery::pageSaveWritesTheAnswers()
     QCOMPARE(QFile::permissions(dir.path()) & 0x0077, QFileDevice::Permissions());
 }
 
-// Every way the user chooses to end leaves neither the file nor its folder; what was not
-// saved to a file is gone, as the exit question warns.
+// A deliberate end leaves neither the file nor its folder once what it holds is safe in a file,
+// or after Yes on the exit question, which warns; otherwise the file stays for the next start.
 void TestRecovery::deliberateEndLeavesNothing_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("nominal: exit question, Yes") << "exitYes";
-    QTest::newRow("nominal: start-up window's Exit") << "splashExit";
-    QTest::newRow("nominal: start-up window's close box") << "splashClose";
-    QTest::newRow("nominal: the editor's Exit") << "editorExit";
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<bool>("stays");
+    QTest::newRow("nominal: exit question, Yes") << "exitYes" << true << false;
+    QTest::newRow("nominal: start-up window's Exit, nothing typed") << "splashExit" << false << false;
+    QTest::newRow("nominal: start-up window's close box, nothing typed") << "splashClose" << false << false;
+    QTest::newRow("nominal: the editor's Exit after saving both files") << "editorSavedExit" << true << false;
+    QTest::newRow("nominal: the editor's Exit, No to saving: the answers stay") << "editorExit" << true << true;
+    QTest::newRow("nominal: start-up window's Exit with answers in no file") << "splashExit" << true << true;
 }
 
 void TestRecovery::deliberateEndLeavesNothing()
 {
     QFETCH(QString, how);
+    QFETCH(bool, typed);
+    QFETCH(bool, stays);
     TestProgram p;
     QTemporaryDir dir;
     const QString folder = dir.filePath("Kinscribe");
     startOver(folder);
-    typeAndSave("frmChildhood1", "txtGrowUp", "a pilot");
-    QVERIFY(QFile::exists(folder + "/recovery.dat"));
+    if (typed)
+        typeAndSave("frmChildhood1", "txtGrowUp", "a pilot");
+    QCOMPARE(QFile::exists(folder + "/recovery.dat"), typed);
     if (how == "exitYes") {
         p.dialogs.answer(MsgAnswer::Yes);
         QVERIFY(askExitQuestion(nullptr));
@@ -70,12 +80,22 @@ void TestRecovery::deliberateEndLeavesNothing()
         Forms::find("frmSplash")->close();
     } else {
         TextEditor *editor = openEditorFromMainMenu(p);
-        p.dialogs.answer(MsgAnswer::No); // do not save the document
+        if (how == "editorSavedExit")
+            saveAs(p, editor, dir.filePath("Story.rtf"));
+        else
+            p.dialogs.answer(MsgAnswer::No); // do not save the document
         editor->action("mnuFileExit")->trigger();
         settle();
     }
     QCOMPARE(p.dialogs.endCount, 1);
-    QVERIFY2(!QFileInfo::exists(folder), qPrintable(folderEntries(folder).join(", ")));
+    if (!stays) {
+        QVERIFY2(!QFileInfo::exists(folder), qPrintable(folderEntries(folder).join(", ")));
+        return;
+    }
+    Recovery::stop();
+    const AnswerDataFile::ReadResult kept = AnswerDataFile::readFile(folder + "/recovery.dat");
+    QVERIFY2(kept.ok(), qPrintable(kept.error()));
+    QCOMPARE(kept.answers->at(0), std::optional<QString>("a pilot"));
 }
 
 void TestRecovery::offeredAtStart_data()
@@ -185,6 +205,91 @@ void TestRecovery::killedAfterPageSave()
              qPrintable(p.dialogs.messages().first().text));
     QCOMPARE(answerStore().answerOf(3), "Marbles,\r\n\"hide and seek\"");
     Recovery::stop();
+}
+
+// Typing not yet saved anywhere, in the editor or on a page, survives kill -9: the next start
+// offers it, and Yes puts the words back where they were, marked changed.
+void TestRecovery::killedWhileTyping_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("part");
+    QTest::newRow("nominal: in the editor") << "editor" << "recovery.dat.document.rtf";
+    QTest::newRow("nominal: on a page, before its Save") << "page" << "recovery.dat.typing.dat";
+}
+
+void TestRecovery::killedWhileTyping()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, part);
+    QTemporaryDir home;
+    const QString folder = home.filePath("Kinscribe");
+    QProcess child;
+    QVERIFY(startChild(child, {"type", where}, "typed", {"XDG_DATA_HOME=" + home.path(), "QT_QPA_PLATFORM=offscreen"}));
+    // Written a short pause after the typing stopped, with no save and no flush.
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + "/" + part), 10000);
+    QTest::qWait(300); // the name part is written right after the document
+    killNow(child);
+
+    TestProgram p;
+    p.dialogs.answer(MsgAnswer::Yes);
+    startOver(folder);
+    QCOMPARE(p.dialogs.messages().size(), 1);
+    const QString offer = p.dialogs.messages().first().text;
+    QVERIFY2(offer.contains(where == "editor" ? "the editor's document" : "typing not yet saved on 1 page"), qPrintable(offer));
+    if (where == "editor") {
+        p.dialogs.answer(MsgAnswer::Ok); // the editing note
+        p.click("frmSplash", "cmdEnter");
+        QTRY_VERIFY(isShown("frmTxtEditor"));
+        auto *editor = Forms::find<TextEditor>("frmTxtEditor");
+        const QString text = editor->edit()->toPlainText();
+        QVERIFY2(text.contains("CHILDHOOD:") && text.endsWith("Our first house had a red door."), qPrintable(text.right(80)));
+        QTextCursor cursor = editor->edit()->document()->find("red door");
+        QVERIFY(cursor.charFormat().fontWeight() == QFont::Bold);
+        QVERIFY(editor->docChanged());
+    } else {
+        Form *page = Forms::show("frmChildhood1");
+        QCOMPARE(page->findChild<QPlainTextEdit *>("txtToys")->toPlainText(), "A tin drum");
+        QCOMPARE(page->property("DataChanged").toString(), "Y");
+        QCOMPARE(answerStore().answerOf(2), ""); // still only typing, not an answer
+        p.dialogs.answer(MsgAnswer::Yes);
+        p.click("frmChildhood1", "cmdReturn");
+        QCOMPARE(p.dialogs.messages().last().title, "Save Changes");
+        QCOMPARE(answerStore().answerOf(2), "A tin drum");
+    }
+    QVERIFY(p.dialogs.unexpected.isEmpty());
+    Recovery::stop();
+}
+
+// A safety copy that cannot be written is told once, with the folder and the reason, and
+// again only when it fails anew after having worked.
+void TestRecovery::failedWriteToldOnce()
+{
+    TestProgram p;
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("Kinscribe");
+    startOver(folder);
+    const auto failuresTold = [&p] {
+        return int(p.dialogs.messages().size());
+    };
+    p.dialogs.answer(MsgAnswer::Ok);
+    {
+        NoPermission guard(folder);
+        typeAndSave("frmChildhood1", "txtGrowUp", "a pilot");
+        typeAndSave("frmChildhood1", "txtGrowUp", "a sailor");
+    }
+    QCOMPARE(failuresTold(), 1);
+    const DialogCall told = p.dialogs.messages().first();
+    QCOMPARE(told.text, "Kinscribe cannot keep a safety copy in " + folder + ": Permission denied. Save your work to a file soon.");
+    QCOMPARE(told.style, MsgStyle::OkOnly | MsgStyle::Exclamation);
+    typeAndSave("frmChildhood1", "txtGrowUp", "a doctor"); // works again
+    QVERIFY2(failuresTold() == 1, qPrintable(p.dialogs.messages().last().text));
+    p.dialogs.answer(MsgAnswer::Ok);
+    {
+        NoPermission guard(folder);
+        typeAndSave("frmChildhood1", "txtGrowUp", "a painter");
+    }
+    QCOMPARE(failuresTold(), 2);
+    QCOMPARE(p.dialogs.pendingAnswers(), 0);
 }
 
 QTEST_MAIN(TestRecovery)

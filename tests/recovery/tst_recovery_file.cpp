@@ -51,7 +51,10 @@ void TestRecoveryFile::oneChangeNotice()
     QFETCH(int, notices);
     AnswerStore store;
     int seen = 0;
-    store.setChangeHandler([&] { ++seen; });
+    // Any number may listen: a second listener hears the same notices.
+    int alsoSeen = 0;
+    QObject::connect(&store, &AnswerStore::answersChanged, [&] { ++seen; });
+    QObject::connect(&store, &AnswerStore::answersChanged, [&] { ++alsoSeen; });
     if (how == "one")
         store.setAnswer(3, QString("games"));
     if (how == "batch") {
@@ -65,6 +68,7 @@ void TestRecoveryFile::oneChangeNotice()
     if (how == "empty")
         AnswerStore::ChangeBatch nothing(store);
     QCOMPARE(seen, notices);
+    QCOMPARE(alsoSeen, notices);
 }
 
 // A second copy never writes over the first one's file; the file of a copy that died is

@@ -2,6 +2,8 @@
 
 #include "shell/twips.h"
 #include "app/register_forms.h"
+#include "document/datafile/known_files.h"
+#include "document/recovery/draft_board.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -18,6 +20,8 @@ TestProgram::TestProgram()
     }
     Forms::unloadAll();
     resetSharedState();
+    KnownFiles::clear();
+    DraftBoard::instance().clear();
 }
 
 TestProgram::~TestProgram() { Forms::unloadAll(); }

@@ -20,13 +20,45 @@ QString slotName(int slot)
     return slot == 1 ? QStringLiteral("recovery.dat") : QStringLiteral("recovery-%1.dat").arg(slot);
 }
 
-bool makeOwnerOnlyFolder(const QString &folder)
+QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// Empty when the folder is there, else the system's reason.
+QString makeOwnerOnlyFolder(const QString &folder)
 {
     if (QFileInfo(folder).isDir())
-        return true;
+        return {};
+    errno = 0;
     if (!QDir().mkpath(folder))
-        return false;
-    return QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        return errno ? systemError() : QStringLiteral("The folder cannot be made.");
+    if (!QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+        return systemError();
+    return {};
+}
+
+const char *suffixOf(RecoveryFile::Part part)
+{
+    switch (part) {
+    case RecoveryFile::Part::Answers: return "";
+    case RecoveryFile::Part::Document: return ".document.rtf";
+    case RecoveryFile::Part::DocumentName: return ".document-name.txt";
+    case RecoveryFile::Part::Typing: return ".typing.dat";
+    }
+    return "";
+}
+
+constexpr RecoveryFile::Part kParts[] = {RecoveryFile::Part::Answers, RecoveryFile::Part::Document,
+                                         RecoveryFile::Part::DocumentName, RecoveryFile::Part::Typing};
+
+// "answers-2026-01-31-120000.dat", "...-document.rtf": the parts of one keeping side by side.
+QString keptName(const QString &label, const QString &stamp, RecoveryFile::Part part)
+{
+    switch (part) {
+    case RecoveryFile::Part::Answers: return QStringLiteral("%1-%2.dat").arg(label, stamp);
+    case RecoveryFile::Part::Document: return QStringLiteral("%1-%2-document.rtf").arg(label, stamp);
+    case RecoveryFile::Part::DocumentName: return QStringLiteral("%1-%2-document-name.txt").arg(label, stamp);
+    case RecoveryFile::Part::Typing: return QStringLiteral("%1-%2-typing.dat").arg(label, stamp);
+    }
+    return {};
 }
 
 std::unique_ptr<QLockFile> tryHold(const QString &path)
@@ -40,7 +72,8 @@ std::unique_ptr<QLockFile> tryHold(const QString &path)
 
 RecoveryFile::RecoveryFile(const QString &folder) : m_folder(folder)
 {
-    if (!makeOwnerOnlyFolder(folder))
+    m_error = makeOwnerOnlyFolder(folder);
+    if (!m_error.isEmpty())
         return;
     const QDir dir(folder);
     // First pass: a free name whose file a dead run left; second pass: any free name.
@@ -54,15 +87,36 @@ RecoveryFile::RecoveryFile(const QString &folder) : m_folder(folder)
                 m_path = path;
         }
     }
-    if (m_lock)
-        QFile::remove(m_path + QStringLiteral(".new")); // half written when its writer died
+    if (!m_lock) {
+        m_error = QStringLiteral("Every name is in use by another copy of Kinscribe.");
+        return;
+    }
+    for (const Part part : kParts)
+        QFile::remove(partPath(part) + QStringLiteral(".new")); // half written when its writer died
 }
 
 RecoveryFile::~RecoveryFile() = default;
 
 QString RecoveryFile::defaultFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
-bool RecoveryFile::hasLeftFile() const { return isHeld() && QFile::exists(m_path); }
+QStringList RecoveryFile::keptFolders(const QString &folder)
+{
+    const QStringList kept = QDir(folder).entryList({QStringLiteral("answers-*"), QStringLiteral("damaged-*")}, QDir::Files);
+    return kept.isEmpty() ? QStringList() : QStringList{folder};
+}
+
+QString RecoveryFile::partPath(Part part) const { return m_path + QLatin1String(suffixOf(part)); }
+
+bool RecoveryFile::hasPart(Part part) const { return isHeld() && QFile::exists(partPath(part)); }
+
+bool RecoveryFile::hasLeftFile() const
+{
+    for (const Part part : kParts) {
+        if (hasPart(part))
+            return true;
+    }
+    return false;
+}
 
 AnswerDataFile::ReadResult RecoveryFile::read() const { return AnswerDataFile::readFile(m_path); }
 
@@ -70,10 +124,14 @@ Outcome RecoveryFile::write(const AnswerStore &store)
 {
     if (!isHeld())
         return Outcome::failed(QStringLiteral("No recovery file is held."));
-    // Written beside and renamed over, like QSaveFile, but without waiting for the disk: this
-    // runs after every page Save, and a killed process loses nothing the kernel already has.
-    const QString fresh = m_path + QStringLiteral(".new");
-    const QByteArray bytes = AnswerDataFile::write(AnswerDataFile::answersOf(store));
+    return writeQuickly(m_path, AnswerDataFile::write(AnswerDataFile::answersOf(store)));
+}
+
+// Written beside and renamed over, like QSaveFile, but without waiting for the disk: this
+// runs after every change, and a killed process loses nothing the kernel already has.
+Outcome RecoveryFile::writeQuickly(const QString &path, const QByteArray &bytes)
+{
+    const QString fresh = path + QStringLiteral(".new");
     QFile file(fresh);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()) {
         const QString why = file.errorString();
@@ -82,29 +140,72 @@ Outcome RecoveryFile::write(const AnswerStore &store)
         return Outcome::failed(why);
     }
     file.close();
-    if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(m_path).constData()) != 0) {
+    if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(path).constData()) != 0) {
         QFile::remove(fresh);
         return Outcome::failed(QString::fromLocal8Bit(std::strerror(errno)));
     }
     return {};
 }
 
+void RecoveryFile::removePart(Part part)
+{
+    if (isHeld())
+        QFile::remove(partPath(part));
+}
+
 void RecoveryFile::remove()
 {
     if (!isHeld())
         return;
-    QFile::remove(m_path);
-    QFile::remove(m_path + QStringLiteral(".new"));
+    for (const Part part : kParts) {
+        QFile::remove(partPath(part));
+        QFile::remove(partPath(part) + QStringLiteral(".new"));
+    }
     m_lock.reset();
     QDir().rmdir(m_folder); // only when empty
 }
 
-QString RecoveryFile::keepAside(const QString &label)
+namespace {
+QString stampNow() { return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")); }
+
+// A stamp under which no part of this label is taken yet.
+QString freeStamp(const QDir &dir, const QString &label)
 {
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    const QString stamp = stampNow();
+    QString candidate = stamp;
+    for (int n = 2; QFile::exists(dir.filePath(keptName(label, candidate, RecoveryFile::Part::Answers)))
+                    || QFile::exists(dir.filePath(keptName(label, candidate, RecoveryFile::Part::Document)));
+         ++n)
+        candidate = QStringLiteral("%1-%2").arg(stamp).arg(n);
+    return candidate;
+}
+} // namespace
+
+QString RecoveryFile::keepAside(const QString &label, QMap<Part, QString> *movedParts)
+{
     const QDir dir(m_folder);
-    QString target = dir.filePath(QStringLiteral("%1-%2.dat").arg(label, stamp));
-    for (int n = 2; QFile::exists(target); ++n)
-        target = dir.filePath(QStringLiteral("%1-%2-%3.dat").arg(label, stamp).arg(n));
-    return QFile::rename(m_path, target) ? target : QString();
+    const QString stamp = freeStamp(dir, label);
+    QString answers, first;
+    bool allMoved = true;
+    for (const Part part : kParts) {
+        if (!QFile::exists(partPath(part)))
+            continue;
+        const QString target = dir.filePath(keptName(label, stamp, part));
+        const bool moved = QFile::rename(partPath(part), target);
+        allMoved = allMoved && moved;
+        if (moved && first.isEmpty())
+            first = target;
+        if (moved && movedParts)
+            movedParts->insert(part, target);
+        if (part == Part::Answers && moved)
+            answers = target;
+    }
+    return allMoved ? (answers.isEmpty() ? first : answers) : QString();
+}
+
+QString RecoveryFile::keepPartAside(Part part, const QString &label)
+{
+    const QDir dir(m_folder);
+    const QString target = dir.filePath(keptName(label, freeStamp(dir, label), part));
+    return QFile::rename(partPath(part), target) ? target : QString();
 }

@@ -4,6 +4,7 @@
 #include "shell/look.h"
 #include "shell/twips.h"
 #include "questionnaire/answer_store.h"
+#include "document/recovery/draft_board.h"
 #include "questionnaire/windows/answer_box.h"
 #include "questionnaire/windows/page_layout.h"
 
@@ -60,6 +61,8 @@ void QuestionPage::build()
     connect(ret, &QPushButton::clicked, this, &QuestionPage::cmdReturn_Click);
 }
 
+QuestionPage::~QuestionPage() { DraftBoard::instance().postPage(objectName(), {}); }
+
 void QuestionPage::formLoad() { centreOnScreen(); }
 
 void QuestionPage::formActivate()
@@ -69,11 +72,45 @@ void QuestionPage::formActivate()
         b.edit->setText(store.answerOf(b.question));
     // Filling the boxes raised their change events; only what the user does next counts.
     m_dataChanged = QStringLiteral("N");
+    restoreKeptTyping();
     if (!m_boxes.isEmpty())
         m_boxes.first().edit->setFocus(Qt::OtherFocusReason);
+    postTyping();
 }
 
-void QuestionPage::txt_Change() { m_dataChanged = QStringLiteral("Y"); }
+void QuestionPage::restoreKeptTyping()
+{
+    QList<int> questions;
+    for (const Box &b : m_boxes)
+        questions.append(b.question);
+    const QMap<int, QString> kept = DraftBoard::instance().takeTyping(questions);
+    for (const Box &b : m_boxes) {
+        if (kept.contains(b.question))
+            b.edit->setText(kept.value(b.question));
+    }
+    if (!kept.isEmpty())
+        m_dataChanged = QStringLiteral("Y"); // so that Return asks to save it, as for any typing
+}
+
+void QuestionPage::postTyping()
+{
+    if (m_dataChanged != QLatin1String("Y") || !isVisible()) {
+        DraftBoard::instance().postPage(objectName(), {});
+        return;
+    }
+    DraftBoard::instance().postPage(objectName(), [this] {
+        QMap<int, QString> typing;
+        for (const Box &b : m_boxes)
+            typing.insert(b.question, b.edit->text());
+        return typing;
+    });
+}
+
+void QuestionPage::txt_Change()
+{
+    m_dataChanged = QStringLiteral("Y");
+    postTyping();
+}
 
 void QuestionPage::cmdSave_Click()
 {
@@ -82,6 +119,7 @@ void QuestionPage::cmdSave_Click()
     for (const Box &b : m_boxes)
         store.setAnswer(b.question, b.edit->text());
     m_dataChanged = QStringLiteral("N");
+    postTyping();
 }
 
 void QuestionPage::cmdReturn_Click()
@@ -94,4 +132,5 @@ void QuestionPage::cmdReturn_Click()
             cmdSave_Click();
     }
     Forms::navigate(this, pageOverviewName(m_desc));
+    postTyping();
 }

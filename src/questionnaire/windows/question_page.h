@@ -15,6 +15,7 @@ class QuestionPage : public Form {
     Q_PROPERTY(QString DataChanged READ dataChanged)
 public:
     explicit QuestionPage(const PageWindow &desc, QWidget *parent = nullptr);
+    ~QuestionPage() override;
     void formLoad() override;
     void formActivate() override;
 
@@ -29,6 +30,10 @@ private:
     void txt_Change();
     void cmdSave_Click();
     void cmdReturn_Click();
+    // Tells the recovery file whether this page holds typing the store does not have.
+    void postTyping();
+    // Typing kept from a run that did not end normally, back in its boxes.
+    void restoreKeptTyping();
 
     const PageWindow &m_desc;
     QList<Box> m_boxes;

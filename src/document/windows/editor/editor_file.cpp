@@ -7,6 +7,8 @@
 #include "document/composer/composer.h"
 #include "document/pages/page_printing.h"
 #include "document/pages/page_setup.h"
+#include "document/datafile/known_files.h"
+#include "document/recovery/recovery_file.h"
 #include "document/windows/editor/rich_text_box.h"
 #include "document/windows/editor/save_flow.h"
 #include "document/reading/document_limits.h"
@@ -99,6 +101,7 @@ void TextEditor::mnuFileOpen_Click()
     request.title = QStringLiteral("Open");
     request.filter = kOpenFilter;
     request.fileName = QString();
+    request.sidePanelFolders = RecoveryFile::keptFolders();
     const std::optional<QString> path = Dialogs::get().openFile(this, request);
     if (!path)
         return;
@@ -110,6 +113,7 @@ void TextEditor::mnuFileOpen_Click()
         Dialogs::get().message(this, opened.error(), MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
         return;
     }
+    KnownFiles::remember(*path);
     m_leaveMode = QStringLiteral("O");
     setWindowTitle(*path + kCaptionSuffix);
     // Save goes on writing an opened RTF file. Any other file, and one read as plain text
@@ -117,6 +121,7 @@ void TextEditor::mnuFileOpen_Click()
     const QFileInfo info(*path);
     const QString rtfName = isRtfName(*path) ? *path : info.dir().filePath(info.completeBaseName() + QStringLiteral(".rtf"));
     m_file = {rtfName, false, !readAsRtf || rtfName != *path};
+    postDocument();
 }
 
 void TextEditor::mnuFilePrint_Click()

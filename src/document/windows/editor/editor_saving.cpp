@@ -4,7 +4,9 @@
 
 #include "shell/dialogs.h"
 #include "document/datafile/answer_data_file.h"
+#include "document/datafile/known_files.h"
 #include "document/datafile/save_batch.h"
+#include "document/windows/editor/save_guard.h"
 #include "document/windows/editor/rich_text_box.h"
 #include "document/windows/editor/save_flow.h"
 #include "document/rtf/rtf.h"
@@ -29,20 +31,36 @@ void reportSaveFailure(QWidget *parent, const QString &path, const QString &reas
 // The document and its data file are written as a pair: neither replaces its old version
 // before both are written out in full. A data file too large to be loaded again is not
 // written at all, so every file saved here can be loaded.
-bool saveDocumentAndData(QWidget *parent, const QTextDocument &document, const QString &path)
+// A data file holding answers this run never had, or a file someone else changed, is
+// replaced only after the user's Yes; No to the data file still saves the document.
+bool saveDocumentAndData(QWidget *parent, const QTextDocument &document, const QString &path, bool nameJustChosen)
 {
-    const QByteArray data = dataFileBytes();
-    if (const Outcome fits = AnswerDataFile::checkSize(data); !fits.ok()) {
+    const SaveGuard::Scope scope = SaveGuard::ask(parent, path, nameJustChosen);
+    if (scope == SaveGuard::Scope::Nothing)
+        return false;
+    const bool withData = scope == SaveGuard::Scope::Both;
+    const QByteArray data = withData ? dataFileBytes() : QByteArray();
+    if (const Outcome fits = AnswerDataFile::checkSize(data); withData && !fits.ok()) {
         reportSaveFailure(parent, AnswerDataFile::pathFor(path), fits.error());
         return false;
     }
     SaveBatch batch;
     batch.add(path, Rtf::write(document));
-    batch.add(AnswerDataFile::pathFor(path), data);
+    if (withData)
+        batch.add(AnswerDataFile::pathFor(path), data);
     const Outcome saved = batch.commit();
-    if (!saved.ok())
+    if (!saved.ok()) {
         reportSaveFailure(parent, batch.failedPath(), saved.error());
-    return saved.ok();
+        return false;
+    }
+    KnownFiles::remember(path);
+    if (!withData) {
+        SaveGuard::reportDataFileKept(parent, path);
+        return true;
+    }
+    KnownFiles::remember(AnswerDataFile::pathFor(path));
+    answerStore().markInFile();
+    return true;
 }
 
 } // namespace
@@ -70,7 +88,7 @@ bool TextEditor::SavingDataAs()
     request.defaultSuffix = QStringLiteral("rtf");
     request.overwritePrompt = true;
     const std::optional<QString> path = Dialogs::get().saveFile(this, request);
-    if (!path || !saveDocumentAndData(this, *m_edit->document(), *path)) {
+    if (!path || !saveDocumentAndData(this, *m_edit->document(), *path, true)) {
         m_dialogCancelled = true;
         return false;
     }
@@ -78,16 +96,18 @@ bool TextEditor::SavingDataAs()
     m_documentPath = *path;
     setWindowTitle(*path + kCaptionSuffix);
     m_dialogCancelled = false;
+    postDocument();
     return true;
 }
 
 bool TextEditor::SavingData()
 {
     m_noteFlag = QStringLiteral("N");
-    if (!saveDocumentAndData(this, *m_edit->document(), m_file.path))
+    if (!saveDocumentAndData(this, *m_edit->document(), m_file.path, false))
         return false;
     m_documentPath = m_file.path;
     m_file.changed = false;
+    postDocument();
     return true;
 }
 
@@ -95,5 +115,10 @@ bool TextEditor::SavingData()
 bool TextEditor::SaveDataFile()
 {
     const QByteArray data = dataFileBytes();
-    return AnswerDataFile::checkSize(data).ok() && saveFileAtomically(AnswerDataFile::pathFor(m_documentPath), data).ok();
+    const QString path = AnswerDataFile::pathFor(m_documentPath);
+    if (!AnswerDataFile::checkSize(data).ok() || !saveFileAtomically(path, data).ok())
+        return false;
+    KnownFiles::remember(path);
+    answerStore().markInFile();
+    return true;
 }

@@ -8,6 +8,8 @@
 #include "document/windows/editing/editing_commands.h"
 #include "document/windows/editor/rich_text_box.h"
 #include "document/windows/editor/save_flow.h"
+#include "document/recovery/draft_board.h"
+#include "document/rtf/rtf.h"
 #include "questionnaire/answer_store.h"
 #include "resources/artwork.h"
 
@@ -42,7 +44,11 @@ TextEditor::TextEditor(QWidget *parent) : Form(kEditorName, parent)
     resize(twips(kClientWidth), twips(kClientHeight) + m_menuBar->sizeHint().height());
 }
 
-TextEditor::~TextEditor() = default;
+TextEditor::~TextEditor()
+{
+    if (DraftBoard::instance().document() == m_edit->document())
+        DraftBoard::instance().postDocument(nullptr, {});
+}
 
 QTextEdit *TextEditor::edit() const { return m_edit; }
 
@@ -89,6 +95,8 @@ void TextEditor::formActivate()
 
 void TextEditor::composeDocument()
 {
+    if (adoptKeptDocument())
+        return;
     // Filled away from the box and then handed over whole, the document is laid out
     // page by page as it is shown instead of all at once.
     auto *document = new QTextDocument(m_edit);
@@ -100,6 +108,29 @@ void TextEditor::composeDocument()
     replaceDocument(document);
     m_edit->setCurrentCharFormat(composedCharFormat());
     m_file.changed = true;
+    // Composed again from the answers at any time: nothing to keep yet.
+    DraftBoard::instance().postDocument(nullptr, {});
+}
+
+// Shown as it was, marked changed, under its file's name when it had one.
+bool TextEditor::adoptKeptDocument()
+{
+    std::optional<DraftBoard::KeptDocument> kept = DraftBoard::instance().takeDocument();
+    if (!kept)
+        return false;
+    auto *document = new QTextDocument(m_edit);
+    Rtf::read(kept->rtf, *document);
+    replaceDocument(document);
+    m_file = {kept->fileName, true, kept->fileName.isEmpty()};
+    if (!kept->fileName.isEmpty())
+        setWindowTitle(kept->fileName + QStringLiteral(" - Text Editor"));
+    postDocument();
+    return true;
+}
+
+void TextEditor::postDocument()
+{
+    DraftBoard::instance().postDocument(m_file.changed ? m_edit->document() : nullptr, m_file.needsName ? QString() : m_file.path);
 }
 
 void TextEditor::replaceDocument(QTextDocument *document)
@@ -112,13 +143,19 @@ void TextEditor::replaceDocument(QTextDocument *document)
     m_edit->moveCursor(QTextCursor::Start);
 }
 
-void TextEditor::txtEdit_Change() { m_file.changed = true; }
+void TextEditor::txtEdit_Change()
+{
+    m_file.changed = true;
+    postDocument();
+}
 
 void TextEditor::formatDialogEnded(EditingCommands::Outcome outcome)
 {
     m_dialogCancelled = m_dialogCancelled || outcome == EditingCommands::Outcome::Cancelled;
-    if (outcome == EditingCommands::Outcome::Applied)
+    if (outcome == EditingCommands::Outcome::Applied) {
         m_file.changed = true;
+        postDocument();
+    }
 }
 
 // The window cannot delete itself from inside its own menu command or close event, so it

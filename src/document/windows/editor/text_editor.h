@@ -78,6 +78,10 @@ private:
     // Puts a filled document into the box in place of the one shown.
     void replaceDocument(QTextDocument *document);
     void txtEdit_Change();
+    // Tells the recovery file whether the document has changes no file holds.
+    void postDocument();
+    // The document a run that did not end normally left, in place of a composed one.
+    bool adoptKeptDocument();
     void unloadLater();
     // Asks to save a changed document first; false when the command is to be abandoned.
     bool saveFirst();

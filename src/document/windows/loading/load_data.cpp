@@ -3,6 +3,8 @@
 
 #include "shell/dialogs.h"
 #include "document/datafile/answer_data_file.h"
+#include "document/datafile/known_files.h"
+#include "document/recovery/recovery_file.h"
 #include "questionnaire/answer_store.h"
 
 #include <QDir>
@@ -31,6 +33,7 @@ void LoadData(QWidget *parent)
     FileDialogRequest request;
     request.title = QStringLiteral("Open");
     request.filter = QStringLiteral("Data Files (*.dat)|*.dat|");
+    request.sidePanelFolders = RecoveryFile::keptFolders();
     const std::optional<QString> path = dialogs.openFile(parent, request);
     if (!path)
         return;
@@ -41,6 +44,9 @@ void LoadData(QWidget *parent)
         return;
     }
     AnswerDataFile::storeAnswers(answerStore(), *result.answers);
+    // Saving over this file later is the usual update, and these answers are in a file.
+    KnownFiles::remember(*path);
+    answerStore().markInFile();
     if (!result.notice.isEmpty())
         dialogs.message(parent,
                         QStringLiteral("The answers were loaded from \"%1\".\n\n%2")
