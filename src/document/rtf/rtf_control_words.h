@@ -26,6 +26,7 @@ enum class Action : unsigned char {
     Picture, PictureKind, PictureWidth, PictureHeight, PictureGoalWidth, PictureGoalHeight,
     PictureScaleX, PictureScaleY, FieldInstruction,
     UnicodePair, UnicodeDestination, // \upr and \ud
+    DocumentFormat, SectionFormat, SectionDefaults, Section, KeptGroup, // rtf_page_setup.h
 };
 
 struct ControlWordInfo

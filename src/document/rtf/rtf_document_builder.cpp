@@ -159,15 +159,21 @@ void DocumentBuilder::setBlockFormat(const ParaProps &para)
         m_lastBlockFormat = DocumentTables::blockFormat(para);
         m_lastPara = para;
     }
-    if (!m_pageBreak) {
+    if (!m_pageBreak && !m_sectionStart) {
         if (!m_lastBlockFormat.properties().isEmpty())
             m_cursor.setBlockFormat(m_lastBlockFormat);
         return;
     }
     QTextBlockFormat f = m_lastBlockFormat;
-    f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (m_sectionStart) {
+        f.setProperty(SectionBreakProperty, QString::fromLatin1(m_sectionKind));
+        if (m_sectionKind != "sbknone" && m_sectionKind != "sbkcol")
+            m_pageBreak = true;
+    }
+    if (m_pageBreak)
+        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     m_cursor.setBlockFormat(f);
-    m_pageBreak = false;
+    m_pageBreak = m_sectionStart = false;
 }
 
 void DocumentBuilder::endParagraph(const ParaProps &para, const CharProps &mark)

@@ -75,6 +75,9 @@ enum ExtraProperty {
     KeepWithNextProperty = 0x100000 + 0x5254, // QTextFormat::UserProperty + n
     ListStartProperty,
     PictureSourceProperty,
+    PageSetupProperty,    // on the root frame: PageSetup
+    TableLeftProperty,    // on a table: \trleft in twips
+    SectionBreakProperty, // on a section's first block: its break word, or ""
 };
 
 // Twips per document pixel: Qt lays documents out at 96 pixels per inch.

@@ -81,6 +81,7 @@ void Parser::finish()
 {
     flushBytes();
     m_builder.finish(m_groups.empty() ? m_lastPara : top().para);
+    finishPageSetup();
 }
 
 void Parser::groupOpen()
@@ -230,7 +231,7 @@ void Parser::dispatch(const ControlWordInfo &w, const Token &t)
         break;
     }
     documentWord(w.action, t) || tableWord(w.action, t) || listWord(w, t) || formatWord(w.action, t)
-        || paragraphWord(w.action, t) || rowWord(w, t) || structureWord(w.action);
+        || paragraphWord(w.action, t) || rowWord(w, t) || pageWord(w, t) || structureWord(w.action);
 }
 
 bool Parser::documentWord(Action a, const Token &t)

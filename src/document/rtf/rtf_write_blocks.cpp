@@ -92,7 +92,13 @@ void Writer::writeFrame(const QTextFrame *frame, int tableDepth)
         afterTable = false;
         if (frame == m_doc.rootFrame() && (opening || closing) && isEmptyBlock(block))
             continue;
-        writeBlock(block, tableDepth);
+        const QTextBlockFormat after = !next.atEnd() && !next.currentFrame() ? next.currentBlock().blockFormat()
+                                                                            : QTextBlockFormat();
+        const bool endsSection = tableDepth == 0 && after.hasProperty(SectionBreakProperty);
+        writeBlock(block, tableDepth, endsSection ? "sect" : "par");
+        if (endsSection)
+            writeSectionStart(after.stringProperty(SectionBreakProperty));
+        m_sectionStarted = endsSection;
     }
 }
 
@@ -102,6 +108,12 @@ void Writer::writeBlock(const QTextBlock &block, int tableDepth, const char *end
     if (tableDepth > 0)
         m_esc.word("intbl");
     QTextBlockFormat f = block.blockFormat();
+    if (m_sectionStarted && f.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) {
+        const QString kind = f.stringProperty(SectionBreakProperty);
+        if (kind != QLatin1String("sbknone") && kind != QLatin1String("sbkcol")) // \sect breaks the page
+            f.setPageBreakPolicy(f.pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
+    }
+    m_sectionStarted = false;
     QTextList *list = block.textList();
     writeParagraphFormat(m_esc, f, list ? list->format().indent() * m_doc.indentWidth() : 0.0);
     if (m_pageBreakNext == block && !(f.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore))

@@ -24,9 +24,15 @@ using RtfLimits::kMaxHalfPoints;
 Writer::Writer(const QTextDocument &doc)
     : m_doc(doc)
     , m_default(doc.defaultFont())
+    , m_setup(pageSetup(doc))
     , m_esc(m_body)
 {
-    fontIndex(m_default.family()); // \deff0
+    // A document read from a file keeps the default font it named, or names none.
+    if (!m_setup.fromFile)
+        m_defaultFamily = m_default.family();
+    else if (m_setup.defaultFontNamed)
+        m_defaultFamily = m_setup.defaultFont;
+    fontIndex(m_defaultFamily); // \deff0
 }
 
 int Writer::fontIndex(const QString &family)
@@ -58,7 +64,7 @@ QString Writer::family(const QTextCharFormat &f) const
     const QString single = f.stringProperty(QTextFormat::FontFamily); // set by older code
     if (!single.isEmpty())
         return single;
-    return m_default.family();
+    return m_defaultFamily;
 }
 
 int Writer::halfPoints(const QTextCharFormat &f) const
@@ -135,6 +141,8 @@ std::string Writer::header() const
     std::string h = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
     TextEscaper esc(h);
     for (int i = 0; i < m_fonts.size(); ++i) {
+        if (m_fonts.at(i).isEmpty())
+            continue; // the file's unnamed default font: readers fall back to their own
         esc.raw("{");
         esc.word("f", i);
         esc.word("fnil");
@@ -157,6 +165,7 @@ std::string Writer::header() const
 QByteArray Writer::run()
 {
     m_body.reserve(size_t(m_doc.characterCount()) + 1024);
+    m_body += pageSetupWords(); // its headers may add fonts and colours to the tables
     writeFrame(m_doc.rootFrame(), 0);
     const std::string head = header();
     QByteArray out;
