@@ -58,7 +58,7 @@ const std::vector<ControlWordInfo> kWords = {
     {"green", A::Green}, {"blue", A::Blue},
     {"plain", A::Plain}, {"pard", A::Pard}, {"par", A::Par}, {"sect", A::Section}, {"sectd", A::SectionDefaults},
     {"line", A::Line}, {"tab", A::Tab},
-    {"b", A::Bold}, {"i", A::Italic}, {"ulnone", A::UnderlineNone}, {"strike", A::Strike},
+    {"b", A::Bold}, {"i", A::Italic}, {"ulnone", A::UnderlineNone}, {"strike", A::Strike}, {"v", A::Hidden},
     {"striked", A::Strike}, {"fs", A::FontSize}, {"cf", A::Color},
     {"ql", A::AlignLeft}, {"qc", A::AlignCenter}, {"qr", A::AlignRight},
     {"qj", A::AlignJustify}, {"qd", A::AlignJustify},

@@ -30,6 +30,8 @@ QTextCharFormat DocumentTables::charFormat(const CharProps &props) const
         f.setFontUnderline(true);
     if (props.has(CharProps::Strike))
         f.setFontStrikeOut(true);
+    if (props.has(CharProps::Hidden))
+        f.setProperty(HiddenProperty, true);
     if (props.color > 0 && props.color < colors.size() && colors.at(props.color).isValid())
         f.setForeground(colors.at(props.color));
     if (props.link >= 0 && props.link < links.size()) {

@@ -17,7 +17,7 @@ namespace Rtf {
 // tables only when a run is inserted.
 struct CharProps
 {
-    enum Flag : unsigned char { Bold = 1, Italic = 2, Underline = 4, Strike = 8 };
+    enum Flag : unsigned char { Bold = 1, Italic = 2, Underline = 4, Strike = 8, Hidden = 16 };
     static constexpr int kDefaultHalfPoints = 24;
 
     int font = -1; // RTF font number; -1 is the default font (\deff)
@@ -78,6 +78,7 @@ enum ExtraProperty {
     PageSetupProperty,    // on the root frame: PageSetup
     TableLeftProperty,    // on a table: \trleft in twips
     SectionBreakProperty, // on a section's first block: its break word, or ""
+    HiddenProperty,       // hidden text (\v), which Qt shows; written back hidden
 };
 
 // Twips per document pixel: Qt lays documents out at 96 pixels per inch.

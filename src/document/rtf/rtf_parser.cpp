@@ -312,6 +312,7 @@ bool Parser::formatWord(Action a, const Token &t)
     case Action::Underline: c.set(CharProps::Underline, t.flag()); break;
     case Action::UnderlineNone: c.set(CharProps::Underline, false); break;
     case Action::Strike: c.set(CharProps::Strike, t.flag()); break;
+    case Action::Hidden: c.set(CharProps::Hidden, t.flag()); break;
     case Action::FontSize:
         c.halfPoints = t.hasParam && t.param > 0 ? std::min(t.param, kMaxHalfPoints)
                                                  : CharProps::kDefaultHalfPoints;

@@ -62,6 +62,7 @@ private:
     bool m_rowPending = false;
     bool m_cellPending = false;
     bool m_widthsSet = false;
+    int m_widthColumns = 0; // the number of columns the widths were set for
     QList<int> m_mergeStart; // per column: first row of an open vertical merge, or -1
 };
 

@@ -70,6 +70,8 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         f.setBorderCollapse(true);
         f.setBorder(row.borders ? 1 : 0);
         f.setCellPadding((row.padding >= 0 ? row.padding : row.gap) / kTwipsPerPixel);
+        if (row.left != 0)
+            f.setProperty(TableLeftProperty, row.left);
         const int columns = std::max<int>(1, int(row.cells.size()));
         m_table = cursor.insertTable(1, columns, f);
         m_mergeStart = QList<int>(columns, -1);
@@ -148,7 +150,7 @@ void TableBuilder::nextCell()
 
 void TableBuilder::endRow(const RowDef &row)
 {
-    if (!m_widthsSet)
+    if (!m_widthsSet || m_widthColumns != m_table->columns()) // columns added since: widths anew
         applyWidths(row);
     applyMerges(row);
     m_rowPending = true;
@@ -169,6 +171,7 @@ void TableBuilder::applyWidths(const RowDef &row)
     f.setColumnWidthConstraints(widths);
     m_table->setFormat(f);
     m_widthsSet = true;
+    m_widthColumns = m_table->columns();
 }
 
 void TableBuilder::applyMerges(const RowDef &row)

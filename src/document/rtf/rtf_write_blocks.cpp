@@ -63,6 +63,18 @@ QList<int> columnEdges(const QTextTable *table)
     return edges;
 }
 
+// A table never reaches past the paper's right edge: wider ones are narrowed evenly.
+QList<int> fitToPage(QList<int> edges, const PageGeometry &page, int tableLeft)
+{
+    const int room = std::max(page.width - page.left - tableLeft, page.textWidth());
+    if (edges.isEmpty() || edges.last() <= room || room <= 0)
+        return edges;
+    const double scale = double(room) / edges.last();
+    for (int &edge : edges)
+        edge = int(std::floor(edge * scale));
+    return edges;
+}
+
 bool isEmptyBlock(const QTextBlock &b)
 {
     return b.isValid() && b.length() <= 1 && !b.textList() && b.blockFormat().properties().isEmpty();
@@ -133,10 +145,11 @@ void Writer::writeRowDefinition(const QTextTable *table, int row)
     const int padding = int(std::lround(tf.cellPadding() * kTwipsPerPixel));
     m_esc.word("trowd");
     m_esc.word("trgaph", padding);
-    m_esc.word("trleft", 0);
+    const int left = tf.intProperty(TableLeftProperty);
+    m_esc.word("trleft", left);
     m_esc.word("trpaddl", padding), m_esc.word("trpaddr", padding);
     m_esc.word("trpaddfl", 3), m_esc.word("trpaddfr", 3);
-    const QList<int> edges = columnEdges(table);
+    const QList<int> edges = fitToPage(columnEdges(table), pageGeometry(m_setup), left);
     for (int c = 0; c < table->columns(); ++c) {
         const QTextTableCell cell = table->cellAt(row, c);
         if (cell.row() != row)
@@ -154,7 +167,7 @@ void Writer::writeRowDefinition(const QTextTable *table, int row)
                 m_esc.word("brdrw", std::max(1, int(std::lround(tf.border() * kTwipsPerPixel))));
             }
         }
-        m_esc.word("cellx", edges.at(c));
+        m_esc.word("cellx", left + edges.at(c));
     }
     m_esc.raw("\n");
 }

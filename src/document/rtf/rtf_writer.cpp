@@ -1,5 +1,6 @@
 #include "document/rtf/rtf.h"
 #include "document/reading/document_limits.h"
+#include "document/rtf/rtf_format.h"
 #include "document/rtf/rtf_writer.h"
 
 #include <QFont>
@@ -98,6 +99,7 @@ RunStyle Writer::resolve(const QTextCharFormat &f)
                       ? f.fontUnderline()
                       : m_default.underline();
     s.strike = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : m_default.strikeOut();
+    s.hidden = f.boolProperty(HiddenProperty);
     return s;
 }
 
@@ -133,6 +135,8 @@ void Writer::switchTo(const RunStyle &s)
         s.strike ? m_esc.word("strike") : m_esc.word("strike", 0);
     if (s.color != c.color)
         m_esc.word("cf", s.color);
+    if (s.hidden != c.hidden)
+        s.hidden ? m_esc.word("v") : m_esc.word("v", 0);
     c = s;
 }
 

@@ -29,6 +29,7 @@ struct RunStyle
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    bool hidden = false;
     bool symbolFont = false; // readers map the Symbol font's bytes to Greek and maths
 };
 
