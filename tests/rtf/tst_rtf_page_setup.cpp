@@ -81,6 +81,13 @@ void TestRtfPageSetup::keptWords_data()
         << QByteArrayList{"\\deff", "\\f0", QFont().family().toLatin1(), "\\paperw", "\\margl", "\\sectd"};
     QTest::newRow("nominal: hidden text stays hidden")
         << QByteArray("{\\rtf1\\ansi a{\\v note}b}") << QByteArrayList{"a\\v note\\v0 b"} << QByteArrayList{};
+    QTest::newRow("nominal: capitals, small capitals, kerning, superscript and subscript")
+        << QByteArray("{\\rtf1\\ansi {\\caps a}{\\scaps b}{\\kerning0 c}d{\\super e}{\\sub f}g}")
+        << QByteArrayList{"\\caps a", "\\caps0\\scaps b", "\\kerning0 c", "\\super e", "\\sub f", "\\nosupersub g"}
+        << QByteArrayList{"\\kerning0 d"};
+    QTest::newRow("nominal: an empty cell keeps the size of its mark")
+        << QByteArray("{\\rtf1\\ansi\\fs16\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\cell x\\cell\\row}")
+        << QByteArrayList{"\\pard\\intbl\\fs16\\cell"} << QByteArrayList{"\\fs24"};
     QTest::newRow("nominal: header and footer groups")
         << QByteArray("{\\rtf1\\ansi\\deff0" + kFonts + "{\\header \\pard\\qr\\f5\\cf2 Head\\par}"
                       "{\\footerf \\pard Foot {\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}\\par}\\f0 body}")

@@ -202,6 +202,10 @@ void DocumentBuilder::cellBreak(const ParaProps &para, const CharProps &mark)
     flushRun();
     setBlockFormat(para);
     applyList(para);
+    if (m_blockEmpty) { // an empty cell keeps the size of its mark, as an empty paragraph does
+        m_cursor.setBlockCharFormat(format(mark));
+        m_blockProps = mark;
+    }
     m_table.nextCell();
     m_pendingTabs = 0;
     m_cellEnded = true; // the cursor stays in the cell until text for the next one comes

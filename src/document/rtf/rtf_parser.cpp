@@ -313,6 +313,12 @@ bool Parser::formatWord(Action a, const Token &t)
     case Action::UnderlineNone: c.set(CharProps::Underline, false); break;
     case Action::Strike: c.set(CharProps::Strike, t.flag()); break;
     case Action::Hidden: c.set(CharProps::Hidden, t.flag()); break;
+    case Action::AllCaps: c.set(CharProps::AllCaps, t.flag()); break;
+    case Action::SmallCaps: c.set(CharProps::SmallCaps, t.flag()); break;
+    case Action::Superscript: c.set(CharProps::Sub, false), c.set(CharProps::Super, t.flag()); break;
+    case Action::Subscript: c.set(CharProps::Super, false), c.set(CharProps::Sub, t.flag()); break;
+    case Action::NoSuperSub: c.set(CharProps::Super, false), c.set(CharProps::Sub, false); break;
+    case Action::Kerning: c.kerning = std::clamp(t.hasParam ? t.param : 1, 0, kMaxHalfPoints); break;
     case Action::FontSize:
         c.halfPoints = t.hasParam && t.param > 0 ? std::min(t.param, kMaxHalfPoints)
                                                  : CharProps::kDefaultHalfPoints;

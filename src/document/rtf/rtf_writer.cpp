@@ -100,6 +100,10 @@ RunStyle Writer::resolve(const QTextCharFormat &f)
                       : m_default.underline();
     s.strike = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : m_default.strikeOut();
     s.hidden = f.boolProperty(HiddenProperty);
+    s.kerning = f.hasProperty(KerningProperty) ? f.intProperty(KerningProperty) : -1;
+    s.script = f.verticalAlignment() == QTextCharFormat::AlignSuperScript ? 1
+             : f.verticalAlignment() == QTextCharFormat::AlignSubScript ? 2 : 0;
+    s.caps = f.hasProperty(QTextFormat::FontCapitalization) ? f.fontCapitalization() : QFont::MixedCase;
     return s;
 }
 
@@ -135,9 +139,19 @@ void Writer::switchTo(const RunStyle &s)
         s.strike ? m_esc.word("strike") : m_esc.word("strike", 0);
     if (s.color != c.color)
         m_esc.word("cf", s.color);
+    if (s.caps != c.caps) {
+        (c.caps == QFont::AllUppercase) ? m_esc.word("caps", 0) : (c.caps == QFont::SmallCaps) ? m_esc.word("scaps", 0) : void();
+        (s.caps == QFont::AllUppercase) ? m_esc.word("caps") : (s.caps == QFont::SmallCaps) ? m_esc.word("scaps") : void();
+    }
+    if (s.script != c.script)
+        m_esc.word(s.script == 1 ? "super" : s.script == 2 ? "sub" : "nosupersub");
+    const int kerning = s.kerning >= 0 ? s.kerning : c.kerning; // text that did not say keeps what is in force
+    if (kerning != c.kerning)
+        m_esc.word("kerning", kerning);
     if (s.hidden != c.hidden)
         s.hidden ? m_esc.word("v") : m_esc.word("v", 0);
     c = s;
+    c.kerning = kerning;
 }
 
 std::string Writer::header() const

@@ -30,6 +30,9 @@ struct RunStyle
     bool underline = false;
     bool strike = false;
     bool hidden = false;
+    int kerning = -1; // not said
+    int script = 0;   // QTextCharFormat::VerticalAlignment: normal, super or sub
+    QFont::Capitalization caps = QFont::MixedCase;
     bool symbolFont = false; // readers map the Symbol font's bytes to Greek and maths
 };
 
