@@ -85,6 +85,13 @@ void TestRtfPageSetup::keptWords_data()
         << QByteArray("{\\rtf1\\ansi {\\caps a}{\\scaps b}{\\kerning0 c}d{\\super e}{\\sub f}g}")
         << QByteArrayList{"\\caps a", "\\caps0\\scaps b", "\\kerning0 c", "\\super e", "\\sub f", "\\nosupersub g"}
         << QByteArrayList{"\\kerning0 d"};
+    QTest::newRow("nominal: raised and lowered text")
+        << QByteArray("{\\rtf1\\ansi a{\\up6 b}{\\dn4 c}d}") << QByteArrayList{"a\\up6 b\\dn4 c\\up0 d"} << QByteArrayList{};
+    QTest::newRow("nominal: cells keep their own borders and no others")
+        << QByteArray("{\\rtf1\\ansi\\trowd\\clbrdrt\\brdrw30\\brdrs\\clbrdrb\\brdrs\\brdrw10\\cellx1000\\cellx2000"
+                      "\\pard\\intbl a\\cell b\\cell\\row\\trowd\\cellx1000\\cellx2000\\pard\\intbl c\\cell d\\cell\\row}")
+        << QByteArrayList{"\\clbrdrt\\brdrs\\brdrw30\\clbrdrb\\brdrs\\brdrw10\\cellx1000\\cellx2000\n"}
+        << QByteArrayList{"\\clbrdrl", "\\clbrdrr", "\\brdrw15"};
     QTest::newRow("nominal: an empty cell keeps the size of its mark")
         << QByteArray("{\\rtf1\\ansi\\fs16\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\cell x\\cell\\row}")
         << QByteArrayList{"\\pard\\intbl\\fs16\\cell"} << QByteArrayList{"\\fs24"};

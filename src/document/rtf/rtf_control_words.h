@@ -27,7 +27,7 @@ enum class Action : unsigned char {
     PictureScaleX, PictureScaleY, FieldInstruction,
     UnicodePair, UnicodeDestination, // \upr and \ud
     DocumentFormat, SectionFormat, SectionDefaults, Section, KeptGroup, // rtf_page_setup.h
-    Hidden, AllCaps, SmallCaps, Kerning, Superscript, Subscript, NoSuperSub,
+    Hidden, AllCaps, SmallCaps, Kerning, Superscript, Subscript, NoSuperSub, RaiseBy, LowerBy,
 };
 
 struct ControlWordInfo

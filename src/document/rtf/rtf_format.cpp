@@ -38,6 +38,10 @@ QTextCharFormat DocumentTables::charFormat(const CharProps &props) const
         f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     else if (props.has(CharProps::Sub))
         f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (props.raise != 0) {
+        f.setProperty(RaiseProperty, props.raise);
+        f.setBaselineOffset(100.0 * props.raise / std::max(props.halfPoints, 1));
+    }
     if (props.kerning >= 0) {
         f.setFontKerning(props.kerning > 0);
         f.setProperty(KerningProperty, props.kerning);

@@ -26,6 +26,7 @@ struct CharProps
     int color = 0; // colour table index; 0 is "auto"
     int link = -1; // index in DocumentTables::links
     int kerning = -1; // \kerning: the smallest half-point size kerned, 0 none, -1 not said
+    int raise = 0;    // \up (> 0) and \dn (< 0) in half-points
     unsigned short flags = 0;
 
     bool has(Flag f) const { return flags & f; }
@@ -35,7 +36,7 @@ struct CharProps
 
 inline size_t qHash(const CharProps &p, size_t seed = 0)
 {
-    return qHashMulti(seed, p.font, p.halfPoints, p.color, p.link, p.flags, p.kerning);
+    return qHashMulti(seed, p.font, p.halfPoints, p.color, p.link, p.flags, p.kerning, p.raise);
 }
 
 struct TabStop
@@ -82,6 +83,8 @@ enum ExtraProperty {
     SectionBreakProperty, // on a section's first block: its break word, or ""
     HiddenProperty,       // hidden text (\v), which Qt shows; written back hidden
     KerningProperty,      // \kerning as the file said it
+    CellBordersProperty,  // on a cell: its sides are the file's own
+    RaiseProperty,        // \up and \dn in half-points, up positive
 };
 
 // Twips per document pixel: Qt lays documents out at 96 pixels per inch.

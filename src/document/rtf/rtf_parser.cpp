@@ -318,6 +318,8 @@ bool Parser::formatWord(Action a, const Token &t)
     case Action::Superscript: c.set(CharProps::Sub, false), c.set(CharProps::Super, t.flag()); break;
     case Action::Subscript: c.set(CharProps::Super, false), c.set(CharProps::Sub, t.flag()); break;
     case Action::NoSuperSub: c.set(CharProps::Super, false), c.set(CharProps::Sub, false); break;
+    case Action::RaiseBy: c.raise = std::clamp(t.hasParam ? t.param : 6, -kMaxHalfPoints, kMaxHalfPoints); break;
+    case Action::LowerBy: c.raise = -std::clamp(t.hasParam ? t.param : 6, -kMaxHalfPoints, kMaxHalfPoints); break;
     case Action::Kerning: c.kerning = std::clamp(t.hasParam ? t.param : 1, 0, kMaxHalfPoints); break;
     case Action::FontSize:
         c.halfPoints = t.hasParam && t.param > 0 ? std::min(t.param, kMaxHalfPoints)

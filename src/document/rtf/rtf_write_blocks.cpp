@@ -75,6 +75,16 @@ QList<int> fitToPage(QList<int> edges, const PageGeometry &page, int tableLeft)
     return edges;
 }
 
+void writeCellBorders(TextEscaper &esc, const QTextTableCellFormat &f)
+{
+    const double widths[] = {f.topBorder(), f.leftBorder(), f.bottomBorder(), f.rightBorder()};
+    const char *sides[] = {"clbrdrt", "clbrdrl", "clbrdrb", "clbrdrr"};
+    for (int s = 0; s < 4; ++s) {
+        if (widths[s] > 0)
+            esc.word(sides[s]), esc.word("brdrs"), esc.word("brdrw", int(std::lround(widths[s] * kTwipsPerPixel)));
+    }
+}
+
 bool isEmptyBlock(const QTextBlock &b)
 {
     return b.isValid() && b.length() <= 1 && !b.textList() && b.blockFormat().properties().isEmpty();
@@ -160,7 +170,11 @@ void Writer::writeRowDefinition(const QTextTable *table, int row)
             m_esc.word("clmrg");
         else if (cell.columnSpan() > 1)
             m_esc.word("clmgf");
-        if (tf.border() > 0) {
+        const QTextTableCellFormat cf = cell.format().toTableCellFormat();
+        if (tf.boolProperty(CellBordersProperty)) { // each cell its own sides, or none
+            if (cell.row() == row && cell.column() == c && cf.boolProperty(CellBordersProperty))
+                writeCellBorders(m_esc, cf);
+        } else if (tf.border() > 0) {
             for (const char *side : {"clbrdrt", "clbrdrl", "clbrdrb", "clbrdrr"}) {
                 m_esc.word(side);
                 m_esc.word("brdrs");

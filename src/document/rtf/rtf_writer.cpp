@@ -101,6 +101,7 @@ RunStyle Writer::resolve(const QTextCharFormat &f)
     s.strike = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : m_default.strikeOut();
     s.hidden = f.boolProperty(HiddenProperty);
     s.kerning = f.hasProperty(KerningProperty) ? f.intProperty(KerningProperty) : -1;
+    s.raise = f.intProperty(RaiseProperty);
     s.script = f.verticalAlignment() == QTextCharFormat::AlignSuperScript ? 1
              : f.verticalAlignment() == QTextCharFormat::AlignSubScript ? 2 : 0;
     s.caps = f.hasProperty(QTextFormat::FontCapitalization) ? f.fontCapitalization() : QFont::MixedCase;
@@ -145,6 +146,8 @@ void Writer::switchTo(const RunStyle &s)
     }
     if (s.script != c.script)
         m_esc.word(s.script == 1 ? "super" : s.script == 2 ? "sub" : "nosupersub");
+    if (s.raise != c.raise)
+        s.raise < 0 ? m_esc.word("dn", -s.raise) : m_esc.word("up", s.raise);
     const int kerning = s.kerning >= 0 ? s.kerning : c.kerning; // text that did not say keeps what is in force
     if (kerning != c.kerning)
         m_esc.word("kerning", kerning);

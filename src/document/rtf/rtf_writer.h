@@ -31,6 +31,7 @@ struct RunStyle
     bool strike = false;
     bool hidden = false;
     int kerning = -1; // not said
+    int raise = 0;    // half-points
     int script = 0;   // QTextCharFormat::VerticalAlignment: normal, super or sub
     QFont::Capitalization caps = QFont::MixedCase;
     bool symbolFont = false; // readers map the Symbol font's bytes to Greek and maths
