@@ -1,5 +1,7 @@
 #include "document/rtf/rtf_control_words.h"
 
+#include "document/rtf/rtf_page_setup.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -12,7 +14,7 @@ using A = Action;
 
 // Destinations whose content is not part of the document's visible text: tables of
 // styles, lists and revisions, document information, pictures, objects, shapes,
-// headers, footers, footnotes, field instructions and form-field data.
+// footnotes, field instructions and form-field data.
 constexpr std::string_view kSkipped[] = {
     "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atndate", "atnicn",
     "atnid", "atnparent", "atnref", "atntime", "atrfend", "atrfstart", "author",
@@ -20,10 +22,9 @@ constexpr std::string_view kSkipped[] = {
     "colorschememapping", "comment", "company", "creatim", "datafield", "datastore",
     "defchp", "defpap", "do", "doccomm", "docvar", "dptxbxtext", "ebcend", "ebcstart",
     "factoidname", "falt", "fchars", "ffdeftext", "ffentrymcr", "ffexitmcr", "ffformat",
-    "ffhelptext", "ffl", "ffname", "ffstattext", "file", "filetbl", "fontemb", "fontfile", "footer", "footerf", "footerl", "footerr", "footnote",
-    "formfield", "ftncn", "ftnsep", "ftnsepc", "generator", "gridtbl", "header",
-    "headerf", "headerl", "headerr", "hl", "hlfr", "hlinkbase", "hlloc", "hlsrc",
-    "hsv", "info", "keywords", "latentstyles", "lchars", "levelnumbers", "leveltext",
+    "ffhelptext", "ffl", "ffname", "ffstattext", "file", "filetbl", "fontemb", "fontfile", "footnote",
+    "formfield", "ftncn", "ftnsep", "ftnsepc", "generator", "gridtbl",
+    "hl", "hlfr", "hlinkbase", "hlloc", "hlsrc", "hsv", "info", "keywords", "latentstyles", "lchars", "levelnumbers", "leveltext",
     "lfolevel", "linkval", "listname", "listpicture", "liststylename",     "lsdlockedexcept", "mailmerge", "manager", "mmathPr",
     "nonesttables", "nonshppict", "objalias", "objclass", "objdata", "object",
     "objname", "objsect", "objtime", "oldcprops", "oldpprops", "oldsprops",
@@ -55,9 +56,11 @@ const std::vector<ControlWordInfo> kWords = {
     {"fonttbl", A::FontTable}, {"colortbl", A::ColorTable}, {"f", A::Font},
     {"fcharset", A::FontCharset}, {"cpg", A::FontCodePage}, {"red", A::Red},
     {"green", A::Green}, {"blue", A::Blue},
-    {"plain", A::Plain}, {"pard", A::Pard}, {"par", A::Par}, {"sect", A::Par},
+    {"plain", A::Plain}, {"pard", A::Pard}, {"par", A::Par}, {"sect", A::Section}, {"sectd", A::SectionDefaults},
     {"line", A::Line}, {"tab", A::Tab},
-    {"b", A::Bold}, {"i", A::Italic}, {"ulnone", A::UnderlineNone}, {"strike", A::Strike},
+    {"b", A::Bold}, {"i", A::Italic}, {"ulnone", A::UnderlineNone}, {"strike", A::Strike}, {"v", A::Hidden}, {"caps", A::AllCaps}, {"scaps", A::SmallCaps}, {"kerning", A::Kerning},
+    {"super", A::Superscript}, {"sub", A::Subscript}, {"nosupersub", A::NoSuperSub},
+    {"up", A::RaiseBy}, {"dn", A::LowerBy},
     {"striked", A::Strike}, {"fs", A::FontSize}, {"cf", A::Color},
     {"ql", A::AlignLeft}, {"qc", A::AlignCenter}, {"qr", A::AlignRight},
     {"qj", A::AlignJustify}, {"qd", A::AlignJustify},
@@ -86,8 +89,9 @@ const std::vector<ControlWordInfo> kWords = {
     {"trleft", A::RowLeft}, {"trpaddl", A::RowPadding}, {"trpaddr", A::RowPadding},
     {"trpaddt", A::RowPadding}, {"trpaddb", A::RowPadding}, {"clpadl", A::CellPadding},
     {"clpadr", A::CellPadding}, {"clpadt", A::CellPadding}, {"clpadb", A::CellPadding},
-    {"clbrdrt", A::CellBorder}, {"clbrdrb", A::CellBorder}, {"clbrdrl", A::CellBorder},
-    {"clbrdrr", A::CellBorder}, {"trbrdrt", A::CellBorder}, {"trbrdrb", A::CellBorder},
+    // a cell's sides (top, left, bottom, right) are 0x10 + side, the row's 0
+    {"clbrdrt", A::CellBorder, 0x10}, {"clbrdrl", A::CellBorder, 0x11}, {"clbrdrb", A::CellBorder, 0x12},
+    {"clbrdrr", A::CellBorder, 0x13}, {"brdrw", A::CellBorder, 3}, {"trbrdrt", A::CellBorder}, {"trbrdrb", A::CellBorder},
     {"trbrdrl", A::CellBorder}, {"trbrdrr", A::CellBorder}, {"trbrdrh", A::CellBorder},
     {"trbrdrv", A::CellBorder}, {"brdrnone", A::CellBorder, 1},
     {"clmgf", A::MergeFirst}, {"clmrg", A::MergeNext}, {"clvmgf", A::VerticalMergeFirst},
@@ -118,6 +122,12 @@ std::vector<ControlWordInfo> allWords()
         words.push_back({name, A::Underline});
     for (std::string_view name : kBorderStyles)
         words.push_back({name, A::CellBorder, 2});
+    for (const KeptWord &w : kDocumentWords)
+        words.push_back({w.name, A::DocumentFormat});
+    for (const KeptWord &w : kSectionWords)
+        words.push_back({w.name, A::SectionFormat});
+    for (std::string_view name : kKeptGroups)
+        words.push_back({name, A::KeptGroup});
     return words;
 }
 

@@ -26,6 +26,8 @@ enum class Action : unsigned char {
     Picture, PictureKind, PictureWidth, PictureHeight, PictureGoalWidth, PictureGoalHeight,
     PictureScaleX, PictureScaleY, FieldInstruction,
     UnicodePair, UnicodeDestination, // \upr and \ud
+    DocumentFormat, SectionFormat, SectionDefaults, Section, KeptGroup, // rtf_page_setup.h
+    Hidden, AllCaps, SmallCaps, Kerning, Superscript, Subscript, NoSuperSub, RaiseBy, LowerBy,
 };
 
 struct ControlWordInfo

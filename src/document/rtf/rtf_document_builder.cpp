@@ -159,15 +159,21 @@ void DocumentBuilder::setBlockFormat(const ParaProps &para)
         m_lastBlockFormat = DocumentTables::blockFormat(para);
         m_lastPara = para;
     }
-    if (!m_pageBreak) {
+    if (!m_pageBreak && !m_sectionStart) {
         if (!m_lastBlockFormat.properties().isEmpty())
             m_cursor.setBlockFormat(m_lastBlockFormat);
         return;
     }
     QTextBlockFormat f = m_lastBlockFormat;
-    f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (m_sectionStart) {
+        f.setProperty(SectionBreakProperty, QString::fromLatin1(m_sectionKind));
+        if (m_sectionKind != "sbknone" && m_sectionKind != "sbkcol")
+            m_pageBreak = true;
+    }
+    if (m_pageBreak)
+        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     m_cursor.setBlockFormat(f);
-    m_pageBreak = false;
+    m_pageBreak = m_sectionStart = false;
 }
 
 void DocumentBuilder::endParagraph(const ParaProps &para, const CharProps &mark)
@@ -196,6 +202,10 @@ void DocumentBuilder::cellBreak(const ParaProps &para, const CharProps &mark)
     flushRun();
     setBlockFormat(para);
     applyList(para);
+    if (m_blockEmpty) { // an empty cell keeps the size of its mark, as an empty paragraph does
+        m_cursor.setBlockCharFormat(format(mark));
+        m_blockProps = mark;
+    }
     m_table.nextCell();
     m_pendingTabs = 0;
     m_cellEnded = true; // the cursor stays in the cell until text for the next one comes

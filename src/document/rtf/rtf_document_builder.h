@@ -36,6 +36,10 @@ public:
     void endRow(const ParaProps &para, const CharProps &mark);
     // \page: the next paragraph starts a new page.
     void pageBreak(const ParaProps &para, const CharProps &mark);
+    // \sect: the next paragraph starts a section, whose break setSectionBreak names
+    // (\sbknone ..., empty for the default, a new page).
+    void sectionBreak() { m_sectionStart = true; }
+    void setSectionBreak(const QByteArray &kind) { m_sectionKind = kind; }
     // List label text (\listtext, \pntext): dropped when its paragraph is a list item.
     void beginLabel();
     void endLabel();
@@ -75,6 +79,8 @@ private:
     bool m_blockPending = false;
     bool m_blockEmpty = true;
     bool m_pageBreak = false;
+    bool m_sectionStart = false;
+    QByteArray m_sectionKind;
     bool m_finished = false;
 };
 

@@ -30,6 +30,24 @@ QTextCharFormat DocumentTables::charFormat(const CharProps &props) const
         f.setFontUnderline(true);
     if (props.has(CharProps::Strike))
         f.setFontStrikeOut(true);
+    if (props.has(CharProps::AllCaps))
+        f.setFontCapitalization(QFont::AllUppercase);
+    else if (props.has(CharProps::SmallCaps))
+        f.setFontCapitalization(QFont::SmallCaps);
+    if (props.has(CharProps::Super))
+        f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (props.has(CharProps::Sub))
+        f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (props.raise != 0) {
+        f.setProperty(RaiseProperty, props.raise);
+        f.setBaselineOffset(100.0 * props.raise / std::max(props.halfPoints, 1));
+    }
+    if (props.kerning >= 0) {
+        f.setFontKerning(props.kerning > 0);
+        f.setProperty(KerningProperty, props.kerning);
+    }
+    if (props.has(CharProps::Hidden))
+        f.setProperty(HiddenProperty, true);
     if (props.color > 0 && props.color < colors.size() && colors.at(props.color).isValid())
         f.setForeground(colors.at(props.color));
     if (props.link >= 0 && props.link < links.size()) {

@@ -17,14 +17,17 @@ namespace Rtf {
 // tables only when a run is inserted.
 struct CharProps
 {
-    enum Flag : unsigned char { Bold = 1, Italic = 2, Underline = 4, Strike = 8 };
+    enum Flag : unsigned short { Bold = 1, Italic = 2, Underline = 4, Strike = 8, Hidden = 16, AllCaps = 32,
+                                  SmallCaps = 64, Super = 128, Sub = 256 };
     static constexpr int kDefaultHalfPoints = 24;
 
     int font = -1; // RTF font number; -1 is the default font (\deff)
     int halfPoints = kDefaultHalfPoints;
     int color = 0; // colour table index; 0 is "auto"
     int link = -1; // index in DocumentTables::links
-    unsigned char flags = 0;
+    int kerning = -1; // \kerning: the smallest half-point size kerned, 0 none, -1 not said
+    int raise = 0;    // \up (> 0) and \dn (< 0) in half-points
+    unsigned short flags = 0;
 
     bool has(Flag f) const { return flags & f; }
     void set(Flag f, bool on) { flags = on ? (flags | f) : (flags & ~f); }
@@ -33,7 +36,7 @@ struct CharProps
 
 inline size_t qHash(const CharProps &p, size_t seed = 0)
 {
-    return qHashMulti(seed, p.font, p.halfPoints, p.color, p.link, p.flags);
+    return qHashMulti(seed, p.font, p.halfPoints, p.color, p.link, p.flags, p.kerning, p.raise);
 }
 
 struct TabStop
@@ -75,6 +78,13 @@ enum ExtraProperty {
     KeepWithNextProperty = 0x100000 + 0x5254, // QTextFormat::UserProperty + n
     ListStartProperty,
     PictureSourceProperty,
+    PageSetupProperty,    // on the root frame: PageSetup
+    TableLeftProperty,    // on a table: \trleft in twips
+    SectionBreakProperty, // on a section's first block: its break word, or ""
+    HiddenProperty,       // hidden text (\v), which Qt shows; written back hidden
+    KerningProperty,      // \kerning as the file said it
+    CellBordersProperty,  // on a cell: its sides are the file's own
+    RaiseProperty,        // \up and \dn in half-points, up positive
 };
 
 // Twips per document pixel: Qt lays documents out at 96 pixels per inch.

@@ -81,6 +81,7 @@ void Parser::finish()
 {
     flushBytes();
     m_builder.finish(m_groups.empty() ? m_lastPara : top().para);
+    finishPageSetup();
 }
 
 void Parser::groupOpen()
@@ -230,7 +231,7 @@ void Parser::dispatch(const ControlWordInfo &w, const Token &t)
         break;
     }
     documentWord(w.action, t) || tableWord(w.action, t) || listWord(w, t) || formatWord(w.action, t)
-        || paragraphWord(w.action, t) || rowWord(w, t) || structureWord(w.action);
+        || paragraphWord(w.action, t) || rowWord(w, t) || pageWord(w, t) || structureWord(w.action);
 }
 
 bool Parser::documentWord(Action a, const Token &t)
@@ -311,6 +312,15 @@ bool Parser::formatWord(Action a, const Token &t)
     case Action::Underline: c.set(CharProps::Underline, t.flag()); break;
     case Action::UnderlineNone: c.set(CharProps::Underline, false); break;
     case Action::Strike: c.set(CharProps::Strike, t.flag()); break;
+    case Action::Hidden: c.set(CharProps::Hidden, t.flag()); break;
+    case Action::AllCaps: c.set(CharProps::AllCaps, t.flag()); break;
+    case Action::SmallCaps: c.set(CharProps::SmallCaps, t.flag()); break;
+    case Action::Superscript: c.set(CharProps::Sub, false), c.set(CharProps::Super, t.flag()); break;
+    case Action::Subscript: c.set(CharProps::Super, false), c.set(CharProps::Sub, t.flag()); break;
+    case Action::NoSuperSub: c.set(CharProps::Super, false), c.set(CharProps::Sub, false); break;
+    case Action::RaiseBy: c.raise = std::clamp(t.hasParam ? t.param : 6, -kMaxHalfPoints, kMaxHalfPoints); break;
+    case Action::LowerBy: c.raise = -std::clamp(t.hasParam ? t.param : 6, -kMaxHalfPoints, kMaxHalfPoints); break;
+    case Action::Kerning: c.kerning = std::clamp(t.hasParam ? t.param : 1, 0, kMaxHalfPoints); break;
     case Action::FontSize:
         c.halfPoints = t.hasParam && t.param > 0 ? std::min(t.param, kMaxHalfPoints)
                                                  : CharProps::kDefaultHalfPoints;

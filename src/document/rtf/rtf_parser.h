@@ -5,6 +5,7 @@
 #include "document/rtf/rtf_control_words.h"
 #include "document/rtf/rtf_document_builder.h"
 #include "document/rtf/rtf_format.h"
+#include "document/rtf/rtf_page_setup.h"
 #include "document/rtf/rtf_table_builder.h"
 #include "document/rtf/rtf_tokenizer.h"
 
@@ -30,6 +31,8 @@ public:
     void run();
     bool cancelled() const { return m_cancelled; }
     bool tooLong() const { return m_tooLong; } // stopped at the editor's paragraph limit
+    // What the file said about its pages, sections and defaults (after run()).
+    const PageSetup &pageSetup() const { return m_setup; }
 
 private:
     enum class Dest : unsigned char { Text, FontTable, ColorTable, ListTable, ListOverrideTable, Suppressed };
@@ -63,6 +66,9 @@ private:
     void closeListGroup(Group::OnClose what);
     bool rowWord(const ControlWordInfo &w, const Token &t);  // rtf_tables.cpp
     void picture();                                          // rtf_embeds.cpp
+    bool pageWord(const ControlWordInfo &w, const Token &t); // rtf_sections.cpp
+    void keepGroup(std::string_view name);
+    void finishPageSetup();
     void fieldInstruction();
     bool structureWord(Action a);
     void unicode(int value);
@@ -104,6 +110,8 @@ private:
     int m_oldListLevel = 0;
     int m_pictures = 0;
     ParaProps m_lastPara;
+    PageSetup m_setup;
+    bool m_sectionSeen = false; // a \sect was read: later section words are not kept
     WorkProgress *m_progress = nullptr;
     qsizetype m_inputSize = 0;
     unsigned m_tokens = 0;

@@ -22,6 +22,7 @@ Outcome read(const QByteArray &rtf, QTextDocument &doc, WorkProgress *progress)
     Parser parser(rtf, doc);
     parser.setProgress(progress);
     parser.run();
+    setPageSetup(doc, parser.pageSetup());
     doc.setUndoRedoEnabled(undo);
     if (parser.cancelled())
         return Outcome::stopped();

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <array>
+
 class QTextCursor;
 class QTextTable;
 
@@ -14,6 +16,7 @@ struct CellDef
     int right = 0; // twips from the row's left edge
     Merge horizontal = None;
     Merge vertical = None;
+    std::array<int, 4> borders{}; // width in twips of the top, left, bottom and right border; 0: none
 };
 
 // The row definition that \trowd starts.
@@ -26,6 +29,8 @@ struct RowDef
     int padding = -1; // \trpadd, \clpad; -1: from \trgaph
     bool borders = false;
     bool borderPending = false; // a border word waits for its style
+    int cellSide = -1;          // the cell side the last border word named, or -1 for the row's
+    int borderWidth = 0;        // \brdrw given before the style
 };
 
 // Builds QTextTables at a cursor from RTF rows: the cursor is moved into the cell
@@ -47,6 +52,7 @@ public:
 private:
     void applyWidths(const RowDef &row);
     void applyMerges(const RowDef &row);
+    void applyBorders(const RowDef &row);
     void endVerticalMerge(int column, int lastRow);
     void moveTo(QTextCursor &cursor);
     void advance();
@@ -62,6 +68,7 @@ private:
     bool m_rowPending = false;
     bool m_cellPending = false;
     bool m_widthsSet = false;
+    int m_widthColumns = 0; // the number of columns the widths were set for
     QList<int> m_mergeStart; // per column: first row of an open vertical merge, or -1
 };
 

@@ -18,6 +18,34 @@ namespace {
 using RtfLimits::kMaxCells;
 using RtfLimits::kMaxTwips;
 
+constexpr int kCellSide = 0x10;
+constexpr int kDefaultBorderTwips = 15;
+
+// Border words: a side (the row's, or a cell's), then its style and width in either order.
+void cellBorderWord(RowDef &r, char16_t kind, int value)
+{
+    const bool style = kind == 2, width = kind == 3;
+    if (kind == 0 || kind >= kCellSide) { // a side; its style follows
+        r.borderPending = true;
+        r.cellSide = kind >= kCellSide ? int(kind - kCellSide) : -1;
+        r.borderWidth = 0;
+        return;
+    }
+    int *side = r.cellSide >= 0 ? &r.next.borders[size_t(r.cellSide)] : nullptr;
+    if (width) {
+        r.borderWidth = std::max(value, 1);
+        if (side && *side > 0 && !r.borderPending)
+            *side = r.borderWidth; // the width after the style
+        return;
+    }
+    if (style && r.borderPending) {
+        r.borders = true;
+        if (side)
+            *side = r.borderWidth > 0 ? r.borderWidth : kDefaultBorderTwips;
+    }
+    r.borderPending = false;
+}
+
 } // namespace
 
 bool Parser::rowWord(const ControlWordInfo &w, const Token &t)
@@ -34,19 +62,13 @@ bool Parser::rowWord(const ControlWordInfo &w, const Token &t)
             r.cells.append(r.next);
         }
         r.next = CellDef();
+        r.cellSide = -1;
         break;
     case Action::RowGap: r.gap = std::max(value, 0); break;
     case Action::RowLeft: r.left = value; break;
     case Action::RowPadding:
     case Action::CellPadding: r.padding = std::max(r.padding, std::max(value, 0)); break;
-    case Action::CellBorder:
-        if (w.character == 0) // a border side; its style word follows
-            r.borderPending = true;
-        else if (w.character == 2 && r.borderPending)
-            r.borders = true;
-        if (w.character != 0)
-            r.borderPending = false;
-        break;
+    case Action::CellBorder: cellBorderWord(r, w.character, value); break;
     case Action::MergeFirst: r.next.horizontal = CellDef::First; break;
     case Action::MergeNext: r.next.horizontal = CellDef::Next; break;
     case Action::VerticalMergeFirst: r.next.vertical = CellDef::First; break;
@@ -70,6 +92,8 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         f.setBorderCollapse(true);
         f.setBorder(row.borders ? 1 : 0);
         f.setCellPadding((row.padding >= 0 ? row.padding : row.gap) / kTwipsPerPixel);
+        if (row.left != 0)
+            f.setProperty(TableLeftProperty, row.left);
         const int columns = std::max<int>(1, int(row.cells.size()));
         m_table = cursor.insertTable(1, columns, f);
         m_mergeStart = QList<int>(columns, -1);
@@ -148,9 +172,10 @@ void TableBuilder::nextCell()
 
 void TableBuilder::endRow(const RowDef &row)
 {
-    if (!m_widthsSet)
+    if (!m_widthsSet || m_widthColumns != m_table->columns()) // columns added since: widths anew
         applyWidths(row);
     applyMerges(row);
+    applyBorders(row);
     m_rowPending = true;
     m_cellPending = false;
 }
@@ -169,6 +194,7 @@ void TableBuilder::applyWidths(const RowDef &row)
     f.setColumnWidthConstraints(widths);
     m_table->setFormat(f);
     m_widthsSet = true;
+    m_widthColumns = m_table->columns();
 }
 
 void TableBuilder::applyMerges(const RowDef &row)
@@ -194,6 +220,30 @@ void TableBuilder::applyMerges(const RowDef &row)
         const int span = std::min(m_starts.at(last + 1), m_table->columns()) - c;
         if (span > 1)
             m_table->mergeCells(m_row, c, 1, span);
+    }
+}
+
+// Cells that name their own sides keep them; the table then writes no others.
+void TableBuilder::applyBorders(const RowDef &row)
+{
+    const int cells = std::min<int>(int(row.cells.size()), int(m_starts.size()) - 1);
+    for (int i = 0; i < cells; ++i) {
+        const std::array<int, 4> &b = row.cells.at(i).borders;
+        if (b == std::array<int, 4>{} || m_starts.at(i) >= m_table->columns())
+            continue;
+        QTextTableCell cell = m_table->cellAt(m_row, m_starts.at(i));
+        QTextTableCellFormat f = cell.format().toTableCellFormat();
+        f.setTopBorder(b[0] / kTwipsPerPixel);
+        f.setLeftBorder(b[1] / kTwipsPerPixel);
+        f.setBottomBorder(b[2] / kTwipsPerPixel);
+        f.setRightBorder(b[3] / kTwipsPerPixel);
+        f.setProperty(CellBordersProperty, true);
+        cell.setFormat(f);
+        if (!m_table->format().boolProperty(CellBordersProperty)) { // the other cells have none
+            QTextTableFormat t = m_table->format();
+            t.setProperty(CellBordersProperty, true);
+            m_table->setFormat(t);
+        }
     }
 }
 

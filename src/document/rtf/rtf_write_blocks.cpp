@@ -63,6 +63,28 @@ QList<int> columnEdges(const QTextTable *table)
     return edges;
 }
 
+// A table never reaches past the paper's right edge: wider ones are narrowed evenly.
+QList<int> fitToPage(QList<int> edges, const PageGeometry &page, int tableLeft)
+{
+    const int room = std::max(page.width - page.left - tableLeft, page.textWidth());
+    if (edges.isEmpty() || edges.last() <= room || room <= 0)
+        return edges;
+    const double scale = double(room) / edges.last();
+    for (int &edge : edges)
+        edge = int(std::floor(edge * scale));
+    return edges;
+}
+
+void writeCellBorders(TextEscaper &esc, const QTextTableCellFormat &f)
+{
+    const double widths[] = {f.topBorder(), f.leftBorder(), f.bottomBorder(), f.rightBorder()};
+    const char *sides[] = {"clbrdrt", "clbrdrl", "clbrdrb", "clbrdrr"};
+    for (int s = 0; s < 4; ++s) {
+        if (widths[s] > 0)
+            esc.word(sides[s]), esc.word("brdrs"), esc.word("brdrw", int(std::lround(widths[s] * kTwipsPerPixel)));
+    }
+}
+
 bool isEmptyBlock(const QTextBlock &b)
 {
     return b.isValid() && b.length() <= 1 && !b.textList() && b.blockFormat().properties().isEmpty();
@@ -92,7 +114,13 @@ void Writer::writeFrame(const QTextFrame *frame, int tableDepth)
         afterTable = false;
         if (frame == m_doc.rootFrame() && (opening || closing) && isEmptyBlock(block))
             continue;
-        writeBlock(block, tableDepth);
+        const QTextBlockFormat after = !next.atEnd() && !next.currentFrame() ? next.currentBlock().blockFormat()
+                                                                            : QTextBlockFormat();
+        const bool endsSection = tableDepth == 0 && after.hasProperty(SectionBreakProperty);
+        writeBlock(block, tableDepth, endsSection ? "sect" : "par");
+        if (endsSection)
+            writeSectionStart(after.stringProperty(SectionBreakProperty));
+        m_sectionStarted = endsSection;
     }
 }
 
@@ -102,6 +130,12 @@ void Writer::writeBlock(const QTextBlock &block, int tableDepth, const char *end
     if (tableDepth > 0)
         m_esc.word("intbl");
     QTextBlockFormat f = block.blockFormat();
+    if (m_sectionStarted && f.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) {
+        const QString kind = f.stringProperty(SectionBreakProperty);
+        if (kind != QLatin1String("sbknone") && kind != QLatin1String("sbkcol")) // \sect breaks the page
+            f.setPageBreakPolicy(f.pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
+    }
+    m_sectionStarted = false;
     QTextList *list = block.textList();
     writeParagraphFormat(m_esc, f, list ? list->format().indent() * m_doc.indentWidth() : 0.0);
     if (m_pageBreakNext == block && !(f.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore))
@@ -121,10 +155,11 @@ void Writer::writeRowDefinition(const QTextTable *table, int row)
     const int padding = int(std::lround(tf.cellPadding() * kTwipsPerPixel));
     m_esc.word("trowd");
     m_esc.word("trgaph", padding);
-    m_esc.word("trleft", 0);
+    const int left = tf.intProperty(TableLeftProperty);
+    m_esc.word("trleft", left);
     m_esc.word("trpaddl", padding), m_esc.word("trpaddr", padding);
     m_esc.word("trpaddfl", 3), m_esc.word("trpaddfr", 3);
-    const QList<int> edges = columnEdges(table);
+    const QList<int> edges = fitToPage(columnEdges(table), pageGeometry(m_setup), left);
     for (int c = 0; c < table->columns(); ++c) {
         const QTextTableCell cell = table->cellAt(row, c);
         if (cell.row() != row)
@@ -135,14 +170,18 @@ void Writer::writeRowDefinition(const QTextTable *table, int row)
             m_esc.word("clmrg");
         else if (cell.columnSpan() > 1)
             m_esc.word("clmgf");
-        if (tf.border() > 0) {
+        const QTextTableCellFormat cf = cell.format().toTableCellFormat();
+        if (tf.boolProperty(CellBordersProperty)) { // each cell its own sides, or none
+            if (cell.row() == row && cell.column() == c && cf.boolProperty(CellBordersProperty))
+                writeCellBorders(m_esc, cf);
+        } else if (tf.border() > 0) {
             for (const char *side : {"clbrdrt", "clbrdrl", "clbrdrb", "clbrdrr"}) {
                 m_esc.word(side);
                 m_esc.word("brdrs");
                 m_esc.word("brdrw", std::max(1, int(std::lround(tf.border() * kTwipsPerPixel))));
             }
         }
-        m_esc.word("cellx", edges.at(c));
+        m_esc.word("cellx", left + edges.at(c));
     }
     m_esc.raw("\n");
 }

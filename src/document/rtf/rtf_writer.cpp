@@ -1,5 +1,6 @@
 #include "document/rtf/rtf.h"
 #include "document/reading/document_limits.h"
+#include "document/rtf/rtf_format.h"
 #include "document/rtf/rtf_writer.h"
 
 #include <QFont>
@@ -24,9 +25,15 @@ using RtfLimits::kMaxHalfPoints;
 Writer::Writer(const QTextDocument &doc)
     : m_doc(doc)
     , m_default(doc.defaultFont())
+    , m_setup(pageSetup(doc))
     , m_esc(m_body)
 {
-    fontIndex(m_default.family()); // \deff0
+    // A document read from a file keeps the default font it named, or names none.
+    if (!m_setup.fromFile)
+        m_defaultFamily = m_default.family();
+    else if (m_setup.defaultFontNamed)
+        m_defaultFamily = m_setup.defaultFont;
+    fontIndex(m_defaultFamily); // \deff0
 }
 
 int Writer::fontIndex(const QString &family)
@@ -58,7 +65,7 @@ QString Writer::family(const QTextCharFormat &f) const
     const QString single = f.stringProperty(QTextFormat::FontFamily); // set by older code
     if (!single.isEmpty())
         return single;
-    return m_default.family();
+    return m_defaultFamily;
 }
 
 int Writer::halfPoints(const QTextCharFormat &f) const
@@ -92,6 +99,12 @@ RunStyle Writer::resolve(const QTextCharFormat &f)
                       ? f.fontUnderline()
                       : m_default.underline();
     s.strike = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : m_default.strikeOut();
+    s.hidden = f.boolProperty(HiddenProperty);
+    s.kerning = f.hasProperty(KerningProperty) ? f.intProperty(KerningProperty) : -1;
+    s.raise = f.intProperty(RaiseProperty);
+    s.script = f.verticalAlignment() == QTextCharFormat::AlignSuperScript ? 1
+             : f.verticalAlignment() == QTextCharFormat::AlignSubScript ? 2 : 0;
+    s.caps = f.hasProperty(QTextFormat::FontCapitalization) ? f.fontCapitalization() : QFont::MixedCase;
     return s;
 }
 
@@ -127,14 +140,32 @@ void Writer::switchTo(const RunStyle &s)
         s.strike ? m_esc.word("strike") : m_esc.word("strike", 0);
     if (s.color != c.color)
         m_esc.word("cf", s.color);
+    if (s.caps != c.caps) {
+        (c.caps == QFont::AllUppercase) ? m_esc.word("caps", 0) : (c.caps == QFont::SmallCaps) ? m_esc.word("scaps", 0) : void();
+        (s.caps == QFont::AllUppercase) ? m_esc.word("caps") : (s.caps == QFont::SmallCaps) ? m_esc.word("scaps") : void();
+    }
+    if (s.script != c.script)
+        m_esc.word(s.script == 1 ? "super" : s.script == 2 ? "sub" : "nosupersub");
+    if (s.raise != c.raise)
+        s.raise < 0 ? m_esc.word("dn", -s.raise) : m_esc.word("up", s.raise);
+    const int kerning = s.kerning >= 0 ? s.kerning : c.kerning; // text that did not say keeps what is in force
+    if (kerning != c.kerning)
+        m_esc.word("kerning", kerning);
+    if (s.hidden != c.hidden)
+        s.hidden ? m_esc.word("v") : m_esc.word("v", 0);
     c = s;
+    c.kerning = kerning;
 }
 
 std::string Writer::header() const
 {
-    std::string h = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
+    // \deff naming a font the table lacks would make readers pick a font of their own
+    std::string h = m_defaultFamily.isEmpty() ? "{\\rtf1\\ansi\\ansicpg1252\\uc1\n{\\fonttbl"
+                                              : "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
     TextEscaper esc(h);
     for (int i = 0; i < m_fonts.size(); ++i) {
+        if (m_fonts.at(i).isEmpty())
+            continue; // the file's unnamed default font: readers fall back to their own
         esc.raw("{");
         esc.word("f", i);
         esc.word("fnil");
@@ -157,6 +188,7 @@ std::string Writer::header() const
 QByteArray Writer::run()
 {
     m_body.reserve(size_t(m_doc.characterCount()) + 1024);
+    m_body += pageSetupWords(); // its headers may add fonts and colours to the tables
     writeFrame(m_doc.rootFrame(), 0);
     const std::string head = header();
     QByteArray out;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/rtf/rtf_page_setup.h"
 #include "document/rtf/rtf_text_escaper.h"
 
 #include <QFont>
@@ -28,6 +29,11 @@ struct RunStyle
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    bool hidden = false;
+    int kerning = -1; // not said
+    int raise = 0;    // half-points
+    int script = 0;   // QTextCharFormat::VerticalAlignment: normal, super or sub
+    QFont::Capitalization caps = QFont::MixedCase;
     bool symbolFont = false; // readers map the Symbol font's bytes to Greek and maths
 };
 
@@ -48,6 +54,11 @@ private:
     int colorIndex(const QTextCharFormat &f);
     void switchTo(const RunStyle &s);
     std::string header() const;
+    // pages, sections, headers and footers (rtf_write_pages.cpp)
+    std::string pageSetupWords();
+    void writeSectionStart(const QString &kind);
+    int keptFont(int number);
+    int keptColor(int number);
 
     // paragraphs and frames (rtf_write_blocks.cpp)
     void writeFrame(const QTextFrame *frame, int tableDepth);
@@ -64,6 +75,8 @@ private:
 
     const QTextDocument &m_doc;
     QFont m_default;
+    PageSetup m_setup;
+    QString m_defaultFamily; // empty: the file named no font, and neither does the rewrite
     std::string m_body;
     TextEscaper m_esc;
     RunStyle m_current;
@@ -77,6 +90,7 @@ private:
     QString m_link;                    // target of the field being written
     RunStyle m_beforeLink;             // the style the field's group will restore
     QTextBlock m_pageBreakNext;        // a block that must start a new page
+    bool m_sectionStarted = false;     // the block being written follows a \sect
 };
 
 } // namespace Rtf

@@ -1,0 +1,103 @@
+// Reading what a file says about its pages: document and section formatting, section
+// breaks, and the headers and footers, which are kept as the file wrote them.
+
+#include "document/rtf/rtf_parser.h"
+
+namespace Rtf {
+
+namespace {
+
+constexpr qsizetype kMaxKeptGroups = 32;
+
+bool hasParam(const KeptWord (&words)[16], std::string_view name)
+{
+    for (const KeptWord &w : words) {
+        if (w.name == name)
+            return w.hasParam;
+    }
+    return true;
+}
+
+} // namespace
+
+bool Parser::pageWord(const ControlWordInfo &w, const Token &t)
+{
+    const QByteArray name(w.name.data(), qsizetype(w.name.size()));
+    const int value = t.hasParam ? t.param : 1;
+    switch (w.action) {
+    case Action::DocumentFormat:
+        if (hasParam(kDocumentWords, w.name) || value != 0)
+            m_setup.documentWords.insert(name, value);
+        else
+            m_setup.documentWords.remove(name);
+        break;
+    case Action::SectionFormat:
+        if (isSectionBreakKind(w.name))
+            m_builder.setSectionBreak(name);
+        if (m_sectionSeen)
+            break;
+        if (isSectionBreakKind(w.name)) { // one kind of break at a time
+            for (const KeptWord &kind : kSectionWords) {
+                if (isSectionBreakKind(kind.name))
+                    m_setup.sectionWords.remove(QByteArray(kind.name.data(), qsizetype(kind.name.size())));
+            }
+        }
+        m_setup.sectionWords.insert(name, value);
+        break;
+    case Action::SectionDefaults:
+        m_builder.setSectionBreak(QByteArray());
+        if (!m_sectionSeen)
+            m_setup.sectionWords.clear();
+        break;
+    case Action::Section:
+        if (top().dest != Dest::Text)
+            break;
+        m_builder.endParagraph(top().para, top().chr);
+        m_builder.sectionBreak();
+        m_sectionSeen = true;
+        break;
+    case Action::KeptGroup: keepGroup(w.name); break;
+    default: return false;
+    }
+    return true;
+}
+
+void Parser::keepGroup(std::string_view name)
+{
+    if (m_groups.size() <= 1 || top().dest != Dest::Text)
+        return skipDestination();
+    const char *start = m_tok.position();
+    const bool closed = m_tok.skipGroup();
+    QByteArray group = "{\\" + QByteArray(name.data(), qsizetype(name.size())) + ' ';
+    group.append(start, m_tok.position() - start);
+    if (!closed)
+        group.append('}');
+    m_groups.pop_back();
+    m_ucSkip = 0;
+    m_star = false;
+    if (!m_sectionSeen && m_setup.headers.size() < kMaxKeptGroups)
+        m_setup.headers.append(group);
+}
+
+void Parser::finishPageSetup()
+{
+    PageSetup &s = m_setup;
+    s.fromFile = true;
+    if (const auto it = m_tables.fonts.find(m_tables.defaultFont); it != m_tables.fonts.end()) {
+        s.defaultFont = it->second.family;
+        s.defaultFontNamed = !s.defaultFont.isEmpty();
+    }
+    for (const QByteArray &group : std::as_const(s.headers)) {
+        renumbered(group, [&](Numbered kind, int n) {
+            if (kind == Numbered::Font) {
+                if (const FontEntry *font = m_tables.font(n))
+                    s.headerFonts.insert(n, font->family);
+            } else if (n > 0 && n < m_tables.colors.size() && m_tables.colors.at(n).isValid()) {
+                s.headerColors.insert(n, m_tables.colors.at(n).rgb());
+            }
+            return n;
+        });
+    }
+}
+
+} // namespace Rtf

@@ -1,0 +1,78 @@
+// Writing what a file said about its pages: the document and first section words, the
+// headers and footers with their fonts and colours renumbered into this file's tables,
+// and the section breaks in the body.
+
+#include "document/rtf/rtf_format.h"
+#include "document/rtf/rtf_writer.h"
+
+namespace Rtf {
+
+namespace {
+
+template<size_t N>
+void writeWords(TextEscaper &esc, const KeptWord (&words)[N], const QMap<QByteArray, int> &values,
+                bool breakKinds = true)
+{
+    for (const KeptWord &w : words) {
+        const QByteArray name(w.name.data(), qsizetype(w.name.size()));
+        const auto it = values.constFind(name);
+        if (it == values.cend() || (!breakKinds && isSectionBreakKind(w.name)))
+            continue;
+        w.hasParam ? esc.word(name.constData(), *it) : esc.word(name.constData());
+    }
+}
+
+} // namespace
+
+int Writer::keptFont(int number)
+{
+    const auto it = m_setup.headerFonts.constFind(number);
+    return it == m_setup.headerFonts.cend() ? 0 : fontIndex(*it);
+}
+
+int Writer::keptColor(int number)
+{
+    const auto it = m_setup.headerColors.constFind(number);
+    if (it == m_setup.headerColors.cend())
+        return 0; // auto
+    const QRgb rgb = *it | 0xFF000000u;
+    if (const auto known = m_colorIndex.constFind(rgb); known != m_colorIndex.cend())
+        return *known;
+    m_colors.append(rgb);
+    return m_colorIndex[rgb] = int(m_colors.size());
+}
+
+std::string Writer::pageSetupWords()
+{
+    std::string out;
+    TextEscaper esc(out);
+    writeWords(esc, kDocumentWords, m_setup.documentWords);
+    if (!m_setup.sectionWords.isEmpty() || !m_setup.headers.isEmpty()) {
+        esc.word("sectd");
+        writeWords(esc, kSectionWords, m_setup.sectionWords);
+    }
+    for (const QByteArray &group : std::as_const(m_setup.headers)) {
+        esc.raw("\n");
+        const QByteArray kept = renumbered(group, [&](Numbered kind, int n) {
+            return kind == Numbered::Font ? keptFont(n) : keptColor(n);
+        });
+        esc.raw(std::string_view(kept.constData(), size_t(kept.size())));
+    }
+    if (!out.empty())
+        esc.raw("\n");
+    return out;
+}
+
+// After the \sect that ends the section before: later sections look like the first,
+// each with its own kind of break.
+void Writer::writeSectionStart(const QString &kind)
+{
+    m_esc.word("sectd");
+    writeWords(m_esc, kSectionWords, m_setup.sectionWords, false);
+    const QByteArray word = kind.toLatin1();
+    if (isSectionBreakKind(word.toStdString()))
+        m_esc.word(word.constData());
+    m_esc.raw("\n");
+}
+
+} // namespace Rtf

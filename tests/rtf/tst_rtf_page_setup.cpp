@@ -1,0 +1,234 @@
+// What a file says about its pages comes back when it is written again: paper, margins
+// and orientation (document and section forms), the default font and language, headers
+// and footers, section and page breaks, table edges, hidden text; and nothing is written
+// that the file did not say.
+
+#include "rtf_test_util.h"
+
+#include "document/rtf/rtf_format.h"
+#include "document/rtf/rtf_page_setup.h"
+
+#include <QRegularExpression>
+#include <QTextBlock>
+
+using namespace RtfTest;
+
+namespace {
+
+QByteArray rewrite(const QByteArray &rtf)
+{
+    QTextDocument doc;
+    return load(rtf, doc) ? Rtf::write(doc) : QByteArray();
+}
+
+QList<int> cellEdges(const QByteArray &rtf)
+{
+    QList<int> edges;
+    static const QRegularExpression cellx(QStringLiteral(R"(\\cellx(-?\d+))"));
+    for (auto it = cellx.globalMatch(QString::fromLatin1(rtf)); it.hasNext();)
+        edges << it.next().captured(1).toInt();
+    return edges;
+}
+
+const QByteArray kFonts = "{\\fonttbl{\\f0\\froman Liberation Serif;}{\\f5\\fswiss Liberation Sans;}}"
+                          "{\\colortbl;\\red0\\green0\\blue255;\\red255\\green0\\blue0;}";
+
+} // namespace
+
+class TestRtfPageSetup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keptWords_data();
+    void keptWords();
+    void geometry_data();
+    void geometry();
+    void headersStayOutOfTheText();
+    void sectionBreaks_data();
+    void sectionBreaks();
+    void tableEdges_data();
+    void tableEdges();
+    void renumbering_data();
+    void renumbering();
+};
+
+void TestRtfPageSetup::keptWords_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QByteArrayList>("written");
+    QTest::addColumn<QByteArrayList>("notWritten");
+    QTest::newRow("nominal: A4 paper and margins")
+        << QByteArray("{\\rtf1\\ansi\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1701\\margb1418 x\\par}")
+        << QByteArrayList{"\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1701\\margb1418"}
+        << QByteArrayList{"\\landscape", "\\sectd"};
+    QTest::newRow("nominal: landscape") << QByteArray("{\\rtf1\\ansi\\paperw15840\\paperh12240\\landscape x}")
+                                        << QByteArrayList{"\\paperw15840\\paperh12240\\landscape"} << QByteArrayList{};
+    QTest::newRow("nominal: section forms")
+        << QByteArray("{\\rtf1\\ansi\\sectd\\pgwsxn11906\\pghsxn16838\\marglsxn1000\\margrsxn900\\margtsxn800"
+                      "\\margbsxn700\\lndscpsxn\\headery500\\footery400\\titlepg x}")
+        << QByteArrayList{"\\sectd\\pgwsxn11906\\pghsxn16838\\marglsxn1000\\margrsxn900\\margtsxn800\\margbsxn700"
+                          "\\lndscpsxn\\headery500\\footery400\\titlepg"}
+        << QByteArrayList{"\\paperw"};
+    QTest::newRow("nominal: default language and tab width")
+        << QByteArray("{\\rtf1\\ansi\\deflang1031\\deftab708\\widowctrl x}")
+        << QByteArrayList{"\\deftab708", "\\widowctrl", "\\deflang1031"} << QByteArrayList{};
+    QTest::newRow("nominal: the default font the file named")
+        << QByteArray("{\\rtf1\\ansi\\deff5" + kFonts + " x}")
+        << QByteArrayList{"\\deff0", "{\\f0\\fnil\\fcharset0 Liberation Sans;}"} << QByteArrayList{"Serif"};
+    QTest::newRow("nominal: a file without fonts gets none")
+        << QByteArray("{\\rtf1\\ansi x\\par}") << QByteArrayList{"{\\fonttbl}"}
+        << QByteArrayList{"\\deff", "\\f0", "Sans Serif", "\\paperw", "\\margl", "\\sectd"};
+    QTest::newRow("nominal: hidden text stays hidden")
+        << QByteArray("{\\rtf1\\ansi a{\\v note}b}") << QByteArrayList{"a\\v note\\v0 b"} << QByteArrayList{};
+    QTest::newRow("nominal: capitals, small capitals, kerning, superscript and subscript")
+        << QByteArray("{\\rtf1\\ansi {\\caps a}{\\scaps b}{\\kerning0 c}d{\\super e}{\\sub f}g}")
+        << QByteArrayList{"\\caps a", "\\caps0\\scaps b", "\\kerning0 c", "\\super e", "\\sub f", "\\nosupersub g"}
+        << QByteArrayList{"\\kerning0 d"};
+    QTest::newRow("nominal: raised and lowered text")
+        << QByteArray("{\\rtf1\\ansi a{\\up6 b}{\\dn4 c}d}") << QByteArrayList{"a\\up6 b\\dn4 c\\up0 d"} << QByteArrayList{};
+    QTest::newRow("nominal: cells keep their own borders and no others")
+        << QByteArray("{\\rtf1\\ansi\\trowd\\clbrdrt\\brdrw30\\brdrs\\clbrdrb\\brdrs\\brdrw10\\cellx1000\\cellx2000"
+                      "\\pard\\intbl a\\cell b\\cell\\row\\trowd\\cellx1000\\cellx2000\\pard\\intbl c\\cell d\\cell\\row}")
+        << QByteArrayList{"\\clbrdrt\\brdrs\\brdrw30\\clbrdrb\\brdrs\\brdrw10\\cellx1000\\cellx2000\n"}
+        << QByteArrayList{"\\clbrdrl", "\\clbrdrr", "\\brdrw15"};
+    QTest::newRow("nominal: an empty cell keeps the size of its mark")
+        << QByteArray("{\\rtf1\\ansi\\fs16\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\cell x\\cell\\row}")
+        << QByteArrayList{"\\pard\\intbl\\fs16\\cell"} << QByteArrayList{"\\fs24"};
+    QTest::newRow("nominal: header and footer groups")
+        << QByteArray("{\\rtf1\\ansi\\deff0" + kFonts + "{\\header \\pard\\qr\\f5\\cf2 Head\\par}"
+                      "{\\footerf \\pard Foot {\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}\\par}\\f0 body}")
+        << QByteArrayList{"{\\header \\pard\\qr\\f1\\cf1 Head\\par}",
+                          "{\\footerf \\pard Foot {\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}\\par}",
+                          "{\\f1\\fnil\\fcharset0 Liberation Sans;}", "{\\colortbl;\\red255\\green0\\blue0;}"}
+        << QByteArrayList{};
+    QTest::newRow("robustness: later sections do not change the first")
+        << QByteArray("{\\rtf1\\ansi\\sectd\\marglsxn1000{\\header H\\par}a\\sect\\sectd\\marglsxn2000{\\header G\\par}b}")
+        << QByteArrayList{"\\marglsxn1000", "{\\header H\\par}"} << QByteArrayList{"\\marglsxn2000", "{\\header G"};
+    QTest::newRow("robustness: a header cut off by the end of the file")
+        << QByteArray("{\\rtf1\\ansi x{\\header \\pard H") << QByteArrayList{"{\\header \\pard H}"} << QByteArrayList{};
+}
+
+void TestRtfPageSetup::keptWords()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QByteArrayList, written);
+    QFETCH(QByteArrayList, notWritten);
+    const QByteArray out = rewrite(rtf);
+    for (const QByteArray &w : written)
+        QVERIFY2(out.contains(w), out.constData());
+    for (const QByteArray &w : notWritten)
+        QVERIFY2(!out.contains(w), out.constData());
+    QCOMPARE(rewrite(out), out); // a second round changes nothing
+}
+
+void TestRtfPageSetup::geometry_data()
+{
+    QTest::addColumn<QByteArray>("words");
+    QTest::addColumn<QList<int>>("expected"); // width, height, left, right, top, bottom, landscape
+    QTest::newRow("nominal: nothing said: RTF's defaults") << QByteArray() << QList<int>{12240, 15840, 1800, 1800, 1440, 1440, 0};
+    QTest::newRow("nominal: document words") << QByteArray("\\paperw11906\\paperh16838\\margl1134\\margr1000\\margt900\\margb800")
+                                             << QList<int>{11906, 16838, 1134, 1000, 900, 800, 0};
+    QTest::newRow("nominal: section words win") << QByteArray("\\paperw11906\\margl1134\\sectd\\pgwsxn15840\\marglsxn720\\lndscpsxn")
+                                                << QList<int>{15840, 15840, 720, 1800, 1440, 1440, 1};
+}
+
+void TestRtfPageSetup::geometry()
+{
+    QFETCH(QByteArray, words);
+    QFETCH(QList<int>, expected);
+    QTextDocument doc;
+    QVERIFY(load("{\\rtf1\\ansi" + words + " x}", doc));
+    const Rtf::PageGeometry g = Rtf::pageGeometry(Rtf::pageSetup(doc));
+    QCOMPARE((QList<int>{g.width, g.height, g.left, g.right, g.top, g.bottom, int(g.landscape)}), expected);
+}
+
+void TestRtfPageSetup::headersStayOutOfTheText()
+{
+    QTextDocument doc;
+    QVERIFY(load("{\\rtf1\\ansi{\\header Head\\par}{\\footerl Foot\\par}Body\\par}", doc));
+    QCOMPARE(paragraphs(doc), QStringList{QStringLiteral("Body")});
+    QCOMPARE(Rtf::pageSetup(doc).headers.size(), 2);
+}
+
+void TestRtfPageSetup::sectionBreaks_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<bool>("newPage"); // the second paragraph starts a page
+    QTest::newRow("nominal: a section break starts a page") << QByteArray("a\\sect b") << QByteArray("a\\sect\n\\sectd\n\\pard b") << true;
+    QTest::newRow("nominal: a continuous section") << QByteArray("a\\sect\\sectd\\sbknone b")
+                                                   << QByteArray("a\\sect\n\\sectd\\sbknone\n\\pard b") << false;
+    QTest::newRow("nominal: a page break") << QByteArray("a\\page b") << QByteArray("\\pard\\pagebb b") << true;
+    QTest::newRow("nominal: page break before") << QByteArray("a\\par\\pard\\pagebb b") << QByteArray("\\pard\\pagebb b") << true;
+}
+
+void TestRtfPageSetup::sectionBreaks()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QByteArray, written);
+    QFETCH(bool, newPage);
+    QTextDocument doc;
+    QVERIFY(load("{\\rtf1\\ansi " + body + "}", doc));
+    QCOMPARE(paragraphs(doc), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+    const QTextBlockFormat second = doc.lastBlock().blockFormat();
+    QCOMPARE(bool(second.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore), newPage);
+    const QByteArray out = Rtf::write(doc);
+    QVERIFY2(out.contains(written), out.constData());
+    QCOMPARE(out.count("\\pagebb") + out.count("\\sect\n"), 1); // one break, written once
+    QCOMPARE(rewrite(out), out);
+}
+
+void TestRtfPageSetup::tableEdges_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QList<int>>("edges"); // \cellx of every row as written
+    const QByteArray cells = "\\pard\\intbl a\\cell b\\cell c\\cell\\row ";
+    QTest::newRow("nominal: a table left of the margin")
+        << QByteArray("{\\rtf1\\ansi\\trowd\\trgaph108\\trleft-108\\cellx2000\\cellx5000\\cellx9000 " + cells + "}")
+        << QList<int>{2000, 5000, 9000};
+    QTest::newRow("nominal: a later row with more cells sets the widths")
+        << QByteArray("{\\rtf1\\ansi\\margl567\\trowd\\trleft1415\\cellx11006\\pard\\intbl a\\cell\\row"
+                      "\\trowd\\trleft1415\\cellx5027\\cellx7020\\cellx11006 " + cells + "}")
+        << QList<int>{5027, 7020, 11006, 5027, 7020, 11006};
+    QTest::newRow("robustness: a table wider than the page is narrowed to it")
+        << QByteArray("{\\rtf1\\ansi\\paperw12240\\margl1440\\margr1440\\trowd\\cellx10000\\cellx20000\\cellx30000 " + cells + "}")
+        << QList<int>{3600, 7200, 10800};
+}
+
+void TestRtfPageSetup::tableEdges()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QList<int>, edges);
+    const QByteArray out = rewrite(rtf);
+    QCOMPARE(cellEdges(out), edges);
+    const int left = rtf.contains("\\trleft") ? QRegularExpression(QStringLiteral(R"(\\trleft(-?\d+))")).match(QString::fromLatin1(rtf)).captured(1).toInt() : 0;
+    QVERIFY2(out.contains("\\trleft" + QByteArray::number(left)), out.constData());
+}
+
+void TestRtfPageSetup::renumbering_data()
+{
+    QTest::addColumn<QByteArray>("group");
+    QTest::addColumn<QByteArray>("expected"); // fonts add 10, colours add 100
+    QTest::newRow("nominal: fonts and colours") << QByteArray("{\\header \\f1\\af2\\cf3\\highlight4 x}")
+                                                << QByteArray("{\\header \\f11\\af12\\cf103\\highlight104 x}");
+    QTest::newRow("nominal: other words stay") << QByteArray("{\\header \\fs24\\fi-360\\cfx1 x}")
+                                               << QByteArray("{\\header \\fs24\\fi-360\\cfx1 x}");
+    QTest::newRow("robustness: an escaped backslash is text") << QByteArray("{\\header a\\\\f1 b}")
+                                                              << QByteArray("{\\header a\\\\f1 b}");
+    QTest::newRow("robustness: binary data is left alone") << QByteArray("{\\header \\bin4 \\f1x\\f1}")
+                                                           << QByteArray("{\\header \\bin4 \\f1x\\f11}");
+    QTest::newRow("robustness: a word without a number") << QByteArray("{\\header \\f\\cf-}")
+                                                         << QByteArray("{\\header \\f\\cf-}");
+}
+
+void TestRtfPageSetup::renumbering()
+{
+    QFETCH(QByteArray, group);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(Rtf::renumbered(group, [](Rtf::Numbered kind, int n) { return n + (kind == Rtf::Numbered::Font ? 10 : 100); }),
+             expected);
+}
+
+QTEST_MAIN(TestRtfPageSetup)
+#include "tst_rtf_page_setup.moc"
