@@ -93,6 +93,7 @@ void DocumentBuilder::place(const ParaProps &para)
     }
     m_blockPending = false;
     m_blockEmpty = true;
+    m_blockProps.reset(); // a block Qt made: its character format is not the last one set
     m_cellEnded = false;
     m_pendingTabs = 0;
     m_labelStart = -1;
@@ -170,17 +171,22 @@ void DocumentBuilder::setBlockFormat(const ParaProps &para)
     m_pageBreak = false;
 }
 
-void DocumentBuilder::endParagraph(const ParaProps &para, const CharProps &mark)
+void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &mark)
 {
     place(para);
     openPendingBlock(mark);
     flushRun();
     setBlockFormat(para);
     applyList(para);
-    if (m_blockEmpty && m_blockProps != mark) { // an empty paragraph keeps the size of its mark
+    if (m_blockEmpty && m_blockProps != mark) { // an empty paragraph keeps the font of its mark
         m_cursor.setBlockCharFormat(format(mark));
         m_blockProps = mark;
     }
+}
+
+void DocumentBuilder::endParagraph(const ParaProps &para, const CharProps &mark)
+{
+    closeBlock(para, mark);
     m_pendingTabs = 0;
     m_blockPending = true;
 }
@@ -191,11 +197,11 @@ void DocumentBuilder::cellBreak(const ParaProps &para, const CharProps &mark)
         ++m_pendingTabs;
         return;
     }
-    place(para);
-    openPendingBlock(mark);
-    flushRun();
-    setBlockFormat(para);
-    applyList(para);
+    closeBlock(para, mark);
+    if (m_table.lastCell()) {
+        ++m_pendingTabs; // Word's limit of cells in a row: the rest share the last
+        return;
+    }
     m_table.nextCell();
     m_pendingTabs = 0;
     m_cellEnded = true; // the cursor stays in the cell until text for the next one comes
@@ -233,6 +239,8 @@ void DocumentBuilder::finish(const ParaProps &para)
         setBlockFormat(para);
         applyList(para);
     }
+    if (m_table.active())
+        m_table.finish();
     m_cursor.endEditBlock();
 }
 

@@ -43,6 +43,7 @@ public:
     // The font or colour table changed: text so far keeps the formats it was read with.
     void tablesChanged();
     QTextDocument *document() const { return m_cursor.document(); }
+    void setRowsAhead(std::function<int()> count) { m_table.setRowsAhead(std::move(count)); }
 
     // Replaces characters a QTextDocument would misread (block and frame markers,
     // control characters, unpaired surrogates).
@@ -53,6 +54,7 @@ private:
     void place(const ParaProps &para);
     void openPendingBlock(const CharProps &props);
     void setBlockFormat(const ParaProps &para);
+    void closeBlock(const ParaProps &para, const CharProps &mark);
     void applyList(const ParaProps &para);
     void flushRun();
     const QTextCharFormat &format(const CharProps &props);

@@ -74,9 +74,19 @@ Picture parsePicture(QByteArrayView body)
     return p;
 }
 
+// In pixels; 0 leaves the picture at its own size. Never beyond what the writer can say again.
 double shownSize(int goal, int pixels, int scale)
 {
-    return (goal > 0 ? goal / kTwipsPerPixel : pixels) * scale / 100.0;
+    const double size = (goal > 0 ? goal / kTwipsPerPixel : pixels) * scale / 100.0;
+    return std::min(size, RtfLimits::kMaxNumber / kTwipsPerPixel);
+}
+
+// A picture Qt draws has a size of its own; \picw and \pich alone only repeat it (the writer
+// always gives them), so they set no size unless scaled.
+QSize ownSize(QByteArray data)
+{
+    QBuffer buffer(&data);
+    return QImageReader(&buffer).size();
 }
 
 // The target of a HYPERLINK instruction: its first argument, or "#" and its \l anchor.
@@ -130,9 +140,12 @@ void Parser::picture()
         f.setName(kKeptPrefix + QString::number(++m_pictures));
         resource = QByteArray("{\\pict ") + QByteArray(body.data(), body.size()) + '}';
     }
-    if (const double w = shownSize(p.goalWidth, p.width, p.scaleX); w > 0)
+    QSize pixels(p.width, p.height);
+    if (drawable)
+        pixels = ownSize(p.data);
+    if (const double w = shownSize(p.goalWidth, p.scaleX == 100 && drawable ? 0 : pixels.width(), p.scaleX); w > 0)
         f.setWidth(w);
-    if (const double h = shownSize(p.goalHeight, p.height, p.scaleY); h > 0)
+    if (const double h = shownSize(p.goalHeight, p.scaleY == 100 && drawable ? 0 : pixels.height(), p.scaleY); h > 0)
         f.setHeight(h);
     doc->addResource(QTextDocument::ImageResource, QUrl(f.name()), resource);
     m_builder.appendImage(f, top().chr, top().para);
