@@ -9,7 +9,6 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QImageReader>
 #include <QRegularExpression>
 #include <QTextDocument>
 #include <QTextImageFormat>
@@ -81,12 +80,27 @@ double shownSize(int goal, int pixels, int scale)
     return std::min(size, RtfLimits::kMaxNumber / kTwipsPerPixel);
 }
 
-// A picture Qt draws has a size of its own; \picw and \pich alone only repeat it (the writer
-// always gives them), so they set no size unless scaled.
-QSize ownSize(QByteArray data)
+int bigEndian(QByteArrayView data, qsizetype at, int bytes)
 {
-    QBuffer buffer(&data);
-    return QImageReader(&buffer).size();
+    int value = 0;
+    for (int i = 0; i < bytes; ++i)
+        value = value << 8 | static_cast<unsigned char>(data.at(at + i));
+    return value;
+}
+
+// A PNG's or JPEG's own size from its header, without decoding it (a decoder would complain
+// on the console about pictures cut short).
+QSize ownSize(QByteArrayView data)
+{
+    if (data.startsWith("\x89PNG"))
+        return data.size() >= 24 ? QSize(bigEndian(data, 16, 4), bigEndian(data, 20, 4)) : QSize();
+    for (qsizetype at = 2; at + 9 <= data.size() && data.at(at) == '\xFF';) { // JPEG segments
+        const int marker = static_cast<unsigned char>(data.at(at + 1));
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
+            return QSize(bigEndian(data, at + 7, 2), bigEndian(data, at + 5, 2)); // start of frame
+        at += 2 + bigEndian(data, at + 2, 2);
+    }
+    return {};
 }
 
 // The target of a HYPERLINK instruction: its first argument, or "#" and its \l anchor.
@@ -199,8 +213,7 @@ void Writer::writePicture(const QTextImageFormat &f)
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "PNG");
     }
-    QBuffer buffer(&data);
-    const QSize pixels = QImageReader(&buffer).size();
+    const QSize pixels = ownSize(data);
     m_esc.raw("{");
     m_esc.word("pict");
     m_esc.word(jpeg ? "jpegblip" : "pngblip");

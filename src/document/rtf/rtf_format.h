@@ -75,6 +75,9 @@ enum ExtraProperty {
     KeepWithNextProperty = 0x100000 + 0x5254, // QTextFormat::UserProperty + n
     ListStartProperty,
     PictureSourceProperty,
+    // The family again, as text: Qt's format collection hashes a family list by its type
+    // alone, so that documents with thousands of fonts would compare every format with every other.
+    FamilyKeyProperty,
 };
 
 // Twips per document pixel: Qt lays documents out at 96 pixels per inch.

@@ -5,6 +5,7 @@
 // and cell formats), and saving it a second time gives the same bytes as the first.
 
 #include "document/rtf/rtf.h"
+#include "document/rtf/rtf_format.h"
 
 #include <QDebug>
 #include <QStringList>
@@ -44,6 +45,7 @@ inline QString describe(const QTextFormat &f, const QTextDocument &doc, int from
     QMap<int, QVariant> props = f.properties();
     props.remove(QTextFormat::ObjectIndex);
     props.remove(QTextFormat::ObjectType);
+    props.remove(Rtf::FamilyKeyProperty); // the family again, for Qt's hashing
     if (f.isCharFormat() && from == 0) {
         if (!props.contains(QTextFormat::FontFamilies))
             props.insert(QTextFormat::FontFamilies, QStringList{doc.defaultFont().family()});
