@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QTextCursor>
 #include <QTextImageFormat>
+#include <QTextTable>
 
 using namespace RtfTest;
 
@@ -77,6 +78,8 @@ private slots:
     void readsAndWritesBack_data();
     void readsAndWritesBack();
     void keptPictureIsWrittenUnchanged();
+    void emptyCellsKeepTheirMark_data();
+    void emptyCellsKeepTheirMark();
     void searchPositionsAgree();
 };
 
@@ -153,6 +156,39 @@ void TestRtfStructures::keptPictureIsWrittenUnchanged()
     QVERIFY2(written.contains("{\\pict \\wmetafile8\\picwgoal1440\\pichgoal720 0100{\\*\\blipuid 12}09}"), written);
     QVERIFY(load("{\\rtf1 a{\\pict\\emfblip 01", d)); // cut off: nothing half-kept
     QCOMPARE(d.toPlainText(), QStringLiteral("a"));
+}
+
+void TestRtfStructures::emptyCellsKeepTheirMark_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<int>("alignment");
+    QTest::newRow("nominal: a cell with only a space keeps its font and alignment")
+        << 0 << QStringLiteral("Times New Roman") << 9.0 << int(Qt::AlignHCenter);
+    QTest::newRow("nominal: a cell with nothing keeps the font in force and its alignment")
+        << 2 << QStringLiteral("Arial") << 12.0 << int(Qt::AlignRight);
+}
+
+// The font of an empty cell's mark sets the cell's height; Qt leaves it with none.
+void TestRtfStructures::emptyCellsKeepTheirMark()
+{
+    QFETCH(int, column);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(int, alignment);
+    QTextDocument d, back;
+    QVERIFY(load(fileBytes(dataDir() + QStringLiteral("/../regressions/empty_cell_keeps_its_font.rtf")), d));
+    QVERIFY(load(Rtf::write(d), back));
+    for (const QTextDocument *each : {&d, &back}) {
+        const auto *table = qobject_cast<QTextTable *>(each->frameAt(each->begin().next().position()));
+        QVERIFY(table);
+        const QTextBlock cell = table->cellAt(0, column).firstCursorPosition().block();
+        QCOMPARE(cell.length(), 1);
+        QCOMPARE(cell.charFormat().fontFamilies().toStringList(), QStringList{family});
+        QCOMPARE(cell.charFormat().fontPointSize(), points);
+        QCOMPARE(int(cell.blockFormat().alignment()), alignment);
+    }
 }
 
 void TestRtfStructures::searchPositionsAgree()
