@@ -64,7 +64,8 @@ bool Parser::rowWord(const ControlWordInfo &w, const Token &t)
 // the builder adds rows when it was too low and removes those left over.
 int Parser::rowsAhead() const
 {
-    const qsizetype budget = std::max<qsizetype>(kMaxParagraphs - m_doc.blockCount(), 1);
+    constexpr qsizetype kRowsAtOnce = 1 << 16; // made at once, out of reach of the progress's Cancel
+    const qsizetype budget = std::clamp<qsizetype>(kMaxParagraphs - m_doc.blockCount(), 1, kRowsAtOnce);
     Tokenizer tok(QByteArrayView(m_tok.position(), m_tok.remaining()));
     std::vector<bool> inTable{true}; // per group: \intbl in force
     int rows = 0;
