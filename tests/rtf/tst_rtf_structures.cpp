@@ -81,6 +81,8 @@ private slots:
     void emptyCellsKeepTheirMark_data();
     void emptyCellsKeepTheirMark();
     void searchPositionsAgree();
+    void rowsAreMadeInSteps_data();
+    void rowsAreMadeInSteps();
 };
 
 void TestRtfStructures::readsAndWritesBack_data()
@@ -122,6 +124,20 @@ void TestRtfStructures::readsAndWritesBack_data()
     QTest::newRow("robustness: more cells than \\cellx")
         << doc("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell b\\cell\\row")
         << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 0,1 1x1]", ""};
+    QTest::newRow("nominal: a paragraph between two tables")
+        << doc("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell\\row\\trowd\\cellx1000\\pard\\intbl b\\cell\\row"
+               "\\pard mid\\par\\trowd\\cellx1000\\pard\\intbl c\\cell\\row\\pard y")
+        << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 1,0 1x1]", "mid", "c [cell 0,0 1x1]", "y"};
+    QByteArray cells;
+    QStringList cellShapes{"x"};
+    for (int c = 1; c <= 65; ++c) {
+        cells += "c" + QByteArray::number(c) + "\\cell ";
+        if (c < 63)
+            cellShapes << QStringLiteral("c%1 [cell 0,%2 1x1]").arg(c).arg(c - 1);
+    }
+    QTest::newRow("robustness: cells past Word's 63 in a row share the last")
+        << doc("x\\par\\trowd\\cellx1000\\pard\\intbl " + cells + "\\row\\pard y")
+        << cellShapes + QStringList{"c63\tc64\tc65 [cell 0,62 1x1]", "y"};
     QTest::newRow("nominal: PNG at its goal size")
         << doc("a{\\*\\shppict{\\pict\\pngblip\\picw2\\pich1\\picwgoal600\\pichgoal300 " + pngHex()
                + "}}{\\nonshppict{\\pict\\wmetafile8 00}}b")
@@ -203,6 +219,34 @@ void TestRtfStructures::searchPositionsAgree()
         QVERIFY2(!found.isNull(), qPrintable(word));
         QCOMPARE(text.indexOf(word), found.selectionStart());
     }
+}
+
+void TestRtfStructures::rowsAreMadeInSteps_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::newRow("nominal: 70,000 rows, more than are made at once") << 70000 << 1;
+    QTest::newRow("nominal: 20,000 rows of 5 cells") << 20000 << 5;
+}
+
+// Every row is where it belongs, and none is left over, however many rows the reader made ahead.
+void TestRtfStructures::rowsAreMadeInSteps()
+{
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+    QByteArray row = "\\trowd";
+    for (int c = 1; c <= columns; ++c)
+        row += "\\cellx" + QByteArray::number(c * 1000);
+    row += "\\pard\\intbl " + QByteArray("x\\cell ").repeated(columns) + "\\row\n";
+    QTextDocument d;
+    QVERIFY(load(doc("a\\par" + row.repeated(rows - 1) + row.replace("x\\cell", "last\\cell") + "\\pard b"), d));
+    const auto *table = qobject_cast<QTextTable *>(d.frameAt(d.begin().next().position()));
+    QVERIFY(table);
+    QCOMPARE(table->rows(), rows);
+    QCOMPARE(table->columns(), columns);
+    QCOMPARE(table->cellAt(rows - 1, columns - 1).firstCursorPosition().block().text(), QStringLiteral("last"));
+    QCOMPARE(d.lastBlock().text(), QStringLiteral("b"));
+    QCOMPARE(d.blockCount(), rows * columns + 2);
 }
 
 QTEST_MAIN(TestRtfStructures)

@@ -54,7 +54,7 @@ public:
 
 private:
     void applyWidths(const RowDef &row, bool whole = false);
-    int rowsAhead() const;
+    int rowsAhead(int columns) const;
     void applyMerges(const RowDef &row);
     void endVerticalMerge(int column, int lastRow);
     void merge(int row, int column, int rows, int columns);

@@ -64,8 +64,7 @@ bool Parser::rowWord(const ControlWordInfo &w, const Token &t)
 // the builder adds rows when it was too low and removes those left over.
 int Parser::rowsAhead() const
 {
-    constexpr qsizetype kRowsAtOnce = 1 << 16; // made at once, out of reach of the progress's Cancel
-    const qsizetype budget = std::clamp<qsizetype>(kMaxParagraphs - m_doc.blockCount(), 1, kRowsAtOnce);
+    const qsizetype budget = std::max<qsizetype>(kMaxParagraphs - m_doc.blockCount(), 1);
     Tokenizer tok(QByteArrayView(m_tok.position(), m_tok.remaining()));
     std::vector<bool> inTable{true}; // per group: \intbl in force
     int rows = 0;
@@ -94,8 +93,8 @@ int Parser::rowsAhead() const
                 ++rows;
             } else if (a == Action::Pard) {
                 inTable.back() = false;
-            } else if (a == Action::InTable || (a == Action::TableDepth && t.param > 0)) {
-                inTable.back() = true;
+            } else if (a == Action::InTable || a == Action::TableDepth) {
+                inTable.back() = a == Action::InTable || t.param > 0;
             } else if (a == Action::Par && !inTable.back()) {
                 break;
             }
@@ -119,7 +118,7 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         f.setBorder(row.borders ? 1 : 0);
         f.setCellPadding((row.padding >= 0 ? row.padding : row.gap) / kTwipsPerPixel);
         const int columns = std::max<int>(1, int(row.cells.size()));
-        m_table = cursor.insertTable(rowsAhead(), columns, f);
+        m_table = cursor.insertTable(rowsAhead(columns), columns, f);
         m_firstRow = row;
         m_mergeStart = QList<int>(columns, -1);
         m_edges.clear();
@@ -130,7 +129,7 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         m_widthsSet = false;
     } else if (m_rowPending) {
         if (m_row + 1 >= m_table->rows())
-            m_table->appendRows(rowsAhead());
+            m_table->appendRows(rowsAhead(m_table->columns()));
         ++m_row;
         startRow(row);
     } else if (m_cellPending) {
@@ -143,10 +142,13 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
     return true;
 }
 
-// Rows are made many at a time: Qt goes over the whole table each time rows are added.
-int TableBuilder::rowsAhead() const
+// Rows are made many at a time: Qt goes over the whole table each time rows are added. Not
+// too many, though: while they are made the progress's Cancel is not asked.
+int TableBuilder::rowsAhead(int columns) const
 {
-    return m_rowsAhead ? std::max(m_rowsAhead(), 1) : 1;
+    constexpr int kCellsAtOnce = 1 << 16;
+    const int rows = m_rowsAhead ? m_rowsAhead() : 1;
+    return std::clamp(rows, 1, std::max(kCellsAtOnce / std::max(columns, 1), 1));
 }
 
 void TableBuilder::startRow(const RowDef &row)
