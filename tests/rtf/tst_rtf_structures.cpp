@@ -2,6 +2,7 @@
 // them, that the writer gives them back unchanged, and that search positions in the
 // whole text still equal cursor positions.
 
+#include "document/reading/work_progress.h"
 #include "rtf_round_trip.h"
 #include "rtf_test_util.h"
 
@@ -83,6 +84,7 @@ private slots:
     void searchPositionsAgree();
     void rowsAreMadeInSteps_data();
     void rowsAreMadeInSteps();
+    void longTableStopsWhenAsked();
 };
 
 void TestRtfStructures::readsAndWritesBack_data()
@@ -247,6 +249,26 @@ void TestRtfStructures::rowsAreMadeInSteps()
     QCOMPARE(table->cellAt(rows - 1, columns - 1).firstCursorPosition().block().text(), QStringLiteral("last"));
     QCOMPARE(d.lastBlock().text(), QStringLiteral("b"));
     QCOMPARE(d.blockCount(), rows * columns + 2);
+}
+
+// The progress is asked all along a long table, and reading stops at once when it says so.
+void TestRtfStructures::longTableStopsWhenAsked()
+{
+    struct StopAt : WorkProgress
+    {
+        int calls = 0;
+        qint64 lastDone = -1;
+        bool advance(qint64 done, qint64) override
+        {
+            lastDone = done;
+            return ++calls < 20;
+        }
+    } progress;
+    const QByteArray rtf = doc(QByteArray("\\trowd\\cellx1000\\pard\\intbl x\\cell\\row\n").repeated(40000));
+    QTextDocument d;
+    QVERIFY(Rtf::read(rtf, d, &progress).wasStopped());
+    QCOMPARE(progress.calls, 20);
+    QVERIFY(progress.lastDone > 0 && progress.lastDone < rtf.size() / 2);
 }
 
 QTEST_MAIN(TestRtfStructures)
