@@ -43,7 +43,7 @@ public:
     // The font or colour table changed: text so far keeps the formats it was read with.
     void tablesChanged();
     QTextDocument *document() const { return m_cursor.document(); }
-    void setRowsAhead(std::function<int()> count) { m_table.setRowsAhead(std::move(count)); }
+    void setRowsAhead(std::function<int(int)> count) { m_table.setRowsAhead(std::move(count)); }
 
     // Replaces characters a QTextDocument would misread (block and frame markers,
     // control characters, unpaired surrogates).

@@ -62,7 +62,7 @@ private:
     bool listWord(const ControlWordInfo &w, const Token &t); // rtf_lists.cpp
     void closeListGroup(Group::OnClose what);
     bool rowWord(const ControlWordInfo &w, const Token &t);  // rtf_tables.cpp
-    int rowsAhead() const;
+    int rowsAhead(int limit) const;
     void picture();                                          // rtf_embeds.cpp
     void fieldInstruction();
     bool structureWord(Action a);

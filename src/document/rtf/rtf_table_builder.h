@@ -45,8 +45,9 @@ public:
     void endRow(const RowDef &row);
     // The cell ending now is the last a row may have: what follows stays in it.
     bool lastCell() const;
-    // Tells how many rows the table has from the current one on, as far as can be seen.
-    void setRowsAhead(std::function<int()> count) { m_rowsAhead = std::move(count); }
+    // Tells how many rows the table has from the current one on (up to a limit), as far as
+    // can be seen.
+    void setRowsAhead(std::function<int(int)> count) { m_rowsAhead = std::move(count); }
     // The file ends in the table.
     void finish();
     // Leaves the table: the cursor goes to the block after it.
@@ -70,7 +71,7 @@ private:
     QList<int> m_starts;   // first column of each cell of the row, as columnStarts gives it
     QList<int> m_edges;    // right edges of the first row's cells
     RowDef m_firstRow;
-    std::function<int()> m_rowsAhead;
+    std::function<int(int)> m_rowsAhead;
     bool m_rowPending = false;
     bool m_cellPending = false;
     bool m_widthsSet = false;

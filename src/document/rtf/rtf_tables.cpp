@@ -62,9 +62,9 @@ bool Parser::rowWord(const ControlWordInfo &w, const Token &t)
 // The rows of the table being read from here on: its \row words up to the first text or
 // paragraph outside a table. Only a guess (a table nested in a destination may fool it);
 // the builder adds rows when it was too low and removes those left over.
-int Parser::rowsAhead() const
+int Parser::rowsAhead(int limit) const
 {
-    const qsizetype budget = std::max<qsizetype>(kMaxParagraphs - m_doc.blockCount(), 1);
+    const qsizetype budget = std::clamp<qsizetype>(kMaxParagraphs - m_doc.blockCount(), 1, limit);
     Tokenizer tok(QByteArrayView(m_tok.position(), m_tok.remaining()));
     std::vector<bool> inTable{true}; // per group: \intbl in force
     int rows = 0;
@@ -147,8 +147,8 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
 int TableBuilder::rowsAhead(int columns) const
 {
     constexpr int kCellsAtOnce = 1 << 16;
-    const int rows = m_rowsAhead ? m_rowsAhead() : 1;
-    return std::clamp(rows, 1, std::max(kCellsAtOnce / std::max(columns, 1), 1));
+    const int limit = std::max(kCellsAtOnce / std::max(columns, 1), 1);
+    return std::clamp(m_rowsAhead ? m_rowsAhead(limit) : 1, 1, limit);
 }
 
 void TableBuilder::startRow(const RowDef &row)
