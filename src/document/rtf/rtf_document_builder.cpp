@@ -229,7 +229,7 @@ void DocumentBuilder::tablesChanged()
     m_formats.clear();
 }
 
-void DocumentBuilder::finish(const ParaProps &para)
+void DocumentBuilder::finish(const ParaProps &para, bool stopped)
 {
     if (m_finished)
         return;
@@ -239,7 +239,7 @@ void DocumentBuilder::finish(const ParaProps &para)
         setBlockFormat(para);
         applyList(para);
     }
-    if (m_table.active())
+    if (m_table.active() && !stopped) // tidying a table up costs time a stop should not wait for
         m_table.finish();
     m_cursor.endEditBlock();
 }

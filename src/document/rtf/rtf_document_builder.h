@@ -39,7 +39,8 @@ public:
     // List label text (\listtext, \pntext): dropped when its paragraph is a list item.
     void beginLabel();
     void endLabel();
-    void finish(const ParaProps &para);
+    // stopped: reading ended before the file did; the document is not kept.
+    void finish(const ParaProps &para, bool stopped = false);
     // The font or colour table changed: text so far keeps the formats it was read with.
     void tablesChanged();
     QTextDocument *document() const { return m_cursor.document(); }

@@ -81,7 +81,7 @@ bool Parser::goOn()
 void Parser::finish()
 {
     flushBytes();
-    m_builder.finish(m_groups.empty() ? m_lastPara : top().para);
+    m_builder.finish(m_groups.empty() ? m_lastPara : top().para, m_tooLong || m_cancelled);
 }
 
 void Parser::groupOpen()

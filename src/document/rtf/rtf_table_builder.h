@@ -55,7 +55,7 @@ public:
 
 private:
     void applyWidths(const RowDef &row, bool whole = false);
-    int rowsAhead(int columns) const;
+    int rowsAhead(int columns, int cells) const;
     void applyMerges(const RowDef &row);
     void endVerticalMerge(int column, int lastRow);
     void merge(int row, int column, int rows, int columns);

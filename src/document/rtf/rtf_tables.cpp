@@ -19,6 +19,8 @@ using RtfLimits::kMaxCells;
 using RtfLimits::kMaxTwips;
 // A cell is at most as wide as the largest page; its right edge adds up the cells before it.
 constexpr int kMaxRowWidth = kMaxCells * kMaxTwips;
+constexpr int kCellsAtOnce = 1 << 16; // in a new table
+constexpr int kCellsAdded = 1 << 13;  // to a table that turned out longer
 
 } // namespace
 
@@ -64,12 +66,11 @@ bool Parser::rowWord(const ControlWordInfo &w, const Token &t)
 // the builder adds rows when it was too low and removes those left over.
 int Parser::rowsAhead(int limit) const
 {
-    const qsizetype budget = std::clamp<qsizetype>(kMaxParagraphs - m_doc.blockCount(), 1, limit);
     Tokenizer tok(QByteArrayView(m_tok.position(), m_tok.remaining()));
     std::vector<bool> inTable{true}; // per group: \intbl in force
     int rows = 0;
     bool star = false;
-    for (Token t = tok.next(); t.type != TokenType::End && rows < budget; t = tok.next()) {
+    for (Token t = tok.next(); t.type != TokenType::End && rows < limit; t = tok.next()) {
         if (t.type == TokenType::GroupOpen) {
             inTable.push_back(inTable.back());
         } else if (t.type == TokenType::GroupClose) {
@@ -101,7 +102,7 @@ int Parser::rowsAhead(int limit) const
         }
         star = false;
     }
-    return int(std::min<qsizetype>(rows, budget));
+    return rows;
 }
 
 void TableBuilder::moveTo(QTextCursor &cursor)
@@ -118,7 +119,7 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         f.setBorder(row.borders ? 1 : 0);
         f.setCellPadding((row.padding >= 0 ? row.padding : row.gap) / kTwipsPerPixel);
         const int columns = std::max<int>(1, int(row.cells.size()));
-        m_table = cursor.insertTable(rowsAhead(columns), columns, f);
+        m_table = cursor.insertTable(rowsAhead(columns, kCellsAtOnce), columns, f);
         m_firstRow = row;
         m_mergeStart = QList<int>(columns, -1);
         m_edges.clear();
@@ -129,7 +130,7 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         m_widthsSet = false;
     } else if (m_rowPending) {
         if (m_row + 1 >= m_table->rows())
-            m_table->appendRows(rowsAhead(m_table->columns()));
+            m_table->appendRows(rowsAhead(m_table->columns(), kCellsAdded));
         ++m_row;
         startRow(row);
     } else if (m_cellPending) {
@@ -143,11 +144,11 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
 }
 
 // Rows are made many at a time: Qt goes over the whole table each time rows are added. Not
-// too many, though: while they are made the progress's Cancel is not asked.
-int TableBuilder::rowsAhead(int columns) const
+// too many, though: while they are made the progress's Cancel is not asked, and Qt's rows
+// added to a table cost it time growing with the square of their number.
+int TableBuilder::rowsAhead(int columns, int cells) const
 {
-    constexpr int kCellsAtOnce = 1 << 16;
-    const int limit = std::max(kCellsAtOnce / std::max(columns, 1), 1);
+    const int limit = std::max(cells / std::max(columns, 1), 1);
     return std::clamp(m_rowsAhead ? m_rowsAhead(limit) : 1, 1, limit);
 }
 
