@@ -4,6 +4,7 @@
 
 #include "document/rtf/rtf_codepage.h"
 #include "rtf_corpus.h"
+#include "rtf_round_trip.h"
 #include "rtf_test_util.h"
 
 #include <QDir>
@@ -156,6 +157,8 @@ private slots:
     void textMatchesReference_data();
     void textMatchesReference();
     void knownDifferencesAreStillNeeded();
+    void roundTripHolds_data();
+    void roundTripHolds();
 
 private:
     QString ourText(const QString &file);
@@ -314,6 +317,19 @@ void TestRtfCorpus::knownDifferencesAreStillNeeded()
         QVERIFY2(ours != normalized(m_libreOffice.value(QLatin1String(k.file))),
                  qPrintable(QStringLiteral("now equal to LibreOffice: ") + k.file));
     }
+}
+
+void TestRtfCorpus::roundTripHolds_data()
+{
+    addRows();
+}
+
+// Saved, opened and saved again, a file gives the same bytes and the same formats.
+void TestRtfCorpus::roundTripHolds()
+{
+    QFETCH(QString, file);
+    const QString difference = RtfFuzz::roundTripDifference(fileBytes(m_corpus + u'/' + file));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 QTEST_MAIN(TestRtfCorpus)

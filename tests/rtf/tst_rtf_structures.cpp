@@ -2,6 +2,7 @@
 // them, that the writer gives them back unchanged, and that search positions in the
 // whole text still equal cursor positions.
 
+#include "document/reading/work_progress.h"
 #include "rtf_round_trip.h"
 #include "rtf_test_util.h"
 
@@ -9,6 +10,7 @@
 #include <QImage>
 #include <QTextCursor>
 #include <QTextImageFormat>
+#include <QTextTable>
 
 using namespace RtfTest;
 
@@ -77,7 +79,12 @@ private slots:
     void readsAndWritesBack_data();
     void readsAndWritesBack();
     void keptPictureIsWrittenUnchanged();
+    void emptyCellsKeepTheirMark_data();
+    void emptyCellsKeepTheirMark();
     void searchPositionsAgree();
+    void rowsAreMadeInSteps_data();
+    void rowsAreMadeInSteps();
+    void longTableStopsWhenAsked();
 };
 
 void TestRtfStructures::readsAndWritesBack_data()
@@ -119,6 +126,20 @@ void TestRtfStructures::readsAndWritesBack_data()
     QTest::newRow("robustness: more cells than \\cellx")
         << doc("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell b\\cell\\row")
         << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 0,1 1x1]", ""};
+    QTest::newRow("nominal: a paragraph between two tables")
+        << doc("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell\\row\\trowd\\cellx1000\\pard\\intbl b\\cell\\row"
+               "\\pard mid\\par\\trowd\\cellx1000\\pard\\intbl c\\cell\\row\\pard y")
+        << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 1,0 1x1]", "mid", "c [cell 0,0 1x1]", "y"};
+    QByteArray cells;
+    QStringList cellShapes{"x"};
+    for (int c = 1; c <= 65; ++c) {
+        cells += "c" + QByteArray::number(c) + "\\cell ";
+        if (c < 63)
+            cellShapes << QStringLiteral("c%1 [cell 0,%2 1x1]").arg(c).arg(c - 1);
+    }
+    QTest::newRow("robustness: cells past Word's 63 in a row share the last")
+        << doc("x\\par\\trowd\\cellx1000\\pard\\intbl " + cells + "\\row\\pard y")
+        << cellShapes + QStringList{"c63\tc64\tc65 [cell 0,62 1x1]", "y"};
     QTest::newRow("nominal: PNG at its goal size")
         << doc("a{\\*\\shppict{\\pict\\pngblip\\picw2\\pich1\\picwgoal600\\pichgoal300 " + pngHex()
                + "}}{\\nonshppict{\\pict\\wmetafile8 00}}b")
@@ -155,6 +176,39 @@ void TestRtfStructures::keptPictureIsWrittenUnchanged()
     QCOMPARE(d.toPlainText(), QStringLiteral("a"));
 }
 
+void TestRtfStructures::emptyCellsKeepTheirMark_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<int>("alignment");
+    QTest::newRow("nominal: a cell with only a space keeps its font and alignment")
+        << 0 << QStringLiteral("Times New Roman") << 9.0 << int(Qt::AlignHCenter);
+    QTest::newRow("nominal: a cell with nothing keeps the font in force and its alignment")
+        << 2 << QStringLiteral("Arial") << 12.0 << int(Qt::AlignRight);
+}
+
+// The font of an empty cell's mark sets the cell's height; Qt leaves it with none.
+void TestRtfStructures::emptyCellsKeepTheirMark()
+{
+    QFETCH(int, column);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(int, alignment);
+    QTextDocument d, back;
+    QVERIFY(load(fileBytes(dataDir() + QStringLiteral("/../regressions/empty_cell_keeps_its_font.rtf")), d));
+    QVERIFY(load(Rtf::write(d), back));
+    for (const QTextDocument *each : {&d, &back}) {
+        const auto *table = qobject_cast<QTextTable *>(each->frameAt(each->begin().next().position()));
+        QVERIFY(table);
+        const QTextBlock cell = table->cellAt(0, column).firstCursorPosition().block();
+        QCOMPARE(cell.length(), 1);
+        QCOMPARE(cell.charFormat().fontFamilies().toStringList(), QStringList{family});
+        QCOMPARE(cell.charFormat().fontPointSize(), points);
+        QCOMPARE(int(cell.blockFormat().alignment()), alignment);
+    }
+}
+
 void TestRtfStructures::searchPositionsAgree()
 {
     QTextDocument d;
@@ -167,6 +221,54 @@ void TestRtfStructures::searchPositionsAgree()
         QVERIFY2(!found.isNull(), qPrintable(word));
         QCOMPARE(text.indexOf(word), found.selectionStart());
     }
+}
+
+void TestRtfStructures::rowsAreMadeInSteps_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::newRow("nominal: 70,000 rows, more than are made at once") << 70000 << 1;
+    QTest::newRow("nominal: 20,000 rows of 5 cells") << 20000 << 5;
+}
+
+// Every row is where it belongs, and none is left over, however many rows the reader made ahead.
+void TestRtfStructures::rowsAreMadeInSteps()
+{
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+    QByteArray row = "\\trowd";
+    for (int c = 1; c <= columns; ++c)
+        row += "\\cellx" + QByteArray::number(c * 1000);
+    row += "\\pard\\intbl " + QByteArray("x\\cell ").repeated(columns) + "\\row\n";
+    QTextDocument d;
+    QVERIFY(load(doc("a\\par" + row.repeated(rows - 1) + row.replace("x\\cell", "last\\cell") + "\\pard b"), d));
+    const auto *table = qobject_cast<QTextTable *>(d.frameAt(d.begin().next().position()));
+    QVERIFY(table);
+    QCOMPARE(table->rows(), rows);
+    QCOMPARE(table->columns(), columns);
+    QCOMPARE(table->cellAt(rows - 1, columns - 1).firstCursorPosition().block().text(), QStringLiteral("last"));
+    QCOMPARE(d.lastBlock().text(), QStringLiteral("b"));
+    QCOMPARE(d.blockCount(), rows * columns + 2);
+}
+
+// The progress is asked all along a long table, and reading stops at once when it says so.
+void TestRtfStructures::longTableStopsWhenAsked()
+{
+    struct StopAt : WorkProgress
+    {
+        int calls = 0;
+        qint64 lastDone = -1;
+        bool advance(qint64 done, qint64) override
+        {
+            lastDone = done;
+            return ++calls < 20;
+        }
+    } progress;
+    const QByteArray rtf = doc(QByteArray("\\trowd\\cellx1000\\pard\\intbl x\\cell\\row\n").repeated(40000));
+    QTextDocument d;
+    QVERIFY(Rtf::read(rtf, d, &progress).wasStopped());
+    QCOMPARE(progress.calls, 20);
+    QVERIFY(progress.lastDone > 0 && progress.lastDone < rtf.size() / 2);
 }
 
 QTEST_MAIN(TestRtfStructures)

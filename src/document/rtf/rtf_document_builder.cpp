@@ -93,6 +93,7 @@ void DocumentBuilder::place(const ParaProps &para)
     }
     m_blockPending = false;
     m_blockEmpty = true;
+    m_blockProps.reset(); // a block Qt made: its character format is not the last one set
     m_cellEnded = false;
     m_pendingTabs = 0;
     m_labelStart = -1;
@@ -176,17 +177,22 @@ void DocumentBuilder::setBlockFormat(const ParaProps &para)
     m_pageBreak = m_sectionStart = false;
 }
 
-void DocumentBuilder::endParagraph(const ParaProps &para, const CharProps &mark)
+void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &mark)
 {
     place(para);
     openPendingBlock(mark);
     flushRun();
     setBlockFormat(para);
     applyList(para);
-    if (m_blockEmpty && m_blockProps != mark) { // an empty paragraph keeps the size of its mark
+    if (m_blockEmpty && m_blockProps != mark) { // an empty paragraph keeps the font of its mark
         m_cursor.setBlockCharFormat(format(mark));
         m_blockProps = mark;
     }
+}
+
+void DocumentBuilder::endParagraph(const ParaProps &para, const CharProps &mark)
+{
+    closeBlock(para, mark);
     m_pendingTabs = 0;
     m_blockPending = true;
 }
@@ -197,14 +203,10 @@ void DocumentBuilder::cellBreak(const ParaProps &para, const CharProps &mark)
         ++m_pendingTabs;
         return;
     }
-    place(para);
-    openPendingBlock(mark);
-    flushRun();
-    setBlockFormat(para);
-    applyList(para);
-    if (m_blockEmpty) { // an empty cell keeps the size of its mark, as an empty paragraph does
-        m_cursor.setBlockCharFormat(format(mark));
-        m_blockProps = mark;
+    closeBlock(para, mark);
+    if (m_table.lastCell()) {
+        ++m_pendingTabs; // Word's limit of cells in a row: the rest share the last
+        return;
     }
     m_table.nextCell();
     m_pendingTabs = 0;
@@ -233,7 +235,7 @@ void DocumentBuilder::tablesChanged()
     m_formats.clear();
 }
 
-void DocumentBuilder::finish(const ParaProps &para)
+void DocumentBuilder::finish(const ParaProps &para, bool stopped)
 {
     if (m_finished)
         return;
@@ -243,6 +245,8 @@ void DocumentBuilder::finish(const ParaProps &para)
         setBlockFormat(para);
         applyList(para);
     }
+    if (m_table.active() && !stopped) // tidying a table up costs time a stop should not wait for
+        m_table.finish();
     m_cursor.endEditBlock();
 }
 

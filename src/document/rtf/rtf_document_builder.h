@@ -43,10 +43,12 @@ public:
     // List label text (\listtext, \pntext): dropped when its paragraph is a list item.
     void beginLabel();
     void endLabel();
-    void finish(const ParaProps &para);
+    // stopped: reading ended before the file did; the document is not kept.
+    void finish(const ParaProps &para, bool stopped = false);
     // The font or colour table changed: text so far keeps the formats it was read with.
     void tablesChanged();
     QTextDocument *document() const { return m_cursor.document(); }
+    void setRowsAhead(std::function<int(int)> count) { m_table.setRowsAhead(std::move(count)); }
 
     // Replaces characters a QTextDocument would misread (block and frame markers,
     // control characters, unpaired surrogates).
@@ -57,6 +59,7 @@ private:
     void place(const ParaProps &para);
     void openPendingBlock(const CharProps &props);
     void setBlockFormat(const ParaProps &para);
+    void closeBlock(const ParaProps &para, const CharProps &mark);
     void applyList(const ParaProps &para);
     void flushRun();
     const QTextCharFormat &format(const CharProps &props);

@@ -9,7 +9,6 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QImageReader>
 #include <QRegularExpression>
 #include <QTextDocument>
 #include <QTextImageFormat>
@@ -74,9 +73,34 @@ Picture parsePicture(QByteArrayView body)
     return p;
 }
 
+// In pixels; 0 leaves the picture at its own size. Never beyond what the writer can say again.
 double shownSize(int goal, int pixels, int scale)
 {
-    return (goal > 0 ? goal / kTwipsPerPixel : pixels) * scale / 100.0;
+    const double size = (goal > 0 ? goal / kTwipsPerPixel : pixels) * scale / 100.0;
+    return std::min(size, RtfLimits::kMaxNumber / kTwipsPerPixel);
+}
+
+int bigEndian(QByteArrayView data, qsizetype at, int bytes)
+{
+    int value = 0;
+    for (int i = 0; i < bytes; ++i)
+        value = value << 8 | static_cast<unsigned char>(data.at(at + i));
+    return value;
+}
+
+// A PNG's or JPEG's own size from its header, without decoding it (a decoder would complain
+// on the console about pictures cut short).
+QSize ownSize(QByteArrayView data)
+{
+    if (data.startsWith("\x89PNG"))
+        return data.size() >= 24 ? QSize(bigEndian(data, 16, 4), bigEndian(data, 20, 4)) : QSize();
+    for (qsizetype at = 2; at + 9 <= data.size() && data.at(at) == '\xFF';) { // JPEG segments
+        const int marker = static_cast<unsigned char>(data.at(at + 1));
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
+            return QSize(bigEndian(data, at + 7, 2), bigEndian(data, at + 5, 2)); // start of frame
+        at += 2 + bigEndian(data, at + 2, 2);
+    }
+    return {};
 }
 
 // The target of a HYPERLINK instruction: its first argument, or "#" and its \l anchor.
@@ -130,9 +154,12 @@ void Parser::picture()
         f.setName(kKeptPrefix + QString::number(++m_pictures));
         resource = QByteArray("{\\pict ") + QByteArray(body.data(), body.size()) + '}';
     }
-    if (const double w = shownSize(p.goalWidth, p.width, p.scaleX); w > 0)
+    QSize pixels(p.width, p.height);
+    if (drawable)
+        pixels = ownSize(p.data);
+    if (const double w = shownSize(p.goalWidth, p.scaleX == 100 && drawable ? 0 : pixels.width(), p.scaleX); w > 0)
         f.setWidth(w);
-    if (const double h = shownSize(p.goalHeight, p.height, p.scaleY); h > 0)
+    if (const double h = shownSize(p.goalHeight, p.scaleY == 100 && drawable ? 0 : pixels.height(), p.scaleY); h > 0)
         f.setHeight(h);
     doc->addResource(QTextDocument::ImageResource, QUrl(f.name()), resource);
     m_builder.appendImage(f, top().chr, top().para);
@@ -186,8 +213,7 @@ void Writer::writePicture(const QTextImageFormat &f)
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "PNG");
     }
-    QBuffer buffer(&data);
-    const QSize pixels = QImageReader(&buffer).size();
+    const QSize pixels = ownSize(data);
     m_esc.raw("{");
     m_esc.word("pict");
     m_esc.word(jpeg ? "jpegblip" : "pngblip");

@@ -19,8 +19,10 @@ const FontEntry *DocumentTables::font(int number) const
 QTextCharFormat DocumentTables::charFormat(const CharProps &props) const
 {
     QTextCharFormat f;
-    if (const FontEntry *entry = font(props.font); entry && !entry->family.isEmpty())
+    if (const FontEntry *entry = font(props.font); entry && !entry->family.isEmpty()) {
         f.setFontFamilies({entry->family});
+        f.setProperty(FamilyKeyProperty, entry->family);
+    }
     f.setFontPointSize(props.halfPoints / 2.0);
     if (props.has(CharProps::Bold))
         f.setFontWeight(QFont::Bold);

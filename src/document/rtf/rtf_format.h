@@ -85,6 +85,9 @@ enum ExtraProperty {
     KerningProperty,      // \kerning as the file said it
     CellBordersProperty,  // on a cell: its sides are the file's own
     RaiseProperty,        // \up and \dn in half-points, up positive
+    // The family again, as text: Qt's format collection hashes a family list by its type
+    // alone, so that documents with thousands of fonts would compare every format with every other.
+    FamilyKeyProperty,
 };
 
 // Twips per document pixel: Qt lays documents out at 96 pixels per inch.

@@ -18,6 +18,7 @@ namespace {
 using RtfLimits::kMaxTabs;
 using RtfLimits::kMaxTwips;
 constexpr int kAutoSpacing = 280; // Word's automatic space before and after: 14 pt
+constexpr int kSingleSpacing = 240; // \slmult1: lines of 240ths
 
 double pixels(int twips)
 {
@@ -59,7 +60,7 @@ void setParagraphSpacing(QTextBlockFormat &f, const ParaProps &p)
         f.setTopMargin(pixels(p.before));
     if (p.after != 0)
         f.setBottomMargin(pixels(p.after));
-    if (p.lineSpacing > 0 && p.lineMultiple)
+    if (p.lineSpacing > 0 && p.lineMultiple && p.lineSpacing != kSingleSpacing)
         f.setLineHeight(p.lineSpacing * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
     else if (p.lineSpacing > 0)
         f.setLineHeight(pixels(p.lineSpacing), QTextBlockFormat::MinimumHeight);

@@ -24,6 +24,7 @@ Parser::Parser(QByteArrayView input, QTextDocument &doc)
     , m_doc(doc)
 {
     m_groups.reserve(64);
+    m_builder.setRowsAhead([this](int limit) { return rowsAhead(limit); });
 }
 
 void Parser::run()
@@ -80,7 +81,7 @@ bool Parser::goOn()
 void Parser::finish()
 {
     flushBytes();
-    m_builder.finish(m_groups.empty() ? m_lastPara : top().para);
+    m_builder.finish(m_groups.empty() ? m_lastPara : top().para, m_tooLong || m_cancelled);
     finishPageSetup();
 }
 

@@ -65,6 +65,7 @@ private:
     bool listWord(const ControlWordInfo &w, const Token &t); // rtf_lists.cpp
     void closeListGroup(Group::OnClose what);
     bool rowWord(const ControlWordInfo &w, const Token &t);  // rtf_tables.cpp
+    int rowsAhead(int limit) const;
     void picture();                                          // rtf_embeds.cpp
     bool pageWord(const ControlWordInfo &w, const Token &t); // rtf_sections.cpp
     void keepGroup(std::string_view name);

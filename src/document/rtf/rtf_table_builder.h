@@ -3,6 +3,7 @@
 #include <QList>
 
 #include <array>
+#include <functional>
 
 class QTextCursor;
 class QTextTable;
@@ -46,14 +47,23 @@ public:
     // A cell ended: the next table text goes into the next cell.
     void nextCell();
     void endRow(const RowDef &row);
+    // The cell ending now is the last a row may have: what follows stays in it.
+    bool lastCell() const;
+    // Tells how many rows the table has from the current one on (up to a limit), as far as
+    // can be seen.
+    void setRowsAhead(std::function<int(int)> count) { m_rowsAhead = std::move(count); }
+    // The file ends in the table.
+    void finish();
     // Leaves the table: the cursor goes to the block after it.
     void leave(QTextCursor &cursor);
 
 private:
-    void applyWidths(const RowDef &row);
+    void applyWidths(const RowDef &row, bool whole = false);
+    int rowsAhead(int columns, int cells) const;
     void applyMerges(const RowDef &row);
     void applyBorders(const RowDef &row);
     void endVerticalMerge(int column, int lastRow);
+    void merge(int row, int column, int rows, int columns);
     void moveTo(QTextCursor &cursor);
     void advance();
     void startRow(const RowDef &row);
@@ -65,6 +75,8 @@ private:
     int m_cell = 0;        // index of the cell in its row
     QList<int> m_starts;   // first column of each cell of the row, as columnStarts gives it
     QList<int> m_edges;    // right edges of the first row's cells
+    RowDef m_firstRow;
+    std::function<int(int)> m_rowsAhead;
     bool m_rowPending = false;
     bool m_cellPending = false;
     bool m_widthsSet = false;

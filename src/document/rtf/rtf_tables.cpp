@@ -17,6 +17,10 @@ namespace {
 
 using RtfLimits::kMaxCells;
 using RtfLimits::kMaxTwips;
+// A cell is at most as wide as the largest page; its right edge adds up the cells before it.
+constexpr int kMaxRowWidth = kMaxCells * kMaxTwips;
+constexpr int kCellsAtOnce = 1 << 16; // in a new table
+constexpr int kCellsAdded = 1 << 13;  // to a table that turned out longer
 
 constexpr int kCellSide = 0x10;
 constexpr int kDefaultBorderTwips = 15;
@@ -58,7 +62,7 @@ bool Parser::rowWord(const ControlWordInfo &w, const Token &t)
     case Action::RowDefaults: r = RowDef(); break;
     case Action::CellRight:
         if (r.cells.size() < kMaxCells) {
-            r.next.right = value;
+            r.next.right = std::clamp(t.param, -kMaxRowWidth, kMaxRowWidth);
             r.cells.append(r.next);
         }
         r.next = CellDef();
@@ -79,6 +83,50 @@ bool Parser::rowWord(const ControlWordInfo &w, const Token &t)
     return true;
 }
 
+// The rows of the table being read from here on: its \row words up to the first text or
+// paragraph outside a table. Only a guess (a table nested in a destination may fool it);
+// the builder adds rows when it was too low and removes those left over.
+int Parser::rowsAhead(int limit) const
+{
+    Tokenizer tok(QByteArrayView(m_tok.position(), m_tok.remaining()));
+    std::vector<bool> inTable{true}; // per group: \intbl in force
+    int rows = 0;
+    bool star = false;
+    for (Token t = tok.next(); t.type != TokenType::End && rows < limit; t = tok.next()) {
+        if (t.type == TokenType::GroupOpen) {
+            inTable.push_back(inTable.back());
+        } else if (t.type == TokenType::GroupClose) {
+            inTable.pop_back();
+            if (inTable.empty())
+                break;
+        } else if (t.type == TokenType::Text || t.type == TokenType::HexByte) {
+            if (!inTable.back())
+                break;
+        } else if (t.type == TokenType::ControlSymbol) {
+            star = t.symbol == '*';
+            continue;
+        } else if (t.type == TokenType::ControlWord) {
+            const Action a = controlWord(t.text).action;
+            if (star || a == Action::SkipDestination || a == Action::Picture || a == Action::FontTable) {
+                tok.skipGroup(); // nothing in it is text of the table
+                inTable.pop_back();
+                if (inTable.empty())
+                    break;
+            } else if (a == Action::Row) {
+                ++rows;
+            } else if (a == Action::Pard) {
+                inTable.back() = false;
+            } else if (a == Action::InTable || a == Action::TableDepth) {
+                inTable.back() = a == Action::InTable || t.param > 0;
+            } else if (a == Action::Par && !inTable.back()) {
+                break;
+            }
+        }
+        star = false;
+    }
+    return rows;
+}
+
 void TableBuilder::moveTo(QTextCursor &cursor)
 {
     cursor = m_table->cellAt(m_row, m_column).firstCursorPosition();
@@ -95,7 +143,8 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         if (row.left != 0)
             f.setProperty(TableLeftProperty, row.left);
         const int columns = std::max<int>(1, int(row.cells.size()));
-        m_table = cursor.insertTable(1, columns, f);
+        m_table = cursor.insertTable(rowsAhead(columns, kCellsAtOnce), columns, f);
+        m_firstRow = row;
         m_mergeStart = QList<int>(columns, -1);
         m_edges.clear();
         for (const CellDef &cell : row.cells)
@@ -104,7 +153,8 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         startRow(row);
         m_widthsSet = false;
     } else if (m_rowPending) {
-        m_table->appendRows(1);
+        if (m_row + 1 >= m_table->rows())
+            m_table->appendRows(rowsAhead(m_table->columns(), kCellsAdded));
         ++m_row;
         startRow(row);
     } else if (m_cellPending) {
@@ -115,6 +165,15 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
     }
     moveTo(cursor);
     return true;
+}
+
+// Rows are made many at a time: Qt goes over the whole table each time rows are added. Not
+// too many, though: while they are made the progress's Cancel is not asked, and Qt's rows
+// added to a table cost it time growing with the square of their number.
+int TableBuilder::rowsAhead(int columns, int cells) const
+{
+    const int limit = std::max(cells / std::max(columns, 1), 1);
+    return std::clamp(m_rowsAhead ? m_rowsAhead(limit) : 1, 1, limit);
 }
 
 void TableBuilder::startRow(const RowDef &row)
@@ -163,6 +222,11 @@ void TableBuilder::advance()
     }
 }
 
+bool TableBuilder::lastCell() const
+{
+    return m_table && !m_rowPending && m_cell + 1 >= kMaxCells;
+}
+
 void TableBuilder::nextCell()
 {
     if (m_cellPending)
@@ -180,16 +244,21 @@ void TableBuilder::endRow(const RowDef &row)
     m_cellPending = false;
 }
 
-void TableBuilder::applyWidths(const RowDef &row)
+// At the end of the table (whole) a row that declares fewer cells than there are columns
+// gives the columns after its last cell that cell's width.
+void TableBuilder::applyWidths(const RowDef &row, bool whole)
 {
-    if (row.cells.size() != m_table->columns())
+    const int columns = m_table->columns();
+    if (row.cells.size() != columns && !(whole && !row.cells.isEmpty() && row.cells.size() < columns))
         return; // a later row may declare every column
     QList<QTextLength> widths;
     int left = row.left;
     for (const CellDef &cell : row.cells) {
-        widths << QTextLength(QTextLength::FixedLength, std::max(cell.right - left, 0) / kTwipsPerPixel);
+        widths << QTextLength(QTextLength::FixedLength, std::clamp(cell.right - left, 0, kMaxTwips) / kTwipsPerPixel);
         left = std::max(left, cell.right);
     }
+    while (widths.size() < columns)
+        widths << widths.last();
     QTextTableFormat f = m_table->format();
     f.setColumnWidthConstraints(widths);
     m_table->setFormat(f);
@@ -219,7 +288,7 @@ void TableBuilder::applyMerges(const RowDef &row)
             ++last;
         const int span = std::min(m_starts.at(last + 1), m_table->columns()) - c;
         if (span > 1)
-            m_table->mergeCells(m_row, c, 1, span);
+            merge(m_row, c, 1, span);
     }
 }
 
@@ -251,13 +320,33 @@ void TableBuilder::endVerticalMerge(int column, int lastRow)
 {
     const int first = m_mergeStart.value(column, -1);
     if (first >= 0 && lastRow > first)
-        m_table->mergeCells(first, column, lastRow - first + 1, 1);
+        merge(first, column, lastRow - first + 1, 1);
     if (column < m_mergeStart.size())
         m_mergeStart[column] = -1;
 }
 
+// Qt gives a merged cell whose first paragraph is empty the paragraph format of a cell it
+// swallows; the file gave the first cell's.
+void TableBuilder::merge(int row, int column, int rows, int columns)
+{
+    const QTextBlockFormat format = m_table->cellAt(row, column).firstCursorPosition().blockFormat();
+    m_table->mergeCells(row, column, rows, columns);
+    QTextCursor first = m_table->cellAt(row, column).firstCursorPosition();
+    if (first.blockFormat() != format)
+        first.setBlockFormat(format);
+}
+
+void TableBuilder::finish()
+{
+    if (m_row + 1 < m_table->rows()) // rows made ahead that the file did not fill
+        m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
+    if (!m_widthsSet)
+        applyWidths(m_firstRow, true);
+}
+
 void TableBuilder::leave(QTextCursor &cursor)
 {
+    finish();
     for (int c = 0; c < m_mergeStart.size(); ++c)
         endVerticalMerge(c, m_row);
     cursor = m_table->lastCursorPosition();

@@ -85,9 +85,14 @@ void writeCellBorders(TextEscaper &esc, const QTextTableCellFormat &f)
     }
 }
 
+// An empty paragraph the reader gave no formatting; the author's have their mark's font.
 bool isEmptyBlock(const QTextBlock &b)
 {
-    return b.isValid() && b.length() <= 1 && !b.textList() && b.blockFormat().properties().isEmpty();
+    if (!b.isValid() || b.length() > 1 || b.textList() || !b.blockFormat().properties().isEmpty())
+        return false;
+    const auto props = b.charFormat().properties();
+    return std::all_of(props.keyBegin(), props.keyEnd(),
+                       [](int key) { return key == QTextFormat::ObjectIndex || key == QTextFormat::ObjectType; });
 }
 
 } // namespace
