@@ -17,7 +17,7 @@ namespace {
 const BookOptions kOptions{QStringLiteral("The Story of Walter"), QStringLiteral("10 December 2026"), QPageSize(QPageSize::Letter)};
 
 // A few answers, with questions and whole sections left unanswered.
-AnswerStore sampleStore()
+QList<BookSection> sampleContent()
 {
     AnswerStore store;
     store.loadQuestionTexts();
@@ -25,7 +25,7 @@ AnswerStore sampleStore()
     store.setAnswer(2, QStringLiteral("  \r\n \r\n")); // nothing but spaces and breaks
     store.setAnswer(3, QStringLiteral("Firstline of three\r\nSecondline follows\r\n\r\nAfterline gap"));
     store.setAnswer(77, QStringLiteral("Love one another."));
-    return store;
+    return bookContent(store);
 }
 
 QString writePdf(const QList<BookSection> &content, const QString &path)
@@ -68,7 +68,7 @@ void TestBookPdf::initTestCase()
 {
     if (!hasPdfTools())
         QSKIP("poppler-utils (pdftotext, pdffonts, pdfinfo) is not installed");
-    m_pdf = writePdf(bookContent(sampleStore()), m_dir.filePath(QStringLiteral("book.pdf")));
+    m_pdf = writePdf(sampleContent(), m_dir.filePath(QStringLiteral("book.pdf")));
     QVERIFY2(QFile::exists(m_pdf), qPrintable(m_pdf));
 }
 
@@ -92,7 +92,7 @@ void TestBookPdf::headings()
 
 void TestBookPdf::contentLeavesOutUnanswered()
 {
-    const QList<BookSection> content = bookContent(sampleStore());
+    const QList<BookSection> content = sampleContent();
     QCOMPARE(content.size(), 2);
     QCOMPARE(content[0].heading, QStringLiteral("Childhood"));
     QCOMPARE(content[0].entries.size(), 2); // questions 1 and 3
@@ -208,7 +208,7 @@ void TestBookPdf::failedSaveLeavesNoFile()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken")));
     const QStringList before = folderEntries(dir.path());
     StopAt stop(where.contains(QLatin1String("later")) ? 8 : 1); // the 8th report comes while drawing
-    const Outcome saved = saveBook(bookContent(sampleStore()), kOptions, dir.filePath(where), stopped ? &stop : nullptr);
+    const Outcome saved = saveBook(sampleContent(), kOptions, dir.filePath(where), stopped ? &stop : nullptr);
     QVERIFY(!saved.ok());
     QCOMPARE(saved.wasStopped(), stopped);
     QCOMPARE(saved.error().isEmpty(), stopped); // a failure says why

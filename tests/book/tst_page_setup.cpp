@@ -3,8 +3,10 @@
 #include "document/composer/composer.h"
 #include "document/pages/page_printing.h"
 #include "document/pages/page_setup.h"
+#include "document/rtf/rtf.h"
 #include "pdf_tools.h"
 
+#include <QBuffer>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +56,8 @@ private slots:
     void userLayoutHasInchMargins();
     void documentLayoutFallsBackToUsers();
     void composedDocumentIsOnUsersPaper();
+    void fileNamesItsPage_data();
+    void fileNamesItsPage();
     void printUsesDocumentsPaper_data();
     void printUsesDocumentsPaper();
     void printNumbersEveryPageInsideMargins();
@@ -138,6 +142,43 @@ void TestPageSetup::composedDocumentIsOnUsersPaper()
     LocaleEnvironment env({}, {}, "de_DE.UTF-8");
     QCOMPARE(documentPageLayout(document).pageSize().id(), QPageSize::Letter);
     QCOMPARE(documentPageLayout(document).margins(QPageLayout::Inch), QMarginsF(1, 1, 1, 1));
+}
+
+void TestPageSetup::fileNamesItsPage_data()
+{
+    QTest::addColumn<QByteArray>("words");
+    QTest::addColumn<QSizeF>("size");       // points, as laid
+    QTest::addColumn<QMarginsF>("margins"); // points
+    QTest::newRow("nominal: A4 with narrow sides") << QByteArray("\\paperw11906\\paperh16838\\margl1134\\margr1134")
+        << QSizeF(595.3, 841.9) << QMarginsF(56.7, 72, 56.7, 72);
+    QTest::newRow("nominal: landscape Letter") << QByteArray("\\paperw15840\\paperh12240\\landscape")
+        << QSizeF(792, 612) << QMarginsF(90, 72, 90, 72);
+    QTest::newRow("nominal: the section's page wins") << QByteArray("\\paperw12240\\paperh15840\\sectd\\pgwsxn8391\\pghsxn11906")
+        << QSizeF(419.6, 595.3) << QMarginsF(90, 72, 90, 72);
+    QTest::newRow("robustness: no page named") << QByteArray("\\deftab720") << QSizeF() << QMarginsF();
+}
+
+void TestPageSetup::fileNamesItsPage()
+{
+    QFETCH(QByteArray, words);
+    QFETCH(QSizeF, size);
+    QFETCH(QMarginsF, margins);
+    QByteArray rtf = "{\\rtf1\\ansi" + words + " Text.\\par}";
+    QBuffer buffer(&rtf);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QTextDocument document;
+    QVERIFY(Rtf::read(buffer, document).ok());
+    const auto layout = ownPageLayout(document);
+    QCOMPARE(bool(layout), size.isValid());
+    if (!layout)
+        return;
+    const QSizeF laid = layout->fullRect(QPageLayout::Point).size();
+    QVERIFY2(qAbs(laid.width() - size.width()) < 1 && qAbs(laid.height() - size.height()) < 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(laid.width()).arg(laid.height())));
+    const QMarginsF got = layout->margins(QPageLayout::Point);
+    QVERIFY2(qAbs(got.left() - margins.left()) < 0.5 && qAbs(got.top() - margins.top()) < 0.5
+                 && qAbs(got.right() - margins.right()) < 0.5 && qAbs(got.bottom() - margins.bottom()) < 0.5,
+             qPrintable(QStringLiteral("%1 %2 %3 %4").arg(got.left()).arg(got.top()).arg(got.right()).arg(got.bottom())));
 }
 
 void TestPageSetup::printUsesDocumentsPaper_data()
