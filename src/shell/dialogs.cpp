@@ -175,6 +175,12 @@ static std::optional<QString> runFileDialog(QWidget *parent, const FileDialogReq
         dlg.setDefaultSuffix(r.defaultSuffix);
     if (!r.overwritePrompt)
         dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!r.sidePanelFolders.isEmpty()) {
+        QList<QUrl> places = dlg.sidebarUrls();
+        for (const QString &place : r.sidePanelFolders)
+            places.append(QUrl::fromLocalFile(place));
+        dlg.setSidebarUrls(places);
+    }
     // Qt would start where any file dialog last ended; each kind starts where it last ended,
     // the working folder until then.
     QString &folder = lastFolder(r, mode);
@@ -182,10 +188,6 @@ static std::optional<QString> runFileDialog(QWidget *parent, const FileDialogReq
     if (!r.fileName.isEmpty())
         dlg.selectFile(r.fileName);
     widenStarDotStar(dlg);
-    QList<QUrl> places = dlg.sidebarUrls();
-    for (const QString &folder : r.sidePanelFolders)
-        places.append(QUrl::fromLocalFile(folder));
-    dlg.setSidebarUrls(places);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     const QString chosen = dlg.selectedFiles().constFirst();

@@ -251,7 +251,10 @@ void TestRealDialogs::fileDialogsRememberTheirFolder()
         auto *dlg = qobject_cast<QFileDialog *>(modal);
         QVERIFY(dlg);
         dlg->setDirectory(dir.path());
-        dlg->selectFile(dir.filePath("story.dat"));
+        // The name goes into the dialog's name box, which accept() reads, as a user types it.
+        auto *name = dlg->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(dir.filePath("story.dat"));
         QMetaObject::invokeMethod(dlg, "accept", Qt::QueuedConnection);
     };
     const auto recordAndCancel = [&](QWidget *modal) {
