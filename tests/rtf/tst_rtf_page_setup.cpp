@@ -85,6 +85,15 @@ void TestRtfPageSetup::keptWords_data()
         << QByteArray("{\\rtf1\\ansi {\\caps a}{\\scaps b}{\\kerning0 c}d{\\super e}{\\sub f}g}")
         << QByteArrayList{"\\caps a", "\\caps0\\scaps b", "\\kerning0 c", "\\super e", "\\sub f", "\\nosupersub g"}
         << QByteArrayList{"\\kerning0 d"};
+    QTest::newRow("nominal: text after kerned text is plain again")
+        << QByteArray("{\\rtf1\\ansi {\\kerning32 a}b}") << QByteArrayList{"\\kerning32 a\\plain b"} << QByteArrayList{"\\kerning32 b"};
+    QTest::newRow("nominal: a section that opens with a table keeps its break")
+        << QByteArray("{\\rtf1\\ansi a\\sect\\sectd\\sbknone\\trowd\\cellx1000\\pard\\intbl b\\cell\\row}")
+        << QByteArrayList{"a\\sect\n\\sectd\\sbknone\n"} << QByteArrayList{"a\\par"};
+    QTest::newRow("nominal: a cell a row left out is in the file's default font and size")
+        << QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\trowd\\cellx1000\\pard\\intbl a\\cell\\row"
+                      "\\trowd\\cellx1000\\cellx2000\\pard\\intbl b\\cell c\\cell\\row}")
+        << QByteArrayList{"\\pard\\intbl a\\cell\n\\pard\\intbl\\cell\n"} << QByteArrayList{"\\fs", "\\f1"};
     QTest::newRow("nominal: raised and lowered text")
         << QByteArray("{\\rtf1\\ansi a{\\up6 b}{\\dn4 c}d}") << QByteArrayList{"a\\up6 b\\dn4 c\\up0 d"} << QByteArrayList{};
     QTest::newRow("nominal: cells keep their own borders and no others")

@@ -86,6 +86,8 @@ void DocumentBuilder::place(const ParaProps &para)
         return;
     flushRun();
     if (inTable) {
+        if (!m_table.active())
+            m_table.setEmptyMark(format(CharProps{}));
         if (!m_table.enter(m_cursor, m_row))
             return;
     } else {

@@ -19,7 +19,10 @@ const FontEntry *DocumentTables::font(int number) const
 QTextCharFormat DocumentTables::charFormat(const CharProps &props) const
 {
     QTextCharFormat f;
-    if (const FontEntry *entry = font(props.font); entry && !entry->family.isEmpty()) {
+    const FontEntry *entry = font(props.font);
+    if (entry && entry->family.isEmpty()) // a font without a name is shown in the default font
+        entry = font(defaultFont);
+    if (entry && !entry->family.isEmpty()) {
         f.setFontFamilies({entry->family});
         f.setProperty(FamilyKeyProperty, entry->family);
     }

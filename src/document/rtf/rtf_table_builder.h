@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QTextCharFormat>
 
 #include <array>
 #include <functional>
@@ -52,6 +53,8 @@ public:
     // Tells how many rows the table has from the current one on (up to a limit), as far as
     // can be seen.
     void setRowsAhead(std::function<int(int)> count) { m_rowsAhead = std::move(count); }
+    // The font of a cell the file left out (the file's default font).
+    void setEmptyMark(const QTextCharFormat &mark) { m_emptyMark = mark; }
     // The file ends in the table.
     void finish();
     // Leaves the table: the cursor goes to the block after it.
@@ -67,6 +70,7 @@ private:
     void moveTo(QTextCursor &cursor);
     void advance();
     void startRow(const RowDef &row);
+    void markEmptyCells();
     QList<int> columnStarts(const RowDef &row) const;
 
     QTextTable *m_table = nullptr;
@@ -82,6 +86,7 @@ private:
     bool m_widthsSet = false;
     int m_widthColumns = 0; // the number of columns the widths were set for
     QList<int> m_mergeStart; // per column: first row of an open vertical merge, or -1
+    QTextCharFormat m_emptyMark;
 };
 
 } // namespace Rtf

@@ -342,6 +342,23 @@ void TableBuilder::finish()
         m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
     if (!m_widthsSet)
         applyWidths(m_firstRow, true);
+    markEmptyCells();
+}
+
+// Cells Qt made for rows with fewer cells than others have no font of their own; shown in
+// Qt's default font, they would change when the file's default font is written for them.
+void TableBuilder::markEmptyCells()
+{
+    for (int r = 0; r < m_table->rows(); ++r) {
+        for (int c = 0; c < m_table->columns(); ++c) {
+            const QTextTableCell cell = m_table->cellAt(r, c);
+            if (cell.row() != r || cell.column() != c)
+                continue; // a merged cell, seen at its first row and column
+            QTextCursor first = cell.firstCursorPosition();
+            if (first.block().length() <= 1 && !first.block().charFormat().hasProperty(QTextFormat::FontPointSize))
+                first.setBlockCharFormat(m_emptyMark);
+        }
+    }
 }
 
 void TableBuilder::leave(QTextCursor &cursor)

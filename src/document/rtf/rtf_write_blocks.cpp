@@ -119,8 +119,10 @@ void Writer::writeFrame(const QTextFrame *frame, int tableDepth)
         afterTable = false;
         if (frame == m_doc.rootFrame() && (opening || closing) && isEmptyBlock(block))
             continue;
-        const QTextBlockFormat after = !next.atEnd() && !next.currentFrame() ? next.currentBlock().blockFormat()
-                                                                            : QTextBlockFormat();
+        // a section may start with a table: its first cell's paragraph holds the break
+        const QTextBlockFormat after = next.atEnd() ? QTextBlockFormat()
+                                     : next.currentFrame() ? m_doc.findBlock(next.currentFrame()->firstPosition()).blockFormat()
+                                                           : next.currentBlock().blockFormat();
         const bool endsSection = tableDepth == 0 && after.hasProperty(SectionBreakProperty);
         writeBlock(block, tableDepth, endsSection ? "sect" : "par");
         if (endsSection)

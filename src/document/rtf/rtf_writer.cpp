@@ -126,6 +126,10 @@ const RunStyle &Writer::style(int formatIndex, FormatOf formatOf)
 void Writer::switchTo(const RunStyle &s)
 {
     RunStyle &c = m_current;
+    if (s.kerning < 0 && c.kerning >= 0) { // only \plain takes kerning back to unsaid
+        m_esc.word("plain");
+        c = RunStyle{};
+    }
     if (s.font != c.font)
         m_esc.word("f", s.font);
     if (s.halfPoints != c.halfPoints)
@@ -148,13 +152,11 @@ void Writer::switchTo(const RunStyle &s)
         m_esc.word(s.script == 1 ? "super" : s.script == 2 ? "sub" : "nosupersub");
     if (s.raise != c.raise)
         s.raise < 0 ? m_esc.word("dn", -s.raise) : m_esc.word("up", s.raise);
-    const int kerning = s.kerning >= 0 ? s.kerning : c.kerning; // text that did not say keeps what is in force
-    if (kerning != c.kerning)
-        m_esc.word("kerning", kerning);
+    if (s.kerning != c.kerning)
+        m_esc.word("kerning", s.kerning);
     if (s.hidden != c.hidden)
         s.hidden ? m_esc.word("v") : m_esc.word("v", 0);
     c = s;
-    c.kerning = kerning;
 }
 
 std::string Writer::header() const
