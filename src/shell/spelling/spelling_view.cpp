@@ -47,7 +47,7 @@ SpellingView *SpellingView::of(QAbstractScrollArea *box)
 }
 
 SpellingView::SpellingView(QAbstractScrollArea *box, Access access)
-    : QObject(box), m_box(box), m_access(std::move(access))
+    : QObject(box), m_box(box), m_viewport(box->viewport()), m_access(std::move(access))
 {
     box->setProperty(kViewProperty, QVariant::fromValue(this));
     box->installEventFilter(this);
@@ -127,7 +127,7 @@ void SpellingView::replaceWord(int position, const QString &word, const QString 
 
 bool SpellingView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_box->viewport()) {
+    if (watched == m_viewport) {
         if (event->type() == QEvent::Paint) {
             markShown();
         } else if (event->type() == QEvent::ContextMenu) {

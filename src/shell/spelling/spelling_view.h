@@ -52,6 +52,8 @@ private:
     void replaceWord(int position, const QString &word, const QString &replacement);
 
     QAbstractScrollArea *m_box;
+    // Kept apart: the filter still sees events while the box is being destroyed.
+    QObject *m_viewport;
     Access m_access;
     std::unique_ptr<Spelling::DocumentMarks> m_marks;
 };

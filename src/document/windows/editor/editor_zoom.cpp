@@ -45,7 +45,7 @@ private:
     int m_percent;
 };
 
-EditorZoom::EditorZoom(QTextEdit *box) : QObject(box), m_box(box)
+EditorZoom::EditorZoom(QTextEdit *box) : QObject(box), m_box(box), m_viewport(box->viewport())
 {
     box->setProperty(kZoomProperty, QVariant::fromValue(this));
     box->installEventFilter(this);
@@ -96,7 +96,7 @@ void EditorZoom::apply()
 
 bool EditorZoom::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_box->viewport()) {
+    if (watched == m_viewport) {
         // A document put into the box since the last zoom is laid out for it before it is drawn.
         if (event->type() == QEvent::Paint && m_box->document()->documentLayout()->paintDevice() != m_screen.get())
             apply();

@@ -31,6 +31,8 @@ private:
     void apply();
 
     QTextEdit *m_box;
+    // Kept apart: the filter still sees events while the box is being destroyed.
+    QObject *m_viewport;
     std::unique_ptr<Screen> m_screen;
     int m_percent = 100;
 };
