@@ -1,7 +1,9 @@
 #include "document/rtf/rtf.h"
+#include "document/rtf/rtf_page_setup.h"
 #include "document/rtf/rtf_parser.h"
 #include "document/reading/document_limits.h"
 
+#include <QFont>
 #include <QIODevice>
 #include <QTextDocument>
 
@@ -22,7 +24,13 @@ Outcome read(const QByteArray &rtf, QTextDocument &doc, WorkProgress *progress)
     Parser parser(rtf, doc);
     parser.setProgress(progress);
     parser.run();
-    setPageSetup(doc, parser.pageSetup());
+    const PageSetup setup = parser.pageSetup();
+    setPageSetup(doc, setup);
+    if (setup.defaultFontNamed) { // text the file gave no font (before its font table) is in \deff's
+        QFont font = doc.defaultFont();
+        font.setFamilies({setup.defaultFont});
+        doc.setDefaultFont(font);
+    }
     doc.setUndoRedoEnabled(undo);
     if (parser.cancelled())
         return Outcome::stopped();

@@ -70,15 +70,21 @@ inline QStringList blockLooks(const QTextDocument &doc)
         QStringList look{blockShape(b), QStringLiteral("paragraph ") + describe(b.blockFormat(), doc)};
         if (b.length() <= 1)
             look << QStringLiteral("mark ") + describe(b.charFormat(), doc);
-        QString lastFormat;
+        QString runText, lastFormat;
+        const auto endRun = [&] {
+            if (!runText.isEmpty() || !lastFormat.isEmpty())
+                look << runText + QStringLiteral(": ") + lastFormat;
+        };
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QString format = describe(it.fragment().charFormat(), doc);
-            if (format == lastFormat) // runs Qt keeps apart but a reader cannot tell apart
-                look.last().prepend(it.fragment().text());
-            else
-                look << it.fragment().text() + QStringLiteral(": ") + format;
-            lastFormat = format;
+            if (format != lastFormat) { // runs Qt keeps apart but a reader cannot tell apart are one
+                endRun();
+                runText.clear();
+                lastFormat = format;
+            }
+            runText += it.fragment().text();
         }
+        endRun();
         if (const auto *table = qobject_cast<QTextTable *>(doc.frameAt(b.position()))) {
             look << QStringLiteral("table ") + describe(table->format(), doc)
                  << QStringLiteral("cell ") + describe(table->cellAt(b.position()).format(), doc, QTextFormat::TableCellRowSpan);
