@@ -59,6 +59,17 @@ QString breakable(const QString &line)
     }
     return result.isNull() ? line : result;
 }
+// The lines of a block kept together, one below the other from where the first was placed.
+QList<LinePlace> stacked(const LinePlace &top, const QList<qreal> &heights)
+{
+    QList<LinePlace> places;
+    qreal y = top.top;
+    for (const qreal h : heights) {
+        places.append({top.page, y});
+        y += h;
+    }
+    return places;
+}
 } // namespace
 
 BookFlow::BookFlow(BookPages &pages, int firstPage, WorkProgress *progress, qint64 total, qint64 done)
@@ -103,13 +114,7 @@ void BookFlow::placeSection(const BookSection &section)
     Block heading{std::make_unique<QTextLayout>(section.heading, BookStyle::headingFont(), m_pages.device()), {}};
     layOut(*heading.layout, heading.heights, m_pages.textWidth(), Qt::AlignHCenter);
     const LinePlace top = m_flow.placeKept(heading.height(), m_pages.pixels(BookStyle::kAfterHeading), {});
-    QList<LinePlace> places;
-    qreal y = top.top;
-    for (const qreal h : heading.heights) {
-        places.append({top.page, y});
-        y += h;
-    }
-    drawBlock(heading, places);
+    drawBlock(heading, stacked(top, heading.heights));
 }
 
 // A question in bold and its answer below, line by line as typed; false when stopped.
@@ -133,13 +138,7 @@ bool BookFlow::placeEntry(const BookEntry &entry)
 
     const LinePlace top = m_flow.placeKept(question.height(), m_pages.pixels(BookStyle::kAfterQuestion),
                                            firstLines ? *firstLines : QList<qreal>{});
-    QList<LinePlace> questionPlaces;
-    qreal y = top.top;
-    for (const qreal h : question.heights) {
-        questionPlaces.append({top.page, y});
-        y += h;
-    }
-    drawBlock(question, questionPlaces);
+    drawBlock(question, stacked(top, question.heights));
 
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (!answer[i].layout) {
