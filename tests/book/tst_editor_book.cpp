@@ -25,6 +25,15 @@ void fillAnswers()
             answerStore().setAnswer(n, QStringLiteral("Answer %1 ").arg(n).repeated(30));
     }
 }
+
+// The editor opened from the main menu, on those answers or on none.
+TextEditor *editorOnAnswers(TestProgram &program, bool answers = true)
+{
+    program.startToMainMenu();
+    if (answers)
+        fillAnswers();
+    return reopenEditor(program);
+}
 } // namespace
 
 class TestEditorBook : public QObject {
@@ -52,9 +61,7 @@ void TestEditorBook::previewShowsWhatPrintPrints()
         QSKIP("poppler-utils (pdftotext, pdfinfo) is not installed");
     TestProgram program;
     QTemporaryDir dir;
-    program.startToMainMenu();
-    fillAnswers();
-    TextEditor *editor = reopenEditor(program);
+    TextEditor *editor = editorOnAnswers(program);
     const QString printed = dir.filePath(QStringLiteral("print.pdf"));
     const QString previewed = dir.filePath(QStringLiteral("preview.pdf"));
     program.dialogs.answerPrintToPdf(printed).answerPreviewToPdf(previewed);
@@ -115,9 +122,7 @@ void TestEditorBook::bookFromTheAnswers()
         QSKIP("poppler-utils (pdftotext, pdfinfo) is not installed");
     TestProgram program;
     QTemporaryDir dir;
-    program.startToMainMenu();
-    fillAnswers();
-    TextEditor *editor = reopenEditor(program);
+    TextEditor *editor = editorOnAnswers(program);
     QTextCursor(editor->edit()->document()).insertText(QStringLiteral("Editedonly "));
     const QString pdf = dir.filePath(QStringLiteral("Grandpa.pdf"));
     program.dialogs.answerText(QStringLiteral("Grandpa's Book")).answerFile(pdf).answer(MsgAnswer::Ok);
@@ -166,10 +171,7 @@ void TestEditorBook::bookNotMade()
     QFETCH(QString, message);
     TestProgram program;
     QTemporaryDir dir;
-    program.startToMainMenu();
-    if (answers)
-        fillAnswers();
-    TextEditor *editor = reopenEditor(program);
+    TextEditor *editor = editorOnAnswers(program, answers);
     if (!title.isEmpty())
         program.dialogs.answerText(title == QLatin1String("-") ? std::nullopt : std::optional<QString>(title));
     if (!file.isEmpty())
