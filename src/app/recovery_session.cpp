@@ -101,7 +101,7 @@ void endDeliberately()
     for (const auto &c : std::as_const(g_session->connections))
         QObject::disconnect(c);
     g_session->copy.reset(); // the writes under way end first
-    g_session->file->remove();
+    g_session->file->discard();
     g_session.reset();
 }
 

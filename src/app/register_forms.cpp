@@ -2,6 +2,7 @@
 #include "shell/window_names.h"
 
 #include "app/main_menu.h"
+#include "app/page_drafts.h"
 #include "app/splash.h"
 #include "document/windows/editor/register_document.h"
 #include "info/windows/register_info.h"
@@ -12,7 +13,7 @@ void registerAllForms()
 {
     Forms::registerForm(QLatin1String(WindowName::Splash), [] { return new Splash; });
     Forms::registerForm(QLatin1String(WindowName::Main), [] { return new MainMenu; });
-    registerQuestionnaireForms();
+    registerQuestionnaireForms(&connectPageToDrafts);
     registerDocumentForms();
     registerInfoForms();
 }

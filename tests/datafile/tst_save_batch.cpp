@@ -1,4 +1,4 @@
-#include "document/datafile/save_batch.h"
+#include "document/reading/save_batch.h"
 #include "fs_faults.h"
 
 #include <QTemporaryDir>

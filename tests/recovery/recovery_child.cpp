@@ -10,7 +10,7 @@
 #include "shell/form.h"
 #include "app/program.h"
 #include "app/recovery_session.h"
-#include "document/datafile/save_batch.h"
+#include "document/reading/save_batch.h"
 #include "document/windows/editor/text_editor.h"
 #include "shell/quiet_dialogs.h"
 

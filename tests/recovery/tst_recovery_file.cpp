@@ -4,7 +4,7 @@
 #include "test_files.h"
 
 #include "document/datafile/answer_data_file.h"
-#include "document/datafile/save_batch.h"
+#include "document/reading/save_batch.h"
 #include "document/recovery/recovery_file.h"
 #include "questionnaire/answer_store.h"
 

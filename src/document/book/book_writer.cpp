@@ -2,7 +2,7 @@
 #include "document/book/book_flow.h"
 #include "document/book/book_pages.h"
 #include "document/book/book_style.h"
-#include "document/datafile/save_batch.h"
+#include "document/reading/save_batch.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

@@ -1,27 +1,12 @@
 #include "document/datafile/known_files.h"
 
-#include <QFile>
+#include "platform/system_file.h"
+
 #include <QFileInfo>
 #include <QHash>
-#include <optional>
-#include <sys/stat.h>
 
 namespace {
-// Size, modification time to the nanosecond and the file's identity on its disk: a save by
-// rename gives a new identity, an edit in place a new time.
-struct Stamp {
-    qint64 size = 0, seconds = 0, nanoseconds = 0;
-    quint64 device = 0, inode = 0;
-    bool operator==(const Stamp &) const = default;
-};
-
-std::optional<Stamp> stampOf(const QString &path)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return std::nullopt;
-    return Stamp{qint64(st.st_size), qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec), quint64(st.st_dev), quint64(st.st_ino)};
-}
+using SystemFile::Stamp;
 
 QHash<QString, Stamp> &known()
 {
@@ -35,7 +20,7 @@ QString keyOf(const QString &path) { return QFileInfo(path).absoluteFilePath(); 
 namespace KnownFiles {
 void remember(const QString &path)
 {
-    if (const std::optional<Stamp> stamp = stampOf(path))
+    if (const std::optional<Stamp> stamp = SystemFile::stampOf(path))
         known().insert(keyOf(path), *stamp);
     else
         known().remove(keyOf(path));
@@ -43,7 +28,7 @@ void remember(const QString &path)
 
 Standing standing(const QString &path)
 {
-    const std::optional<Stamp> now = stampOf(path);
+    const std::optional<Stamp> now = SystemFile::stampOf(path);
     if (!now)
         return Standing::Missing;
     const auto it = known().constFind(keyOf(path));

@@ -40,7 +40,7 @@ inline QString tooManyParagraphs()
 // Fails when a plain text has more lines than the editor can hold.
 inline Outcome checkEditorLength(QStringView text)
 {
-    if (std::count(text.begin(), text.end(), QLatin1Char('\n')) + std::count(text.begin(), text.end(), QLatin1Char('\r'))
+    if (std::ranges::count(text, QLatin1Char('\n')) + std::ranges::count(text, QLatin1Char('\r'))
         < kMaxParagraphs)
         return {};
     // CR LF counts twice above; count exactly only near the limit.

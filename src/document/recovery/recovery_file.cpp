@@ -1,5 +1,7 @@
 #include "document/recovery/recovery_file.h"
 
+#include "document/reading/save_batch.h"
+#include "platform/system_file.h"
 #include "questionnaire/answer_store.h"
 
 #include <QDateTime>
@@ -9,8 +11,6 @@
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 namespace {
 constexpr int kMaxCopies = 9;
@@ -20,7 +20,7 @@ QString slotName(int slot)
     return slot == 1 ? QStringLiteral("recovery.dat") : QStringLiteral("recovery-%1.dat").arg(slot);
 }
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemError() { return SystemFile::errorText(errno); }
 
 // Empty when the folder is there, else the system's reason.
 QString makeOwnerOnlyFolder(const QString &folder)
@@ -92,7 +92,14 @@ RecoveryFile::RecoveryFile(const QString &folder) : m_folder(folder)
         return;
     }
     for (const Part part : kParts)
-        QFile::remove(partPath(part) + QStringLiteral(".new")); // half written when its writer died
+        dropHalfWritten(part);
+}
+
+// What a writer that died left half written; ".new" is where earlier versions wrote.
+void RecoveryFile::dropHalfWritten(Part part) const
+{
+    QFile::remove(SaveBatch::temporaryPathFor(partPath(part)));
+    QFile::remove(partPath(part) + QStringLiteral(".new"));
 }
 
 RecoveryFile::~RecoveryFile() = default;
@@ -127,24 +134,10 @@ Outcome RecoveryFile::write(const AnswerStore &store)
     return writeQuickly(m_path, AnswerDataFile::write(AnswerDataFile::answersOf(store)));
 }
 
-// Written beside and renamed over, like QSaveFile, but without waiting for the disk: this
-// runs after every change, and a killed process loses nothing the kernel already has.
+// Quick: this runs after every change, and a killed process loses nothing the system already has.
 Outcome RecoveryFile::writeQuickly(const QString &path, const QByteArray &bytes)
 {
-    const QString fresh = path + QStringLiteral(".new");
-    QFile file(fresh);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = file.errorString();
-        file.close();
-        QFile::remove(fresh);
-        return Outcome::failed(why);
-    }
-    file.close();
-    if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(fresh);
-        return Outcome::failed(QString::fromLocal8Bit(std::strerror(errno)));
-    }
-    return {};
+    return saveFileAtomically(path, bytes, SaveBatch::Durability::Quick);
 }
 
 void RecoveryFile::removePart(Part part)
@@ -153,13 +146,13 @@ void RecoveryFile::removePart(Part part)
         QFile::remove(partPath(part));
 }
 
-void RecoveryFile::remove()
+void RecoveryFile::discard()
 {
     if (!isHeld())
         return;
     for (const Part part : kParts) {
         QFile::remove(partPath(part));
-        QFile::remove(partPath(part) + QStringLiteral(".new"));
+        dropHalfWritten(part);
     }
     m_lock.reset();
     QDir().rmdir(m_folder); // only when empty

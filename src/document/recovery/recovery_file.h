@@ -44,11 +44,12 @@ public:
     AnswerDataFile::ReadResult read() const;
 
     Outcome write(const AnswerStore &store);
-    // Written beside and renamed over; safe to call from a worker thread.
+    // Written beside and renamed over, without waiting for the disk; safe to call from a
+    // worker thread.
     static Outcome writeQuickly(const QString &path, const QByteArray &bytes);
     void removePart(Part part);
     // A deliberate end: the file goes, and the folder too when nothing else is in it.
-    void remove();
+    void discard();
     // Moves every part to a dated name in the same folder ("answers" or "damaged" in front);
     // the new path of the answers, or empty when they could not be moved.
     // `moved` receives the new path of each part moved.
@@ -57,6 +58,8 @@ public:
     QString keepPartAside(Part part, const QString &label);
 
 private:
+    void dropHalfWritten(Part part) const;
+
     QString m_folder;
     QString m_path;
     QString m_error;

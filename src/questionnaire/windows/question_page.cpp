@@ -4,7 +4,6 @@
 #include "shell/look.h"
 #include "shell/twips.h"
 #include "questionnaire/answer_store.h"
-#include "document/recovery/draft_board.h"
 #include "questionnaire/windows/answer_box.h"
 #include "questionnaire/windows/page_layout.h"
 
@@ -61,7 +60,7 @@ void QuestionPage::build()
     connect(ret, &QPushButton::clicked, this, &QuestionPage::cmdReturn_Click);
 }
 
-QuestionPage::~QuestionPage() { DraftBoard::instance().postPage(objectName(), {}); }
+QuestionPage::~QuestionPage() { emit typingChanged(false); }
 
 void QuestionPage::formLoad() { centreOnScreen(); }
 
@@ -72,39 +71,39 @@ void QuestionPage::formActivate()
         b.edit->setText(store.answerOf(b.question));
     // Filling the boxes raised their change events; only what the user does next counts.
     m_dataChanged = QStringLiteral("N");
-    restoreKeptTyping();
+    emit boxesFilled();
     if (!m_boxes.isEmpty())
         m_boxes.first().edit->setFocus(Qt::OtherFocusReason);
     postTyping();
 }
 
-void QuestionPage::restoreKeptTyping()
+QList<int> QuestionPage::questions() const
 {
-    QList<int> questions;
+    QList<int> numbers;
     for (const Box &b : m_boxes)
-        questions.append(b.question);
-    const QMap<int, QString> kept = DraftBoard::instance().takeTyping(questions);
+        numbers.append(b.question);
+    return numbers;
+}
+
+QMap<int, QString> QuestionPage::typing() const
+{
+    QMap<int, QString> texts;
+    for (const Box &b : m_boxes)
+        texts.insert(b.question, b.edit->text());
+    return texts;
+}
+
+void QuestionPage::restoreTyping(const QMap<int, QString> &kept)
+{
     for (const Box &b : m_boxes) {
         if (kept.contains(b.question))
             b.edit->setText(kept.value(b.question));
     }
     if (!kept.isEmpty())
-        m_dataChanged = QStringLiteral("Y"); // so that Return asks to save it, as for any typing
+        m_dataChanged = QStringLiteral("Y");
 }
 
-void QuestionPage::postTyping()
-{
-    if (m_dataChanged != QLatin1String("Y") || !isVisible()) {
-        DraftBoard::instance().postPage(objectName(), {});
-        return;
-    }
-    DraftBoard::instance().postPage(objectName(), [this] {
-        QMap<int, QString> typing;
-        for (const Box &b : m_boxes)
-            typing.insert(b.question, b.edit->text());
-        return typing;
-    });
-}
+void QuestionPage::postTyping() { emit typingChanged(m_dataChanged == QLatin1String("Y") && isVisible()); }
 
 void QuestionPage::txt_Change()
 {

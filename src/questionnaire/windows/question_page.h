@@ -6,6 +6,7 @@
 #include "questionnaire/windows/page_table.h"
 
 #include <QList>
+#include <QMap>
 
 class AnswerBox;
 
@@ -21,6 +22,19 @@ public:
 
     QString dataChanged() const { return m_dataChanged; }
 
+    QList<int> questions() const;
+    // What the boxes hold: question number -> box text.
+    QMap<int, QString> typing() const;
+    // Typing kept from a run that did not end normally, back in its boxes, marked changed so
+    // that Return asks to save it as for any typing.
+    void restoreTyping(const QMap<int, QString> &kept);
+
+signals:
+    // Whether the page holds typing the store does not have; false also when the page goes.
+    void typingChanged(bool unsaved);
+    // The boxes were just filled from the store: the moment for kept typing to go back in.
+    void boxesFilled();
+
 private:
     struct Box {
         int question;
@@ -30,10 +44,8 @@ private:
     void txt_Change();
     void cmdSave_Click();
     void cmdReturn_Click();
-    // Tells the recovery file whether this page holds typing the store does not have.
+    // Tells whoever keeps a safety copy whether this page holds typing the store does not have.
     void postTyping();
-    // Typing kept from a run that did not end normally, back in its boxes.
-    void restoreKeptTyping();
 
     const PageWindow &m_desc;
     QList<Box> m_boxes;

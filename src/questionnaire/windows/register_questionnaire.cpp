@@ -6,7 +6,7 @@
 #include "questionnaire/windows/question_page.h"
 #include "questionnaire/windows/section_overview.h"
 
-void registerQuestionnaireForms()
+void registerQuestionnaireForms(const std::function<void(QuestionPage &)> &pageMade)
 {
     for (const OverviewWindow &desc : overviewWindows()) {
         const OverviewWindow *s = &desc;
@@ -18,6 +18,11 @@ void registerQuestionnaireForms()
     }
     for (const PageWindow &desc : pageWindows()) {
         const PageWindow *s = &desc;
-        Forms::registerForm(pageName(desc), [s] { return new QuestionPage(*s); });
+        Forms::registerForm(pageName(desc), [s, pageMade] {
+            auto *page = new QuestionPage(*s);
+            if (pageMade)
+                pageMade(*page);
+            return page;
+        });
     }
 }

@@ -5,7 +5,7 @@
 #include "shell/dialogs.h"
 #include "document/datafile/answer_data_file.h"
 #include "document/datafile/known_files.h"
-#include "document/datafile/save_batch.h"
+#include "document/reading/save_batch.h"
 #include "document/windows/editor/save_guard.h"
 #include "document/windows/editor/rich_text_box.h"
 #include "document/windows/editor/save_flow.h"

@@ -1,4 +1,6 @@
-#include "document/datafile/save_batch.h"
+#include "document/reading/save_batch.h"
+
+#include "platform/system_file.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -7,31 +9,9 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <cstring>
-#include <unistd.h>
 
 namespace {
 QString tr(const char *text) { return QCoreApplication::translate("SaveBatch", text); }
-
-QString systemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
-
-// Longest file name the folder's file system takes, in bytes of the local encoding.
-long nameMax(const QString &folder)
-{
-    const long n = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
-    return n > 0 ? n : 255;
-}
-
-bool syncToDisk(QFile &file) { return ::fsync(file.handle()) == 0; }
-
-void syncFolder(const QString &folder)
-{
-    QFile dir(folder);
-    if (dir.open(QIODevice::ReadOnly))
-        ::fsync(dir.handle());
-}
 
 // Saving through a link replaces the file it points to and keeps the link.
 QString resolved(const QString &path)
@@ -39,19 +19,25 @@ QString resolved(const QString &path)
     const QFileInfo info(path);
     return info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
 }
-} // namespace
 
-SaveBatch::SaveBatch() = default;
-SaveBatch::~SaveBatch() { dropTemporaries(); }
-
-namespace {
 QString besideTarget(const QString &path, const char *suffix)
 {
     const QFileInfo info(path);
     const QByteArray hash = QCryptographicHash::hash(info.fileName().toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     return info.dir().filePath(QStringLiteral(".~kinscribe-%1.%2").arg(QString::fromLatin1(hash), QLatin1String(suffix)));
 }
+
+// Why a folder to save into is none: a file, out of this user's reach, or missing.
+int notAFolder(const QFileInfo &folder)
+{
+    if (folder.exists())
+        return ENOTDIR;
+    return SystemFile::whyUnreadable(folder.filePath()) == SystemFile::Refusal::Barred ? EACCES : ENOENT;
+}
 } // namespace
+
+SaveBatch::SaveBatch(Durability durability) : m_durability(durability) {}
+SaveBatch::~SaveBatch() { dropTemporaries(); }
 
 QString SaveBatch::temporaryPathFor(const QString &path) { return besideTarget(path, "tmp"); }
 QString SaveBatch::oldPathFor(const QString &path) { return besideTarget(path, "old"); }
@@ -70,7 +56,7 @@ void SaveBatch::holdOldFiles()
     for (const Entry &entry : m_entries) {
         QFile::remove(entry.old);
         if (QFile::exists(entry.path))
-            ::link(QFile::encodeName(entry.path).constData(), QFile::encodeName(entry.old).constData());
+            SystemFile::addSecondName(entry.path, entry.old);
     }
 }
 
@@ -100,15 +86,15 @@ void SaveBatch::dropTemporaries()
 bool SaveBatch::check(const Entry &entry)
 {
     const QFileInfo info(entry.path);
-    const QFileInfo folder(info.absolutePath());
+    const QFileInfo folder{info.absolutePath()};
     // The system's own words, as a failed open or rename would have given them.
     if (!folder.isDir())
-        return fail(entry, systemError(folder.exists() ? ENOTDIR : ENOENT));
+        return fail(entry, SystemFile::errorText(notAFolder(folder)));
     if (info.isDir())
-        return fail(entry, systemError(EISDIR));
-    if (QFile::encodeName(info.fileName()).size() > nameMax(folder.filePath())
-        || QFile::encodeName(info.absoluteFilePath()).size() >= PATH_MAX)
-        return fail(entry, systemError(ENAMETOOLONG));
+        return fail(entry, SystemFile::errorText(EISDIR));
+    if (QFile::encodeName(info.fileName()).size() > SystemFile::longestName(folder.filePath())
+        || QFile::encodeName(info.absoluteFilePath()).size() > SystemFile::longestPath())
+        return fail(entry, SystemFile::errorText(ENAMETOOLONG));
     return true;
 }
 
@@ -117,7 +103,7 @@ bool SaveBatch::prepare(Entry &entry)
     QFile file(entry.temporary);
     // A file of this name is what a killed save of the same name left behind.
     QFile::remove(entry.temporary);
-    // Unbuffered, so every byte reaches the disk now and a full disk shows here, before any
+    // Unbuffered, so every byte reaches the system now and a full disk shows here, before any
     // file is moved into place; the reason then comes from the write that failed.
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return fail(entry, file.errorString());
@@ -133,8 +119,10 @@ bool SaveBatch::prepare(Entry &entry)
         data += written;
         left -= written;
     }
-    if (!syncToDisk(file))
-        return fail(entry, systemError(errno));
+    if (m_durability == Durability::Synced) {
+        if (const std::optional<QString> why = SystemFile::syncToDisk(file))
+            return fail(entry, *why);
+    }
     return true;
 }
 
@@ -155,26 +143,29 @@ bool SaveBatch::run()
             return false;
         }
     }
-    // Every file is complete on the disk: the renames follow each other with nothing between.
-    holdOldFiles();
+    // Every file is complete: the renames follow each other with nothing between. A single
+    // file has no second rename to wait for, and needs no second name.
+    if (m_entries.size() > 1)
+        holdOldFiles();
     for (Entry &entry : m_entries) {
-        if (std::rename(QFile::encodeName(entry.temporary).constData(), QFile::encodeName(entry.path).constData()) != 0) {
-            const int code = errno;
+        if (const std::optional<QString> why = SystemFile::renameOver(entry.temporary, entry.path)) {
             dropTemporaries();
             dropOldFiles();
-            return fail(entry, systemError(code));
+            return fail(entry, *why);
         }
         entry.written = false;
     }
     dropOldFiles();
-    for (const Entry &entry : m_entries)
-        syncFolder(QFileInfo(entry.path).absolutePath());
+    if (m_durability == Durability::Synced) {
+        for (const Entry &entry : m_entries)
+            SystemFile::syncFolder(QFileInfo(entry.path).absolutePath());
+    }
     return true;
 }
 
-Outcome saveFileAtomically(const QString &path, const QByteArray &bytes)
+Outcome saveFileAtomically(const QString &path, const QByteArray &bytes, SaveBatch::Durability durability)
 {
-    SaveBatch batch;
+    SaveBatch batch(durability);
     batch.add(path, bytes);
     return batch.commit();
 }

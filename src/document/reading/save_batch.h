@@ -3,7 +3,9 @@
 // written out in full and flushed to the disk: each goes to a temporary file beside its target
 // first, and only then are they renamed into place, one right after the other. A crash, a kill
 // or a full disk on the way leaves the old files as they were; a temporary file that a killed
-// save left behind is removed by the next save to the same name.
+// save left behind is removed by the next save to the same name. Every file the program
+// writes goes this way: the pair of a save, a data file or a book alone, and the parts of the
+// recovery file.
 
 #include "document/reading/outcome.h"
 
@@ -13,7 +15,12 @@
 
 class SaveBatch {
 public:
-    SaveBatch();
+    // Synced waits until every byte is on the disk, so that a power cut leaves old or new.
+    // Quick leaves that to the system: a killed program loses nothing the system already
+    // has, and a copy written after every change does not wait for the disk each time.
+    enum class Durability { Synced, Quick };
+
+    explicit SaveBatch(Durability durability = Durability::Synced);
     ~SaveBatch(); // drops every temporary file not moved into place
 
     void add(const QString &path, const QByteArray &bytes);
@@ -45,10 +52,12 @@ private:
     void holdOldFiles();
     void dropOldFiles();
 
+    Durability m_durability;
     std::vector<Entry> m_entries;
     QString m_failedPath;
     QString m_error;
 };
 
 // One file on its own, with the same care.
-Outcome saveFileAtomically(const QString &path, const QByteArray &bytes);
+Outcome saveFileAtomically(const QString &path, const QByteArray &bytes,
+                           SaveBatch::Durability durability = SaveBatch::Durability::Synced);
