@@ -7,6 +7,7 @@
 class TestSaveBatch : public QObject {
     Q_OBJECT
 private slots:
+    void writesEveryFile_data();
     void writesEveryFile();
     void failure_data();
     void failure();
@@ -16,12 +17,20 @@ private slots:
     void singleFile();
 };
 
+void TestSaveBatch::writesEveryFile_data()
+{
+    QTest::addColumn<SaveBatch::Durability>("durability");
+    QTest::newRow("nominal: waiting for the disk") << SaveBatch::Durability::Synced;
+    QTest::newRow("nominal: quick, as the recovery file") << SaveBatch::Durability::Quick;
+}
+
 void TestSaveBatch::writesEveryFile()
 {
+    QFETCH(SaveBatch::Durability, durability);
     QTemporaryDir dir;
     const QString doc = dir.filePath("story.rtf"), data = dir.filePath("story.dat");
     QVERIFY(writeBytes(doc, "old document"));
-    SaveBatch batch;
+    SaveBatch batch(durability);
     batch.add(doc, "{\\rtf1 new}");
     batch.add(data, ",,\"\"\r\n");
     const Outcome saved = batch.commit();
@@ -37,16 +46,18 @@ void TestSaveBatch::failure_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("failedName");
-    QTest::newRow("robustness: data file name is a folder") << "dataIsFolder" << "story.dat";
-    QTest::newRow("robustness: document name is a folder") << "docIsFolder" << "story.rtf";
-    QTest::newRow("robustness: folder does not exist") << "noFolder" << "story.rtf";
-    QTest::newRow("robustness: folder without write permission") << "noPermission" << "story.rtf";
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("robustness: data file name is a folder") << "dataIsFolder" << "story.dat" << "Is a directory";
+    QTest::newRow("robustness: document name is a folder") << "docIsFolder" << "story.rtf" << "Is a directory";
+    QTest::newRow("robustness: folder does not exist") << "noFolder" << "story.rtf" << "No such file or directory";
+    QTest::newRow("robustness: folder without write permission") << "noPermission" << "story.rtf" << "Permission denied";
 }
 
 void TestSaveBatch::failure()
 {
     QFETCH(QString, how);
     QFETCH(QString, failedName);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     QString folder = dir.path();
     if (how == QLatin1String("noFolder"))
@@ -75,7 +86,7 @@ void TestSaveBatch::failure()
     }
     QVERIFY(!saved.ok());
     QCOMPARE(batch.failedPath(), folder + "/" + failedName);
-    QVERIFY(!saved.error().isEmpty());
+    QCOMPARE(saved.error(), reason);
     QCOMPARE(fileBytes(doc), oldDoc);
     QCOMPARE(fileBytes(data), oldData);
     QCOMPARE(folderEntries(dir.path()), before);

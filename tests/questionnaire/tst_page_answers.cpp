@@ -2,7 +2,10 @@
 // unsaved-changes question, refilling from the store, and the close box.
 #include "questionnaire_helpers.h"
 
+#include "document/recovery/draft_board.h"
+
 #include <QGroupBox>
+#include <QSignalSpy>
 #include <QScrollBar>
 
 using namespace qhelp;
@@ -28,6 +31,7 @@ private slots:
     void returnYesStoresEveryBoxBeforeOverview();
     void saveThenReturnAsksNothing();
     void dataChangedFollowsEdits();
+    void typingReachesTheDraftBoard();
     void pageOpenedAfterLoadShowsAnswers();
     void enterAddsLineEscDoesNothing();
     void closeBoxAsksOnlyExitQuestion_data();
@@ -255,6 +259,28 @@ void TstPageAnswers::dataChangedFollowsEdits()
     program.click(page, QStringLiteral("cmdSave"));
     QVERIFY(!answerStore().isAnswered(48));
     QVERIFY(answerStore().hasValue(48));
+}
+
+// The page tells whoever listens whether it holds typing the store does not have; the program
+// hands that to the draft board, and hands typing kept from a crashed run back when it shows.
+void TstPageAnswers::typingReachesTheDraftBoard()
+{
+    TestProgram program;
+    const QString page = QStringLiteral("frmMilitary2");
+    DraftBoard &board = DraftBoard::instance();
+    AnswerDataFile::Answers kept;
+    kept[51 - 1] = QStringLiteral("kept");
+    board.keepForRestore(kept);
+    openPage(program, page);
+    QSignalSpy told(Forms::find(page), SIGNAL(typingChanged(bool)));
+    QCOMPARE(box(page, QStringLiteral("txtEvents"))->toPlainText(), QStringLiteral("kept"));
+    QCOMPARE(dataChanged(page), QStringLiteral("Y"));
+    QTest::keyClicks(box(page, QStringLiteral("txtEvents")), QStringLiteral(" and typed"));
+    QCOMPARE(told.last().first(), QVariant(true));
+    QCOMPARE(board.typing()[51 - 1], std::optional<QString>(QStringLiteral("kept and typed")));
+    program.click(page, QStringLiteral("cmdSave"));
+    QCOMPARE(told.last().first(), QVariant(false));
+    QVERIFY(!board.hasTyping());
 }
 
 void TstPageAnswers::pageOpenedAfterLoadShowsAnswers()

@@ -33,6 +33,8 @@ private slots:
     void oneChangeNotice();
     void twoCopiesAtOnce();
     void killedWhileSaving();
+    void halfWrittenPartsGo_data();
+    void halfWrittenPartsGo();
 };
 
 void TestRecoveryFile::oneChangeNotice_data()
@@ -119,6 +121,32 @@ void TestRecoveryFile::killedWhileSaving()
     batch.add(data, "new data");
     QVERIFY(batch.commit().ok());
     QCOMPARE(folderEntries(dir.path()), QStringList({"story.dat", "story.rtf"}));
+}
+
+// What a writer that died left half written goes when the file is next held; the parts
+// themselves stay, to be offered, until the file is discarded with its folder.
+void TestRecoveryFile::halfWrittenPartsGo_data()
+{
+    QTest::addColumn<QString>("leftName");
+    QTest::newRow("nominal: a part being written") << SaveBatch::temporaryPathFor("recovery.dat.typing.dat");
+    QTest::newRow("robustness: a part an earlier version was writing") << "recovery.dat.document.rtf.new";
+}
+
+void TestRecoveryFile::halfWrittenPartsGo()
+{
+    QFETCH(QString, leftName);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("Kinscribe");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(writeBytes(folder + "/recovery.dat", AnswerDataFile::write(AnswerDataFile::Answers{})));
+    QVERIFY(writeBytes(folder + "/" + leftName, "half"));
+    RecoveryFile file(folder);
+    QVERIFY(file.isHeld());
+    QVERIFY(file.hasLeftFile());
+    QCOMPARE(folderEntries(folder), QStringList({"recovery.dat", "recovery.dat.lock"}));
+    QVERIFY(file.writeQuickly(file.partPath(RecoveryFile::Part::Typing), "typing").ok());
+    file.discard();
+    QVERIFY(!QFileInfo::exists(folder));
 }
 
 QTEST_GUILESS_MAIN(TestRecoveryFile)

@@ -3,7 +3,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <cstring>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 QByteArray fileBytes(const QString &path)
 {
@@ -26,6 +30,18 @@ QString notAFile(const QString &kind, const QString &dir)
         return path;
     if (kind == QLatin1String("folder") && QDir(dir).mkdir(QStringLiteral("story.dat")))
         return path;
+    if (kind == QLatin1String("socket")) {
+        // A socket file stays after its socket is closed.
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        if (fd >= 0)
+            ::close(fd);
+        return bound ? path : QString();
+    }
     return kind == QLatin1String("device") ? QStringLiteral("/dev/zero") : QString();
 }
 

@@ -15,7 +15,7 @@ bool writeBytes(const QString &path, const QByteArray &bytes, qint64 size = -1);
 // A data file carried with the tests, e.g. "editor/data/accent.rtf".
 QString testDataPath(const QString &relative);
 // A path inside `dir` that is no regular file: "pipe" (a named pipe nobody writes to, so
-// opening it would wait for ever), "folder", or "device" (one that never ends).
+// opening it would wait for ever), "folder", "socket", or "device" (one that never ends).
 QString notAFile(const QString &kind, const QString &dir);
 // Names in a folder, hidden ones and folders included, to see that nothing was left behind.
 QStringList folderEntries(const QString &path);
