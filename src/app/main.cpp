@@ -5,8 +5,6 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    startProgram(app);
-    const int code = QApplication::exec();
-    finishProgram();
-    return code;
+    const Program program(app);
+    return QApplication::exec();
 }

@@ -10,7 +10,7 @@
 #include <QApplication>
 #include <QIcon>
 
-Form *startProgram(QApplication &app)
+Program::Program(QApplication &app)
 {
     QApplication::setApplicationName(QString::fromLatin1(kProgramTitle));
     QApplication::setWindowIcon(programIcon());
@@ -18,14 +18,13 @@ Form *startProgram(QApplication &app)
     QApplication::setQuitOnLastWindowClosed(false);
 
     registerAllForms();
-    Form *splash = Forms::show(QLatin1String(WindowName::Splash));
+    m_splash = Forms::show(QLatin1String(WindowName::Splash));
     Recovery::connectSession(app);
-    Recovery::start(splash, RecoveryFile::defaultFolder());
-    return splash;
+    m_recovery = RecoverySession::start(m_splash, RecoveryFile::defaultFolder());
 }
 
-void finishProgram()
+Program::~Program()
 {
-    Recovery::stop();
+    m_recovery.reset();
     Forms::unloadAll();
 }

@@ -15,14 +15,6 @@
 #include <memory>
 
 namespace {
-struct Session {
-    std::unique_ptr<RecoveryFile> file;
-    std::unique_ptr<SafetyCopy> copy;
-    QList<QMetaObject::Connection> connections;
-    bool failing = false; // the last write failed and the user was told
-};
-std::unique_ptr<Session> g_session;
-
 void reportFailure(const QString &folder, const QString &reason)
 {
     Dialogs::get().message(Forms::active(),
@@ -31,97 +23,96 @@ void reportFailure(const QString &folder, const QString &reason)
                            MsgStyle::OkOnly | MsgStyle::Exclamation, QString::fromLatin1(kProgramTitle));
 }
 
-// Told once when writing fails, and again only after it has worked in between.
-void written(const QString &failure)
-{
-    if (!g_session)
-        return;
-    if (failure.isEmpty()) {
-        g_session->failing = false;
-        return;
-    }
-    if (g_session->failing)
-        return;
-    g_session->failing = true;
-    reportFailure(g_session->file->folder(), failure);
-}
-
 std::pair<bool, AnswerDataFile::Answers> pagesTyping()
 {
     const DraftBoard &board = DraftBoard::instance();
     return {board.hasTyping(), board.typing()};
 }
-
-void listen(Session &s)
-{
-    SafetyCopy *copy = s.copy.get();
-    DraftBoard &board = DraftBoard::instance();
-    s.connections << QObject::connect(copy, &SafetyCopy::written, copy, &written);
-    s.connections << QObject::connect(&answerStore(), &AnswerStore::answersChanged, copy, [copy] { copy->writeAnswers(answerStore()); });
-    s.connections << QObject::connect(&board, &DraftBoard::documentChanged, copy, [copy, &board] {
-        copy->documentChanged(board.document(), board.documentFileName());
-    });
-    s.connections << QObject::connect(&board, &DraftBoard::typingChanged, copy, [copy] { copy->typingChanged(&pagesTyping); });
-    s.connections << QObject::connect(&DeliberateEnd::notifier(), &DeliberateEnd::ending, copy, [](bool warned) {
-        if (warned || Recovery::contentIsSafe())
-            Recovery::endDeliberately();
-        else
-            Recovery::flush(); // kept, up to date, for the next start
-    });
-}
 } // namespace
 
-namespace Recovery {
-void start(QWidget *over, const QString &folder)
+std::unique_ptr<RecoverySession> RecoverySession::start(QWidget *over, const QString &folder)
 {
-    stop();
     auto file = std::make_unique<RecoveryFile>(folder);
     if (!file->isHeld()) {
         reportFailure(folder, file->error());
-        return;
+        return nullptr;
     }
     if (file->hasLeftFile() && !offerLeftFile(over, *file))
-        return;
-    g_session = std::make_unique<Session>();
-    g_session->file = std::move(file);
-    g_session->copy = std::make_unique<SafetyCopy>(*g_session->file);
-    listen(*g_session);
+        return nullptr;
+    return std::unique_ptr<RecoverySession>(new RecoverySession(std::move(file)));
 }
 
+RecoverySession::RecoverySession(std::unique_ptr<RecoveryFile> file)
+    : m_file(std::move(file)), m_copy(std::make_unique<SafetyCopy>(*m_file))
+{
+    listen();
+}
+
+RecoverySession::~RecoverySession()
+{
+    disconnectAll();
+    if (m_copy)
+        m_copy->flush(); // nobody is left to tell of a failure
+}
+
+void RecoverySession::listen()
+{
+    SafetyCopy *copy = m_copy.get();
+    DraftBoard &board = DraftBoard::instance();
+    m_connections << QObject::connect(copy, &SafetyCopy::written, copy, [this](const QString &failure) { written(failure); });
+    m_connections << QObject::connect(&answerStore(), &AnswerStore::answersChanged, copy, [copy] { copy->writeAnswers(answerStore()); });
+    m_connections << QObject::connect(&board, &DraftBoard::documentChanged, copy, [copy, &board] {
+        copy->documentChanged(board.document(), board.documentFileName());
+    });
+    m_connections << QObject::connect(&board, &DraftBoard::typingChanged, copy, [copy] { copy->typingChanged(&pagesTyping); });
+    m_connections << QObject::connect(&DeliberateEnd::notifier(), &DeliberateEnd::ending, copy, [this](bool warned) {
+        if (warned || Recovery::contentIsSafe())
+            endDeliberately();
+        else
+            flush(); // kept, up to date, for the next start
+    });
+}
+
+void RecoverySession::disconnectAll()
+{
+    for (const auto &c : std::as_const(m_connections))
+        QObject::disconnect(c);
+    m_connections.clear();
+}
+
+void RecoverySession::written(const QString &failure)
+{
+    if (failure.isEmpty()) {
+        m_failing = false;
+        return;
+    }
+    if (m_failing)
+        return;
+    m_failing = true;
+    reportFailure(m_file->folder(), failure);
+}
+
+void RecoverySession::endDeliberately()
+{
+    if (!m_copy)
+        return;
+    disconnectAll();
+    m_copy.reset(); // the writes under way end first
+    m_file->discard();
+}
+
+void RecoverySession::flush()
+{
+    if (m_copy)
+        m_copy->flush();
+}
+
+namespace Recovery {
 bool contentIsSafe()
 {
     const DraftBoard &board = DraftBoard::instance();
     return answerStore().isInFile() && !board.document() && !board.hasTyping() && !board.hasKeptDocument();
 }
-
-void endDeliberately()
-{
-    if (!g_session)
-        return;
-    for (const auto &c : std::as_const(g_session->connections))
-        QObject::disconnect(c);
-    g_session->copy.reset(); // the writes under way end first
-    g_session->file->discard();
-    g_session.reset();
-}
-
-void flush()
-{
-    if (g_session)
-        g_session->copy->flush();
-}
-
-void stop()
-{
-    if (!g_session)
-        return;
-    for (const auto &c : std::as_const(g_session->connections))
-        QObject::disconnect(c);
-    g_session->copy->flush(); // nobody is left to tell of a failure
-    g_session.reset();
-}
-
-RecoveryFile *current() { return g_session ? g_session->file.get() : nullptr; }
 
 bool sessionEnding(QWidget *parent, bool mayInteract)
 {

@@ -79,7 +79,7 @@ int main(int argc, char *argv[])
     if (mode == "type" && argc > 2) {
         static QuietDialogs quiet; // the editing note answers itself
         Dialogs::set(&quiet);
-        startProgram(app);
+        const Program program(app);
         typeSomewhere(QString::fromLocal8Bit(argv[2]));
         std::puts("typed");
         std::fflush(stdout);
@@ -87,11 +87,12 @@ int main(int argc, char *argv[])
     }
     if (mode != "page")
         return 2;
-    startProgram(app);
-    Form *page = Forms::navigate(Forms::find("frmSplash"), "frmChildhood1");
+    const Program program(app);
+    Form *page = Forms::navigate(program.splash(), "frmChildhood1");
     page->findChild<QPlainTextEdit *>("txtGames")->setPlainText("Marbles,\r\n\"hide and seek\"");
     page->findChild<QAbstractButton *>("cmdSave")->click();
-    Recovery::flush();
+    if (program.recovery())
+        program.recovery()->flush();
     std::puts("saved");
     std::fflush(stdout);
     return QApplication::exec();

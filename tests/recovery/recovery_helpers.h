@@ -24,11 +24,29 @@ inline bool leaveRecoveryFile(const QString &folder, const QMap<int, QString> &a
     return writeBytes(QDir(folder).filePath(name), AnswerDataFile::write(all));
 }
 
+// The recovery session of the program under test, owned here as the program's start owns it.
+inline std::unique_ptr<RecoverySession> &recoverySession()
+{
+    static std::unique_ptr<RecoverySession> session;
+    return session;
+}
+
+// Writes what waits and lets the file go, keeping it, as the program's end does.
+inline void stopRecovery() { recoverySession().reset(); }
+
+// Writes what waits for its pause now, and waits for the writes.
+inline void flushRecovery()
+{
+    if (recoverySession())
+        recoverySession()->flush();
+}
+
 // The program's start as main() does it, over a private folder.
 inline Form *startOver(const QString &folder)
 {
+    stopRecovery(); // the file a session holds is let go before the next one looks
     Form *splash = Forms::show(QStringLiteral("frmSplash"));
-    Recovery::start(splash, folder);
+    recoverySession() = RecoverySession::start(splash, folder);
     return splash;
 }
 
@@ -38,5 +56,5 @@ inline void typeAndSave(const QString &page, const QString &box, const QString &
     Form *f = Forms::show(page);
     f->findChild<QPlainTextEdit *>(box)->setPlainText(text);
     f->findChild<QAbstractButton *>(QStringLiteral("cmdSave"))->click();
-    Recovery::flush();
+    flushRecovery();
 }

@@ -14,7 +14,7 @@ class TestRecovery : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void cleanup() { Recovery::stop(); }
+    void cleanup() { stopRecovery(); }
     void pageSaveWritesTheAnswers();
     void deliberateEndLeavesNothing_data();
     void deliberateEndLeavesNothing();
@@ -34,7 +34,7 @@ void TestRecovery::pageSaveWritesTheAnswers()
     TestProgram p;
     QTemporaryDir dir;
     startOver(dir.path());
-    QVERIFY(Recovery::current());
+    QVERIFY(recoverySession());
     typeAndSave("frmChildhood1", "txtToys", "A wooden horse\r\nand a drum");
     const AnswerDataFile::ReadResult kept = AnswerDataFile::readFile(dir.filePath("recovery.dat"));
     QVERIFY2(kept.ok(), qPrintable(kept.error()));
@@ -92,7 +92,7 @@ void TestRecovery::deliberateEndLeavesNothing()
         QVERIFY2(!QFileInfo::exists(folder), qPrintable(folderEntries(folder).join(", ")));
         return;
     }
-    Recovery::stop();
+    stopRecovery();
     const AnswerDataFile::ReadResult kept = AnswerDataFile::readFile(folder + "/recovery.dat");
     QVERIFY2(kept.ok(), qPrintable(kept.error()));
     QCOMPARE(kept.answers->at(0), std::optional<QString>("a pilot"));
@@ -204,7 +204,7 @@ void TestRecovery::killedAfterPageSave()
     QVERIFY2(p.dialogs.messages().first().text.contains("1 of the 77 questions had an answer"),
              qPrintable(p.dialogs.messages().first().text));
     QCOMPARE(answerStore().answerOf(3), "Marbles,\r\n\"hide and seek\"");
-    Recovery::stop();
+    stopRecovery();
 }
 
 // Typing not yet saved anywhere, in the editor or on a page, survives kill -9: the next start
@@ -257,7 +257,7 @@ void TestRecovery::killedWhileTyping()
         QCOMPARE(answerStore().answerOf(2), "A tin drum");
     }
     QVERIFY(p.dialogs.unexpected.isEmpty());
-    Recovery::stop();
+    stopRecovery();
 }
 
 // A safety copy that cannot be written is told once, with the folder and the reason, and

@@ -11,7 +11,7 @@ class TestRecoveryParts : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void cleanup() { Recovery::stop(); }
+    void cleanup() { stopRecovery(); }
     void damagedPartKeptAside_data();
     void damagedPartKeptAside();
     void keptFolderInSidePanel_data();
@@ -84,7 +84,7 @@ void TestRecoveryParts::keptFolderInSidePanel()
     }
     QCOMPARE(p.dialogs.count(DialogCall::OpenFile), 1);
     QCOMPARE(p.dialogs.calls.last().file.sidePanelFolders, kept ? QStringList{folder} : QStringList{});
-    Recovery::stop();
+    stopRecovery();
     QDir(folder).removeRecursively();
 }
 
