@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
+#include <memory>
 #include <sys/stat.h>
 
 QByteArray fileBytes(const QString &path)
@@ -33,3 +35,11 @@ QStringList folderEntries(const QString &path)
 {
     return QDir(path).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
+
+void TempDirTest::init()
+{
+    std::construct_at(&dir);
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+}
+
+void TempDirTest::cleanup() { std::destroy_at(&dir); }
