@@ -1,10 +1,9 @@
 #include "document/datafile/save_batch.h"
 #include "fs_faults.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
-class TestSaveBatch : public QObject {
+class TestSaveBatch : public TempDirTest {
     Q_OBJECT
 private slots:
     void writesEveryFile();
@@ -18,7 +17,6 @@ private slots:
 
 void TestSaveBatch::writesEveryFile()
 {
-    QTemporaryDir dir;
     const QString doc = dir.filePath("story.rtf"), data = dir.filePath("story.dat");
     QVERIFY(writeBytes(doc, "old document"));
     SaveBatch batch;
@@ -47,7 +45,6 @@ void TestSaveBatch::failure()
 {
     QFETCH(QString, how);
     QFETCH(QString, failedName);
-    QTemporaryDir dir;
     QString folder = dir.path();
     if (how == QLatin1String("noFolder"))
         folder = dir.filePath("gone");
@@ -83,7 +80,6 @@ void TestSaveBatch::failure()
 
 void TestSaveBatch::fullDiskWhileWriting()
 {
-    QTemporaryDir dir;
     const QString doc = dir.filePath("story.rtf"), data = dir.filePath("story.dat");
     QVERIFY(writeBytes(doc, "old document"));
     QVERIFY(writeBytes(data, "old data"));
@@ -106,7 +102,6 @@ void TestSaveBatch::fullDiskWhileWriting()
 // The document's name fits, the data file's does not: found before the document is replaced.
 void TestSaveBatch::tooLongDataName()
 {
-    QTemporaryDir dir;
     const QString doc = dir.filePath(QString(250, 'n') + ".rtf"), data = dir.filePath(QString(252, 'n') + ".dat");
     QVERIFY(writeBytes(doc, "old document"));
     SaveBatch batch;
@@ -122,7 +117,6 @@ void TestSaveBatch::tooLongDataName()
 
 void TestSaveBatch::removesWhatAKilledSaveLeft()
 {
-    QTemporaryDir dir;
     const QString doc = dir.filePath("story.rtf"), data = dir.filePath("story.dat");
     QVERIFY(writeBytes(SaveBatch::temporaryPathFor(doc), "half a docu"));
     QVERIFY(writeBytes(SaveBatch::temporaryPathFor(data), "half"));
@@ -138,7 +132,6 @@ void TestSaveBatch::removesWhatAKilledSaveLeft()
 
 void TestSaveBatch::singleFile()
 {
-    QTemporaryDir dir;
     QVERIFY(saveFileAtomically(dir.filePath("a.dat"), "abc").ok());
     QCOMPARE(fileBytes(dir.filePath("a.dat")), QByteArray("abc"));
     QVERIFY(!saveFileAtomically(dir.filePath("none/a.dat"), "abc").error().isEmpty());
