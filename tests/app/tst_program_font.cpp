@@ -3,14 +3,12 @@
 // boxes still show in a proportional sans-serif. Checked in a child process that sees only
 // the fonts of the run packages.
 #include "test_app.h"
-#include "test_files.h"
 
 #include <QFontInfo>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 
-class TestProgramFont : public QObject {
+class TestProgramFont : public ProgramTest {
     Q_OBJECT
 private slots:
     void minimalDesktop_data();
@@ -44,7 +42,6 @@ void TestProgramFont::minimalDesktop()
         if (!QFileInfo(folder).isDir())
             QSKIP(qPrintable(folder + " is missing: install the run packages (scripts/deps run)"));
     }
-    QTemporaryDir dir;
     const QString config = dir.filePath("fonts.conf");
     QVERIFY(writeBytes(config, fontConfig(folders, dir.filePath("cache"))));
     QProcess child;
@@ -64,7 +61,6 @@ void TestProgramFont::controlsInChild()
 {
     if (qEnvironmentVariableIsEmpty(kChildFlag))
         QSKIP("runs in the child process of minimalDesktop");
-    TestProgram program;
     program.startToMainMenu();
     Forms::show(QStringLiteral("frmChildhood1"));
     for (const auto &[window, control] : {std::pair{"frmMain", "cmdExit"}, std::pair{"frmChildhood1", "cmdSave"},

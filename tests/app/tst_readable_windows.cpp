@@ -67,7 +67,7 @@ void fillBoxes(QWidget *window)
 }
 } // namespace
 
-class TestReadableWindows : public QObject {
+class TestReadableWindows : public ProgramTest {
     Q_OBJECT
 private slots:
     void everyWindow_data();
@@ -98,7 +98,6 @@ void TestReadableWindows::everyWindow()
     const QPalette desktop = QApplication::palette();
     if (dark)
         QApplication::setPalette(QPalette(QColor(53, 53, 53))); // white text on dark grey
-    TestProgram p;
     Form *w = Forms::load(window);
     QVERIFY(w);
     fillBoxes(w);
@@ -146,12 +145,11 @@ void TestReadableWindows::markersTellTheirState()
     QFETCH(QString, window);
     QFETCH(QString, marker);
     QFETCH(QString, name);
-    TestProgram p;
-    p.startToMainMenu();
+    program.startToMainMenu();
     for (const char *state : {"Not answered", "Answered"}) {
         Forms::navigate(Forms::active(), window);
-        QWidget *twin = p.child(window, marker + QLatin1Char('2'));
-        QWidget *shown = twin->isVisible() ? twin : p.child(window, marker);
+        QWidget *twin = program.child(window, marker + QLatin1Char('2'));
+        QWidget *shown = twin->isVisible() ? twin : program.child(window, marker);
         QCOMPARE(accessible(shown, QAccessible::Name), name);
         QCOMPARE(accessible(shown, QAccessible::Description), QString::fromLatin1(state));
         for (int q = 19; q <= 23; ++q)

@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QListView>
-#include <QTemporaryDir>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QElapsedTimer>
@@ -17,9 +16,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 
-class TestRealDialogs : public QObject {
+class TestRealDialogs : public TempDirTest {
     Q_OBJECT
 private slots:
     void messageBox_data();
@@ -200,7 +198,6 @@ void TestRealDialogs::openDialogLists()
 {
     QFETCH(int, filter);
     QFETCH(QStringList, listed);
-    QTemporaryDir dir;
     for (const char *name : {"README", "a.rtf", "b.txt"})
         QVERIFY(writeBytes(dir.filePath(QString::fromLatin1(name)), {}));
     QWidget parent;
@@ -241,7 +238,6 @@ void TestRealDialogs::openDialogLists()
 // Each kind of file dialog starts where the last one of its kind ended, in this run.
 void TestRealDialogs::fileDialogsRememberTheirFolder()
 {
-    QTemporaryDir dir;
     QVERIFY(writeBytes(dir.filePath("story.dat"), "x"));
     const QString folder = QFileInfo(dir.path()).canonicalFilePath();
     QWidget parent;

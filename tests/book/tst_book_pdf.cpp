@@ -10,7 +10,6 @@
 #include "test_files.h"
 
 #include <QBuffer>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -44,7 +43,7 @@ private:
 };
 } // namespace
 
-class TestBookPdf : public QObject {
+class TestBookPdf : public TempDirTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -204,7 +203,6 @@ void TestBookPdf::failedSaveLeavesNoFile()
 {
     QFETCH(QString, where);
     QFETCH(bool, stopped);
-    QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken")));
     const QStringList before = folderEntries(dir.path());
     StopAt stop(where.contains(QLatin1String("later")) ? 8 : 1); // the 8th report comes while drawing

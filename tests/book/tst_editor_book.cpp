@@ -36,7 +36,7 @@ TextEditor *editorOnAnswers(TestProgram &program, bool answers = true)
 }
 } // namespace
 
-class TestEditorBook : public QObject {
+class TestEditorBook : public ProgramTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -59,8 +59,6 @@ void TestEditorBook::previewShowsWhatPrintPrints()
 {
     if (!hasPdfTools())
         QSKIP("poppler-utils (pdftotext, pdfinfo) is not installed");
-    TestProgram program;
-    QTemporaryDir dir;
     TextEditor *editor = editorOnAnswers(program);
     const QString printed = dir.filePath(QStringLiteral("print.pdf"));
     const QString previewed = dir.filePath(QStringLiteral("preview.pdf"));
@@ -80,8 +78,6 @@ void TestEditorBook::previewShowsWhatPrintPrints()
 
 void TestEditorBook::previewClosedPrintsNothing()
 {
-    TestProgram program;
-    QTemporaryDir dir;
     TextEditor *editor = openEditorFromMainMenu(program);
     const qsizetype before = program.dialogs.calls.size();
     program.dialogs.answerPreviewToPdf(std::nullopt);
@@ -91,7 +87,8 @@ void TestEditorBook::previewClosedPrintsNothing()
     QCOMPARE(exitOutcome(program, editor), kAsksThenEnds); // the document is as it was
 }
 
-// The real dialog behind the layer: Qt's preview, drawn by the same printing.
+// The real dialog behind the layer (not the scripted one the suite installs): Qt's preview,
+// drawn by the same printing.
 void TestEditorBook::realPreviewShowsThePages()
 {
     QWidget parent;
@@ -107,7 +104,7 @@ void TestEditorBook::realPreviewShowsThePages()
     }});
     QPrinter printer(QPrinter::HighResolution);
     int paints = 0;
-    Dialogs::get().printPreview(&parent, printer, [&](QPrinter &target) {
+    QtDialogs().printPreview(&parent, printer, [&](QPrinter &target) {
         ++paints;
         printDocument(document, target);
     });
@@ -120,8 +117,6 @@ void TestEditorBook::bookFromTheAnswers()
 {
     if (!hasPdfTools())
         QSKIP("poppler-utils (pdftotext, pdfinfo) is not installed");
-    TestProgram program;
-    QTemporaryDir dir;
     TextEditor *editor = editorOnAnswers(program);
     QTextCursor(editor->edit()->document()).insertText(QStringLiteral("Editedonly "));
     const QString pdf = dir.filePath(QStringLiteral("Grandpa.pdf"));
@@ -169,8 +164,6 @@ void TestEditorBook::bookNotMade()
     QFETCH(QString, file);
     QFETCH(int, cancelAt);
     QFETCH(QString, message);
-    TestProgram program;
-    QTemporaryDir dir;
     TextEditor *editor = editorOnAnswers(program, answers);
     if (!title.isEmpty())
         program.dialogs.answerText(title == QLatin1String("-") ? std::nullopt : std::optional<QString>(title));

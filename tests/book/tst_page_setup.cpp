@@ -5,10 +5,10 @@
 #include "document/pages/page_setup.h"
 #include "document/rtf/rtf.h"
 #include "pdf_tools.h"
+#include "test_files.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 
@@ -46,7 +46,7 @@ QString printed(const QTextDocument &document, const QString &path)
 }
 } // namespace
 
-class TestPageSetup : public QObject {
+class TestPageSetup : public TempDirTest {
     Q_OBJECT
 private slots:
     void localeNames_data();
@@ -199,7 +199,6 @@ void TestPageSetup::printUsesDocumentsPaper()
     if (!hasPdfTools())
         QSKIP("poppler-utils (pdfinfo, pdftotext) is not installed");
     LocaleEnvironment env({}, {}, lang);
-    QTemporaryDir dir;
     QTextDocument document;
     document.setPlainText(QStringLiteral("One page of text."));
     if (ownA5)
@@ -212,7 +211,6 @@ void TestPageSetup::printNumbersEveryPageInsideMargins()
     if (!hasPdfTools())
         QSKIP("poppler-utils (pdfinfo, pdftotext) is not installed");
     LocaleEnvironment env({}, {}, "en_US.UTF-8");
-    QTemporaryDir dir;
     QTextDocument document;
     QVERIFY(fillDocument(document, QStringLiteral("Kinscribe line\r\n").repeated(150)));
     const QString pdf = printed(document, dir.filePath(QStringLiteral("p.pdf")));

@@ -7,6 +7,7 @@
 #include <QByteArrayList>
 
 using AnswerDataFile::Answers;
+using Answer = std::optional<QString>; // one field: no value, or its text
 
 // The record of a store in which nothing was ever set, field by field.
 inline const QByteArray kEmptyStoreLine = QByteArrayLiteral(
@@ -15,8 +16,8 @@ inline const QByteArray kEmptyStoreLine = QByteArrayLiteral(
 
 inline Answers freshAnswers() { return AnswerDataFile::answersOf(AnswerStore()); }
 
-inline // A record whose field `number` is `field` and every other field is empty.
-QByteArray recordWith(int number, const QByteArray &field)
+// A record whose field `number` is `field` and every other field is empty.
+inline QByteArray recordWith(int number, const QByteArray &field)
 {
     QByteArrayList fields;
     for (int n = 1; n <= kQuestionCount; ++n)

@@ -5,7 +5,6 @@
 #include "fs_faults.h"
 
 #include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -27,7 +26,7 @@ QByteArray encoded(const QByteArray &utf8, QStringConverter::Encoding encoding, 
 }
 } // namespace
 
-class TestDataFileRead : public QObject {
+class TestDataFileRead : public TempDirTest {
     Q_OBJECT
 private slots:
     void oldFormat_data();
@@ -48,33 +47,27 @@ void TestDataFileRead::oldFormat_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("number");
-    QTest::addColumn<std::optional<QString>>("answer");
-    QTest::newRow("nominal: empty-store line") << kEmptyStoreLine + "\r\n" << 10 << std::optional<QString>(QString(""));
-    QTest::newRow("nominal: three-line answer") << recordWith(3, "\"x\r\ny\r\nz\"") << 3
-                                                << std::optional<QString>(QStringLiteral("x\r\ny\r\nz"));
-    QTest::newRow("nominal: ANSI bytes") << recordWith(2, "\"\x93Hi\x94 caf\xE9 \x80\"") << 2
-                                         << std::optional<QString>(QString::fromUtf8("“Hi” café €"));
-    QTest::newRow("nominal: no line end after the record") << recordWith(77, "\"last\"").chopped(2) << 77
-                                                            << std::optional<QString>(QStringLiteral("last"));
-    QTest::newRow("nominal: anything after field 77 ignored") << recordWith(77, "\"z\"") + "junk,\"more\r\n" << 77
-                                                               << std::optional<QString>(QStringLiteral("z"));
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("nominal: empty-store line") << kEmptyStoreLine + "\r\n" << 10 << Answer("");
+    QTest::newRow("nominal: three-line answer") << recordWith(3, "\"x\r\ny\r\nz\"") << 3 << Answer("x\r\ny\r\nz");
+    QTest::newRow("nominal: ANSI bytes") << recordWith(2, "\"\x93Hi\x94 caf\xE9 \x80\"") << 2 << Answer(QString::fromUtf8("“Hi” café €"));
+    QTest::newRow("nominal: no line end after the record") << recordWith(77, "\"last\"").chopped(2) << 77 << Answer("last");
+    QTest::newRow("nominal: anything after field 77 ignored") << recordWith(77, "\"z\"") + "junk,\"more\r\n" << 77 << Answer("z");
     QTest::newRow("nominal: UTF-8 behind a byte order mark") << utf8WithBom(QString::fromUtf8(recordWith(1, "\"Ёж 😀\"")))
-                                                             << 1 << std::optional<QString>(QString::fromUtf8("Ёж 😀"));
-    QTest::newRow("robustness: unquoted text runs to the comma") << recordWith(4, "plain words") << 4
-                                                                  << std::optional<QString>(QStringLiteral("plain words"));
+                                                             << 1 << Answer(QString::fromUtf8("Ёж 😀"));
+    QTest::newRow("robustness: unquoted text runs to the comma") << recordWith(4, "plain words") << 4 << Answer("plain words");
     QTest::newRow("robustness: bare quote inside, as older versions wrote it")
-        << recordWith(5, "\"He said \"hi\" there\"") << 5 << std::optional<QString>(QStringLiteral("He said "));
+        << recordWith(5, "\"He said \"hi\" there\"") << 5 << Answer("He said ");
     QTest::newRow("robustness: fields on several lines")
-        << QByteArray("\"a\"\r\n\"b\"\n\"c\"\r") + recordWith(0, "").mid(3) << 3 << std::optional<QString>(QStringLiteral("c"));
-    QTest::newRow("robustness: UTF-8 without a mark read as ANSI") << recordWith(1, "\"\xC3\xA9\"") << 1
-                                                                    << std::optional<QString>(QString::fromUtf8("Ã©"));
+        << QByteArray("\"a\"\r\n\"b\"\n\"c\"\r") + recordWith(0, "").mid(3) << 3 << Answer("c");
+    QTest::newRow("robustness: UTF-8 without a mark read as ANSI") << recordWith(1, "\"\xC3\xA9\"") << 1 << Answer(QString::fromUtf8("Ã©"));
 }
 
 void TestDataFileRead::oldFormat()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, number);
-    QFETCH(std::optional<QString>, answer);
+    QFETCH(Answer, answer);
     const auto result = AnswerDataFile::read(bytes);
     QVERIFY2(result.ok(), qPrintable(result.error()));
     QCOMPARE((*result.answers)[number - 1], answer);
@@ -161,7 +154,7 @@ void TestDataFileRead::unicodeMarks()
     QFETCH(QByteArray, bytes);
     const auto result = AnswerDataFile::read(bytes);
     QVERIFY2(result.ok(), qPrintable(result.error()));
-    QCOMPARE((*result.answers)[4], std::optional<QString>(QString::fromUtf8("Ёж, \"x\"\r\n😀")));
+    QCOMPARE((*result.answers)[4], Answer(QString::fromUtf8("Ёж, \"x\"\r\n😀")));
     QCOMPARE((*result.answers)[5], std::nullopt);
 }
 
@@ -183,8 +176,8 @@ void TestDataFileRead::moreThan77Fields()
     QFETCH(int, fields);
     const auto result = AnswerDataFile::read(bytes);
     QVERIFY2(result.ok(), qPrintable(result.error()));
-    QCOMPARE((*result.answers)[0], std::optional<QString>(QStringLiteral("1")));
-    QCOMPARE((*result.answers)[76], std::optional<QString>(QStringLiteral("77")));
+    QCOMPARE((*result.answers)[0], Answer("1"));
+    QCOMPARE((*result.answers)[76], Answer("77"));
     const QString notice = fields == 0 ? QString()
                                        : QStringLiteral("The file holds %1 fields, more than an answer data file: the first 77 "
                                                         "were read as the answers and the other %2 were ignored.")
@@ -195,7 +188,6 @@ void TestDataFileRead::moreThan77Fields()
 
 void TestDataFileRead::readFileFailures()
 {
-    QTemporaryDir dir;
     // Missing, a folder, too large on disk, too large without a size, unreadable.
     QVERIFY(!AnswerDataFile::readFile(dir.filePath("missing.dat")).ok());
     QCOMPARE(AnswerDataFile::readFile(dir.filePath("missing.dat")).error(), QStringLiteral("\"missing.dat\" does not exist."));
@@ -224,7 +216,6 @@ void TestDataFileRead::readFileFailures()
 
 void TestDataFileRead::readFileFromDisk()
 {
-    QTemporaryDir dir;
     const QString path = dir.filePath("story.dat");
     Answers answers = freshAnswers();
     answers[20] = QStringLiteral("Ford, 1957");

@@ -5,14 +5,13 @@
 #include "test_files.h"
 #include "text/windows1252.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 constexpr int kAlwaysText[] = {10, 18, 23, 26, 33, 44, 51, 60, 67, 72, 77};
 } // namespace
 
-class TestDataFileWrite : public QObject {
+class TestDataFileWrite : public TempDirTest {
     Q_OBJECT
 private slots:
     void emptyStoreLine();
@@ -39,7 +38,7 @@ void TestDataFileWrite::emptyStoreLine()
     QVERIFY2(result.ok(), qPrintable(result.error()));
     for (int n = 1; n <= kQuestionCount; ++n) {
         const bool alwaysText = std::find(std::begin(kAlwaysText), std::end(kAlwaysText), n) != std::end(kAlwaysText);
-        QCOMPARE((*result.answers)[n - 1], alwaysText ? std::optional<QString>(QString("")) : std::nullopt);
+        QCOMPARE((*result.answers)[n - 1], alwaysText ? Answer(QString("")) : std::nullopt);
     }
 }
 
@@ -92,7 +91,6 @@ void TestDataFileWrite::wholeFileWithSeveralAnswers()
                                 + "\"The end, \"\"really\"\"\"\r\n";
     QCOMPARE(AnswerDataFile::write(answers), expected);
     // A file name with Cyrillic and an emoji: the bytes on disk are those written.
-    QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromUtf8("Папа 😀.dat"));
     QVERIFY(writeBytes(path, expected));
     const auto result = AnswerDataFile::readFile(path);
@@ -102,12 +100,9 @@ void TestDataFileWrite::wholeFileWithSeveralAnswers()
 
 void TestDataFileWrite::roundTrip_data()
 {
-    QTest::addColumn<std::optional<QString>>("answer");
-    QTest::addColumn<std::optional<QString>>("readBack");
-    auto row = [](const char *name, std::optional<QString> a, std::optional<QString> b) {
-        QTest::newRow(name) << a << b;
-    };
-    auto same = [&](const char *name, std::optional<QString> a) { row(name, a, a); };
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<Answer>("readBack");
+    auto same = [](const char *name, const Answer &a) { QTest::newRow(name) << a << a; };
     same("nominal: no value", std::nullopt);
     same("nominal: empty text", QString(""));
     same("nominal: words", QStringLiteral("Grew up on a farm"));
@@ -130,8 +125,8 @@ void TestDataFileWrite::roundTrip_data()
 
 void TestDataFileWrite::roundTrip()
 {
-    QFETCH(std::optional<QString>, answer);
-    QFETCH(std::optional<QString>, readBack);
+    QFETCH(Answer, answer);
+    QFETCH(Answer, readBack);
     // The shape in every position: first, middle, an always-text question and the last.
     for (int n : {1, 40, 44, 77}) {
         Answers answers = freshAnswers();
@@ -221,7 +216,7 @@ void TestDataFileWrite::storeBridge()
     const Answers back = AnswerDataFile::answersOf(store);
     QCOMPARE(back[0], answers[0]);
     QCOMPARE(back[2], std::nullopt);
-    QCOMPARE(back[9], std::optional<QString>(QString("")));
+    QCOMPARE(back[9], Answer(QString("")));
 }
 
 QTEST_GUILESS_MAIN(TestDataFileWrite)

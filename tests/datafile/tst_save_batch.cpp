@@ -1,10 +1,9 @@
 #include "document/reading/save_batch.h"
 #include "fs_faults.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
-class TestSaveBatch : public QObject {
+class TestSaveBatch : public TempDirTest {
     Q_OBJECT
 private slots:
     void writesEveryFile_data();
@@ -27,7 +26,6 @@ void TestSaveBatch::writesEveryFile_data()
 void TestSaveBatch::writesEveryFile()
 {
     QFETCH(SaveBatch::Durability, durability);
-    QTemporaryDir dir;
     const QString doc = dir.filePath("story.rtf"), data = dir.filePath("story.dat");
     QVERIFY(writeBytes(doc, "old document"));
     SaveBatch batch(durability);
@@ -58,7 +56,6 @@ void TestSaveBatch::failure()
     QFETCH(QString, how);
     QFETCH(QString, failedName);
     QFETCH(QString, reason);
-    QTemporaryDir dir;
     QString folder = dir.path();
     if (how == QLatin1String("noFolder"))
         folder = dir.filePath("gone");
@@ -94,7 +91,6 @@ void TestSaveBatch::failure()
 
 void TestSaveBatch::fullDiskWhileWriting()
 {
-    QTemporaryDir dir;
     const QString doc = dir.filePath("story.rtf"), data = dir.filePath("story.dat");
     QVERIFY(writeBytes(doc, "old document"));
     QVERIFY(writeBytes(data, "old data"));
@@ -117,7 +113,6 @@ void TestSaveBatch::fullDiskWhileWriting()
 // The document's name fits, the data file's does not: found before the document is replaced.
 void TestSaveBatch::tooLongDataName()
 {
-    QTemporaryDir dir;
     const QString doc = dir.filePath(QString(250, 'n') + ".rtf"), data = dir.filePath(QString(252, 'n') + ".dat");
     QVERIFY(writeBytes(doc, "old document"));
     SaveBatch batch;
@@ -133,7 +128,6 @@ void TestSaveBatch::tooLongDataName()
 
 void TestSaveBatch::removesWhatAKilledSaveLeft()
 {
-    QTemporaryDir dir;
     const QString doc = dir.filePath("story.rtf"), data = dir.filePath("story.dat");
     QVERIFY(writeBytes(SaveBatch::temporaryPathFor(doc), "half a docu"));
     QVERIFY(writeBytes(SaveBatch::temporaryPathFor(data), "half"));
@@ -149,7 +143,6 @@ void TestSaveBatch::removesWhatAKilledSaveLeft()
 
 void TestSaveBatch::singleFile()
 {
-    QTemporaryDir dir;
     QVERIFY(saveFileAtomically(dir.filePath("a.dat"), "abc").ok());
     QCOMPARE(fileBytes(dir.filePath("a.dat")), QByteArray("abc"));
     QVERIFY(!saveFileAtomically(dir.filePath("none/a.dat"), "abc").error().isEmpty());

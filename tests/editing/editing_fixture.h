@@ -13,12 +13,18 @@
 #include <QWidget>
 
 using Outcome = EditingCommands::Outcome;
+using Span = std::pair<int, int>; // start, length
 
 struct EditFixture {
     explicit EditFixture(const QString &text = {})
     {
         window.setObjectName(QStringLiteral("frmTxtEditor"));
         edit->setPlainText(text);
+        forgetChanges();
+    }
+    // What was done so far is setting up, not an edit to count.
+    void forgetChanges()
+    {
         textChanged.clear();
         contentsChanged.clear();
     }
@@ -30,8 +36,10 @@ struct EditFixture {
         c.setPosition(start + length, QTextCursor::KeepAnchor);
         edit->setTextCursor(c);
     }
+    void select(Span span) { select(span.first, span.second); }
     int selStart() const { return edit->textCursor().selectionStart(); }
     int selLength() const { return edit->textCursor().selectionEnd() - selStart(); }
+    Span selection() const { return {selStart(), selLength()}; }
     // Both notifications must agree: the editor may listen to either.
     bool changed() const { return !textChanged.isEmpty() && !contentsChanged.isEmpty(); }
     bool untouched() const { return textChanged.isEmpty() && contentsChanged.isEmpty(); }

@@ -85,38 +85,34 @@ void TestEditingClipboard::editMenu()
 void TestEditingClipboard::copy_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("selStart");
-    QTest::addColumn<int>("selLength");
+    QTest::addColumn<Span>("selection");
     QTest::addColumn<QString>("clipboard");
 
-    QTest::newRow("nominal: a word") << "Hello World" << 6 << 5 << "World";
-    QTest::newRow("nominal: paragraphs become line breaks") << "one\r\ntwo\r\n" << 0 << 8 << "one\ntwo\n";
-    QTest::newRow("robustness: no selection empties the clipboard") << "Hello" << 2 << 0 << "";
+    QTest::newRow("nominal: a word") << "Hello World" << Span{6, 5} << "World";
+    QTest::newRow("nominal: paragraphs become line breaks") << "one\r\ntwo\r\n" << Span{0, 8} << "one\ntwo\n";
+    QTest::newRow("robustness: no selection empties the clipboard") << "Hello" << Span{2, 0} << "";
 }
 
 void TestEditingClipboard::copy()
 {
     QFETCH(QString, text);
-    QFETCH(int, selStart);
-    QFETCH(int, selLength);
+    QFETCH(Span, selection);
     QFETCH(QString, clipboard);
     EditFixture f(text);
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
     f.edit->selectAll();
     f.edit->textCursor().mergeCharFormat(bold);
-    f.textChanged.clear();
-    f.contentsChanged.clear();
+    f.forgetChanges();
     putOnClipboard(Clip::RichWithText);
-    f.select(selStart, selLength);
+    f.select(selection);
 
     f.commands->copy();
 
     QCOMPARE(clipboardText(), clipboard);
     QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasHtml());
     QCOMPARE(f.edit->toPlainText(), QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    QCOMPARE(f.selStart(), selStart);
-    QCOMPARE(f.selLength(), selLength);
+    QCOMPARE(f.selection(), selection);
     QVERIFY(f.untouched());
 }
 
@@ -148,8 +144,7 @@ void TestEditingClipboard::cut()
 
     QCOMPARE(clipboardText(), clipboard);
     QCOMPARE(f.edit->toPlainText(), remaining);
-    QCOMPARE(f.selLength(), 0);
-    QCOMPARE(f.selStart(), selStart);
+    QCOMPARE(f.selection(), Span(selStart, 0));
     QCOMPARE(f.changed(), selLength > 0);
     QCOMPARE(f.untouched(), selLength == 0);
 }

@@ -22,8 +22,7 @@ static void formatSample(EditFixture &f)
     c.setPosition(5);
     c.setPosition(11, QTextCursor::KeepAnchor);
     c.mergeCharFormat(rest);
-    f.textChanged.clear();
-    f.contentsChanged.clear();
+    f.forgetChanges();
 }
 
 // The format of the character at `pos` (0-based).
@@ -70,23 +69,21 @@ private slots:
 
 void TestEditingFormat::colorDialogStartsAtSelection_data()
 {
-    QTest::addColumn<int>("selStart");
-    QTest::addColumn<int>("selLength");
+    QTest::addColumn<Span>("selection");
     QTest::addColumn<QColor>("initial");
 
-    QTest::newRow("nominal: red word") << 0 << 5 << QColor(Qt::red);
-    QTest::newRow("nominal: blue word") << 6 << 5 << QColor(Qt::blue);
-    QTest::newRow("robustness: mixed selection starts at its first character") << 3 << 5 << QColor(Qt::red);
+    QTest::newRow("nominal: red word") << Span{0, 5} << QColor(Qt::red);
+    QTest::newRow("nominal: blue word") << Span{6, 5} << QColor(Qt::blue);
+    QTest::newRow("robustness: mixed selection starts at its first character") << Span{3, 5} << QColor(Qt::red);
 }
 
 void TestEditingFormat::colorDialogStartsAtSelection()
 {
-    QFETCH(int, selStart);
-    QFETCH(int, selLength);
+    QFETCH(Span, selection);
     QFETCH(QColor, initial);
     EditFixture f;
     formatSample(f);
-    f.select(selStart, selLength);
+    f.select(selection);
     f.dialogs.answerColor(std::nullopt);
 
     f.commands->chooseColor();
@@ -131,8 +128,7 @@ void TestEditingFormat::chooseColor()
         const QColor expected = inside ? chosen : (i < 5 ? QColor(Qt::red) : QColor(Qt::blue));
         QCOMPARE(formatAt(f, i).foreground().color().rgba(), expected.rgba());
     }
-    QCOMPARE(f.selStart(), selStart);
-    QCOMPARE(f.selLength(), selLength);
+    QCOMPARE(f.selection(), Span(selStart, selLength));
     QCOMPARE(f.dialogs.messages().size(), 0);
 }
 
@@ -273,8 +269,7 @@ void TestEditingFormat::fontOnSubstitutedFamily()
     QTextCursor all(f.edit->document());
     all.select(QTextCursor::Document);
     all.mergeCharFormat(format);
-    f.textChanged.clear();
-    f.contentsChanged.clear();
+    f.forgetChanges();
     f.select(0, 4);
     // What the system draws for the name: the only family the dialog can preselect.
     const QString shown = QFontInfo(QFont(named)).family();

@@ -84,13 +84,11 @@ void TestEditingSearch::find()
         QCOMPARE(m.title, QStringLiteral("Find"));
         QCOMPARE(m.text, QStringLiteral("The search string was not found."));
         QCOMPARE(m.style, 64);
-        QCOMPARE(f.selStart(), before);
-        QCOMPARE(f.selLength(), 0);
+        QCOMPARE(f.selection(), Span(before, 0));
         return;
     }
     QCOMPARE(f.dialogs.messages().size(), 0);
-    QCOMPARE(f.selStart(), start);
-    QCOMPARE(f.selLength(), search.size());
+    QCOMPARE(f.selection(), Span(start, search.size()));
     QCOMPARE(f.edit->textCursor().selectedText().toLower(), search.toLower());
 }
 
@@ -116,8 +114,7 @@ void TestEditingSearch::findCancelGivesEmptyText()
     f.commands->find();
 
     QCOMPARE(f.commands->findText(), QString());
-    QCOMPARE(f.selStart(), 0);
-    QCOMPARE(f.selLength(), 0);
+    QCOMPARE(f.selection(), Span(0, 0));
     QCOMPARE(int(f.dialogs.messages().size()) - asked, notFound ? 1 : 0);
     if (notFound)
         QCOMPARE(f.dialogs.messages().last().text, QStringLiteral("The search string was not found."));
@@ -151,8 +148,7 @@ void TestEditingSearch::findNext()
     for (int i = 0; i < matches.size(); ++i) {
         if (i > 0)
             f.commands->findNext();
-        QCOMPARE(f.selStart(), matches[i]);
-        QCOMPARE(f.selLength(), search.size());
+        QCOMPARE(f.selection(), Span(matches[i], search.size()));
     }
     QCOMPARE(f.dialogs.messages().size(), 0);
 
@@ -165,8 +161,7 @@ void TestEditingSearch::findNext()
         QCOMPARE(m.title, QStringLiteral("Find Next"));
         QCOMPARE(m.text, QStringLiteral("The search has been completed."));
         QCOMPARE(m.style, 64);
-        QCOMPARE(f.selStart(), matches.last());
-        QCOMPARE(f.selLength(), search.size());
+        QCOMPARE(f.selection(), Span(matches.last(), search.size()));
     }
     QCOMPARE(f.dialogs.unexpected, QStringList());
     QVERIFY(f.untouched());
@@ -203,8 +198,7 @@ void TestEditingSearch::findNextStartsAfterSelectionStart()
 
     QCOMPARE(f.dialogs.unexpected, QStringList());
     QCOMPARE(f.dialogs.messages().size(), expected < 0 ? 1 : 0);
-    QCOMPARE(f.selStart(), expected < 0 ? selStart : expected);
-    QCOMPARE(f.selLength(), expected < 0 ? selLength : 3);
+    QCOMPARE(f.selection(), expected < 0 ? Span(selStart, selLength) : Span(expected, 3));
 }
 
 enum class Edit { Append, RemoveSecond, Replace, NewDocument, Recolour };

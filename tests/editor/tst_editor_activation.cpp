@@ -4,12 +4,11 @@
 
 #include "document/composer/composer.h"
 
-#include <QApplication>
 #include <QTextBlock>
 #include <QTimer>
 #include <limits>
 
-class TestEditorActivation : public QObject {
+class TestEditorActivation : public ProgramTest {
     Q_OBJECT
 private slots:
     void stateAfterLoad();
@@ -23,7 +22,6 @@ private slots:
 
 void TestEditorActivation::stateAfterLoad()
 {
-    TestProgram program;
     shared().editorOpenCount = 5;
     auto *editor = qobject_cast<TextEditor *>(Forms::load(QStringLiteral("frmTxtEditor")));
     QVERIFY(editor);
@@ -47,7 +45,6 @@ void TestEditorActivation::stateAfterLoad()
 
 void TestEditorActivation::noteBeforeComposition()
 {
-    TestProgram program;
     program.startToMainMenu();
     answerStore().setAnswer(1, QStringLiteral("A pilot"));
     QString textAtNote = QStringLiteral("<not asked>");
@@ -70,7 +67,6 @@ void TestEditorActivation::noteBeforeComposition()
 
 void TestEditorActivation::composedFromCurrentAnswers()
 {
-    TestProgram program;
     program.startToMainMenu();
     answerStore().setAnswer(1, QStringLiteral("Line one\r\nLine two"));
     answerStore().setAnswer(40, QStringLiteral("   "));
@@ -95,7 +91,6 @@ void TestEditorActivation::composedFromCurrentAnswers()
 
 void TestEditorActivation::secondActivationKeepsEdits()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     QTextCursor c(editor->edit()->document());
     c.insertText(QStringLiteral("My own words. "));
@@ -120,7 +115,6 @@ void TestEditorActivation::secondActivationKeepsEdits()
 void TestEditorActivation::pendingFlagWithoutSaveModeShowsNote()
 {
     // A stray pending flag with no save chosen runs no save and keeps the flag.
-    TestProgram program;
     program.startToMainMenu();
     shared().saveRequest = QStringLiteral("Y");
     TextEditor *editor = reopenEditor(program);
@@ -135,7 +129,6 @@ void TestEditorActivation::pendingFlagWithoutSaveModeShowsNote()
 
 void TestEditorActivation::returnThenReopenComposesAfresh()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     editor->edit()->insertPlainText(QStringLiteral("discard me"));
     program.dialogs.answer(MsgAnswer::No); // save first? No
@@ -160,7 +153,6 @@ void TestEditorActivation::messageBoxOverEditorIsNoActivation()
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("needs a window manager");
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     QVERIFY(QTest::qWaitForWindowActive(editor));
     QtDialogs real;

@@ -1,12 +1,12 @@
 // The editor's File menu: the save-first step, Print, and leaving through Return to Main Menu,
 // Exit or the close box.
 #include "editor_steps.h"
+#include "pdf_tools.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTextCursor>
 
-class TestEditorFile : public QObject {
+class TestEditorFile : public ProgramTest {
     Q_OBJECT
 private slots:
     void leaving_data();
@@ -40,7 +40,6 @@ void TestEditorFile::leaving()
     QFETCH(int, answer);
     QFETCH(bool, ended);
     QFETCH(bool, mainShown);
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     editor->edit()->insertPlainText(QStringLiteral("typed"));
     const QString text = editor->documentText();
@@ -73,7 +72,6 @@ void TestEditorFile::leaving()
 void TestEditorFile::abandonedReturnKeepsReturnMode()
 {
     // Cancel on Return leaves "R" behind: Exit then goes back to the main menu too.
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     program.dialogs.answer(MsgAnswer::Cancel).answer(MsgAnswer::No);
     editor->mnuFileReturn_Click();
@@ -87,7 +85,6 @@ void TestEditorFile::abandonedReturnKeepsReturnMode()
 
 void TestEditorFile::returnYesCancelInSaveDialogKeepsEditor()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     editor->edit()->insertPlainText(QStringLiteral("keep me "));
     const QString text = editor->documentText();
@@ -109,7 +106,6 @@ void TestEditorFile::returnYesCancelInSaveDialogKeepsEditor()
 
 void TestEditorFile::returnYesReminderClosedKeepsEditor()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     program.dialogs.answer(MsgAnswer::Yes);
     answerReminderWhenShown(editor, false);
@@ -123,8 +119,6 @@ void TestEditorFile::returnYesReminderClosedKeepsEditor()
 
 void TestEditorFile::returnYesSavesThenLeaves()
 {
-    TestProgram program;
-    QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Story.rtf"));
     TextEditor *editor = openEditorFromMainMenu(program);
     program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
@@ -140,8 +134,6 @@ void TestEditorFile::returnYesSavesThenLeaves()
 
 void TestEditorFile::exitWithoutChangesAsksNothing()
 {
-    TestProgram program;
-    QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plain.txt"));
     TextEditor *editor = openEditorWithFile(program, path, "just text");
     const int asked = int(program.dialogs.messages().size());
@@ -152,8 +144,6 @@ void TestEditorFile::exitWithoutChangesAsksNothing()
 
 void TestEditorFile::printWholeDocumentToPdf()
 {
-    TestProgram program;
-    QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("story.pdf"));
     program.startToMainMenu();
     // Long enough for several pages; the last answer is far below the visible part.
@@ -171,27 +161,19 @@ void TestEditorFile::printWholeDocumentToPdf()
     QCOMPARE(program.dialogs.count(DialogCall::Print), 1);
     QVERIFY(QFile::exists(pdf));
 
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY(text.waitForFinished(30000));
-    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    const QString printed = pdfText(pdf, {QStringLiteral("-layout")});
     QVERIFY2(printed.contains(QLatin1String("CHILDHOOD:")), qPrintable(printed.left(200)));
     QVERIFY(printed.contains(QLatin1String("FINAL COMMENTS:")));
     QVERIFY(printed.contains(QLatin1String("Answer 77")));
     QVERIFY(printed.count(QLatin1Char('\f')) >= 3); // several pages
 
-    QProcess fonts;
-    fonts.start(QStringLiteral("pdffonts"), {pdf});
-    QVERIFY(fonts.waitForFinished(30000));
-    const QString used = QString::fromUtf8(fonts.readAllStandardOutput());
+    const QString used = pdfFontLines(pdf).join(QLatin1Char('\n'));
     QVERIFY2(used.contains(QLatin1String("Bold")), qPrintable(used));
     QVERIFY2(used.contains(QLatin1String("LiberationSans")) || used.contains(QLatin1String("Arial")), qPrintable(used));
 }
 
 void TestEditorFile::printCancelled()
 {
-    TestProgram program;
-    QTemporaryDir dir;
     TextEditor *editor = openEditorFromMainMenu(program);
     program.dialogs.answerPrintToPdf(std::nullopt);
     editor->mnuFilePrint_Click();

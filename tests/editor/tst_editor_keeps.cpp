@@ -4,7 +4,7 @@
 
 #include <QFontInfo>
 
-class TestEditorKeeps : public QObject {
+class TestEditorKeeps : public ProgramTest {
     Q_OBJECT
 private slots:
     void saveNeverOverwritesPlainText_data();
@@ -31,8 +31,6 @@ void TestEditorKeeps::saveNeverOverwritesPlainText()
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(bool, writtenAtOnce);
-    TestProgram program;
-    QTemporaryDir dir;
     const QString path = dir.filePath(name);
     TextEditor *editor = openEditorWithFile(program, path, content);
     QCOMPARE(exitOutcome(program, editor), kEnds);
@@ -67,8 +65,6 @@ void TestEditorKeeps::formatWithoutSelectionMarksChange()
 {
     QFETCH(QString, item);
     QFETCH(bool, differs);
-    TestProgram program;
-    QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("story.rtf"));
     TextEditor *editor = openEditorWithFile(program, path, "{\\rtf1 Dear family}");
     QCOMPARE(exitOutcome(program, editor), kEnds);

@@ -29,7 +29,7 @@ EditorState stateOf(TestProgram &program, TextEditor *editor)
 }
 } // namespace
 
-class TestEditorLongWork : public QObject {
+class TestEditorLongWork : public ProgramTest {
     Q_OBJECT
 private slots:
     void cancelDuringOpen_data();
@@ -56,11 +56,9 @@ void TestEditorLongWork::cancelDuringOpen()
 {
     QFETCH(bool, rtf);
     QFETCH(int, cancelAt);
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     editor->edit()->insertPlainText(QStringLiteral("typed before opening "));
     const EditorState before = stateOf(program, editor);
-    QTemporaryDir dir;
     const QString path = dir.filePath(rtf ? "long.rtf" : "long.txt");
     QVERIFY(writeBytes(path, longFile(rtf)));
 
@@ -83,7 +81,6 @@ void TestEditorLongWork::cancelDuringOpen()
 
 void TestEditorLongWork::cancelDuringComposeReturnsToMainMenu()
 {
-    TestProgram program;
     program.startToMainMenu();
     for (int n = 1; n <= kQuestionCount; ++n)
         answerStore().setAnswer(n, QStringLiteral("a long answer ").repeated(3000));
@@ -112,10 +109,8 @@ void TestEditorLongWork::tooManyParagraphsRefused_data()
 void TestEditorLongWork::tooManyParagraphsRefused()
 {
     QFETCH(QByteArray, bytes);
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     const EditorState before = stateOf(program, editor);
-    QTemporaryDir dir;
     const QString path = dir.filePath("endless.rtf");
     QVERIFY(writeBytes(path, bytes));
     program.dialogs.answer(MsgAnswer::No).answerFile(path).answer(MsgAnswer::Ok);
@@ -138,7 +133,6 @@ void TestEditorLongWork::longWordIsShownInLines()
 {
     QFETCH(bool, pasted);
     QFETCH(int, size);
-    TestProgram program;
     program.startToMainMenu();
     const QString word(size, QLatin1Char('w'));
     if (!pasted)

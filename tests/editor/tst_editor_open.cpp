@@ -10,7 +10,7 @@ namespace {
 QString fixture(const QString &name) { return testDataPath(QStringLiteral("editor/data/") + name); }
 } // namespace
 
-class TestEditorOpen : public QObject {
+class TestEditorOpen : public ProgramTest {
     Q_OBJECT
 private slots:
     void openCancelInQuestionShowsNoDialog();
@@ -28,7 +28,6 @@ private slots:
 
 void TestEditorOpen::openCancelInQuestionShowsNoDialog()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     const QString text = editor->documentText();
     program.dialogs.answer(MsgAnswer::Cancel);
@@ -41,7 +40,6 @@ void TestEditorOpen::openCancelInQuestionShowsNoDialog()
 
 void TestEditorOpen::openDialogSettingsAndCancel()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     const QString text = editor->documentText();
     program.dialogs.answer(MsgAnswer::No).answerFile(std::nullopt);
@@ -61,8 +59,6 @@ void TestEditorOpen::openDialogSettingsAndCancel()
 
 void TestEditorOpen::openYesSavesBeforeOpenDialog()
 {
-    TestProgram program;
-    QTemporaryDir dir;
     const QString saved = dir.filePath(QStringLiteral("First.rtf"));
     TextEditor *editor = openEditorFromMainMenu(program);
     program.dialogs.answer(MsgAnswer::Yes).answerFile(saved).answerFile(std::nullopt);
@@ -93,7 +89,6 @@ void TestEditorOpen::openRtfFromCorpus()
     QFETCH(QString, expected);
     const QString path = fixture(file);
     QVERIFY2(QFile::exists(path), qPrintable(path));
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     openThroughMenu(program, editor, path);
     QCOMPARE(editor->windowTitle(), path + QStringLiteral(" - Text Editor"));
@@ -132,8 +127,6 @@ void TestEditorOpen::openPlainText()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    TestProgram program;
-    QTemporaryDir dir;
     const QString path = dir.filePath(name);
     TextEditor *editor = openEditorWithFile(program, path, bytes);
     QCOMPARE(editor->edit()->toPlainText(), text);
@@ -156,8 +149,6 @@ void TestEditorOpen::openFailureLeavesEditorAlone()
 {
     QFETCH(QString, kind);
     QFETCH(QString, reason);
-    TestProgram program;
-    QTemporaryDir dir;
     const QString path = kind == QLatin1String("missing") ? dir.filePath("missing.rtf") : notAFile(kind, dir.path());
     QVERIFY(!path.isEmpty());
     TextEditor *editor = openEditorFromMainMenu(program);
@@ -177,8 +168,6 @@ void TestEditorOpen::openFailureLeavesEditorAlone()
 
 void TestEditorOpen::saveTargetAfterOpeningRtf()
 {
-    TestProgram program;
-    QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Story.rtf"));
     QVERIFY(QFile::copy(fixture(QStringLiteral("accent.rtf")), path));
     TextEditor *editor = openEditorFromMainMenu(program);
@@ -199,8 +188,6 @@ void TestEditorOpen::saveTargetAfterOpeningRtf()
 
 void TestEditorOpen::saveAfterOpeningPlainTextAsksForName()
 {
-    TestProgram program;
-    QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("notes.txt"));
     TextEditor *editor = openEditorWithFile(program, path, "plain notes\r\n");
     program.dialogs.answerFile(std::nullopt);

@@ -2,14 +2,13 @@
 // text box, plain pastes and drops, and resizing.
 #include "editor_steps.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSignalSpy>
 
-class TestEditorWindow : public QObject {
+class TestEditorWindow : public ProgramTest {
     Q_OBJECT
 private slots:
     void windowLayout();
@@ -29,7 +28,6 @@ private slots:
 
 void TestEditorWindow::windowLayout()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     QVERIFY(editor);
     QCOMPARE(editor->windowTitle(), QStringLiteral("Kinscribe - Text Editor"));
@@ -75,7 +73,6 @@ void TestEditorWindow::menuItems()
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QString, shortcut);
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     QAction *item = editor->action(name);
     QVERIFY2(item, qPrintable(name));
@@ -100,7 +97,6 @@ void TestEditorWindow::menuOrder()
 {
     QFETCH(QString, menu);
     QFETCH(QStringList, items);
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     auto *menuWidget = editor->findChild<QMenu *>(menu);
     QVERIFY(menuWidget);
@@ -131,7 +127,6 @@ void TestEditorWindow::menuKeysWinOverTextBox()
 {
     QFETCH(int, key);
     QFETCH(QString, item);
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     QVERIFY(QTest::qWaitForWindowActive(editor));
     QTextEdit *box = editor->edit();
@@ -158,7 +153,6 @@ void TestEditorWindow::menuKeysWinOverTextBox()
 
 void TestEditorWindow::pasteOfRichClipboardIsPlain()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     QVERIFY(QTest::qWaitForWindowActive(editor));
     QTextEdit *box = editor->edit();
@@ -186,7 +180,6 @@ void TestEditorWindow::pasteOfRichClipboardIsPlain()
 
 void TestEditorWindow::dropOfRichTextIsPlain()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     QTextEdit *box = editor->edit();
     QMimeData rich;
@@ -214,7 +207,6 @@ void TestEditorWindow::resizeFillsClientArea_data()
 void TestEditorWindow::resizeFillsClientArea()
 {
     QFETCH(QSize, size);
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     editor->resize(size);
     auto *menuBar = editor->findChild<QMenuBar *>();
@@ -240,7 +232,6 @@ void TestEditorWindow::cancelledFontOrColorIsRemembered()
 {
     QFETCH(QString, item);
     QFETCH(bool, cancel);
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     if (item == QLatin1String("mnuOptionsFont"))
         program.dialogs.answerFont(cancel ? std::nullopt : std::optional<QFont>(QFont(QStringLiteral("Arial"), 14)));

@@ -8,7 +8,7 @@
 #include <QTextLayout>
 #include <QWheelEvent>
 
-class TestEditorZoom : public QObject {
+class TestEditorZoom : public ProgramTest {
     Q_OBJECT
 private slots:
     void keysZoom_data();
@@ -50,7 +50,6 @@ void TestEditorZoom::keysZoom()
     QFETCH(int, key);
     QFETCH(int, times);
     QFETCH(int, percent);
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     QTextEdit *edit = editor->edit();
     const qreal normal = firstLineHeight(edit);
@@ -65,7 +64,6 @@ void TestEditorZoom::keysZoom()
 
 void TestEditorZoom::wheelWithCtrlZooms()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     QTextEdit *edit = editor->edit();
     const auto wheel = [edit](int delta, Qt::KeyboardModifiers modifiers) {
@@ -85,8 +83,6 @@ void TestEditorZoom::wheelWithCtrlZooms()
 
 void TestEditorZoom::zoomLeavesTheDocumentAlone()
 {
-    TestProgram program;
-    QTemporaryDir dir;
     TextEditor *editor = openEditorWithFile(program, dir.filePath("story.txt"), "the old house\r\nsecond line\r\n");
     QTextEdit *edit = editor->edit();
     const QString html = edit->document()->toHtml();

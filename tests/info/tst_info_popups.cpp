@@ -3,15 +3,15 @@
 
 namespace {
 // The main menu, About, then its version history label.
-void openVersionHistory(TestProgram &p, const char *about = "cmdInfo")
+void openVersionHistory(TestProgram &program, const char *about = "cmdInfo")
 {
-    p.startToMainMenu();
-    p.click("frmMain", about);
-    p.click("frmInfo", "Label2");
+    program.startToMainMenu();
+    program.click("frmMain", about);
+    program.click("frmInfo", "Label2");
 }
 } // namespace
 
-class TestInfoPopups : public QObject {
+class TestInfoPopups : public ProgramTest {
     Q_OBJECT
 private slots:
     void versionHistoryOverAbout();
@@ -25,60 +25,56 @@ private slots:
 
 void TestInfoPopups::versionHistoryOverAbout()
 {
-    TestProgram p;
-    openVersionHistory(p);
+    openVersionHistory(program);
     QCOMPARE(TestProgram::visibleForms(), (QStringList{"frmInfo", "frmVersionHx"}));
     QPointer<Form> history = Forms::find("frmVersionHx");
     QVERIFY(QTest::qWaitForWindowExposed(history));
     QCOMPARE(history->pos(), centredPosition(history));
-    QCOMPARE(label(p, "frmVersionHx", "lblVersionHx")->text(), InfoText::versionHistory());
-    p.click("frmVersionHx", "cmdClose");
+    QCOMPARE(label(program, "frmVersionHx", "lblVersionHx")->text(), InfoText::versionHistory());
+    program.click("frmVersionHx", "cmdClose");
     QCOMPARE(TestProgram::visibleForms(), QStringList{"frmInfo"});
     QVERIFY(history); // hidden, not destroyed
-    p.click("frmInfo", "Label2");
+    program.click("frmInfo", "Label2");
     QCOMPARE(Forms::find("frmVersionHx"), history.data());
     QCOMPARE(TestProgram::visibleForms(), (QStringList{"frmInfo", "frmVersionHx"}));
-    QVERIFY(p.dialogs.calls.isEmpty());
+    QVERIFY(program.dialogs.calls.isEmpty());
 }
 
 void TestInfoPopups::aboutCloseLeavesVersionHistoryOpen()
 {
-    TestProgram p;
-    openVersionHistory(p, "lblInfo");
-    QVERIFY(p.child("frmInfo", "cmdClose")->isEnabled());
-    p.click("frmInfo", "cmdClose");
+    openVersionHistory(program, "lblInfo");
+    QVERIFY(program.child("frmInfo", "cmdClose")->isEnabled());
+    program.click("frmInfo", "cmdClose");
     QCOMPARE(TestProgram::visibleForms(), (QStringList{"frmMain", "frmVersionHx"}));
 }
 
 void TestInfoPopups::versionHistoryCloseBox()
 {
-    TestProgram p;
-    openVersionHistory(p);
+    openVersionHistory(program);
     QPointer<Form> history = Forms::find("frmVersionHx");
     history->move(history->pos() + QPoint(40, 30));
     QVERIFY(history->close());
-    QVERIFY(p.dialogs.calls.isEmpty());
-    QCOMPARE(p.dialogs.endCount, 0);
+    QVERIFY(program.dialogs.calls.isEmpty());
+    QCOMPARE(program.dialogs.endCount, 0);
     QTRY_VERIFY(!history);
     QVERIFY(!Forms::find("frmVersionHx"));
     QCOMPARE(TestProgram::visibleForms(), QStringList{"frmInfo"});
     // Opened again: a new window, centred and filled as the first time.
-    p.click("frmInfo", "Label2");
+    program.click("frmInfo", "Label2");
     Form *again = Forms::find("frmVersionHx");
     QVERIFY(again && again->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(again));
     QCOMPARE(again->pos(), centredPosition(again));
-    QCOMPARE(label(p, "frmVersionHx", "lblVersionHx")->text(), InfoText::versionHistory());
+    QCOMPARE(label(program, "frmVersionHx", "lblVersionHx")->text(), InfoText::versionHistory());
     QCOMPARE(TestProgram::visibleForms(), (QStringList{"frmInfo", "frmVersionHx"}));
 }
 
 void TestInfoPopups::versionHistoryReopenedBeforeUnload()
 {
     // The close box drops the window once the close is over; opened again at once, it must stay.
-    TestProgram p;
-    openVersionHistory(p);
+    openVersionHistory(program);
     Forms::find("frmVersionHx")->close();
-    p.click("frmInfo", "Label2");
+    program.click("frmInfo", "Label2");
     QPointer<Form> history = Forms::find("frmVersionHx");
     QTest::qWait(50);
     QVERIFY(history);
@@ -88,12 +84,11 @@ void TestInfoPopups::versionHistoryReopenedBeforeUnload()
 
 void TestInfoPopups::creditsStar()
 {
-    TestProgram p;
-    p.startToMainMenu();
-    p.click("frmMain", "cmdInfo");
-    QLabel *addy = label(p, "frmInfo", "lblAddy");
+    program.startToMainMenu();
+    program.click("frmMain", "cmdInfo");
+    QLabel *addy = label(program, "frmInfo", "lblAddy");
     const QPoint aboutCentre = Forms::find("frmInfo")->frameGeometry().center();
-    p.click("frmInfo", "Picture1");
+    program.click("frmInfo", "Picture1");
     QCOMPARE(TestProgram::visibleForms(), QStringList{"frmCredits2"});
     Form *credits = Forms::find("frmCredits2");
     QCOMPARE(credits->mask(), Star::region());
@@ -101,28 +96,27 @@ void TestInfoPopups::creditsStar()
     QCOMPARE(credits->pos() + QPoint(200, 150), aboutCentre);
     // Its controls lie inside the star, or they could not be seen or clicked.
     for (const char *name : {"Label1", "cmdClose"})
-        QVERIFY(Star::region().contains(p.child("frmCredits2", name)->geometry()));
+        QVERIFY(Star::region().contains(program.child("frmCredits2", name)->geometry()));
     addy->setText("changed while hidden");
-    p.click("frmCredits2", "cmdClose");
+    program.click("frmCredits2", "cmdClose");
     QCOMPARE(TestProgram::visibleForms(), QStringList{"frmInfo"});
     QCOMPARE(addy->text(), InfoText::contactBlock());
-    QVERIFY(p.dialogs.calls.isEmpty());
+    QVERIFY(program.dialogs.calls.isEmpty());
 }
 
 void TestInfoPopups::creditsOtherClose()
 {
     // Alt+F4 or the window manager: without a way back no window of the program would remain.
-    TestProgram p;
-    p.startToMainMenu();
-    p.click("frmMain", "cmdInfo");
-    p.click("frmInfo", "Picture1");
+    program.startToMainMenu();
+    program.click("frmMain", "cmdInfo");
+    program.click("frmInfo", "Picture1");
     Form *credits = Forms::find("frmCredits2");
     credits->close();
     QCOMPARE(TestProgram::visibleForms(), QStringList{"frmInfo"});
-    QVERIFY(p.dialogs.calls.isEmpty());
-    QCOMPARE(p.dialogs.endCount, 0);
+    QVERIFY(program.dialogs.calls.isEmpty());
+    QCOMPARE(program.dialogs.endCount, 0);
     const QPoint placed = credits->pos();
-    p.click("frmInfo", "Picture1");
+    program.click("frmInfo", "Picture1");
     QCOMPARE(TestProgram::visibleForms(), QStringList{"frmCredits2"});
     QCOMPARE(credits->pos(), placed);
 }
@@ -131,10 +125,9 @@ void TestInfoPopups::clicksOutsideStarFallThrough()
 {
     if (QGuiApplication::platformName() != "xcb")
         QSKIP("only a real X server cuts the window to its shape");
-    TestProgram p;
-    p.startToMainMenu();
-    p.click("frmMain", "cmdInfo");
-    p.click("frmInfo", "Picture1");
+    program.startToMainMenu();
+    program.click("frmMain", "cmdInfo");
+    program.click("frmInfo", "Picture1");
     Form *credits = Forms::find("frmCredits2");
     QVERIFY(QTest::qWaitForWindowExposed(credits));
     QTRY_COMPARE(QApplication::widgetAt(credits->mapToGlobal(QPoint(200, 100))), credits);

@@ -19,8 +19,9 @@ QString menuButton(const QString &window)
 QString backButton(const QString &window) { return window == "frmInstruc" ? "cmdReturn" : "cmdClose"; }
 } // namespace
 
-class TestInfoWindows : public QObject {
+class TestInfoWindows : public ProgramTest {
     Q_OBJECT
+    TestProgram &p = program;
 private slots:
     void windows_data();
     void windows();
@@ -63,7 +64,6 @@ void TestInfoWindows::windows()
     QFETCH(QString, caption);
     QFETCH(QSize, clientTwips);
     QFETCH(bool, centred);
-    TestProgram p;
     Form *w = Forms::load(name);
     QVERIFY(w);
     QVERIFY(!w->isVisible());
@@ -125,7 +125,6 @@ void TestInfoWindows::controls()
     QFETCH(QString, text);
     QFETCH(QString, tooltip);
     QFETCH(QRect, twipsGeometry);
-    TestProgram p;
     Form *w = Forms::show(window);
     QVERIFY(w);
     QWidget *c = p.child(window, control);
@@ -146,7 +145,6 @@ void TestInfoWindows::controls()
 
 void TestInfoWindows::looks()
 {
-    TestProgram p;
     for (const char *w : {"frmInfo", "frmInstruc", "frmVersionHx", "frmCredits2"})
         Forms::show(w);
     const QColor navy(0, 0, 128);
@@ -193,7 +191,6 @@ void TestInfoWindows::textsFitTheirLabels_data()
 void TestInfoWindows::textsFitTheirLabels()
 {
     QFETCH(QString, window);
-    TestProgram p;
     Form *w = Forms::show(window);
     const QList<QWidget *> controls = w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     for (QWidget *c : controls) {
@@ -240,7 +237,6 @@ void TestInfoWindows::fillMoments()
     QFETCH(QString, labelName);
     QFETCH(QString, text);
     QFETCH(bool, everyActivation);
-    TestProgram p;
     p.startToMainMenu();
     p.click("frmMain", menuButton(window));
     QLabel *l = label(p, window, labelName);
@@ -255,7 +251,6 @@ void TestInfoWindows::fillMoments()
 
 void TestInfoWindows::reopeningShowsSameTexts()
 {
-    TestProgram p;
     p.startToMainMenu();
     for (const QString &window : QStringList{"frmInstruc", "frmInfo"}) {
         QStringList first;
@@ -292,7 +287,6 @@ void TestInfoWindows::mainMenuOpensAndReturns()
 {
     QFETCH(QString, control);
     QFETCH(QString, window);
-    TestProgram p;
     p.startToMainMenu();
     for (int round = 0; round < 2; ++round) {
         p.click("frmMain", control);
@@ -318,15 +312,12 @@ void TestInfoWindows::exitQuestion()
 {
     QFETCH(QString, window);
     QFETCH(int, answer);
-    TestProgram p;
     p.startToMainMenu();
     p.click("frmMain", menuButton(window));
     p.dialogs.answer(answer);
     Form *w = Forms::find(window);
     QVERIFY(!w->close());
-    QCOMPARE(p.dialogs.messages().size(), 1);
-    QVERIFY(isExitQuestion(p.dialogs.messages().first()));
-    QCOMPARE(p.dialogs.messages().first().parentName, window);
+    QCOMPARE(exitQuestionFault(p, window), QString());
     QCOMPARE(p.dialogs.endCount, answer == MsgAnswer::Yes ? 1 : 0);
     QVERIFY(w->isVisible());
     QCOMPARE(TestProgram::visibleForms(), QStringList{window});

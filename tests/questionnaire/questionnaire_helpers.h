@@ -3,12 +3,10 @@
 
 #include "expected_windows.h"
 #include "test_app.h"
-#include "questionnaire/answer_store.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 
 namespace qhelp {
 

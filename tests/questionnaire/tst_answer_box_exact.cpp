@@ -4,14 +4,24 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <functional>
 
 using namespace qhelp;
 
+using BoxEdit = std::function<void(QPlainTextEdit *first, QPlainTextEdit *second)>;
+Q_DECLARE_METATYPE(BoxEdit)
+
 namespace {
 const QString kPage = QStringLiteral("frmChildhood1");
+
+void typeAtEnd(QPlainTextEdit *box, const QString &text)
+{
+    box->moveCursor(QTextCursor::End);
+    box->insertPlainText(text);
+}
 } // namespace
 
-class TestAnswerBoxExact : public QObject {
+class TestAnswerBoxExact : public ProgramTest {
     Q_OBJECT
 private slots:
     void savedAsHeld_data();
@@ -21,24 +31,33 @@ private slots:
 void TestAnswerBoxExact::savedAsHeld_data()
 {
     QTest::addColumn<QString>("held");
-    QTest::addColumn<QString>("edit"); // "": none; "other": another box; "this": typed at the end; "paste": pasted
+    QTest::addColumn<BoxEdit>("edit"); // what the user does to the boxes of questions 1 and 2
     QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("storedSecond");
     const QString odd = QString::fromLatin1("one\ntwo\rthree\r\r\nfour\tfive\x01\x1F\x7F");
-    QTest::newRow("nominal: Save without an edit") << odd << "" << odd;
-    QTest::newRow("nominal: another answer edited") << odd << "other" << odd;
-    QTest::newRow("robustness: a form feed and a vertical tab") << QString::fromLatin1("a\fb\vc") << "" << QString::fromLatin1("a\fb\vc");
+    const BoxEdit none = [](QPlainTextEdit *, QPlainTextEdit *) {};
+    const BoxEdit editSecond = [](QPlainTextEdit *, QPlainTextEdit *second) { typeAtEnd(second, " edited"); };
+    const BoxEdit typeIntoFirst = [](QPlainTextEdit *first, QPlainTextEdit *) { typeAtEnd(first, "!"); };
+    const BoxEdit pasteIntoFirst = [](QPlainTextEdit *first, QPlainTextEdit *) {
+        QGuiApplication::clipboard()->setText(QString::fromLatin1("a\tb\x01" "c"));
+        first->paste();
+    };
+    QTest::newRow("nominal: Save without an edit") << odd << none << odd << "second";
+    QTest::newRow("nominal: another answer edited") << odd << editSecond << odd << "second edited";
+    QTest::newRow("robustness: a form feed and a vertical tab")
+        << QString::fromLatin1("a\fb\vc") << none << QString::fromLatin1("a\fb\vc") << "second";
     QTest::newRow("nominal: the answer edited takes what the box shows")
-        << QString::fromLatin1("one\ntwo") << "this" << QString::fromLatin1("one\r\ntwo!");
+        << QString::fromLatin1("one\ntwo") << typeIntoFirst << QString::fromLatin1("one\r\ntwo!") << "second";
     QTest::newRow("robustness: tab and control characters pasted stay")
-        << QString() << "paste" << QString::fromLatin1("a\tb\x01" "c");
+        << QString() << pasteIntoFirst << QString::fromLatin1("a\tb\x01" "c") << "second";
 }
 
 void TestAnswerBoxExact::savedAsHeld()
 {
     QFETCH(QString, held);
-    QFETCH(QString, edit);
+    QFETCH(BoxEdit, edit);
     QFETCH(QString, stored);
-    TestProgram program;
+    QFETCH(QString, storedSecond);
     program.startToMainMenu();
     answerStore().setAnswer(1, held);
     answerStore().setAnswer(2, QStringLiteral("second"));
@@ -46,19 +65,10 @@ void TestAnswerBoxExact::savedAsHeld()
     QPlainTextEdit *first = box(kPage, QStringLiteral("txtGrowUp")); // question 1
     QPlainTextEdit *second = box(kPage, QStringLiteral("txtToys"));  // question 2
     QVERIFY(first && second);
-    if (edit == QLatin1String("other")) {
-        second->moveCursor(QTextCursor::End);
-        second->insertPlainText(QStringLiteral(" edited"));
-    } else if (edit == QLatin1String("this")) {
-        first->moveCursor(QTextCursor::End);
-        first->insertPlainText(QStringLiteral("!"));
-    } else if (edit == QLatin1String("paste")) {
-        QGuiApplication::clipboard()->setText(QString::fromLatin1("a\tb\x01" "c"));
-        first->paste();
-    }
+    edit(first, second);
     program.click(kPage, QStringLiteral("cmdSave"));
     QCOMPARE(answerStore().answerOf(1), stored);
-    QCOMPARE(answerStore().answerOf(2), edit == QLatin1String("other") ? QStringLiteral("second edited") : QStringLiteral("second"));
+    QCOMPARE(answerStore().answerOf(2), storedSecond);
 }
 
 QTEST_MAIN(TestAnswerBoxExact)

@@ -33,14 +33,14 @@ QString expectedCaption(int question)
 }
 } // namespace
 
-class TstPageLayout : public QObject {
+class TstPageLayout : public ProgramTest {
     Q_OBJECT
 private slots:
     void windowAndFrames_data() { addPageRows(); }
     void windowAndFrames();
     void buttonsFollowLayout_data() { addPageRows(); }
     void buttonsFollowLayout();
-    void boxLayout_data();
+    void boxLayout_data() { addPageBoxRows(); }
     void boxLayout();
     void tabOrder_data() { addPageRows(); }
     void tabOrder();
@@ -49,7 +49,6 @@ private slots:
 void TstPageLayout::windowAndFrames()
 {
     QFETCH(QString, page);
-    TestProgram program;
     const expected::Page &p = pageSpec(page);
     Form *w = Forms::load(page);
     QVERIFY(w);
@@ -78,7 +77,6 @@ void TstPageLayout::windowAndFrames()
 void TstPageLayout::buttonsFollowLayout()
 {
     QFETCH(QString, page);
-    TestProgram program;
     const expected::Page &p = pageSpec(page);
     Form *w = Forms::load(page);
     auto *save = w->findChild<QPushButton *>(QStringLiteral("cmdSave"));
@@ -121,12 +119,9 @@ void TstPageLayout::buttonsFollowLayout()
     }
 }
 
-void TstPageLayout::boxLayout_data() { addPageBoxRows(); }
-
 void TstPageLayout::boxLayout()
 {
     QFETCH(int, index);
-    TestProgram program;
     const expected::PageBox &b = expected::pageBoxes[index];
     const QString page = QString::fromLatin1(b.window);
     Form *w = Forms::load(page);
@@ -172,7 +167,6 @@ void TstPageLayout::boxLayout()
 void TstPageLayout::tabOrder()
 {
     QFETCH(QString, page);
-    TestProgram program;
     Form *w = openPage(program, page);
     QVERIFY(w && w->isVisible());
     QStringList want;

@@ -32,7 +32,7 @@ QRect textArea(const QLabel *label)
 bool twins(const QString &a, const QString &b) { return a + QLatin1Char('2') == b || b + QLatin1Char('2') == a; }
 } // namespace
 
-class TstQuestionnaireTextFit : public QObject {
+class TstQuestionnaireTextFit : public ProgramTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -74,7 +74,6 @@ void TstQuestionnaireTextFit::nothingOverlaps_data()
 void TstQuestionnaireTextFit::labelsFit()
 {
     QFETCH(QString, window);
-    TestProgram program;
     Form *w = Forms::load(window);
     QVERIFY(w);
     QStringList clipped;
@@ -95,7 +94,6 @@ void TstQuestionnaireTextFit::labelsFit()
 void TstQuestionnaireTextFit::nothingOverlaps()
 {
     QFETCH(QString, window);
-    TestProgram program;
     Form *w = Forms::load(window);
     QVERIFY(w);
     QList<Piece> pieces;

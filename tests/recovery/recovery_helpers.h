@@ -2,7 +2,6 @@
 // Shared by the recovery suites: a private data folder, and a program started over it.
 
 #include "test_app.h"
-#include "test_files.h"
 
 #include "app/recovery_session.h"
 #include "document/datafile/answer_data_file.h"
@@ -12,7 +11,6 @@
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 // Where a crashed run left its answers: a data file with these answers, one per question number.
 inline bool leaveRecoveryFile(const QString &folder, const QMap<int, QString> &answers, const QString &name = "recovery.dat")

@@ -7,14 +7,16 @@
 #include "editor_steps.h"
 #include "fs_faults.h"
 
-#include <QAbstractButton>
-#include <QTest>
-
-class TestRecovery : public QObject {
+class TestRecovery : public ProgramTest {
     Q_OBJECT
+    TestProgram &p = program;
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void cleanup() { stopRecovery(); }
+    void cleanup()
+    {
+        ProgramTest::cleanup();
+        stopRecovery();
+    }
     void pageSaveWritesTheAnswers();
     void deliberateEndLeavesNothing_data();
     void deliberateEndLeavesNothing();
@@ -31,8 +33,6 @@ private slots:
 
 void TestRecovery::pageSaveWritesTheAnswers()
 {
-    TestProgram p;
-    QTemporaryDir dir;
     startOver(dir.path());
     QVERIFY(recoverySession());
     typeAndSave("frmChildhood1", "txtToys", "A wooden horse\r\nand a drum");
@@ -64,8 +64,6 @@ void TestRecovery::deliberateEndLeavesNothing()
     QFETCH(QString, how);
     QFETCH(bool, typed);
     QFETCH(bool, stays);
-    TestProgram p;
-    QTemporaryDir dir;
     const QString folder = dir.filePath("Kinscribe");
     startOver(folder);
     if (typed)
@@ -108,8 +106,6 @@ void TestRecovery::offeredAtStart_data()
 void TestRecovery::offeredAtStart()
 {
     QFETCH(int, reply);
-    TestProgram p;
-    QTemporaryDir dir;
     QVERIFY(leaveRecoveryFile(dir.path(), {{1, "a pilot"}, {40, "Yes, 1971"}, {41, ""}}));
     p.dialogs.answer(reply);
     if (reply == MsgAnswer::No)
@@ -141,8 +137,6 @@ void TestRecovery::offeredAtStart()
 
 void TestRecovery::damagedFileKeptAside()
 {
-    TestProgram p;
-    QTemporaryDir dir;
     QVERIFY(writeBytes(dir.filePath("recovery.dat"), "\"only one field"));
     p.dialogs.answer(MsgAnswer::Ok);
     startOver(dir.path());
@@ -172,8 +166,6 @@ void TestRecovery::sessionEnding()
     QFETCH(int, reply);
     QFETCH(bool, ends);
     QFETCH(bool, fileStays);
-    TestProgram p;
-    QTemporaryDir dir;
     startOver(dir.path());
     typeAndSave("frmChildhood1", "txtGrowUp", "a pilot");
     if (reply)
@@ -190,14 +182,12 @@ void TestRecovery::sessionEnding()
 // Yes brings them back exactly.
 void TestRecovery::killedAfterPageSave()
 {
-    QTemporaryDir home;
     QProcess child;
-    QVERIFY(startChild(child, {"page"}, "saved", {"XDG_DATA_HOME=" + home.path(), "QT_QPA_PLATFORM=offscreen"}));
+    QVERIFY(startChild(child, {"page"}, "saved", {"XDG_DATA_HOME=" + dir.path(), "QT_QPA_PLATFORM=offscreen"}));
     killNow(child);
-    const QString folder = home.filePath("Kinscribe");
+    const QString folder = dir.filePath("Kinscribe");
     QVERIFY2(QFile::exists(folder + "/recovery.dat"), qPrintable(folderEntries(folder).join(", ")));
 
-    TestProgram p;
     p.dialogs.answer(MsgAnswer::Yes);
     startOver(folder);
     QCOMPARE(p.dialogs.messages().size(), 1);
@@ -221,16 +211,14 @@ void TestRecovery::killedWhileTyping()
 {
     QFETCH(QString, where);
     QFETCH(QString, part);
-    QTemporaryDir home;
-    const QString folder = home.filePath("Kinscribe");
+    const QString folder = dir.filePath("Kinscribe");
     QProcess child;
-    QVERIFY(startChild(child, {"type", where}, "typed", {"XDG_DATA_HOME=" + home.path(), "QT_QPA_PLATFORM=offscreen"}));
+    QVERIFY(startChild(child, {"type", where}, "typed", {"XDG_DATA_HOME=" + dir.path(), "QT_QPA_PLATFORM=offscreen"}));
     // Written a short pause after the typing stopped, with no save and no flush.
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + "/" + part), 10000);
     QTest::qWait(300); // the name part is written right after the document
     killNow(child);
 
-    TestProgram p;
     p.dialogs.answer(MsgAnswer::Yes);
     startOver(folder);
     QCOMPARE(p.dialogs.messages().size(), 1);
@@ -264,11 +252,9 @@ void TestRecovery::killedWhileTyping()
 // again only when it fails anew after having worked.
 void TestRecovery::failedWriteToldOnce()
 {
-    TestProgram p;
-    QTemporaryDir dir;
     const QString folder = dir.filePath("Kinscribe");
     startOver(folder);
-    const auto failuresTold = [&p] {
+    const auto failuresTold = [this] {
         return int(p.dialogs.messages().size());
     };
     p.dialogs.answer(MsgAnswer::Ok);

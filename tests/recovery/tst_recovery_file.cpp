@@ -10,8 +10,11 @@
 
 #include <QRandomGenerator>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+
+using StoreChange = std::function<void(AnswerStore &)>;
+Q_DECLARE_METATYPE(StoreChange)
 
 namespace {
 // "gen N\n" ... "gen N\n" with the right size, else -1.
@@ -25,7 +28,7 @@ int generationOf(const QByteArray &bytes, qsizetype size)
 }
 } // namespace
 
-class TestRecoveryFile : public QObject {
+class TestRecoveryFile : public TempDirTest {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
@@ -39,17 +42,23 @@ private slots:
 
 void TestRecoveryFile::oneChangeNotice_data()
 {
-    QTest::addColumn<QString>("how");
+    QTest::addColumn<StoreChange>("change");
     QTest::addColumn<int>("notices");
-    QTest::newRow("nominal: one answer") << "one" << 1;
-    QTest::newRow("nominal: a page of answers in one batch") << "batch" << 1;
-    QTest::newRow("nominal: a whole data file") << "file" << 1;
-    QTest::newRow("nominal: a batch that writes nothing") << "empty" << 0;
+    QTest::newRow("nominal: one answer") << StoreChange([](AnswerStore &s) { s.setAnswer(3, QString("games")); }) << 1;
+    QTest::newRow("nominal: a page of answers in one batch") << StoreChange([](AnswerStore &s) {
+        AnswerStore::ChangeBatch outer(s);
+        AnswerStore::ChangeBatch inner(s);
+        s.setAnswer(1, QString("a"));
+        s.setAnswer(2, QString("b"));
+    }) << 1;
+    QTest::newRow("nominal: a whole data file")
+        << StoreChange([](AnswerStore &s) { AnswerDataFile::storeAnswers(s, AnswerDataFile::Answers{}); }) << 1;
+    QTest::newRow("nominal: a batch that writes nothing") << StoreChange([](AnswerStore &s) { AnswerStore::ChangeBatch nothing(s); }) << 0;
 }
 
 void TestRecoveryFile::oneChangeNotice()
 {
-    QFETCH(QString, how);
+    QFETCH(StoreChange, change);
     QFETCH(int, notices);
     AnswerStore store;
     int seen = 0;
@@ -57,18 +66,7 @@ void TestRecoveryFile::oneChangeNotice()
     int alsoSeen = 0;
     QObject::connect(&store, &AnswerStore::answersChanged, [&] { ++seen; });
     QObject::connect(&store, &AnswerStore::answersChanged, [&] { ++alsoSeen; });
-    if (how == "one")
-        store.setAnswer(3, QString("games"));
-    if (how == "batch") {
-        AnswerStore::ChangeBatch outer(store);
-        AnswerStore::ChangeBatch inner(store);
-        store.setAnswer(1, QString("a"));
-        store.setAnswer(2, QString("b"));
-    }
-    if (how == "file")
-        AnswerDataFile::storeAnswers(store, AnswerDataFile::Answers{});
-    if (how == "empty")
-        AnswerStore::ChangeBatch nothing(store);
+    change(store);
     QCOMPARE(seen, notices);
     QCOMPARE(alsoSeen, notices);
 }
@@ -77,7 +75,6 @@ void TestRecoveryFile::oneChangeNotice()
 // offered to the next copy that starts.
 void TestRecoveryFile::twoCopiesAtOnce()
 {
-    QTemporaryDir dir;
     AnswerStore first, second;
     first.setAnswer(1, QString("first"));
     second.setAnswer(1, QString("second"));
@@ -100,7 +97,6 @@ void TestRecoveryFile::twoCopiesAtOnce()
 void TestRecoveryFile::killedWhileSaving()
 {
     const qsizetype size = 3 * 1024 * 1024;
-    QTemporaryDir dir;
     const QString doc = dir.filePath("story.rtf"), data = dir.filePath("story.dat");
     int newer = 0;
     for (int round = 0; round < 25; ++round) {
@@ -135,7 +131,6 @@ void TestRecoveryFile::halfWrittenPartsGo_data()
 void TestRecoveryFile::halfWrittenPartsGo()
 {
     QFETCH(QString, leftName);
-    QTemporaryDir dir;
     const QString folder = dir.filePath("Kinscribe");
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(writeBytes(folder + "/recovery.dat", AnswerDataFile::write(AnswerDataFile::Answers{})));

@@ -5,13 +5,16 @@
 
 #include "editor_steps.h"
 
-#include <QTest>
-
-class TestRecoveryParts : public QObject {
+class TestRecoveryParts : public ProgramTest {
     Q_OBJECT
+    TestProgram &p = program;
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void cleanup() { stopRecovery(); }
+    void cleanup()
+    {
+        ProgramTest::cleanup();
+        stopRecovery();
+    }
     void damagedPartKeptAside_data();
     void damagedPartKeptAside();
     void keptFolderInSidePanel_data();
@@ -30,8 +33,6 @@ void TestRecoveryParts::damagedPartKeptAside()
 {
     QFETCH(QString, part);
     QFETCH(QString, named);
-    TestProgram p;
-    QTemporaryDir dir;
     QVERIFY(leaveRecoveryFile(dir.path(), {{1, "a pilot"}}));
     QVERIFY(writeBytes(dir.filePath(part), "\"only one field"));
     p.dialogs.answer(MsgAnswer::Ok).answer(MsgAnswer::Yes); // the damaged part, then the offer
@@ -65,7 +66,6 @@ void TestRecoveryParts::keptFolderInSidePanel()
     QFETCH(bool, kept);
     const QString folder = RecoveryFile::defaultFolder();
     QDir(folder).removeRecursively();
-    TestProgram p;
     if (kept) {
         QVERIFY(leaveRecoveryFile(folder, {{1, "a pilot"}}));
         p.dialogs.answer(MsgAnswer::No).answer(MsgAnswer::Ok);

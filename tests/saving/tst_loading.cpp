@@ -18,12 +18,15 @@ const QString kConfirmation = QStringLiteral(
 
 Answers currentAnswers() { return AnswerDataFile::answersOf(answerStore()); }
 
-// A few answers already typed in this run, so that a load that changes nothing shows.
-void typeSomeAnswers()
+// The main menu, with a few answers already typed in this run so that a load that changes
+// nothing shows; gives the answers.
+Answers startWithSomeAnswers(TestProgram &program)
 {
+    program.startToMainMenu();
     answerStore().setAnswer(1, QStringLiteral("typed before"));
     answerStore().setAnswer(2, QString(""));
     answerStore().setAnswer(10, QStringLiteral("always text, typed"));
+    return currentAnswers();
 }
 
 // Writes `bytes` as a data file and loads it from the main menu: Yes to the confirmation, the
@@ -47,7 +50,7 @@ bool isConfirmation(const DialogCall &call)
 }
 } // namespace
 
-class TestLoading : public QObject {
+class TestLoading : public ProgramTest {
     Q_OBJECT
 private slots:
     void declinedChangesNothing_data();
@@ -75,10 +78,7 @@ void TestLoading::declinedChangesNothing_data()
 void TestLoading::declinedChangesNothing()
 {
     QFETCH(int, answer);
-    TestProgram program;
-    program.startToMainMenu();
-    typeSomeAnswers();
-    const Answers before = currentAnswers();
+    const Answers before = startWithSomeAnswers(program);
     program.dialogs.answer(answer);
     program.click(kMain, "cmdLoad");
     QCOMPARE(program.dialogs.calls.size(), 1);
@@ -89,10 +89,7 @@ void TestLoading::declinedChangesNothing()
 
 void TestLoading::cancelInOpenDialog()
 {
-    TestProgram program;
-    program.startToMainMenu();
-    typeSomeAnswers();
-    const Answers before = currentAnswers();
+    const Answers before = startWithSomeAnswers(program);
     program.dialogs.answer(MsgAnswer::Yes).answerFile(std::nullopt);
     program.click(kMain, "cmdLoad");
     QCOMPARE(program.dialogs.calls.size(), 2);
@@ -108,7 +105,6 @@ void TestLoading::cancelInOpenDialog()
 
 void TestLoading::labelRunsTheSameCommand()
 {
-    TestProgram program;
     program.startToMainMenu();
     program.dialogs.answer(MsgAnswer::No);
     program.click(kMain, "lblLoad");
@@ -118,11 +114,8 @@ void TestLoading::labelRunsTheSameCommand()
 
 void TestLoading::replacesEveryAnswer()
 {
-    TestProgram program;
-    program.startToMainMenu();
-    typeSomeAnswers();
+    startWithSomeAnswers(program);
     answerStore().setAnswer(3, QStringLiteral("typed, not in the file"));
-    QTemporaryDir dir;
     // Written by hand in the old format: no value for 1 and 3, "" for 2, lines and ANSI bytes.
     QByteArrayList fields(kQuestionCount);
     fields[1] = "\"\"";
@@ -144,7 +137,6 @@ void TestLoading::replacesEveryAnswer()
 
 void TestLoading::emptyStoreFileLoadsUnanswered()
 {
-    TestProgram program;
     program.startToMainMenu();
     // Childhood complete and marked before the load.
     for (int n = 1; n <= 10; ++n)
@@ -152,7 +144,6 @@ void TestLoading::emptyStoreFileLoadsUnanswered()
     Forms::show(kMain);
     QVERIFY(isShown(kMain, "cmdChildhood2"));
 
-    QTemporaryDir dir;
     loadFile(program, dir, AnswerDataFile::write(AnswerDataFile::answersOf(AnswerStore())));
     int withValue = 0;
     for (int n = 1; n <= kQuestionCount; ++n) {
@@ -169,12 +160,10 @@ void TestLoading::emptyStoreFileLoadsUnanswered()
 
 void TestLoading::markersFollowAtNextActivation()
 {
-    TestProgram program;
     program.startToMainMenu();
     Answers answers;
     for (int n = 19; n <= 23; ++n) // the whole First Car section
         answers[n - 1] = QStringLiteral("car %1").arg(n);
-    QTemporaryDir dir;
     loadFile(program, dir, AnswerDataFile::write(answers));
     QVERIFY(answerStore().isSectionComplete(SectionId::FirstCar));
     QVERIFY(!isShown(kMain, "cmdFirstCar2")); // the load itself refreshes nothing
@@ -186,13 +175,11 @@ void TestLoading::markersFollowAtNextActivation()
 
 void TestLoading::pageShowsLoadedAnswerWhenShown()
 {
-    TestProgram program;
     Form *main = program.startToMainMenu();
     const QuestionInfo &q = QuestionCatalogue::question(1);
     const QString page = QString::fromLatin1(q.entryWindow), box = QString::fromLatin1(q.textBox);
     Answers answers;
     answers[0] = QStringLiteral("first line\r\nsecond \"line\"");
-    QTemporaryDir dir;
     loadFile(program, dir, AnswerDataFile::write(answers));
     QVERIFY(Forms::navigate(main, page));
     auto *edit = program.child<QPlainTextEdit>(page, box);
@@ -203,59 +190,51 @@ void TestLoading::pageShowsLoadedAnswerWhenShown()
 void TestLoading::failureChangesNothing_data()
 {
     // Each refusal leads with what the file is, in plain words (%1 is its name), then any detail.
-    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("how"); // "file": `bytes` written, `size` long; or "missing", or no regular file
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("size");
     QTest::addColumn<QString>("reason");
     const QString notAnswers = QStringLiteral("\"%1\" is not a Kinscribe answer file. ");
-    QTest::newRow("robustness: no such file") << "missing" << "\"%1\" does not exist.";
-    QTest::newRow("robustness: empty") << "empty" << "\"%1\" is empty.";
-    QTest::newRow("robustness: too short")
-        << "short" << "\"%1\" does not look like a Kinscribe answer file: it holds 40 fields, an answer file holds 77.";
-    QTest::newRow("robustness: one field")
-        << "one" << "\"%1\" does not look like a Kinscribe answer file: it holds 1 field, an answer file holds 77.";
-    QTest::newRow("robustness: unclosed quote")
-        << "unclosed" << "\"%1\" is cut short. It ends inside answer 77, whose closing double quote is missing.";
-    QTest::newRow("robustness: a folder") << "folder" << "\"%1\" is a folder, not a file.";
-    QTest::newRow("robustness: a named pipe nobody writes to") << "pipe" << "\"%1\" is a named pipe, not a file.";
-    QTest::newRow("robustness: a device without end") << "device" << "\"%1\" is a device, not a file.";
-    QTest::newRow("robustness: a program binary") << "binary" << notAnswers + "It holds binary data (character code 127 outside any answer).";
-    QTest::newRow("robustness: UTF-16 without a mark") << "utf16" << notAnswers + "It holds binary data (character code 0 outside any answer).";
-    QTest::newRow("robustness: invalid UTF-8 after a mark")
-        << "badutf8" << notAnswers + "It begins with the mark of UTF-8 text, but what follows is not valid UTF-8.";
-    QTest::newRow("robustness: larger than 64 MiB") << "huge" << notAnswers + "It is larger than 64 MiB, far larger than any answer file.";
-    QTest::newRow("robustness: unreadable") << "unreadable" << "You are not allowed to read \"%1\".";
+    // The first fields are sound, so a reader that stores as it goes would change answers.
+    const QByteArray sound = "\"loaded 1\",\"loaded 2\",,,,,,,,\"loaded 10\"";
+    const QByteArray record = sound + QByteArray(67, ',') + "\r\n";
+    const QByteArray utf16(reinterpret_cast<const char *>(QString::fromLatin1(record).utf16()), record.size() * 2);
+    const qint64 asWritten = -1;
+    QTest::newRow("robustness: no such file") << "missing" << QByteArray() << asWritten << "\"%1\" does not exist.";
+    QTest::newRow("robustness: empty") << "file" << QByteArray("") << asWritten << "\"%1\" is empty.";
+    QTest::newRow("robustness: too short") << "file" << sound + QByteArray(30, ',') + "\r\n" << asWritten
+        << "\"%1\" does not look like a Kinscribe answer file: it holds 40 fields, an answer file holds 77.";
+    QTest::newRow("robustness: one field") << "file" << QByteArray("\"just one\"\r\n") << asWritten
+        << "\"%1\" does not look like a Kinscribe answer file: it holds 1 field, an answer file holds 77.";
+    QTest::newRow("robustness: unclosed quote") << "file" << sound + QByteArray(67, ',') + "\"never closed\r\n" << asWritten
+        << "\"%1\" is cut short. It ends inside answer 77, whose closing double quote is missing.";
+    QTest::newRow("robustness: a folder") << "folder" << QByteArray() << asWritten << "\"%1\" is a folder, not a file.";
+    QTest::newRow("robustness: a named pipe nobody writes to") << "pipe" << QByteArray() << asWritten
+        << "\"%1\" is a named pipe, not a file.";
+    QTest::newRow("robustness: a device without end") << "device" << QByteArray() << asWritten << "\"%1\" is a device, not a file.";
+    QTest::newRow("robustness: a program binary") << "file" << sound + QByteArray("\x7F" "ELF\x02\x01\x01\0\0", 9) + QByteArray(70, ',')
+        << asWritten << notAnswers + "It holds binary data (character code 127 outside any answer).";
+    QTest::newRow("robustness: UTF-16 without a mark") << "file" << utf16 << asWritten
+        << notAnswers + "It holds binary data (character code 0 outside any answer).";
+    QTest::newRow("robustness: invalid UTF-8 after a mark") << "file" << "\xEF\xBB\xBF" + sound + ",\"caf\xE9\"" + QByteArray(66, ',') + "\r\n"
+        << asWritten << notAnswers + "It begins with the mark of UTF-8 text, but what follows is not valid UTF-8.";
+    QTest::newRow("robustness: larger than 64 MiB") << "file" << record << AnswerDataFile::kMaxFileSize + 1
+        << notAnswers + "It is larger than 64 MiB, far larger than any answer file.";
+    QTest::newRow("robustness: unreadable") << "unreadable" << record << asWritten << "You are not allowed to read \"%1\".";
 }
 
 void TestLoading::failureChangesNothing()
 {
     QFETCH(QString, how);
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, size);
     QFETCH(QString, reason);
-    TestProgram program;
-    program.startToMainMenu();
-    typeSomeAnswers();
-    const Answers before = currentAnswers();
-    QTemporaryDir dir;
+    const Answers before = startWithSomeAnswers(program);
     const bool special = how == QLatin1String("folder") || how == QLatin1String("pipe") || how == QLatin1String("device");
     const QString path = special ? notAFile(how, dir.path()) : dir.filePath("bad.dat");
     QVERIFY(!path.isEmpty());
-    // The first fields are sound, so a reader that stores as it goes would change answers.
-    const QByteArray soundStart = "\"loaded 1\",\"loaded 2\",,,,,,,,\"loaded 10\"";
-    const QByteArray soundRecord = soundStart + QByteArray(67, ',') + "\r\n";
-    if (how == QLatin1String("binary"))
-        QVERIFY(writeBytes(path, soundStart + QByteArray("\x7F" "ELF\x02\x01\x01\0\0", 9) + QByteArray(70, ',')));
-    else if (how == QLatin1String("utf16"))
-        QVERIFY(writeBytes(path, QByteArray(reinterpret_cast<const char *>(QString::fromLatin1(soundRecord).utf16()), soundRecord.size() * 2)));
-    else if (how == QLatin1String("badutf8"))
-        QVERIFY(writeBytes(path, "\xEF\xBB\xBF" + soundStart + ",\"caf\xE9\"" + QByteArray(66, ',') + "\r\n"));
-    else if (how == QLatin1String("short"))
-        QVERIFY(writeBytes(path, soundStart + QByteArray(30, ',') + "\r\n"));
-    else if (how == QLatin1String("empty"))
-        QVERIFY(writeBytes(path, ""));
-    else if (how == QLatin1String("one"))
-        QVERIFY(writeBytes(path, "\"just one\"\r\n"));
-    else if (how == QLatin1String("unclosed"))
-        QVERIFY(writeBytes(path, soundStart + QByteArray(67, ',') + "\"never closed\r\n"));
-    else if (how == QLatin1String("huge") || how == QLatin1String("unreadable"))
-        QVERIFY(writeBytes(path, soundRecord, how == QLatin1String("huge") ? AnswerDataFile::kMaxFileSize + 1 : -1));
+    if (how == QLatin1String("file") || how == QLatin1String("unreadable"))
+        QVERIFY(writeBytes(path, bytes, size));
 
     program.dialogs.answer(MsgAnswer::Yes).answerFile(path).answer(MsgAnswer::Ok);
     if (how == QLatin1String("unreadable")) {
@@ -283,12 +262,10 @@ void TestLoading::fieldsBeyond77AreNamed_data()
 void TestLoading::fieldsBeyond77AreNamed()
 {
     QFETCH(int, fields);
-    TestProgram program;
     program.startToMainMenu();
     QByteArrayList record;
     for (int n = 1; n <= fields; ++n)
         record << "\"field " + QByteArray::number(n) + '"';
-    QTemporaryDir dir;
     const QString path = loadFile(program, dir, record.join(',') + "\r\n", MsgAnswer::Ok);
     QCOMPARE(answerStore().answerOf(1), QStringLiteral("field 1"));
     QCOMPARE(answerStore().answerOf(77), QStringLiteral("field 77"));
@@ -302,33 +279,24 @@ void TestLoading::fieldsBeyond77AreNamed()
 
 void TestLoading::roundTripThroughSave()
 {
-    Answers saved;
-    {
-        TestProgram program;
-        const QStringList shapes = {QString(""), QStringLiteral("   "), QStringLiteral("a\r\nb\r\n"),
-                                    QStringLiteral("\"quoted\", with commas"), QString::fromUtf8("Жизнь 😀"),
-                                    QStringLiteral("many words ").repeated(10 * 1024)};
-        for (int n = 1; n <= kQuestionCount; ++n) {
-            if (n % 7 != 0)
-                answerStore().setAnswer(n, shapes[n % shapes.size()]);
-        }
-        saved = currentAnswers();
-        TextEditor *editor = openEditorFromMainMenu(program);
-        QTemporaryDir dir;
-        dir.setAutoRemove(false);
-        saveAs(program, editor, dir.filePath("Story.rtf"));
-        QVERIFY(QFile::exists(dir.filePath("Story.dat")));
-        qputenv("KINSCRIBE_TEST_SAVED", dir.filePath("Story.dat").toUtf8());
+    const QStringList shapes = {QString(""), QStringLiteral("   "), QStringLiteral("a\r\nb\r\n"),
+                                QStringLiteral("\"quoted\", with commas"), QString::fromUtf8("Жизнь 😀"),
+                                QStringLiteral("many words ").repeated(10 * 1024)};
+    for (int n = 1; n <= kQuestionCount; ++n) {
+        if (n % 7 != 0)
+            answerStore().setAnswer(n, shapes[n % shapes.size()]);
     }
+    const Answers saved = currentAnswers();
+    saveAs(program, openEditorFromMainMenu(program), dir.filePath("Story.rtf"));
+    QVERIFY(QFile::exists(dir.filePath("Story.dat")));
     // A later run: a fresh store, the same file.
-    const QString path = QString::fromUtf8(qgetenv("KINSCRIBE_TEST_SAVED"));
-    TestProgram program;
+    restartProgram();
     program.startToMainMenu();
     QVERIFY(currentAnswers() != saved);
+    const QString path = dir.filePath("Story.dat");
     program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
     program.click(kMain, "cmdLoad");
     QCOMPARE(currentAnswers(), saved);
-    QDir(QFileInfo(path).path()).removeRecursively();
 }
 
 QTEST_MAIN(TestLoading)

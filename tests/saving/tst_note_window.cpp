@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
 
 namespace {
 const QString kNote = QStringLiteral("frmNote");
@@ -41,10 +40,14 @@ QSize inkExtent(const QLabel *label)
 }
 } // namespace
 
-class TestNoteWindow : public QObject {
+class TestNoteWindow : public ProgramTest {
     Q_OBJECT
 private slots:
-    void init() { registerNoteForm(); }
+    void init()
+    {
+        registerNoteForm();
+        ProgramTest::init();
+    }
     void windowItself();
     void labels_data();
     void labels();
@@ -55,7 +58,6 @@ private slots:
 
 void TestNoteWindow::windowItself()
 {
-    TestProgram program;
     Form *note = Forms::show(kNote);
     QVERIFY(note);
     QCOMPARE(note->windowTitle(), QStringLiteral("Kinscribe"));
@@ -90,7 +92,6 @@ void TestNoteWindow::labels()
     QFETCH(QRect, twipsGeometry);
     QFETCH(QColor, colour);
     QFETCH(bool, wrap);
-    TestProgram program;
     Forms::show(kNote);
     auto *label = program.child<QLabel>(kNote, name);
     QVERIFY(label);
@@ -110,7 +111,6 @@ void TestNoteWindow::labels()
 
 void TestNoteWindow::textsSetOnActivation()
 {
-    TestProgram program;
     Forms::load(kNote);
     QCOMPARE(program.child<QLabel>(kNote, "lblNote")->text(), QString());
     QCOMPARE(program.child<QLabel>(kNote, "Label3")->text(), QString());
@@ -122,7 +122,6 @@ void TestNoteWindow::textsSetOnActivation()
 
 void TestNoteWindow::activationClearsPendingSave()
 {
-    TestProgram program;
     shared().saveRequest = QStringLiteral("Y");
     Forms::show(kNote);
     QCOMPARE(shared().saveRequest, QStringLiteral("N"));
@@ -130,7 +129,6 @@ void TestNoteWindow::activationClearsPendingSave()
 
 void TestNoteWindow::closeBoxHidesWithoutQuestion()
 {
-    TestProgram program;
     auto *note = qobject_cast<NoteWindow *>(Forms::show(kNote));
     QVERIFY(note);
     int dismissed = 0;

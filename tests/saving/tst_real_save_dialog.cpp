@@ -5,13 +5,11 @@
 
 #include "fs_faults.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <functional>
 
 namespace {
 // The real Save dialog; every other question still answered by the script.
@@ -34,7 +32,7 @@ void typeNameAndAccept(QWidget *modal, const QString &name)
 }
 } // namespace
 
-class TestRealSaveDialog : public QObject {
+class TestRealSaveDialog : public ProgramTest {
     Q_OBJECT
 private slots:
     void nameWithoutExtensionBecomesRtf();
@@ -45,10 +43,8 @@ private slots:
 
 void TestRealSaveDialog::nameWithoutExtensionBecomesRtf()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     RealSaveDialog real; // replaces the scripted dialogs for this case
-    QTemporaryDir dir;
     runMenu(editor, "mnuFileSaveAs");
     whenModal({[&](QWidget *m) { typeNameAndAccept(m, dir.filePath("Story")); }});
     program.click("frmNote", "cmdOK");
@@ -58,10 +54,8 @@ void TestRealSaveDialog::nameWithoutExtensionBecomesRtf()
 
 void TestRealSaveDialog::existingDocumentAsksFirst()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     RealSaveDialog real;
-    QTemporaryDir dir;
     QVERIFY(writeBytes(dir.filePath("Story.rtf"), "old document"));
     QString question;
     runMenu(editor, "mnuFileSaveAs");
@@ -94,10 +88,8 @@ void TestRealSaveDialog::saveFirstShowsNoNote()
 {
     QFETCH(QString, command);
     QFETCH(bool, ok);
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     RealSaveDialog real;
-    QTemporaryDir dir;
     real.answer(MsgAnswer::Yes).answerFile(std::nullopt); // save first? Yes; then Cancel in Open
     answerReminderWhenShown(editor, ok);
     if (ok)

@@ -29,7 +29,7 @@ int answersIn(const QString &path)
 void answerInStore() { answerStore().setAnswer(1, QStringLiteral("a pilot")); }
 } // namespace
 
-class TestSaveGuard : public QObject {
+class TestSaveGuard : public ProgramTest {
     Q_OBJECT
 private slots:
     void replacingAnswers_data();
@@ -59,8 +59,6 @@ void TestSaveGuard::replacingAnswers()
     QFETCH(QString, road);
     QFETCH(int, reply);
     QFETCH(QString, question);
-    TestProgram program;
-    QTemporaryDir dir;
     const QString rtf = dir.filePath("My Story.rtf"), dat = dir.filePath("My Story.dat");
     QVERIFY(writeBytes(dat, dataFileWith(19)));
     TextEditor *editor = nullptr;
@@ -111,8 +109,6 @@ void TestSaveGuard::usualUpdateAsksNothing_data()
 void TestSaveGuard::usualUpdateAsksNothing()
 {
     QFETCH(QString, how);
-    TestProgram program;
-    QTemporaryDir dir;
     const QString rtf = dir.filePath("Story.rtf"), dat = dir.filePath("Story.dat");
     program.startToMainMenu();
     if (how == "load") {
@@ -152,8 +148,6 @@ void TestSaveGuard::changedOnDisk()
 {
     QFETCH(QString, changed);
     QFETCH(int, reply);
-    TestProgram program;
-    QTemporaryDir dir;
     const QString rtf = dir.filePath("Story.rtf"), dat = dir.filePath("Story.dat");
     TextEditor *editor = openEditorFromMainMenu(program);
     answerInStore();

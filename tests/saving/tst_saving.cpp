@@ -13,7 +13,7 @@ namespace {
 QByteArray storeBytes() { return AnswerDataFile::write(AnswerDataFile::answersOf(answerStore())); }
 } // namespace
 
-class TestSaving : public QObject {
+class TestSaving : public ProgramTest {
     Q_OBJECT
 private slots:
     void saveAsShowsReminderFirst();
@@ -35,7 +35,6 @@ private slots:
 
 void TestSaving::saveAsShowsReminderFirst()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     QVERIFY(editor);
     const int before = program.dialogs.calls.size();
@@ -50,9 +49,7 @@ void TestSaving::saveAsShowsReminderFirst()
 
 void TestSaving::saveAsThroughReminder()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
-    QTemporaryDir dir;
     const QString path = dir.filePath("Story.rtf");
     QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     const int before = program.dialogs.calls.size();
@@ -88,9 +85,7 @@ void TestSaving::saveAsThroughReminder()
 
 void TestSaving::firstSaveBehavesAsSaveAs()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
-    QTemporaryDir dir;
     const int before = program.dialogs.calls.size();
     runMenu(editor, "mnuFileSave");
     QCOMPARE(program.dialogs.calls.size(), before);
@@ -103,9 +98,7 @@ void TestSaving::firstSaveBehavesAsSaveAs()
 
 void TestSaving::laterSaveWritesAtOnce()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
-    QTemporaryDir dir;
     const QString path = dir.filePath("Story.rtf");
     saveAs(program, editor, path);
     editor->edit()->setPlainText(QStringLiteral("Edited after the first save"));
@@ -132,12 +125,10 @@ void TestSaving::laterSaveWritesAtOnce()
 
 void TestSaving::dataFileComesFromTheStore()
 {
-    TestProgram program;
     answerStore().setAnswer(3, QStringLiteral("From the store"));
     answerStore().setAnswer(5, QString::fromUtf8("Привет 😀"));
     TextEditor *editor = openEditorFromMainMenu(program);
     editor->edit()->setPlainText(QStringLiteral("The document says something else"));
-    QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromUtf8("Папа 😀.rtf"));
     saveAs(program, editor, path);
     // The rest of the record is that of a store in which nothing else was set.
@@ -150,9 +141,7 @@ void TestSaving::dataFileComesFromTheStore()
 
 void TestSaving::dialogProposesLastName()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
-    QTemporaryDir dir;
     saveAs(program, editor, dir.filePath("first.rtf"));
     saveAs(program, editor, dir.filePath("second.rtf"));
     QCOMPARE(program.dialogs.calls.last().file.fileName, dir.filePath("first.rtf"));
@@ -178,9 +167,7 @@ void TestSaving::dataFileNameBeside()
 {
     QFETCH(QString, document);
     QFETCH(QString, data);
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
-    QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("old.rtf"));
     saveAs(program, editor, dir.filePath(document));
     QVERIFY(QFile::exists(dir.filePath(document)));
@@ -193,9 +180,7 @@ void TestSaving::dataFileNameBeside()
 
 void TestSaving::existingFilesReplaced()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
-    QTemporaryDir dir;
     QVERIFY(writeBytes(dir.filePath("Story.rtf"), "old document"));
     QVERIFY(writeBytes(dir.filePath("Story.dat"), "old data"));
     const int before = program.dialogs.calls.size();
@@ -207,7 +192,6 @@ void TestSaving::existingFilesReplaced()
 
 void TestSaving::cancelInDialog()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     const int before = program.dialogs.calls.size();
@@ -228,7 +212,6 @@ void TestSaving::cancelInDialog()
 
 void TestSaving::reminderClosedWithoutOk()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     const int before = program.dialogs.calls.size();
@@ -263,11 +246,9 @@ void TestSaving::saveAsFailure()
     QFETCH(QString, how);
     QFETCH(QString, failedName);
     QFETCH(QString, reason);
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
     // After composing: the data file outgrows the "disk", the document does not.
     answerStore().setAnswer(1, QString(20000, QLatin1Char('a')));
-    QTemporaryDir dir;
     const QString path = how == QLatin1String("noFolder") ? dir.filePath("gone/Story.rtf") : dir.filePath("Story.rtf");
     if (how == QLatin1String("dataIsFolder"))
         QVERIFY(QDir(dir.path()).mkdir("Story.dat"));
@@ -313,9 +294,7 @@ void TestSaving::saveAsFailure()
 
 void TestSaving::saveFailureKeepsState()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
-    QTemporaryDir dir;
     const QString path = dir.filePath("Story.rtf");
     saveAs(program, editor, path);
     const QByteArray savedDoc = fileBytes(path), savedData = fileBytes(dir.filePath("Story.dat"));
@@ -348,9 +327,7 @@ void TestSaving::saveFailureKeepsState()
 
 void TestSaving::saveDataFileAlone()
 {
-    TestProgram program;
     TextEditor *editor = openEditorFromMainMenu(program);
-    QTemporaryDir dir;
     saveAs(program, editor, dir.filePath("Story.RTF"));
     answerStore().setAnswer(77, QStringLiteral("last"));
     QVERIFY(editor->SaveDataFile());

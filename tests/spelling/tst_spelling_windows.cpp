@@ -9,16 +9,13 @@
 #include "text/spelling/document_marks.h"
 #include "text/spelling/speller.h"
 
-#include <QApplication>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
 
 using Spelling::WordSpan;
 
-class TestSpellingWindows : public QObject {
+class TestSpellingWindows : public ProgramTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -68,11 +65,14 @@ QPlainTextEdit *pageBox(TestProgram &program, const QString &name, const QString
 
 void TestSpellingWindows::initTestCase() { m_aff = writeTestDictionary(m_dir.path()); }
 
-void TestSpellingWindows::init() { Spelling::Speller::instance().useDictionary(m_aff); }
+void TestSpellingWindows::init()
+{
+    Spelling::Speller::instance().useDictionary(m_aff);
+    ProgramTest::init();
+}
 
 void TestSpellingWindows::pageBoxMarksOnlyTheMisspeltWord()
 {
-    TestProgram program;
     QPlainTextEdit *right = pageBox(program, QStringLiteral("txtToys"), QStringLiteral("the old car"));
     QCOMPARE(firstParagraphMarks(right, right->document()), QList<WordSpan>{});
     QCOMPARE(redPixels(right), 0);
@@ -86,7 +86,6 @@ void TestSpellingWindows::pageBoxMarksOnlyTheMisspeltWord()
 
 void TestSpellingWindows::suggestionReplacesTheWordInOneUndoStep()
 {
-    TestProgram program;
     QPlainTextEdit *box = pageBox(program, QStringLiteral("txtGrowUp"), QStringLiteral("the old hosue"));
     std::unique_ptr<QMenu> menu(SpellingView::of(box)->menuFor(10, QPoint()));
     QVERIFY(menu);
@@ -107,7 +106,6 @@ void TestSpellingWindows::suggestionReplacesTheWordInOneUndoStep()
 
 void TestSpellingWindows::ignoreAllForEveryBox()
 {
-    TestProgram program;
     QPlainTextEdit *one = pageBox(program, QStringLiteral("txtGrowUp"), QStringLiteral("hosue"), QStringLiteral("the hosue"));
     QPlainTextEdit *two = qhelp::box(kPage, QStringLiteral("txtToys"));
     QCOMPARE(firstParagraphMarks(two, two->document()), (QList<WordSpan>{{4, 5}}));
@@ -133,7 +131,6 @@ void TestSpellingWindows::keysOpenTheSpellingMenu()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
-    TestProgram program;
     QPlainTextEdit *box = pageBox(program, QStringLiteral("txtGrowUp"), QStringLiteral("the old hosue"));
     box->moveCursor(QTextCursor::End); // just after the misspelt word
     QString first;
@@ -149,8 +146,6 @@ void TestSpellingWindows::keysOpenTheSpellingMenu()
 
 void TestSpellingWindows::editorMarksWithoutChangingTheDocument()
 {
-    TestProgram program;
-    QTemporaryDir dir;
     TextEditor *editor = openEditorWithFile(program, dir.filePath("notes.txt"), "we drove the old hosue\r\n");
     QVERIFY(editor);
     QCOMPARE(firstParagraphMarks(editor->edit(), editor->edit()->document()), (QList<WordSpan>{{17, 5}}));

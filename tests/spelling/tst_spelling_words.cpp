@@ -1,16 +1,16 @@
 // Which words are checked, what the dictionary says of them in its own encoding, and which
 // dictionary the desktop's language picks.
 #include "test_dictionary.h"
+#include "test_files.h"
 #include "text/spelling/dictionary.h"
 #include "text/spelling/word_scanner.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Spelling;
 
-class TestSpellingWords : public QObject {
+class TestSpellingWords : public TempDirTest {
     Q_OBJECT
 private slots:
     void wordsChecked_data();
@@ -71,7 +71,6 @@ void TestSpellingWords::dictionaryVerdicts()
     QFETCH(QByteArray, encoding);
     QFETCH(QString, word);
     QFETCH(bool, correct);
-    QTemporaryDir dir;
     const Dictionary dictionary(writeTestDictionary(dir.path(), encoding));
     QVERIFY(dictionary.isUsable());
     QCOMPARE(dictionary.isCorrect(word), correct);
@@ -79,7 +78,6 @@ void TestSpellingWords::dictionaryVerdicts()
 
 void TestSpellingWords::suggestionsInTheDictionaryEncoding()
 {
-    QTemporaryDir dir;
     const Dictionary dictionary(writeTestDictionary(dir.path(), "ISO8859-1"));
     const QStringList forHouse = dictionary.suggestions(QStringLiteral("hosue"), 5);
     QVERIFY2(!forHouse.isEmpty() && forHouse.first() == QLatin1String("house"), qPrintable(forHouse.join(',')));
@@ -91,7 +89,6 @@ void TestSpellingWords::suggestionsInTheDictionaryEncoding()
 
 void TestSpellingWords::missingDictionaryIsNotUsable()
 {
-    QTemporaryDir dir;
     const QString aff = writeTestDictionary(dir.path());
     QVERIFY(QFile::remove(aff.chopped(4) + ".dic"));
     const Dictionary dictionary(aff);
@@ -121,7 +118,6 @@ void TestSpellingWords::languageChoice()
     QFETCH(QString, lang);
     QFETCH(QStringList, installed);
     QFETCH(QString, chosen);
-    QTemporaryDir dir;
     for (const QString &name : installed)
         QVERIFY(!writeTestDictionary(dir.path(), "UTF-8", name).isEmpty());
     const QString aff = chooseDictionary(lcMessages, lang, {dir.filePath("absent"), dir.path()});

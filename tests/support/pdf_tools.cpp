@@ -1,6 +1,5 @@
 #include "pdf_tools.h"
 
-#include <QPointF>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>

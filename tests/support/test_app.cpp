@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
+#include <memory>
 
 TestProgram::TestProgram()
 {
@@ -60,6 +61,24 @@ QStringList TestProgram::visibleForms()
     return names;
 }
 
+void ProgramTest::init()
+{
+    TempDirTest::init();
+    std::construct_at(&program);
+}
+
+void ProgramTest::cleanup()
+{
+    std::destroy_at(&program);
+    TempDirTest::cleanup();
+}
+
+void ProgramTest::restartProgram()
+{
+    std::destroy_at(&program);
+    std::construct_at(&program);
+}
+
 bool isShown(const QString &window, const QString &control)
 {
     Form *f = Forms::find(window);
@@ -67,6 +86,28 @@ bool isShown(const QString &window, const QString &control)
         return f && f->isVisible();
     auto *w = f->findChild<QWidget *>(control);
     return w && w->isVisibleTo(f);
+}
+
+QString markOf(const QString &window, const QString &item)
+{
+    Form *f = Forms::find(window);
+    const auto shown = [f](const QString &name) {
+        auto *w = f ? f->findChild<QWidget *>(name) : nullptr;
+        return w && w->isVisible();
+    };
+    const bool twin = shown(QStringLiteral("cmd%1%2").arg(item, QStringLiteral("2"))), marker = shown(QStringLiteral("cmd") + item);
+    return twin == marker ? QString::fromLatin1(twin ? "both" : "neither") : QString::fromLatin1(twin ? "marked" : "unmarked");
+}
+
+QString exitQuestionFault(const TestProgram &program, const QString &parent)
+{
+    const QList<DialogCall> asked = program.dialogs.messages();
+    if (asked.size() == 1 && isExitQuestion(asked.first()) && asked.first().parentName == parent)
+        return {};
+    QStringList seen;
+    for (const DialogCall &c : asked)
+        seen << QStringLiteral("\"%1\" over %2").arg(c.text, c.parentName);
+    return QStringLiteral("asked %1").arg(seen.isEmpty() ? QStringLiteral("nothing") : seen.join(QStringLiteral(", ")));
 }
 
 QString placementFault(const QWidget *w, const QRect &t)

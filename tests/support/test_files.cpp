@@ -5,6 +5,8 @@
 #include <QFile>
 #include <cstring>
 #include <sys/socket.h>
+#include <QTest>
+#include <memory>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -49,3 +51,11 @@ QStringList folderEntries(const QString &path)
 {
     return QDir(path).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
+
+void TempDirTest::init()
+{
+    std::construct_at(&dir);
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+}
+
+void TempDirTest::cleanup() { std::destroy_at(&dir); }

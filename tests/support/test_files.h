@@ -3,8 +3,10 @@
 // own data files, and paths that are no regular file.
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // A file's whole contents; "<missing>" when it cannot be read, so that a missing file never
 // equals an empty one.
@@ -19,3 +21,21 @@ QString testDataPath(const QString &relative);
 QString notAFile(const QString &kind, const QString &dir);
 // Names in a folder, hidden ones and folders included, to see that nothing was left behind.
 QStringList folderEntries(const QString &path);
+
+// The base of a suite whose test functions each want an empty folder: init() makes `dir`,
+// cleanup() removes it with all it holds. A suite with its own init() or cleanup() calls these.
+class TempDirTest : public QObject {
+    Q_OBJECT
+public:
+    TempDirTest() {}
+    ~TempDirTest() override {}
+
+protected:
+    union {
+        QTemporaryDir dir; // lives from init() to cleanup() only
+    };
+
+protected slots:
+    void init();
+    void cleanup();
+};
