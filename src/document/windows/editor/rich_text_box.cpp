@@ -50,14 +50,15 @@ void RichTextBox::watchDocument()
 {
     QTextDocument *doc = document();
     connect(doc, &QTextDocument::contentsChange, this, [this, doc](int position, int, int added) {
-        if (added == 0 || doc != document())
+        const bool longRun = added > kLongestWordLaidOut && wordWrapMode() != QTextOption::WrapAnywhere;
+        if (added == 0 || doc != document() || !(longRun || FastLayout::hasFixedDirection(*doc)))
             return;
         QTextCursor inserted(doc);
         inserted.setPosition(position);
         inserted.setPosition(qMin(position + added, doc->characterCount() - 1), QTextCursor::KeepAnchor);
         const QString text = inserted.selectedText();
         FastLayout::noteAdded(*doc, text);
-        if (added > kLongestWordLaidOut)
+        if (longRun)
             fitWrapTo(text);
     });
 }
