@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextTable>
 
 using Spelling::blocksMeeting;
 
@@ -17,6 +18,7 @@ private slots:
     void paragraphsInTheBand_data();
     void paragraphsInTheBand();
     void aBandBetweenSpacedParagraphs();
+    void aTableRowIsShownWhole();
     void onlyWhatIsShownIsLaidOut();
 };
 
@@ -88,6 +90,25 @@ void TestShownBlocks::aBandBetweenSpacedParagraphs()
     const Spelling::BlockRange range = blocksMeeting(doc, gap, gap + 5);
     QCOMPARE(range.first.blockNumber(), 51);
     QCOMPARE(range.last.blockNumber(), 51);
+}
+
+// A tall first cell reaches below the band; the cells beside it are shown all the same.
+void TestShownBlocks::aTableRowIsShownWhole()
+{
+    QTextDocument doc;
+    fill(doc, 20);
+    QTextCursor end(&doc);
+    end.movePosition(QTextCursor::End);
+    QTextTable *table = end.insertTable(1, 3);
+    table->cellAt(0, 0).firstCursorPosition().insertText(QStringLiteral("tall\n").repeated(40));
+    table->cellAt(0, 2).firstCursorPosition().insertText(QStringLiteral("short"));
+    QTextCursor(table->cellAt(0, 2).lastCursorPosition()).insertText(QStringLiteral("\nafter"));
+    doc.documentLayout()->documentSize();
+    const qreal rowTop = doc.documentLayout()->blockBoundingRect(table->cellAt(0, 0).firstCursorPosition().block()).top();
+    const Spelling::BlockRange range = blocksMeeting(doc, rowTop, rowTop + 5 * lineHeight(doc));
+    const QTextBlock lastCell = table->cellAt(0, 2).lastCursorPosition().block();
+    QCOMPARE(range.last.blockNumber(), lastCell.blockNumber());
+    QCOMPARE(lastCell.text(), QStringLiteral("after"));
 }
 
 // Right after a long document is put in place only its start is laid out; finding the

@@ -1,6 +1,7 @@
 #include "text/spelling/shown_blocks.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -26,11 +27,15 @@ BlockRange blocksMeeting(const QTextDocument &document, qreal top, qreal bottom)
             high = middle;
     }
     const QTextBlock first = document.findBlockByNumber(low);
+    // Up to the first paragraph that starts below the band, outside a table: the cells of a row
+    // that reaches into the band all count, however tall the first one is.
     QTextBlock last = first;
-    for (int n = 0; n < kMostShown && last.next().isValid(); ++n) {
-        if (layout->blockBoundingRect(last).bottom() >= bottom)
+    for (int n = 0; n < kMostShown; ++n) {
+        const QTextBlock next = last.next();
+        const QRectF area = next.isValid() ? layout->blockBoundingRect(next) : QRectF();
+        if (area.isNull() || (area.top() > bottom && !QTextCursor(next).currentTable()))
             break;
-        last = last.next();
+        last = next;
     }
     return {first, last};
 }
