@@ -2,11 +2,15 @@
 // text box, plain pastes and drops, and resizing.
 #include "editor_steps.h"
 
+#include "text/fast_layout.h"
+
+#include <QApplication>
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTextBlock>
 
 class TestEditorWindow : public ProgramTest {
     Q_OBJECT
@@ -20,6 +24,7 @@ private slots:
     void menuKeysWinOverTextBox();
     void pasteOfRichClipboardIsPlain();
     void dropOfRichTextIsPlain();
+    void typedRightToLeftTextReadsRightToLeft();
     void resizeFillsClientArea_data();
     void resizeFillsClientArea();
     void cancelledFontOrColorIsRemembered_data();
@@ -242,6 +247,22 @@ void TestEditorWindow::cancelledFontOrColorIsRemembered()
     QCOMPARE(program.dialogs.pendingAnswers(), 0);
     QCOMPARE(editor->dialogCancelled(), cancel);
     QCOMPARE(program.dialogs.messages().size(), messagesBefore); // Cancel is silent
+}
+
+// The box lays a document without right-to-left letters out left to right without reading
+// its paragraphs; a paragraph typed in Hebrew still reads right to left, and the others as before.
+void TestEditorWindow::typedRightToLeftTextReadsRightToLeft()
+{
+    TextEditor *editor = openEditorWithFile(program, dir.filePath("story.txt"), "the old house\r\n");
+    QTextEdit *box = editor->edit();
+    QVERIFY(FastLayout::hasFixedDirection(*box->document()));
+    box->moveCursor(QTextCursor::End);
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u05e9\u05dc\u05d5\u05dd"));
+    QApplication::sendEvent(box, &typed);
+    box->viewport()->grab();
+    QVERIFY(!FastLayout::hasFixedDirection(*box->document()));
+    QCOMPARE(box->document()->lastBlock().textDirection(), Qt::RightToLeft);
+    QCOMPARE(box->document()->firstBlock().textDirection(), Qt::LeftToRight);
 }
 
 QTEST_MAIN(TestEditorWindow)

@@ -4,6 +4,7 @@
 #include "text/spelling/document_marks.h"
 #include "text/spelling/speller.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +20,7 @@ private slots:
     void initTestCase();
     void init();
     void onlyTheParagraphsAsked();
+    void markedParagraphsAreRedrawnOnce();
     void marksChangeNothingInTheDocument();
     void typingChecksTheParagraphAtOnce();
     void misspeltWordAtPosition_data();
@@ -61,6 +63,22 @@ void TestSpellingMarks::onlyTheParagraphsAsked()
         QCOMPARE(marksIn(doc, n), kHosue);
     for (int n : {0, 9, 13, 49})
         QVERIFY2(marksIn(doc, n).isEmpty(), qPrintable(QString::number(n)));
+}
+
+// Every redrawing lays out the rest of the document again: a screen of newly marked
+// paragraphs is redrawn in one go, and paragraphs whose marks stay are not redrawn.
+void TestSpellingMarks::markedParagraphsAreRedrawnOnce()
+{
+    QTextDocument doc;
+    fill(doc, 50);
+    DocumentMarks marks(&doc);
+    QSignalSpy redrawn(doc.documentLayout(), &QAbstractTextDocumentLayout::update);
+    marks.markBlocks(doc.findBlockByNumber(10), doc.findBlockByNumber(29));
+    QCOMPARE(marksIn(doc, 29), kHosue);
+    QCOMPARE(redrawn.count(), 1);
+    Speller::instance().ignoreAll(QStringLiteral("old")); // a right word: no mark changes
+    marks.markBlocks(doc.findBlockByNumber(10), doc.findBlockByNumber(29));
+    QCOMPARE(redrawn.count(), 1);
 }
 
 void TestSpellingMarks::marksChangeNothingInTheDocument()

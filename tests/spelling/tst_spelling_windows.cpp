@@ -10,6 +10,9 @@
 #include "text/spelling/speller.h"
 
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
 
@@ -26,6 +29,7 @@ private slots:
     void keysOpenTheSpellingMenu_data();
     void keysOpenTheSpellingMenu();
     void editorMarksWithoutChangingTheDocument();
+    void editorMarksAParagraphOnceScrolledTo();
 
 private:
     QTemporaryDir m_dir;
@@ -163,6 +167,24 @@ void TestSpellingWindows::editorMarksWithoutChangingTheDocument()
     QVERIFY(editor->docChanged());
     editor->edit()->undo();
     QCOMPARE(editor->edit()->toPlainText(), QStringLiteral("we drove the old hosue\n"));
+}
+
+// Only what is shown is checked: the last paragraph of a long document is marked once the
+// box is scrolled to it and drawn.
+void TestSpellingWindows::editorMarksAParagraphOnceScrolledTo()
+{
+    const QByteArray bytes = QByteArray("we drove the old car\r\n").repeated(600) + "we drove the old hosue\r\n";
+    TextEditor *editor = openEditorWithFile(program, dir.filePath("long.txt"), bytes);
+    QVERIFY(editor);
+    QTextEdit *box = editor->edit();
+    const QTextBlock last = box->document()->findBlockByNumber(600);
+    box->viewport()->grab();
+    QVERIFY(Spelling::DocumentMarks::marksOf(last).isEmpty());
+    box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+    box->viewport()->grab();
+    QCOMPARE(Spelling::DocumentMarks::marksOf(last), (QList<WordSpan>{{17, 5}}));
+    QVERIFY(redPixels(box) > 0);
+    QVERIFY(!editor->docChanged());
 }
 
 QTEST_MAIN(TestSpellingWindows)

@@ -1,5 +1,6 @@
 #include "document/pages/page_printing.h"
 #include "document/pages/page_setup.h"
+#include "text/fast_layout.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPagedPaintDevice>
@@ -13,6 +14,7 @@ namespace {
 std::unique_ptr<QTextDocument> pagedCopy(const QTextDocument &source, QPagedPaintDevice &device)
 {
     std::unique_ptr<QTextDocument> copy(source.clone());
+    FastLayout::forPrinting(*copy);
     copy->documentLayout()->setPaintDevice(&device);
     QTextFrameFormat frame = copy->rootFrame()->frameFormat();
     frame.setMargin(0);

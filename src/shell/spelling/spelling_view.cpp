@@ -1,12 +1,14 @@
 #include "shell/spelling/spelling_view.h"
 
 #include "text/spelling/document_marks.h"
+#include "text/spelling/shown_blocks.h"
 #include "text/spelling/speller.h"
 
 #include <QAbstractScrollArea>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -27,16 +29,27 @@ auto accessTo(Edit *edit)
 }
 } // namespace
 
+// A rich text box's layout places every paragraph at its height in the document.
 SpellingView *SpellingView::attach(QTextEdit *edit)
 {
     auto [doc, at, cur, rect, menu] = accessTo(edit);
-    return new SpellingView(edit, {doc, at, cur, rect, menu});
+    const auto shown = [edit] {
+        const int top = edit->verticalScrollBar()->value();
+        const Spelling::BlockRange range = Spelling::blocksMeeting(*edit->document(), top, top + edit->viewport()->height());
+        return std::make_pair(range.first, range.last);
+    };
+    return new SpellingView(edit, {doc, at, cur, rect, menu, shown});
 }
 
+// A plain box lays out only the paragraphs it shows, from the first one on screen.
 SpellingView *SpellingView::attach(QPlainTextEdit *edit)
 {
     auto [doc, at, cur, rect, menu] = accessTo(edit);
-    return new SpellingView(edit, {doc, at, cur, rect, menu});
+    const auto shown = [edit] {
+        const QRect area = edit->viewport()->rect();
+        return std::make_pair(edit->cursorForPosition(area.topLeft()).block(), edit->cursorForPosition(area.bottomRight()).block());
+    };
+    return new SpellingView(edit, {doc, at, cur, rect, menu, shown});
 }
 
 SpellingView::~SpellingView() = default;
@@ -69,9 +82,7 @@ void SpellingView::markShown()
 {
     if (!Spelling::Speller::instance().isActive())
         return;
-    const QRect shown = m_box->viewport()->rect();
-    QTextBlock first = m_access.cursorAt(shown.topLeft()).block();
-    QTextBlock last = m_access.cursorAt(shown.bottomRight()).block();
+    auto [first, last] = m_access.shownBlocks();
     for (int i = 0; i < kMargin && first.previous().isValid(); ++i)
         first = first.previous();
     for (int i = 0; i < kMargin && last.next().isValid(); ++i)

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <functional>
 #include <memory>
@@ -45,6 +46,7 @@ private:
         std::function<QTextCursor()> cursor;
         std::function<QRect()> cursorRect;
         std::function<QMenu *(const QPoint &)> standardMenu;
+        std::function<std::pair<QTextBlock, QTextBlock>()> shownBlocks;
     };
     SpellingView(QAbstractScrollArea *box, Access access);
     Spelling::DocumentMarks *marks();

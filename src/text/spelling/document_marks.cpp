@@ -38,15 +38,32 @@ bool DocumentMarks::isCurrent(const QTextBlock &block) const
 
 void DocumentMarks::markBlocks(QTextBlock first, const QTextBlock &last)
 {
+    Redraw redraw;
     for (QTextBlock b = first; b.isValid(); b = b.next()) {
-        if (!isCurrent(b))
-            markBlock(b);
+        if (!isCurrent(b) && markBlock(b))
+            redraw.add(b);
         if (b == last)
             break;
     }
+    redraw.run(*m_document);
 }
 
-void DocumentMarks::markBlock(const QTextBlock &block)
+// Each redrawing lays out every paragraph after it again: the paragraphs whose marks changed
+// are redrawn together, once.
+void DocumentMarks::Redraw::add(const QTextBlock &block)
+{
+    from = from < 0 ? block.position() : qMin(from, block.position());
+    to = qMax(to, block.position() + block.length());
+}
+
+// Outside an edit this raises no change signal.
+void DocumentMarks::Redraw::run(QTextDocument &document) const
+{
+    if (from >= 0)
+        document.markContentsDirty(from, to - from);
+}
+
+bool DocumentMarks::markBlock(const QTextBlock &block)
 {
     Speller &speller = Speller::instance();
     const QString text = block.text();
@@ -67,10 +84,9 @@ void DocumentMarks::markBlock(const QTextBlock &block)
     state->generation = m_generation;
     QTextLayout *layout = block.layout();
     if (layout->formats() == ranges)
-        return;
+        return false;
     layout->setFormats(ranges);
-    // Redraws the paragraph; outside an edit this raises no change signal.
-    m_document->markContentsDirty(block.position(), block.length());
+    return true;
 }
 
 void DocumentMarks::contentsChange(int position, int removed, int added)
@@ -79,11 +95,14 @@ void DocumentMarks::contentsChange(int position, int removed, int added)
         return;
     QTextBlock block = m_document->findBlock(position);
     const QTextBlock last = m_document->findBlock(position + added);
+    Redraw redraw;
     for (int n = 0; block.isValid() && n < kParagraphsCheckedAtOnce; ++n, block = block.next()) {
-        markBlock(block);
+        if (markBlock(block))
+            redraw.add(block);
         if (block == last)
             break;
     }
+    redraw.run(*m_document);
 }
 
 std::optional<MisspeltWord> DocumentMarks::misspeltWordAt(int position) const

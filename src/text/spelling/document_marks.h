@@ -37,8 +37,15 @@ public:
     static QList<WordSpan> marksOf(const QTextBlock &block);
 
 private:
+    struct Redraw {
+        int from = -1;
+        int to = -1;
+        void add(const QTextBlock &block);
+        void run(QTextDocument &document) const;
+    };
     void contentsChange(int position, int removed, int added);
-    void markBlock(const QTextBlock &block);
+    // False when the paragraph's marks stay as they were.
+    bool markBlock(const QTextBlock &block);
     bool isCurrent(const QTextBlock &block) const;
 
     QPointer<QTextDocument> m_document;

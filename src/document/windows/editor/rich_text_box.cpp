@@ -2,6 +2,7 @@
 
 #include "document/windows/editor/editor_zoom.h"
 #include "shell/spelling/spelling_view.h"
+#include "text/fast_layout.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -9,35 +10,28 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
-namespace {
-bool hasLongWord(QStringView text)
-{
-    int run = 0;
-    for (QChar c : text) {
-        run = c.isSpace() ? 0 : run + 1;
-        if (run > RichTextBox::kLongestWordLaidOut)
-            return true;
-    }
-    return false;
-}
-} // namespace
-
 RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 {
     setObjectName(QStringLiteral("txtEdit"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // A word longer than the line is broken where it meets the edge.
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // The box hands its own font to its document whenever its font changes.
+    setFont(FastLayout::screenFont(font()));
+    FastLayout::prepare(*document(), {});
     watchDocument();
     SpellingView::attach(this);
     new EditorZoom(this);
 }
 
-// The wrap mode is set before the document: the box lays out its first screen at once.
+// The wrap mode and layout settings come before the document: the box lays out its first
+// screen at once.
 void RichTextBox::showDocument(QTextDocument *document)
 {
-    setWordWrapMode(hasLongWord(document->toPlainText()) ? QTextOption::WrapAnywhere
-                                                         : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const FastLayout::TextTraits traits = FastLayout::traitsOf(*document);
+    setWordWrapMode(traits.longestRun > kLongestWordLaidOut ? QTextOption::WrapAnywhere
+                                                            : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    FastLayout::prepare(*document, traits);
     setDocument(document);
     watchDocument();
 }
@@ -47,20 +41,25 @@ void RichTextBox::showDocument(QTextDocument *document)
 // window for minutes. Text that holds such a run is broken anywhere instead, which is linear.
 void RichTextBox::fitWrapTo(QStringView text)
 {
-    if (wordWrapMode() != QTextOption::WrapAnywhere && hasLongWord(text))
+    if (wordWrapMode() != QTextOption::WrapAnywhere && FastLayout::traitsOf(text).longestRun > kLongestWordLaidOut)
         setWordWrapMode(QTextOption::WrapAnywhere);
 }
 
+// What is typed, pasted or dropped may bring a long run or right-to-left letters.
 void RichTextBox::watchDocument()
 {
     QTextDocument *doc = document();
     connect(doc, &QTextDocument::contentsChange, this, [this, doc](int position, int, int added) {
-        if (added <= kLongestWordLaidOut || doc != document())
+        const bool longRun = added > kLongestWordLaidOut && wordWrapMode() != QTextOption::WrapAnywhere;
+        if (added == 0 || doc != document() || !(longRun || FastLayout::hasFixedDirection(*doc)))
             return;
         QTextCursor inserted(doc);
         inserted.setPosition(position);
         inserted.setPosition(qMin(position + added, doc->characterCount() - 1), QTextCursor::KeepAnchor);
-        fitWrapTo(inserted.selectedText());
+        const QString text = inserted.selectedText();
+        FastLayout::noteAdded(*doc, text);
+        if (longRun)
+            fitWrapTo(text);
     });
 }
 

@@ -1,0 +1,96 @@
+#include "text/fast_layout.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextOption>
+
+namespace FastLayout {
+namespace {
+// The characters that make a paragraph right to left when they come first.
+bool isRightToLeft(char32_t c)
+{
+    switch (QChar::direction(c)) {
+    case QChar::DirR:
+    case QChar::DirAL:
+    case QChar::DirRLE:
+    case QChar::DirRLO:
+    case QChar::DirRLI:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void addTo(TextTraits &traits, QStringView text)
+{
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode()), ++i;
+        run = QChar::isSpace(c) ? 0 : run + 1;
+        traits.longestRun = qMax(traits.longestRun, run);
+        traits.rightToLeft = traits.rightToLeft || (c >= 0x0590 && isRightToLeft(c));
+    }
+}
+
+void setDirection(QTextDocument &document, Qt::LayoutDirection direction)
+{
+    QTextOption option = document.defaultTextOption();
+    if (option.textDirection() == direction)
+        return;
+    option.setTextDirection(direction);
+    document.setDefaultTextOption(option);
+}
+
+QFont withShaping(QFont font, bool shaped)
+{
+    const int strategy = shaped ? font.styleStrategy() & ~QFont::PreferNoShaping : font.styleStrategy() | QFont::PreferNoShaping;
+    font.setStyleStrategy(QFont::StyleStrategy(strategy));
+    return font;
+}
+
+void setShaping(QTextDocument &document, bool shaped)
+{
+    const QFont font = withShaping(document.defaultFont(), shaped);
+    if (font.styleStrategy() != document.defaultFont().styleStrategy())
+        document.setDefaultFont(font);
+}
+} // namespace
+
+TextTraits traitsOf(QStringView text)
+{
+    TextTraits traits;
+    addTo(traits, text);
+    return traits;
+}
+
+TextTraits traitsOf(const QTextDocument &document)
+{
+    TextTraits traits;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        addTo(traits, block.text());
+    return traits;
+}
+
+void prepare(QTextDocument &document, const TextTraits &traits)
+{
+    setDirection(document, traits.rightToLeft ? Qt::LayoutDirectionAuto : Qt::LeftToRight);
+    setShaping(document, false);
+}
+
+void noteAdded(QTextDocument &document, QStringView added)
+{
+    if (hasFixedDirection(document) && traitsOf(added).rightToLeft)
+        setDirection(document, Qt::LayoutDirectionAuto);
+}
+
+bool hasFixedDirection(const QTextDocument &document)
+{
+    return document.defaultTextOption().textDirection() == Qt::LeftToRight;
+}
+
+QFont screenFont(QFont font) { return withShaping(font, false); }
+
+void forPrinting(QTextDocument &copy) { setShaping(copy, true); }
+} // namespace FastLayout
