@@ -307,17 +307,17 @@ void TestInfoWindows::mainMenuOpensAndReturns()
 void TestInfoWindows::exitQuestion_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<MessageAnswer>("answer");
     for (const QString &w : kAskingWindows) {
-        QTest::addRow("nominal: %s, No", qPrintable(w)) << w << int(MsgAnswer::No);
-        QTest::addRow("nominal: %s, Yes", qPrintable(w)) << w << int(MsgAnswer::Yes);
+        QTest::addRow("nominal: %s, No", qPrintable(w)) << w << MessageAnswer::No;
+        QTest::addRow("nominal: %s, Yes", qPrintable(w)) << w << MessageAnswer::Yes;
     }
 }
 
 void TestInfoWindows::exitQuestion()
 {
     QFETCH(QString, window);
-    QFETCH(int, answer);
+    QFETCH(MessageAnswer, answer);
     TestProgram p;
     p.startToMainMenu();
     p.click("frmMain", menuButton(window));
@@ -327,7 +327,7 @@ void TestInfoWindows::exitQuestion()
     QCOMPARE(p.dialogs.messages().size(), 1);
     QVERIFY(isExitQuestion(p.dialogs.messages().first()));
     QCOMPARE(p.dialogs.messages().first().parentName, window);
-    QCOMPARE(p.dialogs.endCount, answer == MsgAnswer::Yes ? 1 : 0);
+    QCOMPARE(p.dialogs.endCount, answer == MessageAnswer::Yes ? 1 : 0);
     QVERIFY(w->isVisible());
     QCOMPARE(TestProgram::visibleForms(), QStringList{window});
     QVERIFY(p.dialogs.unexpected.isEmpty());

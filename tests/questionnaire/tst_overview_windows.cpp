@@ -313,17 +313,17 @@ void TstOverviewWindows::loadedAnswersShowOnNextShowing()
 void TstOverviewWindows::closeBoxAsksExitQuestion_data()
 {
     QTest::addColumn<int>("index");
-    QTest::addColumn<int>("reply");
+    QTest::addColumn<MessageAnswer>("reply");
     for (int i = 0; i < int(std::size(expected::overviews)); ++i) {
-        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 No").arg(expected::overviews[i].name))) << i << int(MsgAnswer::No);
-        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 Yes").arg(expected::overviews[i].name))) << i << int(MsgAnswer::Yes);
+        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 No").arg(expected::overviews[i].name))) << i << MessageAnswer::No;
+        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 Yes").arg(expected::overviews[i].name))) << i << MessageAnswer::Yes;
     }
 }
 
 void TstOverviewWindows::closeBoxAsksExitQuestion()
 {
     QFETCH(int, index);
-    QFETCH(int, reply);
+    QFETCH(MessageAnswer, reply);
     TestProgram program;
     const QString name = QString::fromLatin1(expected::overviews[index].name);
     Form *w = openOverview(program, name);
@@ -333,8 +333,8 @@ void TstOverviewWindows::closeBoxAsksExitQuestion()
     QCOMPARE(asked.size(), 1);
     QVERIFY(isExitQuestion(asked.first()));
     QCOMPARE(asked.first().parentName, name);
-    QCOMPARE(program.dialogs.endCount, reply == MsgAnswer::Yes ? 1 : 0);
-    if (reply == MsgAnswer::No)
+    QCOMPARE(program.dialogs.endCount, reply == MessageAnswer::Yes ? 1 : 0);
+    if (reply == MessageAnswer::No)
         QCOMPARE(TestProgram::visibleForms(), QStringList{name});
 }
 

@@ -98,7 +98,7 @@ void TestRealSaveDialog::saveFirstShowsNoNote()
     TextEditor *editor = openEditorFromMainMenu(program);
     RealSaveDialog real;
     QTemporaryDir dir;
-    real.answer(MsgAnswer::Yes).answerFile(std::nullopt); // save first? Yes; then Cancel in Open
+    real.answer(MessageAnswer::Yes).answerFile(std::nullopt); // save first? Yes; then Cancel in Open
     answerReminderWhenShown(editor, ok);
     if (ok)
         whenModal({[&](QWidget *m) { typeNameAndAccept(m, dir.filePath("Story.rtf")); }});

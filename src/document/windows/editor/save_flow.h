@@ -9,13 +9,19 @@
 
 class TextEditor;
 
+// saveMode: the save that is pending.
+enum class SaveMode {
+    None,    // "" no save chosen yet
+    Same,    // "S" to the file last opened or saved
+    Another, // "A" under a name the user chooses
+};
+
 class SaveFlow : public QObject {
     Q_OBJECT
 public:
     explicit SaveFlow(TextEditor *editor);
 
-    // The save that is pending (saveMode): "S" to the current file, "A" under a new name.
-    QString mode() const { return m_mode; }
+    SaveMode mode() const { return m_mode; }
     // A command is waiting for a save to end.
     bool waiting() const { return m_waiting; }
     // The reminder is up and the save waits for its OK.
@@ -37,7 +43,7 @@ private:
     void run(bool newName);
 
     TextEditor *m_editor;
-    QString m_mode;
+    SaveMode m_mode = SaveMode::None;
     bool m_waiting = false;
     bool m_awaitingReminder = false;
 };
