@@ -59,8 +59,7 @@ TextEditorState TextEditor::state() const
 
 bool TextEditor::docChanged() const { return m_edit->document()->isModified(); }
 
-// Typing, a format applied and every other edit set the document's flag by themselves; a
-// composed or restored document counts as changed, a saved or opened one as unchanged.
+// A composed or restored document counts as changed, a saved or opened one as unchanged.
 void TextEditor::setDocChanged(bool changed) { m_edit->document()->setModified(changed); }
 
 QString TextEditor::documentText() const
@@ -151,7 +150,13 @@ void TextEditor::replaceDocument(QTextDocument *document)
     m_edit->moveCursor(QTextCursor::Start);
 }
 
-void TextEditor::txtEdit_Change() { postDocument(); }
+// Every change of the text counts, an undo back to the saved text too (the document alone
+// would take that for unchanged). Spelling marks and zoom change no text and send nothing.
+void TextEditor::txtEdit_Change()
+{
+    setDocChanged(true);
+    postDocument();
+}
 
 void TextEditor::formatDialogEnded(EditingCommands::Outcome outcome)
 {
