@@ -20,34 +20,34 @@ ScriptedDialogs &ScriptedDialogs::answer(MessageAnswer button)
 }
 ScriptedDialogs &ScriptedDialogs::answerText(std::optional<QString> text)
 {
-    m_replies.push_back({DialogCall::Input, MessageAnswer::Cancel, std::move(text), {}, {}});
+    m_replies.push_back({DialogCall::Input, {}, std::move(text), {}, {}});
     return *this;
 }
 ScriptedDialogs &ScriptedDialogs::answerFile(std::optional<QString> path)
 {
     // Open and save replies are interchangeable; the call records which dialog it was.
-    m_replies.push_back({DialogCall::OpenFile, MessageAnswer::Cancel, std::move(path), {}, {}});
+    m_replies.push_back({DialogCall::OpenFile, {}, std::move(path), {}, {}});
     return *this;
 }
 ScriptedDialogs &ScriptedDialogs::answerFont(std::optional<QFont> font)
 {
-    m_replies.push_back({DialogCall::Font, MessageAnswer::Cancel, {}, std::move(font), {}});
+    m_replies.push_back({DialogCall::Font, {}, {}, std::move(font), {}});
     return *this;
 }
 ScriptedDialogs &ScriptedDialogs::answerColor(std::optional<QColor> color)
 {
-    m_replies.push_back({DialogCall::Color, MessageAnswer::Cancel, {}, {}, std::move(color)});
+    m_replies.push_back({DialogCall::Color, {}, {}, {}, std::move(color)});
     return *this;
 }
 ScriptedDialogs &ScriptedDialogs::answerPreviewToPdf(std::optional<QString> pdfPath)
 {
-    m_replies.push_back({DialogCall::Preview, MessageAnswer::Cancel, std::move(pdfPath), {}, {}});
+    m_replies.push_back({DialogCall::Preview, {}, std::move(pdfPath), {}, {}});
     return *this;
 }
 
 ScriptedDialogs &ScriptedDialogs::answerPrintToPdf(std::optional<QString> pdfPath)
 {
-    m_replies.push_back({DialogCall::Print, MessageAnswer::Cancel, std::move(pdfPath), {}, {}});
+    m_replies.push_back({DialogCall::Print, {}, std::move(pdfPath), {}, {}});
     return *this;
 }
 
