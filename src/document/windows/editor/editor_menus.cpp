@@ -75,10 +75,6 @@ void TextEditor::buildMenus()
     m_edit->routeKeysTo(items);
 }
 
-void TextEditor::mnuOptionsFont_Click() { formatDialogEnded(m_editing->chooseFont()); }
-
-void TextEditor::mnuOptionsColor_Click() { formatDialogEnded(m_editing->chooseColor()); }
-
 QAction *TextEditor::action(const QString &objectName) const
 {
     for (QAction *item : m_menuBar->findChildren<QAction *>()) {

@@ -4,17 +4,11 @@
 // activation runs the save. finished() reports the end either way, so a command that
 // asked to save first can wait for it.
 
+#include "document/windows/editor/editor_modes.h"
+
 #include <QObject>
-#include <QString>
 
 class TextEditor;
-
-// saveMode: the save that is pending.
-enum class SaveMode {
-    None,    // "" no save chosen yet
-    Same,    // "S" to the file last opened or saved
-    Another, // "A" under a name the user chooses
-};
 
 class SaveFlow : public QObject {
     Q_OBJECT

@@ -52,15 +52,12 @@ TextEditor::~TextEditor()
 
 QTextEdit *TextEditor::edit() const { return m_edit; }
 
+SaveFlow *TextEditor::saveFlow() const { return m_saveFlow; }
+
 TextEditorState TextEditor::state() const
 {
     return {m_leaveMode, m_editing->findText(), m_file.path, m_saveFlow->mode(), m_noteFlag, docChanged(), m_dialogCancelled};
 }
-
-bool TextEditor::docChanged() const { return m_edit->document()->isModified(); }
-
-// A composed or restored document counts as changed, a saved or opened one as unchanged.
-void TextEditor::setDocChanged(bool changed) { m_edit->document()->setModified(changed); }
 
 QString TextEditor::documentText() const
 {
@@ -157,6 +154,10 @@ void TextEditor::txtEdit_Change()
     setDocChanged(true);
     postDocument();
 }
+
+void TextEditor::mnuOptionsFont_Click() { formatDialogEnded(m_editing->chooseFont()); }
+
+void TextEditor::mnuOptionsColor_Click() { formatDialogEnded(m_editing->chooseColor()); }
 
 void TextEditor::formatDialogEnded(EditingCommands::Outcome outcome)
 {

@@ -2,6 +2,7 @@
 // frmTxtEditor: the document composed from the answers, to edit, print and save.
 // The window is split by concern across several files:
 //   text_editor.cpp    window, load and activation, composition
+//   editor_changed.cpp docChanged, kept by the document itself
 //   editor_menus.cpp   the menu bar and what each item runs
 //   editor_saving.cpp  Save, Save As and the answer data file beside the document
 //   save_flow.cpp      who runs a save, when, and when it has ended
@@ -12,10 +13,10 @@
 #include "shell/form.h"
 #include "document/windows/editing/editing_commands.h"
 #include "document/windows/editor/document_file.h"
+#include "document/windows/editor/editor_modes.h"
 
 #include "document/reading/outcome.h"
 #include "document/reading/work_progress.h"
-#include "document/windows/editor/save_flow.h"
 
 #include <QString>
 #include <memory>
@@ -25,19 +26,7 @@ class QMenuBar;
 class QTextDocument;
 class QTextEdit;
 class RichTextBox;
-
-// leaveMode: what closing the window does.
-enum class LeaveMode {
-    NoReturn, // "N" after load: closing ends the program
-    Return,   // "R" once Return to Main Menu was chosen: closing goes back to the main menu
-    Opened,   // "O" after Open: closing ends the program
-};
-
-// noteFlag: whether the next activation shows the editing note.
-enum class NoteFlag {
-    On, // "O"
-    No, // "N"
-};
+class SaveFlow;
 
 // The window's private state as its commands leave it, to read.
 struct TextEditorState {
@@ -65,7 +54,7 @@ public:
     // The whole text with CR LF line breaks (the edit box itself counts one character a break).
     QString documentText() const;
     TextEditorState state() const;
-    SaveFlow *saveFlow() const { return m_saveFlow; }
+    SaveFlow *saveFlow() const;
 
     // Saving (editor_saving.cpp).
     void mnuFileSave_Click();
