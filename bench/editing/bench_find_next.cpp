@@ -15,7 +15,10 @@ class QuietDialogs : public Dialogs {
 public:
     QString searchText;
     int messages = 0;
-    int message(QWidget *, const QString &, int, const QString &) override { return ++messages, MsgAnswer::Ok; }
+    MessageAnswer message(QWidget *, const QString &, const MessageRequest &, const QString &) override
+    {
+        return ++messages, MessageAnswer::Ok;
+    }
     std::optional<QString> input(QWidget *, const QString &, const QString &, const QString &) override { return searchText; }
     std::optional<QString> openFile(QWidget *, const FileDialogRequest &) override { return std::nullopt; }
     std::optional<QString> saveFile(QWidget *, const FileDialogRequest &) override { return std::nullopt; }

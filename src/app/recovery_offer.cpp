@@ -59,7 +59,7 @@ void keepDamaged(QWidget *over, RecoveryFile &file, Part part, const QString &wh
                            QStringLiteral("The %1 kept from the last time could not be read from \"%2\".\n\n%3\n\n"
                                           "The file was kept as \"%4\".  %5")
                                .arg(what, native(path), reason, native(kept.isEmpty() ? path : kept), rest),
-                           MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
+                           MessageRequest{MessageIcon::Exclamation}, kTitle);
 }
 
 LeftBehind readLeft(QWidget *over, RecoveryFile &file)
@@ -143,7 +143,7 @@ bool keepForLater(QWidget *over, RecoveryFile &file)
                            "Open dialog shows the folder \"%1\" in its side panel.").arg(native(file.folder()));
     if (moved.contains(Part::Document))
         text += QStringLiteral("\n\nThe editor's document was kept as \"%1\": open it with Open in the editor.").arg(native(moved.value(Part::Document)));
-    Dialogs::get().message(over, text, MsgStyle::OkOnly | MsgStyle::Information, kTitle);
+    Dialogs::get().message(over, text, MessageRequest{MessageIcon::Information}, kTitle);
     return !kept.isEmpty();
 }
 } // namespace
@@ -155,8 +155,9 @@ bool offerLeftFile(QWidget *over, RecoveryFile &file)
         return false;
     if (!left.worthOffering())
         return true; // no words in it: the next change writes over it
-    const int answer = Dialogs::get().message(over, offerText(left), MsgStyle::YesNo | MsgStyle::Question, kTitle);
-    if (answer == MsgAnswer::Yes) {
+    const MessageAnswer answer =
+        Dialogs::get().message(over, offerText(left), MessageRequest{MessageIcon::Question, MessageButtons::YesNo}, kTitle);
+    if (answer == MessageAnswer::Yes) {
         restore(over, left);
         return true;
     }

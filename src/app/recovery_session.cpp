@@ -20,7 +20,7 @@ void reportFailure(const QString &folder, const QString &reason)
     Dialogs::get().message(Forms::active(),
                            QStringLiteral("Kinscribe cannot keep a safety copy in %1: %2. Save your work to a file soon.")
                                .arg(QDir::toNativeSeparators(folder), reason),
-                           MsgStyle::OkOnly | MsgStyle::Exclamation, QString::fromLatin1(kProgramTitle));
+                           MessageRequest{MessageIcon::Exclamation}, QString::fromLatin1(kProgramTitle));
 }
 
 std::pair<bool, AnswerDataFile::Answers> pagesTyping()

@@ -64,11 +64,14 @@ private:
     std::array<QString, kQuestionCount> m_texts;
 };
 
+// saveRequest: whether the reminder window's OK asked the editor to save ("Y") or not ("N").
+enum class SaveRequest { No, Yes };
+
 // The one process-wide module of shared state that every window reaches directly.
 struct SharedState {
     AnswerStore answers;
     qint16 editorOpenCount = 0; // editor activations since it was last loaded
-    QString saveRequest = QStringLiteral("N"); // "Y" once the reminder window's OK was pressed
+    SaveRequest saveRequest = SaveRequest::No;
 };
 
 SharedState &shared();

@@ -20,27 +20,25 @@
 namespace {
 Dialogs *g_replacement = nullptr;
 
-QList<QMessageBox::StandardButton> buttonsOf(int style)
+QList<QMessageBox::StandardButton> buttonsOf(MessageButtons buttons)
 {
-    switch (style & 7) {
-    case MsgStyle::OkCancel: return {QMessageBox::Ok, QMessageBox::Cancel};
-    case 2: return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
-    case MsgStyle::YesNoCancel: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
-    case MsgStyle::YesNo: return {QMessageBox::Yes, QMessageBox::No};
-    case 5: return {QMessageBox::Retry, QMessageBox::Cancel};
-    default: return {QMessageBox::Ok};
+    switch (buttons) {
+    case MessageButtons::YesNoCancel: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    case MessageButtons::YesNo: return {QMessageBox::Yes, QMessageBox::No};
+    case MessageButtons::Ok: break;
     }
+    return {QMessageBox::Ok};
 }
 
-QMessageBox::Icon iconOf(int style)
+QMessageBox::Icon iconOf(MessageIcon icon)
 {
-    switch (style & 0x70) {
-    case MsgStyle::Critical: return QMessageBox::Critical;
-    case MsgStyle::Question: return QMessageBox::Question;
-    case MsgStyle::Exclamation: return QMessageBox::Warning;
-    case MsgStyle::Information: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    switch (icon) {
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
     }
+    return QMessageBox::NoIcon;
 }
 
 // A box without Cancel (Yes/No) must be answered: Esc and the close button do nothing,
@@ -65,16 +63,13 @@ private:
     QMessageBox *m_box;
 };
 
-int answerOf(QMessageBox::StandardButton b)
+MessageAnswer answerOf(QMessageBox::StandardButton b)
 {
     switch (b) {
-    case QMessageBox::Ok: return MsgAnswer::Ok;
-    case QMessageBox::Yes: return MsgAnswer::Yes;
-    case QMessageBox::No: return MsgAnswer::No;
-    case QMessageBox::Abort: return 3;
-    case QMessageBox::Retry: return 4;
-    case QMessageBox::Ignore: return 5;
-    default: return MsgAnswer::Cancel;
+    case QMessageBox::Ok: return MessageAnswer::Ok;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    default: return MessageAnswer::Cancel;
     }
 }
 } // namespace
@@ -107,13 +102,14 @@ QString qtFileFilter(const QString &pipeFilter)
     return filters.join(QStringLiteral(";;"));
 }
 
-int QtDialogs::message(QWidget *parent, const QString &text, int style, const QString &title)
+MessageAnswer QtDialogs::message(QWidget *parent, const QString &text, const MessageRequest &request,
+                                const QString &title)
 {
-    QMessageBox box(iconOf(style), title, text, QMessageBox::NoButton, parent);
-    const auto buttons = buttonsOf(style);
+    QMessageBox box(iconOf(request.icon), title, text, QMessageBox::NoButton, parent);
+    const auto buttons = buttonsOf(request.buttons);
     for (auto b : buttons)
         box.addButton(b);
-    const int defaultIndex = (style & MsgStyle::DefaultButton3) ? 2 : (style & MsgStyle::DefaultButton2) ? 1 : 0;
+    const int defaultIndex = int(request.defaultButton); // First, Second, Third
     box.setDefaultButton(buttons.value(qMin(defaultIndex, int(buttons.size()) - 1)));
     if (buttons.contains(QMessageBox::Cancel))
         box.setEscapeButton(QMessageBox::Cancel);
@@ -121,7 +117,7 @@ int QtDialogs::message(QWidget *parent, const QString &text, int style, const QS
         new MustAnswer(&box);
     box.exec();
     auto *clicked = box.clickedButton();
-    return clicked ? answerOf(box.standardButton(clicked)) : MsgAnswer::Cancel;
+    return clicked ? answerOf(box.standardButton(clicked)) : MessageAnswer::Cancel;
 }
 
 std::optional<QString> QtDialogs::input(QWidget *parent, const QString &prompt, const QString &title,

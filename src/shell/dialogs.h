@@ -3,6 +3,7 @@
 // here, so tests can answer them by script and see exactly what was asked.
 
 #include "document/reading/work_progress.h"
+#include "shell/message_request.h"
 
 #include <QColor>
 #include <QFont>
@@ -14,18 +15,6 @@
 
 class QWidget;
 class QPrinter;
-
-// Message box styles and answers, numbered as the classic Windows message-box convention.
-namespace MsgStyle {
-enum : int {
-    OkOnly = 0, OkCancel = 1, YesNoCancel = 3, YesNo = 4,
-    Critical = 16, Question = 32, Exclamation = 48, Information = 64,
-    DefaultButton2 = 256, DefaultButton3 = 512,
-};
-}
-namespace MsgAnswer {
-enum : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
-}
 
 struct FileDialogRequest {
     QString title;
@@ -40,8 +29,9 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // Returns one of MsgAnswer; the title is "Kinscribe" unless a caller says otherwise.
-    virtual int message(QWidget *parent, const QString &text, int style, const QString &title) = 0;
+    // The title is "Kinscribe" unless a caller says otherwise.
+    virtual MessageAnswer message(QWidget *parent, const QString &text, const MessageRequest &request,
+                                  const QString &title) = 0;
     // No value when cancelled.
     virtual std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title,
                                          const QString &initial = {}) = 0;
@@ -71,7 +61,8 @@ QString qtFileFilter(const QString &pipeFilter);
 
 class QtDialogs : public Dialogs {
 public:
-    int message(QWidget *parent, const QString &text, int style, const QString &title) override;
+    MessageAnswer message(QWidget *parent, const QString &text, const MessageRequest &request,
+                          const QString &title) override;
     std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title,
                                  const QString &initial) override;
     std::optional<QString> openFile(QWidget *parent, const FileDialogRequest &request) override;

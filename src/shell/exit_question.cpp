@@ -5,10 +5,11 @@
 
 bool askExitQuestion(QWidget *parent)
 {
-    const int answer = Dialogs::get().message(
+    const MessageAnswer answer = Dialogs::get().message(
         parent, QStringLiteral("Are you sure you want to exit?  Any information not saved TO A FILE will be lost."),
-        MsgStyle::YesNo | MsgStyle::Exclamation | MsgStyle::DefaultButton2, QString::fromLatin1(kProgramTitle));
-    if (answer != MsgAnswer::Yes)
+        MessageRequest{MessageIcon::Exclamation, MessageButtons::YesNo, DefaultButton::Second},
+        QString::fromLatin1(kProgramTitle));
+    if (answer != MessageAnswer::Yes)
         return false;
     endProgramDeliberately(true);
     return true;

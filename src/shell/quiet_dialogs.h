@@ -7,9 +7,9 @@
 
 class QuietDialogs : public Dialogs {
 public:
-    int message(QWidget *, const QString &, int style, const QString &) override
+    MessageAnswer message(QWidget *, const QString &, const MessageRequest &request, const QString &) override
     {
-        return (style & 7) == MsgStyle::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+        return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
     std::optional<QString> input(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
     std::optional<QString> openFile(QWidget *, const FileDialogRequest &) override { return {}; }

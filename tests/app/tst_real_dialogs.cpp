@@ -17,6 +17,12 @@
 #include <QTest>
 #include <QTimer>
 
+namespace {
+const MessageRequest kExitQuestion{MessageIcon::Exclamation, MessageButtons::YesNo, DefaultButton::Second};
+const MessageRequest kLoadQuestion{MessageIcon::Question, MessageButtons::YesNoCancel, DefaultButton::Third};
+const MessageRequest kSaveChanges{MessageIcon::Exclamation, MessageButtons::YesNo};
+} // namespace
+
 class TestRealDialogs : public TempDirTest {
     Q_OBJECT
 private slots:
@@ -35,30 +41,30 @@ private slots:
 
 void TestRealDialogs::messageBox_data()
 {
-    QTest::addColumn<int>("style");
+    QTest::addColumn<MessageRequest>("request");
     QTest::addColumn<int>("icon");
     QTest::addColumn<QStringList>("buttons");
     QTest::addColumn<QString>("defaultButton");
     QTest::addColumn<QString>("press");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("nominal: exit question, No default") << 308 << int(QMessageBox::Warning)
-        << QStringList{"&Yes", "&No"} << "&No" << "&Yes" << int(MsgAnswer::Yes);
-    QTest::newRow("nominal: load question, Cancel default") << 547 << int(QMessageBox::Question)
-        << QStringList{"&Yes", "&No", "Cancel"} << "Cancel" << "&No" << int(MsgAnswer::No);
-    QTest::newRow("nominal: save changes, Yes default") << 52 << int(QMessageBox::Warning)
-        << QStringList{"&Yes", "&No"} << "&Yes" << "&Yes" << int(MsgAnswer::Yes);
-    QTest::newRow("nominal: information, OK") << 64 << int(QMessageBox::Information)
-        << QStringList{"OK"} << "OK" << "OK" << int(MsgAnswer::Ok);
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::newRow("nominal: exit question, No default") << kExitQuestion << int(QMessageBox::Warning)
+        << QStringList{"&Yes", "&No"} << "&No" << "&Yes" << MessageAnswer::Yes;
+    QTest::newRow("nominal: load question, Cancel default") << kLoadQuestion << int(QMessageBox::Question)
+        << QStringList{"&Yes", "&No", "Cancel"} << "Cancel" << "&No" << MessageAnswer::No;
+    QTest::newRow("nominal: save changes, Yes default") << kSaveChanges << int(QMessageBox::Warning)
+        << QStringList{"&Yes", "&No"} << "&Yes" << "&Yes" << MessageAnswer::Yes;
+    QTest::newRow("nominal: information, OK") << MessageRequest{MessageIcon::Information} << int(QMessageBox::Information)
+        << QStringList{"OK"} << "OK" << "OK" << MessageAnswer::Ok;
 }
 
 void TestRealDialogs::messageBox()
 {
-    QFETCH(int, style);
+    QFETCH(MessageRequest, request);
     QFETCH(int, icon);
     QFETCH(QStringList, buttons);
     QFETCH(QString, defaultButton);
     QFETCH(QString, press);
-    QFETCH(int, answer);
+    QFETCH(MessageAnswer, answer);
     QWidget parent;
     parent.show();
     // Read what the box shows, then answer it; compare afterwards so a mismatch cannot leave it open.
@@ -81,7 +87,8 @@ void TestRealDialogs::messageBox()
             if (b->text() == press)
                 b->click();
     }});
-    const int got = Dialogs::get().message(&parent, QStringLiteral("Are you sure?  Two spaces."), style, QStringLiteral("Kinscribe"));
+    const MessageAnswer got =
+        Dialogs::get().message(&parent, QStringLiteral("Are you sure?  Two spaces."), request, QStringLiteral("Kinscribe"));
     QCOMPARE(title, QStringLiteral("Kinscribe"));
     QCOMPARE(text, QStringLiteral("Are you sure?  Two spaces."));
     QCOMPARE(shownIcon, icon);
@@ -94,18 +101,18 @@ void TestRealDialogs::messageBox()
 
 void TestRealDialogs::yesNoMustBeAnswered_data()
 {
-    QTest::addColumn<int>("style");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("nominal: exit question") << 308 << int(MsgAnswer::Yes);
-    QTest::newRow("nominal: save changes") << 52 << int(MsgAnswer::Yes);
-    QTest::newRow("robustness: with Cancel, Esc still cancels") << 547 << int(MsgAnswer::Cancel);
+    QTest::addColumn<MessageRequest>("request");
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::newRow("nominal: exit question") << kExitQuestion << MessageAnswer::Yes;
+    QTest::newRow("nominal: save changes") << kSaveChanges << MessageAnswer::Yes;
+    QTest::newRow("robustness: with Cancel, Esc still cancels") << kLoadQuestion << MessageAnswer::Cancel;
 }
 
 // Esc and the close button answer nothing on a box without Cancel; only a button answers it.
 void TestRealDialogs::yesNoMustBeAnswered()
 {
-    QFETCH(int, style);
-    QFETCH(int, answer);
+    QFETCH(MessageRequest, request);
+    QFETCH(MessageAnswer, answer);
     QWidget parent;
     parent.show();
     whenModal({[&](QWidget *modal) {
@@ -114,7 +121,7 @@ void TestRealDialogs::yesNoMustBeAnswered()
         if (modal->isVisible())
             qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
     }});
-    QCOMPARE(Dialogs::get().message(&parent, QStringLiteral("Do you want to save your changes?"), style,
+    QCOMPARE(Dialogs::get().message(&parent, QStringLiteral("Do you want to save your changes?"), request,
                                     QStringLiteral("Save Changes")), answer);
 }
 

@@ -257,17 +257,17 @@ void TestShell::outerWindowCentred()
 void TestShell::exitQuestion_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("nominal: Exit button, Yes") << "button" << int(MsgAnswer::Yes);
-    QTest::newRow("nominal: Exit button, No") << "button" << int(MsgAnswer::No);
-    QTest::newRow("nominal: close box, Yes") << "close" << int(MsgAnswer::Yes);
-    QTest::newRow("nominal: close box, No") << "close" << int(MsgAnswer::No);
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::newRow("nominal: Exit button, Yes") << "button" << MessageAnswer::Yes;
+    QTest::newRow("nominal: Exit button, No") << "button" << MessageAnswer::No;
+    QTest::newRow("nominal: close box, Yes") << "close" << MessageAnswer::Yes;
+    QTest::newRow("nominal: close box, No") << "close" << MessageAnswer::No;
 }
 
 void TestShell::exitQuestion()
 {
     QFETCH(QString, how);
-    QFETCH(int, answer);
+    QFETCH(MessageAnswer, answer);
     Form *menu = p.startToMainMenu();
     answerStore().setAnswer(1, QStringLiteral("kept"));
     p.dialogs.answer(answer);
@@ -276,7 +276,7 @@ void TestShell::exitQuestion()
     else
         menu->close();
     QCOMPARE(exitQuestionFault(p, "frmMain"), QString());
-    QCOMPARE(p.dialogs.endCount, answer == MsgAnswer::Yes ? 1 : 0);
+    QCOMPARE(p.dialogs.endCount, answer == MessageAnswer::Yes ? 1 : 0);
     QVERIFY(menu->isVisible());
     QCOMPARE(answerStore().answerOf(1), QStringLiteral("kept"));
 }
@@ -286,10 +286,10 @@ namespace {
 class YesCounting : public QtDialogs {
 public:
     int asked = 0;
-    int message(QWidget *, const QString &, int, const QString &) override
+    MessageAnswer message(QWidget *, const QString &, const MessageRequest &, const QString &) override
     {
         ++asked;
-        return MsgAnswer::Yes;
+        return MessageAnswer::Yes;
     }
 };
 } // namespace

@@ -120,7 +120,7 @@ void TestEditorBook::bookFromTheAnswers()
     TextEditor *editor = editorOnAnswers(program);
     QTextCursor(editor->edit()->document()).insertText(QStringLiteral("Editedonly "));
     const QString pdf = dir.filePath(QStringLiteral("Grandpa.pdf"));
-    program.dialogs.answerText(QStringLiteral("Grandpa's Book")).answerFile(pdf).answer(MsgAnswer::Ok);
+    program.dialogs.answerText(QStringLiteral("Grandpa's Book")).answerFile(pdf).answer(MessageAnswer::Ok);
     const qsizetype before = program.dialogs.calls.size();
     runMenu(editor, QStringLiteral("mnuFileSaveBook"));
     QVERIFY2(program.dialogs.unexpected.isEmpty(), qPrintable(program.dialogs.unexpected.join(QLatin1Char('\n'))));
@@ -140,7 +140,7 @@ void TestEditorBook::bookFromTheAnswers()
     QVERIFY(text.contains(QLatin1String("Answer 77")));
     QVERIFY(!text.contains(QLatin1String("Editedonly"))); // the answers, not the edited document
     QVERIFY(!text.contains(answerStore().questionText(2).left(25)));
-    QVERIFY(editor->docChanged()); // the document itself was not saved
+    QVERIFY(editor->state().docChanged); // the document itself was not saved
 }
 
 void TestEditorBook::bookNotMade_data()
@@ -170,7 +170,7 @@ void TestEditorBook::bookNotMade()
     if (!file.isEmpty())
         program.dialogs.answerFile(file == QLatin1String("-") ? std::nullopt : std::optional<QString>(dir.filePath(file)));
     if (!message.isEmpty())
-        program.dialogs.answer(MsgAnswer::Ok);
+        program.dialogs.answer(MessageAnswer::Ok);
     program.dialogs.cancelProgressAt = cancelAt;
     const qsizetype before = program.dialogs.calls.size();
     runMenu(editor, QStringLiteral("mnuFileSaveBook"));

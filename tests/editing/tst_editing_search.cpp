@@ -65,7 +65,7 @@ void TestEditingSearch::find()
     f.select(before, 0);
     f.dialogs.answerText(search);
     if (start < 0)
-        f.dialogs.answer(MsgAnswer::Ok);
+        f.dialogs.answer(MessageAnswer::Ok);
 
     f.commands->find();
 
@@ -83,7 +83,7 @@ void TestEditingSearch::find()
         const DialogCall m = f.dialogs.messages().first();
         QCOMPARE(m.title, QStringLiteral("Find"));
         QCOMPARE(m.text, QStringLiteral("The search string was not found."));
-        QCOMPARE(m.style, 64);
+        QCOMPARE(m.request, MessageRequest{MessageIcon::Information});
         QCOMPARE(f.selection(), Span(before, 0));
         return;
     }
@@ -105,7 +105,7 @@ void TestEditingSearch::findCancelGivesEmptyText()
     QFETCH(QString, text);
     QFETCH(bool, notFound);
     EditFixture f(text);
-    f.dialogs.answerText(QStringLiteral("car")).answerText(std::nullopt).answer(MsgAnswer::Ok).answer(MsgAnswer::Ok);
+    f.dialogs.answerText(QStringLiteral("car")).answerText(std::nullopt).answer(MessageAnswer::Ok).answer(MessageAnswer::Ok);
     f.commands->find();
     if (!notFound)
         f.select(9, 3);
@@ -154,13 +154,13 @@ void TestEditingSearch::findNext()
 
     // At the last match: completion, selection kept; again: no wrap-around.
     for (int round = 1; round <= 2; ++round) {
-        f.dialogs.answer(MsgAnswer::Ok);
+        f.dialogs.answer(MessageAnswer::Ok);
         f.commands->findNext();
         QCOMPARE(f.dialogs.messages().size(), round);
         const DialogCall m = f.dialogs.messages().last();
         QCOMPARE(m.title, QStringLiteral("Find Next"));
         QCOMPARE(m.text, QStringLiteral("The search has been completed."));
-        QCOMPARE(m.style, 64);
+        QCOMPARE(m.request, MessageRequest{MessageIcon::Information});
         QCOMPARE(f.selection(), Span(matches.last(), search.size()));
     }
     QCOMPARE(f.dialogs.unexpected, QStringList());
@@ -192,7 +192,7 @@ void TestEditingSearch::findNextStartsAfterSelectionStart()
     f.commands->find();
     f.select(selStart, selLength);
     if (expected < 0)
-        f.dialogs.answer(MsgAnswer::Ok);
+        f.dialogs.answer(MessageAnswer::Ok);
 
     f.commands->findNext();
 
@@ -251,7 +251,7 @@ void TestEditingSearch::searchSeesEdits()
     }
     }
     if (expected < 0)
-        f.dialogs.answer(MsgAnswer::Ok);
+        f.dialogs.answer(MessageAnswer::Ok);
 
     f.commands->findNext();
 

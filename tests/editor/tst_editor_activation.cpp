@@ -26,18 +26,22 @@ void TestEditorActivation::stateAfterLoad()
     auto *editor = qobject_cast<TextEditor *>(Forms::load(QStringLiteral("frmTxtEditor")));
     QVERIFY(editor);
     QVERIFY(!editor->isVisible());
-    QCOMPARE(editor->findText(), QString());
-    QCOMPARE(editor->documentPath(), QString());
+    QCOMPARE(editor->state().leaveMode, LeaveMode::NoReturn);
+    QCOMPARE(editor->state().findText, QString());
+    QCOMPARE(editor->state().documentPath, QString());
+    QCOMPARE(editor->state().saveMode, SaveMode::None);
+    QCOMPARE(editor->state().noteFlag, NoteFlag::On);
+    QVERIFY(editor->state().docChanged);
     QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
-    QCOMPARE(editor->dialogCancelled(), false);
+    QCOMPARE(editor->state().dialogCancelled, false);
     QCOMPARE(shared().editorOpenCount, qint16(0));
     const QTextCharFormat current = editor->edit()->currentCharFormat();
     QCOMPARE(current.fontFamilies().toStringList().value(0).toLower(), QStringLiteral("arial"));
     QCOMPARE(current.fontPointSize(), 12.0);
     QVERIFY(program.dialogs.calls.isEmpty()); // loading asks nothing
     // No save is chosen yet and the first showing brings the note.
-    shared().saveRequest = QStringLiteral("Y");
-    program.dialogs.answer(MsgAnswer::Ok);
+    shared().saveRequest = SaveRequest::Yes;
+    program.dialogs.answer(MessageAnswer::Ok);
     Forms::show(QStringLiteral("frmTxtEditor"));
     QCOMPARE(program.dialogs.calls.size(), 1);
     QVERIFY(isEditingNote(program.dialogs.calls.first()));
@@ -116,11 +120,11 @@ void TestEditorActivation::pendingFlagWithoutSaveModeShowsNote()
 {
     // A stray pending flag with no save chosen runs no save and keeps the flag.
     program.startToMainMenu();
-    shared().saveRequest = QStringLiteral("Y");
+    shared().saveRequest = SaveRequest::Yes;
     TextEditor *editor = reopenEditor(program);
     QCOMPARE(program.dialogs.calls.size(), 1);
     QVERIFY(isEditingNote(program.dialogs.calls.first()));
-    QCOMPARE(shared().saveRequest, QStringLiteral("Y"));
+    QCOMPARE(shared().saveRequest, SaveRequest::Yes);
     Forms::navigate(editor, QStringLiteral("frmMain"));
     reopenEditor(program);
     QCOMPARE(program.dialogs.calls.size(), 2);
@@ -131,7 +135,7 @@ void TestEditorActivation::returnThenReopenComposesAfresh()
 {
     TextEditor *editor = openEditorFromMainMenu(program);
     editor->edit()->insertPlainText(QStringLiteral("discard me"));
-    program.dialogs.answer(MsgAnswer::No); // save first? No
+    program.dialogs.answer(MessageAnswer::No); // save first? No
     editor->action(QStringLiteral("mnuFileReturn"))->trigger();
     QCOMPARE(TestProgram::visibleForms(), QStringList{"frmMain"});
     settle();
@@ -163,7 +167,8 @@ void TestEditorActivation::messageBoxOverEditorIsNoActivation()
             closed = true;
         }
     });
-    real.message(editor, QStringLiteral("The search string was not found."), 64, QStringLiteral("Find"));
+    real.message(editor, QStringLiteral("The search string was not found."), MessageRequest{MessageIcon::Information},
+                 QStringLiteral("Find"));
     QVERIFY(closed);
     QTest::qWait(300);
     QVERIFY(QTest::qWaitForWindowActive(editor));

@@ -23,21 +23,21 @@ private slots:
 void TestEditorFile::leaving_data()
 {
     QTest::addColumn<QString>("how");      // "return", "exit" or "close"
-    QTest::addColumn<int>("answer");       // to the save question
+    QTest::addColumn<MessageAnswer>("answer");       // to the save question
     QTest::addColumn<bool>("ended");       // the program ended
     QTest::addColumn<bool>("mainShown");   // back on the main menu
-    QTest::newRow("nominal: Exit, No ends without saving") << "exit" << int(MsgAnswer::No) << true << false;
-    QTest::newRow("nominal: close box, No behaves like Exit") << "close" << int(MsgAnswer::No) << true << false;
-    QTest::newRow("nominal: Return, No goes back to the main menu") << "return" << int(MsgAnswer::No) << false << true;
-    QTest::newRow("robustness: Exit, Cancel keeps the editor") << "exit" << int(MsgAnswer::Cancel) << false << false;
-    QTest::newRow("robustness: close box, Cancel keeps the editor") << "close" << int(MsgAnswer::Cancel) << false << false;
-    QTest::newRow("robustness: Return, Cancel keeps the editor") << "return" << int(MsgAnswer::Cancel) << false << false;
+    QTest::newRow("nominal: Exit, No ends without saving") << "exit" << MessageAnswer::No << true << false;
+    QTest::newRow("nominal: close box, No behaves like Exit") << "close" << MessageAnswer::No << true << false;
+    QTest::newRow("nominal: Return, No goes back to the main menu") << "return" << MessageAnswer::No << false << true;
+    QTest::newRow("robustness: Exit, Cancel keeps the editor") << "exit" << MessageAnswer::Cancel << false << false;
+    QTest::newRow("robustness: close box, Cancel keeps the editor") << "close" << MessageAnswer::Cancel << false << false;
+    QTest::newRow("robustness: Return, Cancel keeps the editor") << "return" << MessageAnswer::Cancel << false << false;
 }
 
 void TestEditorFile::leaving()
 {
     QFETCH(QString, how);
-    QFETCH(int, answer);
+    QFETCH(MessageAnswer, answer);
     QFETCH(bool, ended);
     QFETCH(bool, mainShown);
     TextEditor *editor = openEditorFromMainMenu(program);
@@ -73,7 +73,7 @@ void TestEditorFile::abandonedReturnKeepsReturnMode()
 {
     // Cancel on Return leaves "R" behind: Exit then goes back to the main menu too.
     TextEditor *editor = openEditorFromMainMenu(program);
-    program.dialogs.answer(MsgAnswer::Cancel).answer(MsgAnswer::No);
+    program.dialogs.answer(MessageAnswer::Cancel).answer(MessageAnswer::No);
     editor->mnuFileReturn_Click();
     QVERIFY(editor->isVisible());
     editor->mnuFileExit_Click();
@@ -88,7 +88,7 @@ void TestEditorFile::returnYesCancelInSaveDialogKeepsEditor()
     TextEditor *editor = openEditorFromMainMenu(program);
     editor->edit()->insertPlainText(QStringLiteral("keep me "));
     const QString text = editor->documentText();
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(std::nullopt);
+    program.dialogs.answer(MessageAnswer::Yes).answerFile(std::nullopt);
     answerReminderWhenShown(editor, true);
     editor->action(QStringLiteral("mnuFileReturn"))->trigger();
     settle();
@@ -98,7 +98,7 @@ void TestEditorFile::returnYesCancelInSaveDialogKeepsEditor()
     QVERIFY(!Forms::find(QStringLiteral("frmMain"))->isVisible());
     QCOMPARE(editor->documentText(), text);
     QCOMPARE(editor->windowTitle(), kUntitledEditor);
-    QVERIFY(editor->dialogCancelled());
+    QVERIFY(editor->state().dialogCancelled);
     QCOMPARE(program.dialogs.endCount, 0);
     QCOMPARE(program.dialogs.pendingAnswers(), 0);
     QCOMPARE(exitOutcome(program, editor), kAsksThenReturns);
@@ -107,7 +107,7 @@ void TestEditorFile::returnYesCancelInSaveDialogKeepsEditor()
 void TestEditorFile::returnYesReminderClosedKeepsEditor()
 {
     TextEditor *editor = openEditorFromMainMenu(program);
-    program.dialogs.answer(MsgAnswer::Yes);
+    program.dialogs.answer(MessageAnswer::Yes);
     answerReminderWhenShown(editor, false);
     editor->mnuFileReturn_Click();
     settle();
@@ -121,7 +121,7 @@ void TestEditorFile::returnYesSavesThenLeaves()
 {
     const QString path = dir.filePath(QStringLiteral("Story.rtf"));
     TextEditor *editor = openEditorFromMainMenu(program);
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
+    program.dialogs.answer(MessageAnswer::Yes).answerFile(path);
     answerReminderWhenShown(editor, true);
     editor->mnuFileReturn_Click();
     settle();

@@ -81,7 +81,7 @@ void TestEditorKeeps::formatWithoutSelectionMarksChange()
     }
     editor->action(item)->trigger();
     QCOMPARE(exitOutcome(program, editor), differs ? kAsksThenEnds : kEnds);
-    QVERIFY(!editor->dialogCancelled());
+    QVERIFY(!editor->state().dialogCancelled);
     QCOMPARE(editor->edit()->toPlainText(), QStringLiteral("Dear family"));
     editor->edit()->insertPlainText(QStringLiteral("!"));
     QCOMPARE(editor->edit()->currentCharFormat() != at, differs); // what is typed next takes it

@@ -64,7 +64,7 @@ void TestEditorLongWork::cancelDuringOpen()
 
     program.dialogs.progressAdvances = 0;
     program.dialogs.cancelProgressAt = cancelAt;
-    program.dialogs.answer(MsgAnswer::No).answerFile(path);
+    program.dialogs.answer(MessageAnswer::No).answerFile(path);
     editor->action(QStringLiteral("mnuFileOpen"))->trigger();
     QCOMPARE(program.dialogs.progressTexts.last(), QStringLiteral("Opening \"%1\"...").arg(path));
     QCOMPARE(program.dialogs.messages().size(), 2); // the note and the save question: no failure reported
@@ -113,7 +113,7 @@ void TestEditorLongWork::tooManyParagraphsRefused()
     const EditorState before = stateOf(program, editor);
     const QString path = dir.filePath("endless.rtf");
     QVERIFY(writeBytes(path, bytes));
-    program.dialogs.answer(MsgAnswer::No).answerFile(path).answer(MsgAnswer::Ok);
+    program.dialogs.answer(MessageAnswer::No).answerFile(path).answer(MessageAnswer::Ok);
     editor->action(QStringLiteral("mnuFileOpen"))->trigger();
     QVERIFY(program.dialogs.unexpected.isEmpty());
     QCOMPARE(program.dialogs.messages().last().text,

@@ -30,7 +30,7 @@ void TestEditorOpen::openCancelInQuestionShowsNoDialog()
 {
     TextEditor *editor = openEditorFromMainMenu(program);
     const QString text = editor->documentText();
-    program.dialogs.answer(MsgAnswer::Cancel);
+    program.dialogs.answer(MessageAnswer::Cancel);
     editor->action(QStringLiteral("mnuFileOpen"))->trigger();
     QVERIFY(isSaveQuestion(program.dialogs.calls.last()));
     QCOMPARE(program.dialogs.count(DialogCall::OpenFile), 0);
@@ -42,7 +42,7 @@ void TestEditorOpen::openDialogSettingsAndCancel()
 {
     TextEditor *editor = openEditorFromMainMenu(program);
     const QString text = editor->documentText();
-    program.dialogs.answer(MsgAnswer::No).answerFile(std::nullopt);
+    program.dialogs.answer(MessageAnswer::No).answerFile(std::nullopt);
     editor->mnuFileOpen_Click();
     QCOMPARE(program.dialogs.count(DialogCall::OpenFile), 1);
     const DialogCall open = program.dialogs.calls.last();
@@ -61,7 +61,7 @@ void TestEditorOpen::openYesSavesBeforeOpenDialog()
 {
     const QString saved = dir.filePath(QStringLiteral("First.rtf"));
     TextEditor *editor = openEditorFromMainMenu(program);
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(saved).answerFile(std::nullopt);
+    program.dialogs.answer(MessageAnswer::Yes).answerFile(saved).answerFile(std::nullopt);
     answerReminderWhenShown(editor, true);
     editor->mnuFileOpen_Click();
     QCOMPARE(program.dialogs.count(DialogCall::SaveFile), 1);
@@ -154,13 +154,13 @@ void TestEditorOpen::openFailureLeavesEditorAlone()
     TextEditor *editor = openEditorFromMainMenu(program);
     editor->edit()->insertPlainText(QStringLiteral("mine "));
     const QString text = editor->documentText();
-    program.dialogs.answer(MsgAnswer::No).answerFile(path).answer(MsgAnswer::Ok);
+    program.dialogs.answer(MessageAnswer::No).answerFile(path).answer(MessageAnswer::Ok);
     editor->mnuFileOpen_Click();
     const DialogCall report = program.dialogs.calls.last();
     QCOMPARE(report.kind, DialogCall::Message);
     // What the file is, in plain words, leads the message.
     QCOMPARE(report.text, reason.arg(QFileInfo(path).fileName()));
-    QCOMPARE(report.style & 0x70, int(MsgStyle::Exclamation));
+    QCOMPARE(report.request.icon, MessageIcon::Exclamation);
     QCOMPARE(editor->documentText(), text);
     QCOMPARE(editor->windowTitle(), kUntitledEditor);
     QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
@@ -182,7 +182,7 @@ void TestEditorOpen::saveTargetAfterOpeningRtf()
     QVERIFY(fileBytes(path).startsWith("{\\rtf"));
     QVERIFY(fileBytes(path).contains("Added line."));
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Story.dat"))));
-    QCOMPARE(editor->documentPath(), path);
+    QCOMPARE(editor->state().documentPath, path);
     QCOMPARE(exitOutcome(program, editor), kEnds);
 }
 

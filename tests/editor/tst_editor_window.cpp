@@ -245,7 +245,7 @@ void TestEditorWindow::cancelledFontOrColorIsRemembered()
     const int messagesBefore = program.dialogs.messages().size();
     editor->action(item)->trigger();
     QCOMPARE(program.dialogs.pendingAnswers(), 0);
-    QCOMPARE(editor->dialogCancelled(), cancel);
+    QCOMPARE(editor->state().dialogCancelled, cancel);
     QCOMPARE(program.dialogs.messages().size(), messagesBefore); // Cancel is silent
 }
 

@@ -91,7 +91,7 @@ void TestEditorZoom::zoomLeavesTheDocumentAlone()
     press(edit, Qt::Key_Plus, 4);
     QCOMPARE(EditorZoom::percentOf(edit), 175);
     firstLineHeight(edit);
-    QVERIFY(!editor->docChanged());
+    QVERIFY(!editor->state().docChanged);
     QCOMPARE(edit->document()->isModified(), modified);
     QCOMPARE(edit->document()->availableUndoSteps(), undoSteps);
     QCOMPARE(edit->document()->toHtml(), html);

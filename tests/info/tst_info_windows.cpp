@@ -301,24 +301,24 @@ void TestInfoWindows::mainMenuOpensAndReturns()
 void TestInfoWindows::exitQuestion_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<MessageAnswer>("answer");
     for (const QString &w : kAskingWindows) {
-        QTest::addRow("nominal: %s, No", qPrintable(w)) << w << int(MsgAnswer::No);
-        QTest::addRow("nominal: %s, Yes", qPrintable(w)) << w << int(MsgAnswer::Yes);
+        QTest::addRow("nominal: %s, No", qPrintable(w)) << w << MessageAnswer::No;
+        QTest::addRow("nominal: %s, Yes", qPrintable(w)) << w << MessageAnswer::Yes;
     }
 }
 
 void TestInfoWindows::exitQuestion()
 {
     QFETCH(QString, window);
-    QFETCH(int, answer);
+    QFETCH(MessageAnswer, answer);
     p.startToMainMenu();
     p.click("frmMain", menuButton(window));
     p.dialogs.answer(answer);
     Form *w = Forms::find(window);
     QVERIFY(!w->close());
     QCOMPARE(exitQuestionFault(p, window), QString());
-    QCOMPARE(p.dialogs.endCount, answer == MsgAnswer::Yes ? 1 : 0);
+    QCOMPARE(p.dialogs.endCount, answer == MessageAnswer::Yes ? 1 : 0);
     QVERIFY(w->isVisible());
     QCOMPARE(TestProgram::visibleForms(), QStringList{window});
     QVERIFY(p.dialogs.unexpected.isEmpty());

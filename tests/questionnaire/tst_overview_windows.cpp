@@ -283,24 +283,24 @@ void TstOverviewWindows::loadedAnswersShowOnNextShowing()
 void TstOverviewWindows::closeBoxAsksExitQuestion_data()
 {
     QTest::addColumn<int>("index");
-    QTest::addColumn<int>("reply");
+    QTest::addColumn<MessageAnswer>("reply");
     for (int i = 0; i < int(std::size(expected::overviews)); ++i) {
-        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 No").arg(expected::overviews[i].name))) << i << int(MsgAnswer::No);
-        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 Yes").arg(expected::overviews[i].name))) << i << int(MsgAnswer::Yes);
+        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 No").arg(expected::overviews[i].name))) << i << MessageAnswer::No;
+        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 Yes").arg(expected::overviews[i].name))) << i << MessageAnswer::Yes;
     }
 }
 
 void TstOverviewWindows::closeBoxAsksExitQuestion()
 {
     QFETCH(int, index);
-    QFETCH(int, reply);
+    QFETCH(MessageAnswer, reply);
     const QString name = QString::fromLatin1(expected::overviews[index].name);
     Form *w = openOverview(program, name);
     program.dialogs.answer(reply);
     QVERIFY(!w->close());
     QCOMPARE(exitQuestionFault(program, name), QString());
-    QCOMPARE(program.dialogs.endCount, reply == MsgAnswer::Yes ? 1 : 0);
-    if (reply == MsgAnswer::No)
+    QCOMPARE(program.dialogs.endCount, reply == MessageAnswer::Yes ? 1 : 0);
+    if (reply == MessageAnswer::No)
         QCOMPARE(TestProgram::visibleForms(), QStringList{name});
 }
 

@@ -153,13 +153,13 @@ void TstPageAnswers::returnNoThenReopenShowsStoredAnswer()
     openPage(program, page);
     QTest::keyClicks(box(page, QStringLiteral("txtBest")), QStringLiteral(" and cook"));
     QTest::keyClicks(box(page, QStringLiteral("txtDream")), QStringLiteral("Astronaut"));
-    program.dialogs.answer(MsgAnswer::No);
+    program.dialogs.answer(MessageAnswer::No);
     program.click(page, QStringLiteral("cmdReturn"));
     const QList<DialogCall> asked = program.dialogs.messages();
     QCOMPARE(asked.size(), 1);
     QCOMPARE(asked[0].text, kSaveText);
     QCOMPARE(asked[0].title, QStringLiteral("Save Changes"));
-    QCOMPARE(asked[0].style, 52);
+    QCOMPARE(asked[0].request, (MessageRequest{MessageIcon::Exclamation, MessageButtons::YesNo}));
     QCOMPARE(asked[0].parentName, page);
     QCOMPARE(TestProgram::visibleForms(), QStringList{QStringLiteral("frmJobsMain")});
     QCOMPARE(dataChanged(page), QStringLiteral("Y")); // hidden, until the next activation
@@ -184,7 +184,7 @@ void TstPageAnswers::typingAndDeletingStillAsks()
     QTest::keyClick(edit, Qt::Key_Backspace);
     QVERIFY(edit->toPlainText().isEmpty());
     QCOMPARE(dataChanged(page), QStringLiteral("Y"));
-    program.dialogs.answer(MsgAnswer::No);
+    program.dialogs.answer(MessageAnswer::No);
     program.click(page, QStringLiteral("cmdReturn"));
     QCOMPARE(program.dialogs.messages().size(), 1);
     QCOMPARE(program.dialogs.messages()[0].text, kSaveText);
@@ -202,7 +202,7 @@ void TstPageAnswers::returnYesStoresEveryBoxBeforeOverview()
     QTest::keyClicks(box(page, QStringLiteral("txtSkills")), QStringLiteral("First aid"));
     box(page, QStringLiteral("txtLike"))->selectAll();
     QTest::keyClicks(box(page, QStringLiteral("txtLike")), QStringLiteral("the work"));
-    program.dialogs.answer(MsgAnswer::Yes);
+    program.dialogs.answer(MessageAnswer::Yes);
     program.click(page, QStringLiteral("cmdReturn"));
     QCOMPARE(program.dialogs.messages().size(), 1);
     QCOMPARE(answerStore().answerOf(26), QStringLiteral("First aid"));
@@ -272,7 +272,7 @@ void TstPageAnswers::pageOpenedAfterLoadShowsAnswers()
     const QString page = QStringLiteral("frmWedding2");
     openPage(program, page);
     QTest::keyClicks(box(page, QStringLiteral("txtAdvice")), QStringLiteral("typed, not saved"));
-    program.dialogs.answer(MsgAnswer::No);
+    program.dialogs.answer(MessageAnswer::No);
     program.click(page, QStringLiteral("cmdReturn"));
     // What loading a data file does: every answer replaced.
     for (int q = 57; q <= 60; ++q)
@@ -303,26 +303,26 @@ void TstPageAnswers::enterAddsLineEscDoesNothing()
 void TstPageAnswers::closeBoxAsksOnlyExitQuestion_data()
 {
     QTest::addColumn<QString>("page");
-    QTest::addColumn<int>("reply");
+    QTest::addColumn<MessageAnswer>("reply");
     for (const expected::Page &p : expected::pages) {
-        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 No").arg(p.name))) << QString::fromLatin1(p.name) << int(MsgAnswer::No);
-        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 Yes").arg(p.name))) << QString::fromLatin1(p.name) << int(MsgAnswer::Yes);
+        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 No").arg(p.name))) << QString::fromLatin1(p.name) << MessageAnswer::No;
+        QTest::newRow(qPrintable(QStringLiteral("nominal: %1 Yes").arg(p.name))) << QString::fromLatin1(p.name) << MessageAnswer::Yes;
     }
 }
 
 void TstPageAnswers::closeBoxAsksOnlyExitQuestion()
 {
     QFETCH(QString, page);
-    QFETCH(int, reply);
+    QFETCH(MessageAnswer, reply);
     Form *w = openPage(program, page);
     const QString first = firstBox(page);
     QTest::keyClicks(box(page, first), QStringLiteral("unsaved"));
     program.dialogs.answer(reply);
     QVERIFY(!w->close());
     QCOMPARE(exitQuestionFault(program, page), QString());
-    QCOMPARE(program.dialogs.endCount, reply == MsgAnswer::Yes ? 1 : 0);
+    QCOMPARE(program.dialogs.endCount, reply == MessageAnswer::Yes ? 1 : 0);
     QVERIFY(!answerStore().isAnswered(QuestionCatalogue::numberOfTextBox(page, first)));
-    if (reply == MsgAnswer::No) {
+    if (reply == MessageAnswer::No) {
         QCOMPARE(TestProgram::visibleForms(), QStringList{page});
         QCOMPARE(box(page, first)->toPlainText(), QStringLiteral("unsaved"));
         QCOMPARE(dataChanged(page), QStringLiteral("Y"));

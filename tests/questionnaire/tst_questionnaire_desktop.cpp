@@ -157,7 +157,7 @@ void TstQuestionnaireDesktop::exitQuestionNoKeepsTyping()
         QTimer::singleShot(300, &box, [&box] { box.done(QMessageBox::No); });
         box.exec();
     };
-    program.dialogs.answer(MsgAnswer::No);
+    program.dialogs.answer(MessageAnswer::No);
     if (onDesktop())
         press(w, "alt+F4", Qt::Key_F4, Qt::AltModifier);
     else

@@ -70,7 +70,7 @@ void TestRecovery::deliberateEndLeavesNothing()
         typeAndSave("frmChildhood1", "txtGrowUp", "a pilot");
     QCOMPARE(QFile::exists(folder + "/recovery.dat"), typed);
     if (how == "exitYes") {
-        p.dialogs.answer(MsgAnswer::Yes);
+        p.dialogs.answer(MessageAnswer::Yes);
         QVERIFY(askExitQuestion(nullptr));
     } else if (how == "splashExit") {
         p.click("frmSplash", "cmdExit");
@@ -81,7 +81,7 @@ void TestRecovery::deliberateEndLeavesNothing()
         if (how == "editorSavedExit")
             saveAs(p, editor, dir.filePath("Story.rtf"));
         else
-            p.dialogs.answer(MsgAnswer::No); // do not save the document
+            p.dialogs.answer(MessageAnswer::No); // do not save the document
         editor->action("mnuFileExit")->trigger();
         settle();
     }
@@ -98,27 +98,27 @@ void TestRecovery::deliberateEndLeavesNothing()
 
 void TestRecovery::offeredAtStart_data()
 {
-    QTest::addColumn<int>("reply");
-    QTest::newRow("nominal: Yes restores the answers") << int(MsgAnswer::Yes);
-    QTest::newRow("nominal: No keeps a dated copy") << int(MsgAnswer::No);
+    QTest::addColumn<MessageAnswer>("reply");
+    QTest::newRow("nominal: Yes restores the answers") << MessageAnswer::Yes;
+    QTest::newRow("nominal: No keeps a dated copy") << MessageAnswer::No;
 }
 
 void TestRecovery::offeredAtStart()
 {
-    QFETCH(int, reply);
+    QFETCH(MessageAnswer, reply);
     QVERIFY(leaveRecoveryFile(dir.path(), {{1, "a pilot"}, {40, "Yes, 1971"}, {41, ""}}));
     p.dialogs.answer(reply);
-    if (reply == MsgAnswer::No)
-        p.dialogs.answer(MsgAnswer::Ok);
+    if (reply == MessageAnswer::No)
+        p.dialogs.answer(MessageAnswer::Ok);
     startOver(dir.path());
     const DialogCall offer = p.dialogs.messages().first();
     QCOMPARE(offer.title, "Kinscribe");
-    QCOMPARE(offer.style, MsgStyle::YesNo | MsgStyle::Question);
+    QCOMPARE(offer.request, (MessageRequest{MessageIcon::Question, MessageButtons::YesNo}));
     QCOMPARE(offer.parentName, "frmSplash");
     QVERIFY2(offer.text.contains("did not close normally") && offer.text.contains("2 of the 77 questions"),
              qPrintable(offer.text));
     QCOMPARE(p.dialogs.pendingAnswers(), 0);
-    if (reply == MsgAnswer::Yes) {
+    if (reply == MessageAnswer::Yes) {
         QCOMPARE(answerStore().answerOf(1), "a pilot");
         QCOMPARE(answerStore().answerOf(40), "Yes, 1971");
         QVERIFY(answerStore().hasValue(41) && !answerStore().hasValue(42));
@@ -129,7 +129,7 @@ void TestRecovery::offeredAtStart()
     const QStringList kept = folderEntries(dir.path()).filter(QRegularExpression("^answers-\\d{4}-\\d\\d-\\d\\d-\\d{6}\\.dat$"));
     QCOMPARE(kept.size(), 1);
     const DialogCall where = p.dialogs.messages().at(1);
-    QCOMPARE(where.style, MsgStyle::OkOnly | MsgStyle::Information);
+    QCOMPARE(where.request, MessageRequest{MessageIcon::Information});
     QVERIFY2(where.text.contains(dir.filePath(kept.first())) && where.text.contains("Load Previously Saved Data"),
              qPrintable(where.text));
     QVERIFY(AnswerDataFile::readFile(dir.filePath(kept.first())).answers->at(0) == QString("a pilot"));
@@ -138,7 +138,7 @@ void TestRecovery::offeredAtStart()
 void TestRecovery::damagedFileKeptAside()
 {
     QVERIFY(writeBytes(dir.filePath("recovery.dat"), "\"only one field"));
-    p.dialogs.answer(MsgAnswer::Ok);
+    p.dialogs.answer(MessageAnswer::Ok);
     startOver(dir.path());
     QCOMPARE(p.dialogs.messages().size(), 1);
     const QString text = p.dialogs.messages().first().text;
@@ -152,24 +152,24 @@ void TestRecovery::damagedFileKeptAside()
 void TestRecovery::sessionEnding_data()
 {
     QTest::addColumn<bool>("mayInteract");
-    QTest::addColumn<int>("reply");
+    QTest::addColumn<std::optional<MessageAnswer>>("reply"); // to the exit question, if asked
     QTest::addColumn<bool>("ends");
     QTest::addColumn<bool>("fileStays");
-    QTest::newRow("nominal: asked, Yes ends and removes the file") << true << int(MsgAnswer::Yes) << true << false;
-    QTest::newRow("nominal: asked, No cancels the logout") << true << int(MsgAnswer::No) << false << true;
-    QTest::newRow("nominal: no interaction, ends and keeps the file") << false << 0 << true << true;
+    QTest::newRow("nominal: asked, Yes ends and removes the file") << true << std::optional(MessageAnswer::Yes) << true << false;
+    QTest::newRow("nominal: asked, No cancels the logout") << true << std::optional(MessageAnswer::No) << false << true;
+    QTest::newRow("nominal: no interaction, ends and keeps the file") << false << std::optional<MessageAnswer>() << true << true;
 }
 
 void TestRecovery::sessionEnding()
 {
     QFETCH(bool, mayInteract);
-    QFETCH(int, reply);
+    QFETCH(std::optional<MessageAnswer>, reply);
     QFETCH(bool, ends);
     QFETCH(bool, fileStays);
     startOver(dir.path());
     typeAndSave("frmChildhood1", "txtGrowUp", "a pilot");
     if (reply)
-        p.dialogs.answer(reply);
+        p.dialogs.answer(*reply);
     QCOMPARE(Recovery::sessionEnding(Forms::find("frmChildhood1"), mayInteract), ends);
     QCOMPARE(p.dialogs.endCount, ends ? 1 : 0);
     QCOMPARE(p.dialogs.messages().size(), mayInteract ? 1 : 0);
@@ -188,7 +188,7 @@ void TestRecovery::killedAfterPageSave()
     const QString folder = dir.filePath("Kinscribe");
     QVERIFY2(QFile::exists(folder + "/recovery.dat"), qPrintable(folderEntries(folder).join(", ")));
 
-    p.dialogs.answer(MsgAnswer::Yes);
+    p.dialogs.answer(MessageAnswer::Yes);
     startOver(folder);
     QCOMPARE(p.dialogs.messages().size(), 1);
     QVERIFY2(p.dialogs.messages().first().text.contains("1 of the 77 questions had an answer"),
@@ -219,13 +219,13 @@ void TestRecovery::killedWhileTyping()
     QTest::qWait(300); // the name part is written right after the document
     killNow(child);
 
-    p.dialogs.answer(MsgAnswer::Yes);
+    p.dialogs.answer(MessageAnswer::Yes);
     startOver(folder);
     QCOMPARE(p.dialogs.messages().size(), 1);
     const QString offer = p.dialogs.messages().first().text;
     QVERIFY2(offer.contains(where == "editor" ? "the editor's document" : "typing not yet saved on 1 page"), qPrintable(offer));
     if (where == "editor") {
-        p.dialogs.answer(MsgAnswer::Ok); // the editing note
+        p.dialogs.answer(MessageAnswer::Ok); // the editing note
         p.click("frmSplash", "cmdEnter");
         QTRY_VERIFY(isShown("frmTxtEditor"));
         auto *editor = Forms::find<TextEditor>("frmTxtEditor");
@@ -233,13 +233,13 @@ void TestRecovery::killedWhileTyping()
         QVERIFY2(text.contains("CHILDHOOD:") && text.endsWith("Our first house had a red door."), qPrintable(text.right(80)));
         QTextCursor cursor = editor->edit()->document()->find("red door");
         QVERIFY(cursor.charFormat().fontWeight() == QFont::Bold);
-        QVERIFY(editor->docChanged());
+        QVERIFY(editor->state().docChanged);
     } else {
         Form *page = Forms::show("frmChildhood1");
         QCOMPARE(page->findChild<QPlainTextEdit *>("txtToys")->toPlainText(), "A tin drum");
         QCOMPARE(page->property("DataChanged").toString(), "Y");
         QCOMPARE(answerStore().answerOf(2), ""); // still only typing, not an answer
-        p.dialogs.answer(MsgAnswer::Yes);
+        p.dialogs.answer(MessageAnswer::Yes);
         p.click("frmChildhood1", "cmdReturn");
         QCOMPARE(p.dialogs.messages().last().title, "Save Changes");
         QCOMPARE(answerStore().answerOf(2), "A tin drum");
@@ -257,7 +257,7 @@ void TestRecovery::failedWriteToldOnce()
     const auto failuresTold = [this] {
         return int(p.dialogs.messages().size());
     };
-    p.dialogs.answer(MsgAnswer::Ok);
+    p.dialogs.answer(MessageAnswer::Ok);
     {
         NoPermission guard(folder);
         typeAndSave("frmChildhood1", "txtGrowUp", "a pilot");
@@ -266,10 +266,10 @@ void TestRecovery::failedWriteToldOnce()
     QCOMPARE(failuresTold(), 1);
     const DialogCall told = p.dialogs.messages().first();
     QCOMPARE(told.text, "Kinscribe cannot keep a safety copy in " + folder + ": Permission denied. Save your work to a file soon.");
-    QCOMPARE(told.style, MsgStyle::OkOnly | MsgStyle::Exclamation);
+    QCOMPARE(told.request, MessageRequest{MessageIcon::Exclamation});
     typeAndSave("frmChildhood1", "txtGrowUp", "a doctor"); // works again
     QVERIFY2(failuresTold() == 1, qPrintable(p.dialogs.messages().last().text));
-    p.dialogs.answer(MsgAnswer::Ok);
+    p.dialogs.answer(MessageAnswer::Ok);
     {
         NoPermission guard(folder);
         typeAndSave("frmChildhood1", "txtGrowUp", "a painter");

@@ -35,7 +35,7 @@ void TestRecoveryParts::damagedPartKeptAside()
     QFETCH(QString, named);
     QVERIFY(leaveRecoveryFile(dir.path(), {{1, "a pilot"}}));
     QVERIFY(writeBytes(dir.filePath(part), "\"only one field"));
-    p.dialogs.answer(MsgAnswer::Ok).answer(MsgAnswer::Yes); // the damaged part, then the offer
+    p.dialogs.answer(MessageAnswer::Ok).answer(MessageAnswer::Yes); // the damaged part, then the offer
     startOver(dir.path());
     const QList<DialogCall> messages = p.dialogs.messages();
     QCOMPARE(messages.size(), 2);
@@ -68,18 +68,18 @@ void TestRecoveryParts::keptFolderInSidePanel()
     QDir(folder).removeRecursively();
     if (kept) {
         QVERIFY(leaveRecoveryFile(folder, {{1, "a pilot"}}));
-        p.dialogs.answer(MsgAnswer::No).answer(MsgAnswer::Ok);
+        p.dialogs.answer(MessageAnswer::No).answer(MessageAnswer::Ok);
     }
     startOver(folder);
     if (kept)
         QVERIFY2(p.dialogs.messages().last().text.contains("side panel"), qPrintable(p.dialogs.messages().last().text));
     if (dialog == "load") {
         p.click("frmSplash", "cmdEnter");
-        p.dialogs.answer(MsgAnswer::Yes).answerFile(std::nullopt);
+        p.dialogs.answer(MessageAnswer::Yes).answerFile(std::nullopt);
         p.click("frmMain", "cmdLoad");
     } else {
         TextEditor *editor = openEditorFromMainMenu(p);
-        p.dialogs.answer(MsgAnswer::No).answerFile(std::nullopt);
+        p.dialogs.answer(MessageAnswer::No).answerFile(std::nullopt);
         runMenu(editor, "mnuFileOpen");
     }
     QCOMPARE(p.dialogs.count(DialogCall::OpenFile), 1);

@@ -31,12 +31,12 @@ Answers startWithSomeAnswers(TestProgram &program)
 
 // Writes `bytes` as a data file and loads it from the main menu: Yes to the confirmation, the
 // file in the Open dialog, then `report` to a message the load shows. Gives the file's path.
-QString loadFile(TestProgram &program, const QTemporaryDir &dir, const QByteArray &bytes, std::optional<int> report = {})
+QString loadFile(TestProgram &program, const QTemporaryDir &dir, const QByteArray &bytes, std::optional<MessageAnswer> report = {})
 {
     const QString path = dir.filePath(QStringLiteral("Story.dat"));
     if (!writeBytes(path, bytes))
         QTest::qFail("could not write the data file", __FILE__, __LINE__);
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
+    program.dialogs.answer(MessageAnswer::Yes).answerFile(path);
     if (report)
         program.dialogs.answer(*report);
     program.click(kMain, QStringLiteral("cmdLoad"));
@@ -46,7 +46,8 @@ QString loadFile(TestProgram &program, const QTemporaryDir &dir, const QByteArra
 bool isConfirmation(const DialogCall &call)
 {
     return call.kind == DialogCall::Message && call.title == QLatin1String("Kinscribe") && call.text == kConfirmation
-        && call.style == 547 && call.parentName == kMain;
+        && call.request == MessageRequest{MessageIcon::Question, MessageButtons::YesNoCancel, DefaultButton::Third}
+        && call.parentName == kMain;
 }
 } // namespace
 
@@ -70,14 +71,14 @@ private slots:
 
 void TestLoading::declinedChangesNothing_data()
 {
-    QTest::addColumn<int>("answer");
-    QTest::newRow("nominal: No") << int(MsgAnswer::No);
-    QTest::newRow("nominal: Cancel") << int(MsgAnswer::Cancel);
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::newRow("nominal: No") << MessageAnswer::No;
+    QTest::newRow("nominal: Cancel") << MessageAnswer::Cancel;
 }
 
 void TestLoading::declinedChangesNothing()
 {
-    QFETCH(int, answer);
+    QFETCH(MessageAnswer, answer);
     const Answers before = startWithSomeAnswers(program);
     program.dialogs.answer(answer);
     program.click(kMain, "cmdLoad");
@@ -90,7 +91,7 @@ void TestLoading::declinedChangesNothing()
 void TestLoading::cancelInOpenDialog()
 {
     const Answers before = startWithSomeAnswers(program);
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(std::nullopt);
+    program.dialogs.answer(MessageAnswer::Yes).answerFile(std::nullopt);
     program.click(kMain, "cmdLoad");
     QCOMPARE(program.dialogs.calls.size(), 2);
     const DialogCall &open = program.dialogs.calls[1];
@@ -106,7 +107,7 @@ void TestLoading::cancelInOpenDialog()
 void TestLoading::labelRunsTheSameCommand()
 {
     program.startToMainMenu();
-    program.dialogs.answer(MsgAnswer::No);
+    program.dialogs.answer(MessageAnswer::No);
     program.click(kMain, "lblLoad");
     QCOMPARE(program.dialogs.calls.size(), 1);
     QVERIFY(isConfirmation(program.dialogs.calls[0]));
@@ -236,7 +237,7 @@ void TestLoading::failureChangesNothing()
     if (how == QLatin1String("file") || how == QLatin1String("unreadable"))
         QVERIFY(writeBytes(path, bytes, size));
 
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path).answer(MsgAnswer::Ok);
+    program.dialogs.answer(MessageAnswer::Yes).answerFile(path).answer(MessageAnswer::Ok);
     if (how == QLatin1String("unreadable")) {
         NoPermission guard(dir.path());
         program.click(kMain, "cmdLoad");
@@ -247,7 +248,7 @@ void TestLoading::failureChangesNothing()
     const DialogCall &report = program.dialogs.calls[2];
     QCOMPARE(report.kind, DialogCall::Message);
     QCOMPARE(report.title, QStringLiteral("Kinscribe"));
-    QCOMPARE(report.style, 48);
+    QCOMPARE(report.request, MessageRequest{MessageIcon::Exclamation});
     QCOMPARE(report.text, reason.arg(QFileInfo(path).fileName()) + QStringLiteral("\n\nNo answer was changed."));
     QCOMPARE(currentAnswers(), before);
 }
@@ -266,12 +267,12 @@ void TestLoading::fieldsBeyond77AreNamed()
     QByteArrayList record;
     for (int n = 1; n <= fields; ++n)
         record << "\"field " + QByteArray::number(n) + '"';
-    const QString path = loadFile(program, dir, record.join(',') + "\r\n", MsgAnswer::Ok);
+    const QString path = loadFile(program, dir, record.join(',') + "\r\n", MessageAnswer::Ok);
     QCOMPARE(answerStore().answerOf(1), QStringLiteral("field 1"));
     QCOMPARE(answerStore().answerOf(77), QStringLiteral("field 77"));
     QCOMPARE(program.dialogs.calls.size(), 3);
     const DialogCall &notice = program.dialogs.calls[2];
-    QCOMPARE(notice.style, int(MsgStyle::Information));
+    QCOMPARE(notice.request, MessageRequest{MessageIcon::Information});
     QVERIFY2(notice.text.startsWith("The answers were loaded from \"" + path + "\".\n\n"), qPrintable(notice.text));
     QVERIFY2(notice.text.contains(QStringLiteral("holds %1 fields").arg(fields)), qPrintable(notice.text));
     QVERIFY2(notice.text.contains(QStringLiteral("the other %1 were ignored").arg(fields - 77)), qPrintable(notice.text));
@@ -294,7 +295,7 @@ void TestLoading::roundTripThroughSave()
     program.startToMainMenu();
     QVERIFY(currentAnswers() != saved);
     const QString path = dir.filePath("Story.dat");
-    program.dialogs.answer(MsgAnswer::Yes).answerFile(path);
+    program.dialogs.answer(MessageAnswer::Yes).answerFile(path);
     program.click(kMain, "cmdLoad");
     QCOMPARE(currentAnswers(), saved);
 }

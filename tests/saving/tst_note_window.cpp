@@ -122,9 +122,9 @@ void TestNoteWindow::textsSetOnActivation()
 
 void TestNoteWindow::activationClearsPendingSave()
 {
-    shared().saveRequest = QStringLiteral("Y");
+    shared().saveRequest = SaveRequest::Yes;
     Forms::show(kNote);
-    QCOMPARE(shared().saveRequest, QStringLiteral("N"));
+    QCOMPARE(shared().saveRequest, SaveRequest::No);
 }
 
 void TestNoteWindow::closeBoxHidesWithoutQuestion()
@@ -137,7 +137,7 @@ void TestNoteWindow::closeBoxHidesWithoutQuestion()
     QVERIFY(!note->isVisible());
     QCOMPARE(dismissed, 1);
     QVERIFY(program.dialogs.calls.isEmpty());
-    QCOMPARE(shared().saveRequest, QStringLiteral("N"));
+    QCOMPARE(shared().saveRequest, SaveRequest::No);
     QCOMPARE(Forms::find(kNote), note); // hidden, not unloaded
 }
 

@@ -90,7 +90,7 @@ void TestRealSaveDialog::saveFirstShowsNoNote()
     QFETCH(bool, ok);
     TextEditor *editor = openEditorFromMainMenu(program);
     RealSaveDialog real;
-    real.answer(MsgAnswer::Yes).answerFile(std::nullopt); // save first? Yes; then Cancel in Open
+    real.answer(MessageAnswer::Yes).answerFile(std::nullopt); // save first? Yes; then Cancel in Open
     answerReminderWhenShown(editor, ok);
     if (ok)
         whenModal({[&](QWidget *m) { typeNameAndAccept(m, dir.filePath("Story.rtf")); }});

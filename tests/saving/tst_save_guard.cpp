@@ -6,7 +6,7 @@
 #include "document/datafile/answer_data_file.h"
 
 namespace {
-const int kAskNoFirst = MsgStyle::YesNo | MsgStyle::Exclamation | MsgStyle::DefaultButton2;
+const MessageRequest kAskNoFirst{MessageIcon::Exclamation, MessageButtons::YesNo, DefaultButton::Second};
 
 // A data file of `count` answers, as an earlier run saved it.
 QByteArray dataFileWith(int count)
@@ -44,20 +44,20 @@ private slots:
 void TestSaveGuard::replacingAnswers_data()
 {
     QTest::addColumn<QString>("road");
-    QTest::addColumn<int>("reply");
+    QTest::addColumn<MessageAnswer>("reply");
     QTest::addColumn<QString>("question");
     const QString opened = QString::fromUtf8("“My Story.dat” holds 19 answers. Replace them with the 0 answers of this session?");
     const QString saveAs = QString::fromUtf8("“My Story.dat” holds 19 answers. Replace them with the 1 answer of this session?");
-    QTest::newRow("nominal: Save of an opened document, No keeps the answers") << "open" << int(MsgAnswer::No) << opened;
-    QTest::newRow("nominal: Save of an opened document, Yes replaces them") << "open" << int(MsgAnswer::Yes) << opened;
-    QTest::newRow("nominal: Save As over a pair, No keeps the answers") << "saveAs" << int(MsgAnswer::No) << saveAs;
-    QTest::newRow("nominal: Save As over a pair, Yes replaces them") << "saveAs" << int(MsgAnswer::Yes) << saveAs;
+    QTest::newRow("nominal: Save of an opened document, No keeps the answers") << "open" << MessageAnswer::No << opened;
+    QTest::newRow("nominal: Save of an opened document, Yes replaces them") << "open" << MessageAnswer::Yes << opened;
+    QTest::newRow("nominal: Save As over a pair, No keeps the answers") << "saveAs" << MessageAnswer::No << saveAs;
+    QTest::newRow("nominal: Save As over a pair, Yes replaces them") << "saveAs" << MessageAnswer::Yes << saveAs;
 }
 
 void TestSaveGuard::replacingAnswers()
 {
     QFETCH(QString, road);
-    QFETCH(int, reply);
+    QFETCH(MessageAnswer, reply);
     QFETCH(QString, question);
     const QString rtf = dir.filePath("My Story.rtf"), dat = dir.filePath("My Story.dat");
     QVERIFY(writeBytes(dat, dataFileWith(19)));
@@ -76,24 +76,24 @@ void TestSaveGuard::replacingAnswers()
         program.dialogs.answerFile(rtf);
     }
     program.dialogs.answer(reply);
-    if (reply == MsgAnswer::No)
-        program.dialogs.answer(MsgAnswer::Ok); // what was saved and what was kept
+    if (reply == MessageAnswer::No)
+        program.dialogs.answer(MessageAnswer::Ok); // what was saved and what was kept
     if (road == "saveAs")
         program.click("frmNote", "cmdOK");
     else
         runMenu(editor, "mnuFileSave");
 
     const QList<DialogCall> messages = program.dialogs.messages(before);
-    QCOMPARE(messages.size(), reply == MsgAnswer::No ? 2 : 1);
+    QCOMPARE(messages.size(), reply == MessageAnswer::No ? 2 : 1);
     QCOMPARE(messages[0].text, question);
-    QCOMPARE(messages[0].style, kAskNoFirst);
+    QCOMPARE(messages[0].request, kAskNoFirst);
     QCOMPARE(program.dialogs.pendingAnswers(), 0);
     // The document is saved either way; the answers only after Yes.
     QVERIFY(fileBytes(rtf).contains(road == "open" ? "A changed word" : "CHILDHOOD"));
-    QCOMPARE(answersIn(dat), reply == MsgAnswer::Yes ? (road == "open" ? 0 : 1) : 19);
+    QCOMPARE(answersIn(dat), reply == MessageAnswer::Yes ? (road == "open" ? 0 : 1) : 19);
     // An empty store has nothing a file could lose.
-    QCOMPARE(answerStore().isInFile(), reply == MsgAnswer::Yes || road == "open");
-    if (reply == MsgAnswer::No)
+    QCOMPARE(answerStore().isInFile(), reply == MessageAnswer::Yes || road == "open");
+    if (reply == MessageAnswer::No)
         QVERIFY2(messages[1].text.contains(QString::fromUtf8("“My Story.dat” was left as it was")), qPrintable(messages[1].text));
 }
 
@@ -113,7 +113,7 @@ void TestSaveGuard::usualUpdateAsksNothing()
     program.startToMainMenu();
     if (how == "load") {
         QVERIFY(writeBytes(dat, dataFileWith(5)));
-        program.dialogs.answer(MsgAnswer::Yes).answerFile(dat);
+        program.dialogs.answer(MessageAnswer::Yes).answerFile(dat);
         program.click("frmMain", "cmdLoad");
         QCOMPARE(answerStore().answerOf(5), "answer 5");
         answerStore().setAnswer(6, QStringLiteral("one more"));
@@ -137,17 +137,17 @@ void TestSaveGuard::usualUpdateAsksNothing()
 void TestSaveGuard::changedOnDisk_data()
 {
     QTest::addColumn<QString>("changed");
-    QTest::addColumn<int>("reply");
-    QTest::newRow("nominal: the document changed, No saves nothing") << "rtf" << int(MsgAnswer::No);
-    QTest::newRow("nominal: the document changed, Yes saves") << "rtf" << int(MsgAnswer::Yes);
-    QTest::newRow("nominal: the data file changed, No keeps it") << "dat" << int(MsgAnswer::No);
-    QTest::newRow("nominal: the data file changed, Yes replaces it") << "dat" << int(MsgAnswer::Yes);
+    QTest::addColumn<MessageAnswer>("reply");
+    QTest::newRow("nominal: the document changed, No saves nothing") << "rtf" << MessageAnswer::No;
+    QTest::newRow("nominal: the document changed, Yes saves") << "rtf" << MessageAnswer::Yes;
+    QTest::newRow("nominal: the data file changed, No keeps it") << "dat" << MessageAnswer::No;
+    QTest::newRow("nominal: the data file changed, Yes replaces it") << "dat" << MessageAnswer::Yes;
 }
 
 void TestSaveGuard::changedOnDisk()
 {
     QFETCH(QString, changed);
-    QFETCH(int, reply);
+    QFETCH(MessageAnswer, reply);
     const QString rtf = dir.filePath("Story.rtf"), dat = dir.filePath("Story.dat");
     TextEditor *editor = openEditorFromMainMenu(program);
     answerInStore();
@@ -160,17 +160,17 @@ void TestSaveGuard::changedOnDisk()
 
     const int before = program.dialogs.calls.size();
     program.dialogs.answer(reply);
-    if (changed == "dat" && reply == MsgAnswer::No)
-        program.dialogs.answer(MsgAnswer::Ok);
+    if (changed == "dat" && reply == MessageAnswer::No)
+        program.dialogs.answer(MessageAnswer::Ok);
     runMenu(editor, "mnuFileSave");
     const QList<DialogCall> messages = program.dialogs.messages(before);
     QVERIFY(!messages.isEmpty());
     const QString name = changed == "rtf" ? "“Story.rtf”" : "“Story.dat”";
     QVERIFY2(messages[0].text.startsWith(name + QString::fromUtf8(" was changed on the disk since Kinscribe last opened or saved it")),
              qPrintable(messages[0].text));
-    QCOMPARE(messages[0].style, kAskNoFirst);
+    QCOMPARE(messages[0].request, kAskNoFirst);
     QCOMPARE(program.dialogs.pendingAnswers(), 0);
-    const bool kept = reply == MsgAnswer::No;
+    const bool kept = reply == MessageAnswer::No;
     QCOMPARE(fileBytes(changed == "rtf" ? rtf : dat) == theirs, kept);
     if (changed == "rtf")
         QCOMPARE(fileBytes(dat) == otherFile, kept); // No calls the whole save off

@@ -68,9 +68,9 @@ void TestSaving::saveAsThroughReminder()
     QCOMPARE(fileBytes(dir.filePath("Story.dat")), QByteArray(",,,,,,,,,\"\",,,,,,,,\"\",,,,,\"\",,,\"\",,,,,,,\"\",,,,,,,,,,,"
                                                               "\"\",,,,,,,\"\",,,,,,,,,\"\",,,,,,,\"\",,,,,\"\",,,,,\"\"\r\n"));
     QCOMPARE(editor->windowTitle(), path + " - Text Editor");
-    QCOMPARE(editor->documentPath(), path);
+    QCOMPARE(editor->state().documentPath, path);
     QCOMPARE(exitOutcome(program, editor), kEnds);
-    QVERIFY(!editor->dialogCancelled());
+    QVERIFY(!editor->state().dialogCancelled);
     QVERIFY(!Forms::find("frmNote")->isVisible());
     QVERIFY(editor->isVisible());
     QCOMPARE(finished.size(), 1);
@@ -101,7 +101,7 @@ void TestSaving::laterSaveWritesAtOnce()
     TextEditor *editor = openEditorFromMainMenu(program);
     const QString path = dir.filePath("Story.rtf");
     saveAs(program, editor, path);
-    editor->edit()->setPlainText(QStringLiteral("Edited after the first save"));
+    typeOver(editor, QStringLiteral("Edited after the first save"));
     answerStore().setAnswer(1, QStringLiteral("Changed, \"again\"\r\nline two"));
     QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
 
@@ -128,7 +128,7 @@ void TestSaving::dataFileComesFromTheStore()
     answerStore().setAnswer(3, QStringLiteral("From the store"));
     answerStore().setAnswer(5, QString::fromUtf8("Привет 😀"));
     TextEditor *editor = openEditorFromMainMenu(program);
-    editor->edit()->setPlainText(QStringLiteral("The document says something else"));
+    typeOver(editor, QStringLiteral("The document says something else"));
     const QString path = dir.filePath(QString::fromUtf8("Папа 😀.rtf"));
     saveAs(program, editor, path);
     // The rest of the record is that of a store in which nothing else was set.
@@ -198,9 +198,9 @@ void TestSaving::cancelInDialog()
     saveAs(program, editor, std::nullopt);
     QCOMPARE(program.dialogs.calls.size(), before + 1);
     QCOMPARE(program.dialogs.calls.last().kind, DialogCall::SaveFile);
-    QVERIFY(editor->dialogCancelled());
+    QVERIFY(editor->state().dialogCancelled);
     QCOMPARE(editor->windowTitle(), kUntitledEditor);
-    QCOMPARE(editor->documentPath(), QString());
+    QCOMPARE(editor->state().documentPath, QString());
     QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toBool(), false);
@@ -261,7 +261,7 @@ void TestSaving::saveAsFailure()
     QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
     const int before = program.dialogs.calls.size();
     runMenu(editor, "mnuFileSaveAs");
-    program.dialogs.answerFile(path).answer(MsgAnswer::Ok); // the dialog, then the failure message
+    program.dialogs.answerFile(path).answer(MessageAnswer::Ok); // the dialog, then the failure message
     if (how == QLatin1String("noPermission")) {
         NoPermission guard(dir.path());
         program.click("frmNote", "cmdOK");
@@ -275,14 +275,14 @@ void TestSaving::saveAsFailure()
     const QList<DialogCall> messages = program.dialogs.messages(before);
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].title, QStringLiteral("Kinscribe"));
-    QCOMPARE(messages[0].style, 48);
+    QCOMPARE(messages[0].request, MessageRequest{MessageIcon::Exclamation});
     QVERIFY2(messages[0].text.startsWith("The file \"" + dir.filePath(failedName) + "\" could not be saved.\n\n"),
              qPrintable(messages[0].text));
     QVERIFY2(messages[0].text.contains(reason), qPrintable(messages[0].text));
     QCOMPARE(editor->windowTitle(), kUntitledEditor);
-    QCOMPARE(editor->documentPath(), QString());
+    QCOMPARE(editor->state().documentPath, QString());
     QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
-    QVERIFY(editor->dialogCancelled());
+    QVERIFY(editor->state().dialogCancelled);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished[0][0].toBool(), false);
     QCOMPARE(folderEntries(dir.path()), entries); // no temporary file left, nothing new
@@ -298,11 +298,11 @@ void TestSaving::saveFailureKeepsState()
     const QString path = dir.filePath("Story.rtf");
     saveAs(program, editor, path);
     const QByteArray savedDoc = fileBytes(path), savedData = fileBytes(dir.filePath("Story.dat"));
-    editor->edit()->setPlainText(QStringLiteral("New text that must not half-replace the old file"));
+    typeOver(editor, QStringLiteral("New text that must not half-replace the old file"));
     answerStore().setAnswer(2, QStringLiteral("new answer"));
 
     QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
-    program.dialogs.answer(MsgAnswer::Ok);
+    program.dialogs.answer(MessageAnswer::Ok);
     const int before = program.dialogs.calls.size();
     {
         NoPermission guard(dir.path());
@@ -310,10 +310,10 @@ void TestSaving::saveFailureKeepsState()
     }
     const QList<DialogCall> messages = program.dialogs.messages(before);
     QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].style, 48);
+    QCOMPARE(messages[0].request, MessageRequest{MessageIcon::Exclamation});
     QVERIFY(messages[0].text.contains(path));
     QCOMPARE(exitOutcome(program, editor), kAsksThenEnds);
-    QVERIFY(!editor->dialogCancelled());
+    QVERIFY(!editor->state().dialogCancelled);
     QCOMPARE(editor->windowTitle(), path + " - Text Editor");
     QCOMPARE(fileBytes(path), savedDoc);
     QCOMPARE(fileBytes(dir.filePath("Story.dat")), savedData);
@@ -325,17 +325,25 @@ void TestSaving::saveFailureKeepsState()
     QVERIFY(fileBytes(path).contains("half-replace"));
 }
 
+// Only the answers changed: Save writes the data file beside "Story.RTF" from the store again,
+// and one that cannot be written stays as it was.
 void TestSaving::saveDataFileAlone()
 {
     TextEditor *editor = openEditorFromMainMenu(program);
     saveAs(program, editor, dir.filePath("Story.RTF"));
     answerStore().setAnswer(77, QStringLiteral("last"));
-    QVERIFY(editor->SaveDataFile());
+    runMenu(editor, "mnuFileSave");
     QVERIFY(fileBytes(dir.filePath("Story.dat")).endsWith(",\"last\"\r\n"));
+    answerStore().setAnswer(77, QStringLiteral("later"));
+    QSignalSpy finished(editor->saveFlow(), &SaveFlow::finished);
+    program.dialogs.answer(MessageAnswer::Ok);
     {
         NoPermission guard(dir.path());
-        QVERIFY(!editor->SaveDataFile());
+        runMenu(editor, "mnuFileSave");
     }
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished[0][0].toBool(), false);
+    QVERIFY(fileBytes(dir.filePath("Story.dat")).endsWith(",\"last\"\r\n"));
 }
 
 QTEST_MAIN(TestSaving)

@@ -154,7 +154,7 @@ void TestSpellingWindows::editorMarksWithoutChangingTheDocument()
     QVERIFY(editor);
     QCOMPARE(firstParagraphMarks(editor->edit(), editor->edit()->document()), (QList<WordSpan>{{17, 5}}));
     QVERIFY(redPixels(editor->edit()) > 0);
-    QVERIFY(!editor->docChanged());
+    QVERIFY(!editor->state().docChanged);
     // Saved, the document carries no underline.
     const QString rtf = dir.filePath("notes.rtf");
     saveAs(program, editor, rtf);
@@ -164,7 +164,7 @@ void TestSpellingWindows::editorMarksWithoutChangingTheDocument()
     QVERIFY(menu);
     menu->actions().first()->trigger();
     QCOMPARE(editor->edit()->toPlainText(), QStringLiteral("we drove the old house\n"));
-    QVERIFY(editor->docChanged());
+    QVERIFY(editor->state().docChanged);
     editor->edit()->undo();
     QCOMPARE(editor->edit()->toPlainText(), QStringLiteral("we drove the old hosue\n"));
 }

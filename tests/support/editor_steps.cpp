@@ -19,7 +19,7 @@ TextEditor *openEditorFromMainMenu(TestProgram &program)
 
 TextEditor *reopenEditor(TestProgram &program)
 {
-    program.dialogs.answer(MsgAnswer::Ok);
+    program.dialogs.answer(MessageAnswer::Ok);
     Form *main = Forms::find(QStringLiteral("frmMain"));
     if (!main->isVisible())
         Forms::navigate(Forms::active(), QStringLiteral("frmMain"));
@@ -39,6 +39,12 @@ void settle()
         QCoreApplication::processEvents();
 }
 
+void typeOver(TextEditor *editor, const QString &text)
+{
+    editor->edit()->selectAll();
+    editor->edit()->insertPlainText(text);
+}
+
 void runMenu(TextEditor *editor, const QString &item)
 {
     QAction *action = editor->action(item);
@@ -51,7 +57,7 @@ void runMenu(TextEditor *editor, const QString &item)
 
 void openThroughMenu(TestProgram &program, TextEditor *editor, const QString &path)
 {
-    program.dialogs.answer(MsgAnswer::No).answerFile(path);
+    program.dialogs.answer(MessageAnswer::No).answerFile(path);
     runMenu(editor, QStringLiteral("mnuFileOpen"));
 }
 
@@ -92,7 +98,7 @@ QString exitOutcome(TestProgram &program, TextEditor *editor)
     bool asked = false;
     dialogs.onCall = [&](const DialogCall &call) {
         asked = asked || isSaveQuestion(call);
-        dialogs.answer(MsgAnswer::No);
+        dialogs.answer(MessageAnswer::No);
     };
     editor->mnuFileExit_Click();
     dialogs.onCall = onCall;
@@ -108,11 +114,12 @@ QString exitOutcome(TestProgram &program, TextEditor *editor)
 bool isEditingNote(const DialogCall &call)
 {
     return call.kind == DialogCall::Message && call.title == QLatin1String("Kinscribe") && call.text == kEditingNote
-        && call.style == 48;
+        && call.request == MessageRequest{MessageIcon::Exclamation};
 }
 
 bool isSaveQuestion(const DialogCall &call)
 {
     return call.kind == DialogCall::Message && call.title == QLatin1String("Kinscribe")
-        && call.text == QLatin1String("Do you want to save the current document?") && call.style == 563;
+        && call.text == QLatin1String("Do you want to save the current document?")
+        && call.request == MessageRequest{MessageIcon::Exclamation, MessageButtons::YesNoCancel, DefaultButton::Third};
 }

@@ -25,6 +25,8 @@ void showEditorAgain(TestProgram &program, TextEditor *editor);
 // Lets queued work (the editor's unloading) run.
 void settle();
 
+// Replaces the whole text as the user does, selecting all and typing over it.
+void typeOver(TextEditor *editor, const QString &text);
 // Runs a menu item of the editor ("mnuFileSave", "mnuFileSaveAs").
 void runMenu(TextEditor *editor, const QString &item);
 // Open through the File menu, answering No to saving the current document first.

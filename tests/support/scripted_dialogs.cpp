@@ -13,41 +13,41 @@ static const char *kindName(DialogCall::Kind k)
 ScriptedDialogs::ScriptedDialogs() { Dialogs::set(this); }
 ScriptedDialogs::~ScriptedDialogs() { Dialogs::set(nullptr); }
 
-ScriptedDialogs &ScriptedDialogs::answer(int button)
+ScriptedDialogs &ScriptedDialogs::answer(MessageAnswer button)
 {
     m_replies.push_back({DialogCall::Message, button, {}, {}, {}});
     return *this;
 }
 ScriptedDialogs &ScriptedDialogs::answerText(std::optional<QString> text)
 {
-    m_replies.push_back({DialogCall::Input, 0, std::move(text), {}, {}});
+    m_replies.push_back({DialogCall::Input, {}, std::move(text), {}, {}});
     return *this;
 }
 ScriptedDialogs &ScriptedDialogs::answerFile(std::optional<QString> path)
 {
     // Open and save replies are interchangeable; the call records which dialog it was.
-    m_replies.push_back({DialogCall::OpenFile, 0, std::move(path), {}, {}});
+    m_replies.push_back({DialogCall::OpenFile, {}, std::move(path), {}, {}});
     return *this;
 }
 ScriptedDialogs &ScriptedDialogs::answerFont(std::optional<QFont> font)
 {
-    m_replies.push_back({DialogCall::Font, 0, {}, std::move(font), {}});
+    m_replies.push_back({DialogCall::Font, {}, {}, std::move(font), {}});
     return *this;
 }
 ScriptedDialogs &ScriptedDialogs::answerColor(std::optional<QColor> color)
 {
-    m_replies.push_back({DialogCall::Color, 0, {}, {}, std::move(color)});
+    m_replies.push_back({DialogCall::Color, {}, {}, {}, std::move(color)});
     return *this;
 }
 ScriptedDialogs &ScriptedDialogs::answerPreviewToPdf(std::optional<QString> pdfPath)
 {
-    m_replies.push_back({DialogCall::Preview, 0, std::move(pdfPath), {}, {}});
+    m_replies.push_back({DialogCall::Preview, {}, std::move(pdfPath), {}, {}});
     return *this;
 }
 
 ScriptedDialogs &ScriptedDialogs::answerPrintToPdf(std::optional<QString> pdfPath)
 {
-    m_replies.push_back({DialogCall::Print, 0, std::move(pdfPath), {}, {}});
+    m_replies.push_back({DialogCall::Print, {}, std::move(pdfPath), {}, {}});
     return *this;
 }
 
@@ -83,45 +83,46 @@ std::optional<ScriptedDialogs::Reply> ScriptedDialogs::take(DialogCall::Kind kin
 
 static QString parentNameOf(QWidget *w) { return w ? w->window()->objectName() : QString(); }
 
-int ScriptedDialogs::message(QWidget *parent, const QString &text, int style, const QString &title)
+MessageAnswer ScriptedDialogs::message(QWidget *parent, const QString &text, const MessageRequest &request,
+                                       const QString &title)
 {
-    auto r = take(DialogCall::Message, {DialogCall::Message, title, text, style, {}, {}, {}, parentNameOf(parent)});
-    return r ? r->button : MsgAnswer::Cancel;
+    auto r = take(DialogCall::Message, {DialogCall::Message, title, text, request, {}, {}, {}, parentNameOf(parent)});
+    return r ? r->button : MessageAnswer::Cancel;
 }
 
 std::optional<QString> ScriptedDialogs::input(QWidget *parent, const QString &prompt, const QString &title, const QString &initial)
 {
-    auto r = take(DialogCall::Input, {DialogCall::Input, title, prompt, 0, {}, {}, {}, parentNameOf(parent), initial});
+    auto r = take(DialogCall::Input, {DialogCall::Input, title, prompt, {}, {}, {}, {}, parentNameOf(parent), initial});
     return r ? r->text : std::nullopt;
 }
 
 std::optional<QString> ScriptedDialogs::openFile(QWidget *parent, const FileDialogRequest &request)
 {
-    auto r = take(DialogCall::OpenFile, {DialogCall::OpenFile, request.title, {}, 0, request, {}, {}, parentNameOf(parent)});
+    auto r = take(DialogCall::OpenFile, {DialogCall::OpenFile, request.title, {}, {}, request, {}, {}, parentNameOf(parent)});
     return r ? r->text : std::nullopt;
 }
 
 std::optional<QString> ScriptedDialogs::saveFile(QWidget *parent, const FileDialogRequest &request)
 {
-    auto r = take(DialogCall::SaveFile, {DialogCall::SaveFile, request.title, {}, 0, request, {}, {}, parentNameOf(parent)});
+    auto r = take(DialogCall::SaveFile, {DialogCall::SaveFile, request.title, {}, {}, request, {}, {}, parentNameOf(parent)});
     return r ? r->text : std::nullopt;
 }
 
 std::optional<QFont> ScriptedDialogs::font(QWidget *parent, const QFont &initial)
 {
-    auto r = take(DialogCall::Font, {DialogCall::Font, {}, {}, 0, {}, initial, {}, parentNameOf(parent)});
+    auto r = take(DialogCall::Font, {DialogCall::Font, {}, {}, {}, {}, initial, {}, parentNameOf(parent)});
     return r ? r->font : std::nullopt;
 }
 
 std::optional<QColor> ScriptedDialogs::color(QWidget *parent, const QColor &initial)
 {
-    auto r = take(DialogCall::Color, {DialogCall::Color, {}, {}, 0, {}, {}, initial, parentNameOf(parent)});
+    auto r = take(DialogCall::Color, {DialogCall::Color, {}, {}, {}, {}, {}, initial, parentNameOf(parent)});
     return r ? r->color : std::nullopt;
 }
 
 bool ScriptedDialogs::setupPrinter(QWidget *parent, QPrinter &printer)
 {
-    auto r = take(DialogCall::Print, {DialogCall::Print, {}, {}, 0, {}, {}, {}, parentNameOf(parent)});
+    auto r = take(DialogCall::Print, {DialogCall::Print, {}, {}, {}, {}, {}, {}, parentNameOf(parent)});
     if (!r || !r->text)
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -131,7 +132,7 @@ bool ScriptedDialogs::setupPrinter(QWidget *parent, QPrinter &printer)
 
 void ScriptedDialogs::printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint)
 {
-    auto r = take(DialogCall::Preview, {DialogCall::Preview, {}, {}, 0, {}, {}, {}, parentNameOf(parent)});
+    auto r = take(DialogCall::Preview, {DialogCall::Preview, {}, {}, {}, {}, {}, {}, parentNameOf(parent)});
     if (!r || !r->text)
         return;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -141,7 +142,7 @@ void ScriptedDialogs::printPreview(QWidget *parent, QPrinter &printer, const std
 
 void ScriptedDialogs::endProgram()
 {
-    calls << DialogCall{DialogCall::End, {}, {}, 0, {}, {}, {}, {}};
+    calls << DialogCall{DialogCall::End, {}, {}, {}, {}, {}, {}, {}};
     ++endCount;
 }
 
@@ -165,5 +166,14 @@ bool isExitQuestion(const DialogCall &call)
 {
     return call.kind == DialogCall::Message && call.title == QLatin1String("Kinscribe")
         && call.text == QLatin1String("Are you sure you want to exit?  Any information not saved TO A FILE will be lost.")
-        && call.style == 308;
+        && call.request == MessageRequest{MessageIcon::Exclamation, MessageButtons::YesNo, DefaultButton::Second};
+}
+
+char *toString(const MessageRequest &request)
+{
+    static const char *icons[] = {"no icon", "question", "exclamation", "information"};
+    static const char *buttons[] = {"OK", "Yes/No", "Yes/No/Cancel"};
+    static const char *defaults[] = {"first", "second", "third"};
+    return qstrdup(QByteArray(buttons[int(request.buttons)]) + ", " + icons[int(request.icon)] + ", "
+                   + defaults[int(request.defaultButton)] + " button default");
 }

@@ -12,7 +12,7 @@ struct DialogCall {
     Kind kind;
     QString title;
     QString text;  // message text or input prompt
-    int style = 0; // message style number
+    MessageRequest request; // a message box's icon, buttons and default button
     FileDialogRequest file;
     QFont font;
     QColor color;
@@ -26,7 +26,7 @@ public:
     ~ScriptedDialogs() override; // restores the real dialogs
 
     // Queue the answers, in the order the program will ask.
-    ScriptedDialogs &answer(int button);                         // message box
+    ScriptedDialogs &answer(MessageAnswer button);               // message box
     ScriptedDialogs &answerText(std::optional<QString> text);    // input box
     ScriptedDialogs &answerFile(std::optional<QString> path);    // open or save dialog
     ScriptedDialogs &answerFont(std::optional<QFont> font);
@@ -50,7 +50,8 @@ public:
     QList<DialogCall> messages(qsizetype from = 0) const;
     int count(DialogCall::Kind kind) const;
 
-    int message(QWidget *parent, const QString &text, int style, const QString &title) override;
+    MessageAnswer message(QWidget *parent, const QString &text, const MessageRequest &request,
+                          const QString &title) override;
     std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title,
                                  const QString &initial) override;
     std::optional<QString> openFile(QWidget *parent, const FileDialogRequest &request) override;
@@ -65,7 +66,7 @@ public:
 private:
     struct Reply {
         DialogCall::Kind kind;
-        int button = 0;
+        MessageAnswer button = MessageAnswer::Cancel;
         std::optional<QString> text;
         std::optional<QFont> font;
         std::optional<QColor> color;
@@ -76,3 +77,6 @@ private:
 
 // The exit question exactly as the program asks it.
 bool isExitQuestion(const DialogCall &call);
+
+// How QCOMPARE shows a request that differs: "Yes/No, exclamation, second button default".
+char *toString(const MessageRequest &request);

@@ -124,10 +124,10 @@ void QuestionPage::cmdSave_Click()
 void QuestionPage::cmdReturn_Click()
 {
     if (m_dataChanged == QLatin1String("Y")) {
-        const int answer = Dialogs::get().message(this, QStringLiteral("Do you want to save your changes?"),
-                                                  MsgStyle::YesNo | MsgStyle::Exclamation,
-                                                  QStringLiteral("Save Changes"));
-        if (answer == MsgAnswer::Yes)
+        const MessageAnswer answer = Dialogs::get().message(this, QStringLiteral("Do you want to save your changes?"),
+                                                            MessageRequest{MessageIcon::Exclamation, MessageButtons::YesNo},
+                                                            QStringLiteral("Save Changes"));
+        if (answer == MessageAnswer::Yes)
             cmdSave_Click();
     }
     Forms::navigate(this, pageOverviewName(m_desc));

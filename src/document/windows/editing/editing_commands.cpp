@@ -82,7 +82,7 @@ void EditingCommands::findNext()
 void EditingCommands::selectMatch(int pos, const QString &message, const QString &title)
 {
     if (pos < 0) {
-        Dialogs::get().message(m_window, message, MsgStyle::OkOnly | MsgStyle::Information, title);
+        Dialogs::get().message(m_window, message, MessageRequest{MessageIcon::Information}, title);
         return;
     }
     QTextCursor c = m_edit->textCursor();

@@ -7,8 +7,6 @@ struct DocumentFile {
     // The file last opened or saved in the window (the common dialog's file name): Save writes
     // there, and Save As proposes it.
     QString path;
-    // The document has changes that are not in a file (docChanged).
-    bool changed = true;
     // Save must ask for a name first: nothing was saved or opened yet, or the file opened is
     // one that RTF must not overwrite.
     bool needsName = true;

@@ -35,7 +35,7 @@ void TextEditor::mnuFileSaveBook_Click()
     const QList<BookSection> content = bookContent(answerStore());
     if (content.isEmpty()) {
         Dialogs::get().message(this, QStringLiteral("There are no answers to put in a book yet."),
-                               MsgStyle::OkOnly | MsgStyle::Information, kTitle);
+                               MessageRequest{MessageIcon::Information}, kTitle);
         return;
     }
     std::optional<QString> title = Dialogs::get().input(this, kTitlePrompt, kTitle, kDefaultBookTitle);
@@ -46,7 +46,7 @@ void TextEditor::mnuFileSaveBook_Click()
     FileDialogRequest request;
     request.title = QStringLiteral("Save Book as PDF");
     request.filter = QStringLiteral("PDF Files (*.pdf)|*.pdf");
-    request.fileName = proposedName(*title, m_documentPath);
+    request.fileName = proposedName(*title, m_file.path);
     request.defaultSuffix = QStringLiteral("pdf");
     request.overwritePrompt = true;
     const std::optional<QString> path = Dialogs::get().saveFile(this, request);
@@ -62,9 +62,9 @@ void TextEditor::mnuFileSaveBook_Click()
     const QString shown = QDir::toNativeSeparators(*path);
     if (!saved.ok()) {
         Dialogs::get().message(this, QStringLiteral("The book could not be saved as \"%1\".\n\n%2").arg(shown, saved.error()),
-                               MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
+                               MessageRequest{MessageIcon::Exclamation}, kTitle);
         return;
     }
     Dialogs::get().message(this, QStringLiteral("The book was saved as \"%1\".").arg(shown),
-                           MsgStyle::OkOnly | MsgStyle::Information, kTitle);
+                           MessageRequest{MessageIcon::Information}, kTitle);
 }

@@ -56,13 +56,14 @@ Outcome plainRefusal(const QString &path, const Outcome &read)
 
 bool TextEditor::saveFirst()
 {
-    if (!m_file.changed)
+    if (!docChanged())
         return true;
-    const int answer = Dialogs::get().message(this, QStringLiteral("Do you want to save the current document?"),
-                                              MsgStyle::YesNoCancel | MsgStyle::Exclamation | MsgStyle::DefaultButton3, kTitle);
-    if (answer == MsgAnswer::No)
+    const MessageAnswer answer =
+        Dialogs::get().message(this, QStringLiteral("Do you want to save the current document?"),
+                               MessageRequest{MessageIcon::Exclamation, MessageButtons::YesNoCancel, DefaultButton::Third}, kTitle);
+    if (answer == MessageAnswer::No)
         return true;
-    return answer == MsgAnswer::Yes && m_saveFlow->saveAndWait();
+    return answer == MessageAnswer::Yes && m_saveFlow->saveAndWait();
 }
 
 Outcome TextEditor::loadDocumentFile(const QString &path, bool &readAsRtf)
@@ -110,17 +111,18 @@ void TextEditor::mnuFileOpen_Click()
     if (!opened.ok()) {
         if (opened.wasStopped())
             return;
-        Dialogs::get().message(this, opened.error(), MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
+        Dialogs::get().message(this, opened.error(), MessageRequest{MessageIcon::Exclamation}, kTitle);
         return;
     }
     KnownFiles::remember(*path);
-    m_leaveMode = QStringLiteral("O");
+    m_leaveMode = LeaveMode::Opened;
     setWindowTitle(*path + kCaptionSuffix);
     // Save goes on writing an opened RTF file. Any other file, and one read as plain text
     // whatever its name, only lends its name to Save As, whose overwrite question guards it.
     const QFileInfo info(*path);
     const QString rtfName = isRtfName(*path) ? *path : info.dir().filePath(info.completeBaseName() + QStringLiteral(".rtf"));
-    m_file = {rtfName, false, !readAsRtf || rtfName != *path};
+    m_file = {rtfName, !readAsRtf || rtfName != *path};
+    setDocChanged(false);
     postDocument();
 }
 
@@ -144,7 +146,7 @@ void TextEditor::mnuFilePrintPreview_Click()
 
 void TextEditor::mnuFileReturn_Click()
 {
-    m_leaveMode = QStringLiteral("R");
+    m_leaveMode = LeaveMode::Return;
     close();
 }
 
@@ -155,7 +157,7 @@ bool TextEditor::formQueryClose()
 {
     if (m_saveFlow->waiting() || !saveFirst())
         return false;
-    if (m_leaveMode == QLatin1String("R")) {
+    if (m_leaveMode == LeaveMode::Return) {
         Forms::navigate(this, QLatin1String(WindowName::Main));
         unloadLater();
         return true;

@@ -39,8 +39,8 @@ constexpr MenuRow kMenus[] = {
     {"mnuEditFind", "&Find", "Ctrl+F", [](TextEditor &, EditingCommands &e) { e.find(); }},
     {"mnuEditFindNext", "Find &Next", "F3", [](TextEditor &, EditingCommands &e) { e.findNext(); }},
     {"mnuOptions", "&Options", "", nullptr},
-    {"mnuOptionsFont", "Font", "Ctrl+T", [](TextEditor &w, EditingCommands &e) { w.formatDialogEnded(e.chooseFont()); }},
-    {"mnuOptionsColor", "Color", "Ctrl+L", [](TextEditor &w, EditingCommands &e) { w.formatDialogEnded(e.chooseColor()); }},
+    {"mnuOptionsFont", "Font", "Ctrl+T", [](TextEditor &w, EditingCommands &) { w.mnuOptionsFont_Click(); }},
+    {"mnuOptionsColor", "Color", "Ctrl+L", [](TextEditor &w, EditingCommands &) { w.mnuOptionsColor_Click(); }},
 };
 } // namespace
 

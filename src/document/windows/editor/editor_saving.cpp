@@ -25,7 +25,7 @@ void reportSaveFailure(QWidget *parent, const QString &path, const QString &reas
     Dialogs::get().message(parent,
                            QStringLiteral("The file \"%1\" could not be saved.\n\n%2")
                                .arg(QDir::toNativeSeparators(path), reason),
-                           MsgStyle::OkOnly | MsgStyle::Exclamation, QString::fromLatin1(kProgramTitle));
+                           MessageRequest{MessageIcon::Exclamation}, QString::fromLatin1(kProgramTitle));
 }
 
 // The document and its data file are written as a pair: neither replaces its old version
@@ -67,19 +67,19 @@ bool saveDocumentAndData(QWidget *parent, const QTextDocument &document, const Q
 
 void TextEditor::mnuFileSave_Click()
 {
-    m_noteFlag = QStringLiteral("N");
+    m_noteFlag = NoteFlag::No;
     m_saveFlow->start(m_file.needsName);
 }
 
 void TextEditor::mnuFileSaveAs_Click()
 {
-    m_noteFlag = QStringLiteral("N");
+    m_noteFlag = NoteFlag::No;
     m_saveFlow->start(true);
 }
 
 bool TextEditor::SavingDataAs()
 {
-    m_noteFlag = QStringLiteral("N");
+    m_noteFlag = NoteFlag::No;
     FileDialogRequest request;
     request.title = QStringLiteral("Save As");
     request.filter = QStringLiteral("Rich Text Files (*.rtf)|*.rtf");
@@ -92,8 +92,8 @@ bool TextEditor::SavingDataAs()
         m_dialogCancelled = true;
         return false;
     }
-    m_file = {*path, false, false};
-    m_documentPath = *path;
+    m_file = {*path, false};
+    setDocChanged(false);
     setWindowTitle(*path + kCaptionSuffix);
     m_dialogCancelled = false;
     postDocument();
@@ -102,23 +102,10 @@ bool TextEditor::SavingDataAs()
 
 bool TextEditor::SavingData()
 {
-    m_noteFlag = QStringLiteral("N");
+    m_noteFlag = NoteFlag::No;
     if (!saveDocumentAndData(this, *m_edit->document(), m_file.path, false))
         return false;
-    m_documentPath = m_file.path;
-    m_file.changed = false;
+    setDocChanged(false);
     postDocument();
-    return true;
-}
-
-// The data file alone, for the current document; a failure is left to the caller.
-bool TextEditor::SaveDataFile()
-{
-    const QByteArray data = dataFileBytes();
-    const QString path = AnswerDataFile::pathFor(m_documentPath);
-    if (!AnswerDataFile::checkSize(data).ok() || !saveFileAtomically(path, data).ok())
-        return false;
-    KnownFiles::remember(path);
-    answerStore().markInFile();
     return true;
 }

@@ -9,17 +9,12 @@
 #include <QEventLoop>
 #include <optional>
 
-namespace {
-const QString kCurrentFile = QStringLiteral("S");
-const QString kNewName = QStringLiteral("A");
-} // namespace
-
 SaveFlow::SaveFlow(TextEditor *editor) : QObject(editor), m_editor(editor) {}
 
 void SaveFlow::start(bool newName)
 {
-    shared().saveRequest = QStringLiteral("N");
-    m_mode = newName ? kNewName : kCurrentFile;
+    shared().saveRequest = SaveRequest::No;
+    m_mode = newName ? SaveMode::Another : SaveMode::Same;
     if (newName)
         showReminder();
     else
@@ -29,10 +24,10 @@ void SaveFlow::start(bool newName)
 bool SaveFlow::runPending()
 {
     SharedState &state = shared();
-    if (state.saveRequest != QLatin1String("Y") || (m_mode != kCurrentFile && m_mode != kNewName))
+    if (state.saveRequest != SaveRequest::Yes || m_mode == SaveMode::None)
         return false;
-    run(m_mode == kNewName);
-    state.saveRequest = QStringLiteral("N");
+    run(m_mode == SaveMode::Another);
+    state.saveRequest = SaveRequest::No;
     return true;
 }
 

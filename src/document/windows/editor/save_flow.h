@@ -4,8 +4,9 @@
 // activation runs the save. finished() reports the end either way, so a command that
 // asked to save first can wait for it.
 
+#include "document/windows/editor/editor_modes.h"
+
 #include <QObject>
-#include <QString>
 
 class TextEditor;
 
@@ -14,8 +15,7 @@ class SaveFlow : public QObject {
 public:
     explicit SaveFlow(TextEditor *editor);
 
-    // The save that is pending (saveMode): "S" to the current file, "A" under a new name.
-    QString mode() const { return m_mode; }
+    SaveMode mode() const { return m_mode; }
     // A command is waiting for a save to end.
     bool waiting() const { return m_waiting; }
     // The reminder is up and the save waits for its OK.
@@ -37,7 +37,7 @@ private:
     void run(bool newName);
 
     TextEditor *m_editor;
-    QString m_mode;
+    SaveMode m_mode = SaveMode::None;
     bool m_waiting = false;
     bool m_awaitingReminder = false;
 };

@@ -10,7 +10,7 @@
 
 namespace {
 const QString kTitle = QString::fromLatin1(kProgramTitle);
-constexpr int kAskNoFirst = MsgStyle::YesNo | MsgStyle::Exclamation | MsgStyle::DefaultButton2;
+constexpr MessageRequest kAskNoFirst{MessageIcon::Exclamation, MessageButtons::YesNo, DefaultButton::Second};
 
 QString quotedName(const QString &path) { return QStringLiteral("“%1”").arg(QFileInfo(path).fileName()); }
 
@@ -39,7 +39,7 @@ int answersInFile(const QString &path)
     return read.ok() ? answeredIn(*read.answers) : -1;
 }
 
-bool yes(QWidget *parent, const QString &text) { return Dialogs::get().message(parent, text, kAskNoFirst, kTitle) == MsgAnswer::Yes; }
+bool yes(QWidget *parent, const QString &text) { return Dialogs::get().message(parent, text, kAskNoFirst, kTitle) == MessageAnswer::Yes; }
 
 QString changedText(const QString &path)
 {
@@ -90,6 +90,6 @@ void reportDataFileKept(QWidget *parent, const QString &documentPath)
                            QStringLiteral("The document was saved in %1. %2 was left as it was.\n\nThe answers of this "
                                           "session are not in a file yet: to keep them, save with Save As under another name.")
                                .arg(quotedName(documentPath), quotedName(data)),
-                           MsgStyle::OkOnly | MsgStyle::Information, kTitle);
+                           MessageRequest{MessageIcon::Information}, kTitle);
 }
 } // namespace SaveGuard

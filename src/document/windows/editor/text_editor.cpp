@@ -52,9 +52,12 @@ TextEditor::~TextEditor()
 
 QTextEdit *TextEditor::edit() const { return m_edit; }
 
-QString TextEditor::findText() const { return m_editing->findText(); }
+SaveFlow *TextEditor::saveFlow() const { return m_saveFlow; }
 
-QString TextEditor::saveMode() const { return m_saveFlow->mode(); }
+TextEditorState TextEditor::state() const
+{
+    return {m_leaveMode, m_editing->findText(), m_file.path, m_saveFlow->mode(), m_noteFlag, docChanged(), m_dialogCancelled};
+}
 
 QString TextEditor::documentText() const
 {
@@ -66,19 +69,19 @@ void TextEditor::formLoad()
     centreOnScreen();
     m_edit->setCurrentCharFormat(composedCharFormat());
     m_dialogCancelled = false;
-    m_file.changed = true;
-    m_leaveMode = QStringLiteral("N");
+    setDocChanged(true);
+    m_leaveMode = LeaveMode::NoReturn;
     shared().editorOpenCount = 0;
-    m_noteFlag = QStringLiteral("O");
+    m_noteFlag = NoteFlag::On;
 }
 
 void TextEditor::formActivate()
 {
-    if (m_noteFlag == QLatin1String("O"))
-        Dialogs::get().message(this, kEditingNote, MsgStyle::OkOnly | MsgStyle::Exclamation, QString::fromLatin1(kProgramTitle));
+    if (m_noteFlag == NoteFlag::On)
+        Dialogs::get().message(this, kEditingNote, MessageRequest{MessageIcon::Exclamation}, QString::fromLatin1(kProgramTitle));
 
     if (m_saveFlow->runPending())
-        m_noteFlag = QStringLiteral("N");
+        m_noteFlag = NoteFlag::No;
 
     SharedState &state = shared();
 
@@ -90,7 +93,7 @@ void TextEditor::formActivate()
     // An activation while the reminder waits (the platform handing focus back) belongs to
     // that save and leaves the note out until the save has ended.
     if (!m_saveFlow->awaitingReminder())
-        m_noteFlag = QStringLiteral("O");
+        m_noteFlag = NoteFlag::On;
 }
 
 void TextEditor::composeDocument()
@@ -107,7 +110,7 @@ void TextEditor::composeDocument()
     }
     replaceDocument(document);
     m_edit->setCurrentCharFormat(composedCharFormat());
-    m_file.changed = true;
+    setDocChanged(true);
     // Composed again from the answers at any time: nothing to keep yet.
     DraftBoard::instance().postDocument(nullptr, {});
 }
@@ -121,7 +124,8 @@ bool TextEditor::adoptKeptDocument()
     auto *document = new QTextDocument(m_edit);
     Rtf::read(kept->rtf, *document);
     replaceDocument(document);
-    m_file = {kept->fileName, true, kept->fileName.isEmpty()};
+    m_file = {kept->fileName, kept->fileName.isEmpty()};
+    setDocChanged(true);
     if (!kept->fileName.isEmpty())
         setWindowTitle(kept->fileName + QStringLiteral(" - Text Editor"));
     postDocument();
@@ -130,7 +134,7 @@ bool TextEditor::adoptKeptDocument()
 
 void TextEditor::postDocument()
 {
-    DraftBoard::instance().postDocument(m_file.changed ? m_edit->document() : nullptr, m_file.needsName ? QString() : m_file.path);
+    DraftBoard::instance().postDocument(docChanged() ? m_edit->document() : nullptr, m_file.needsName ? QString() : m_file.path);
 }
 
 void TextEditor::replaceDocument(QTextDocument *document)
@@ -143,17 +147,23 @@ void TextEditor::replaceDocument(QTextDocument *document)
     m_edit->moveCursor(QTextCursor::Start);
 }
 
+// Every change of the text counts, an undo back to the saved text too (the document alone
+// would take that for unchanged). Spelling marks and zoom change no text and send nothing.
 void TextEditor::txtEdit_Change()
 {
-    m_file.changed = true;
+    setDocChanged(true);
     postDocument();
 }
+
+void TextEditor::mnuOptionsFont_Click() { formatDialogEnded(m_editing->chooseFont()); }
+
+void TextEditor::mnuOptionsColor_Click() { formatDialogEnded(m_editing->chooseColor()); }
 
 void TextEditor::formatDialogEnded(EditingCommands::Outcome outcome)
 {
     m_dialogCancelled = m_dialogCancelled || outcome == EditingCommands::Outcome::Cancelled;
     if (outcome == EditingCommands::Outcome::Applied) {
-        m_file.changed = true;
+        setDocChanged(true);
         postDocument();
     }
 }

@@ -2,6 +2,7 @@
 // frmTxtEditor: the document composed from the answers, to edit, print and save.
 // The window is split by concern across several files:
 //   text_editor.cpp    window, load and activation, composition
+//   editor_changed.cpp docChanged, kept by the document itself
 //   editor_menus.cpp   the menu bar and what each item runs
 //   editor_saving.cpp  Save, Save As and the answer data file beside the document
 //   save_flow.cpp      who runs a save, when, and when it has ended
@@ -12,6 +13,7 @@
 #include "shell/form.h"
 #include "document/windows/editing/editing_commands.h"
 #include "document/windows/editor/document_file.h"
+#include "document/windows/editor/editor_modes.h"
 
 #include "document/reading/outcome.h"
 #include "document/reading/work_progress.h"
@@ -25,6 +27,17 @@ class QTextDocument;
 class QTextEdit;
 class RichTextBox;
 class SaveFlow;
+
+// The window's private state as its commands leave it, to read.
+struct TextEditorState {
+    LeaveMode leaveMode;
+    QString findText;
+    QString documentPath; // the file Save writes, and beside which the data file goes
+    SaveMode saveMode;
+    NoteFlag noteFlag;
+    bool docChanged;
+    bool dialogCancelled; // the last Save As, Font or Color dialog was cancelled or failed
+};
 
 class TextEditor : public Form {
     Q_OBJECT
@@ -40,26 +53,12 @@ public:
     QAction *action(const QString &objectName) const;
     // The whole text with CR LF line breaks (the edit box itself counts one character a break).
     QString documentText() const;
+    TextEditorState state() const;
+    SaveFlow *saveFlow() const;
 
-    // Private state of the window, readable by tests.
-    QString leaveMode() const { return m_leaveMode; }
-    QString findText() const; // kept by the editing commands
-    QString documentPath() const { return m_documentPath; }
-    QString saveMode() const;
-    QString noteFlag() const { return m_noteFlag; }
-    bool docChanged() const { return m_file.changed; }
-    bool dialogCancelled() const { return m_dialogCancelled; }
-    // A cancelled Font or Color dialog is remembered; a completed one leaves the flag as it
-    // was. A format applied marks the document changed, with or without a selection.
-    void formatDialogEnded(EditingCommands::Outcome outcome);
-
-    // Saving (editor_saving.cpp). Each returns true when the document was written.
-    SaveFlow *saveFlow() const { return m_saveFlow; }
+    // Saving (editor_saving.cpp).
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
-    bool SavingData();
-    bool SavingDataAs();
-    bool SaveDataFile();
 
     // File commands (editor_file.cpp).
     void mnuFileOpen_Click();
@@ -69,10 +68,23 @@ public:
     void mnuFileReturn_Click();
     void mnuFileExit_Click();
 
+    void mnuOptionsFont_Click();
+    void mnuOptionsColor_Click();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    friend class SaveFlow;
+    // The document has changes that no file holds: the document's own modified state.
+    bool docChanged() const;
+    void setDocChanged(bool changed);
+    // Each returns true when the document was written.
+    bool SavingData();
+    bool SavingDataAs();
+    // A cancelled Font or Color dialog is remembered; a completed one leaves the flag as it
+    // was. A format applied marks the document changed, with or without a selection.
+    void formatDialogEnded(EditingCommands::Outcome outcome);
     void buildMenus();
     void composeDocument();
     // Puts a filled document into the box in place of the one shown.
@@ -98,10 +110,9 @@ private:
     RichTextBox *m_edit = nullptr;
     EditingCommands *m_editing = nullptr;
 
-    QString m_leaveMode = QStringLiteral("N");
-    QString m_documentPath;
+    LeaveMode m_leaveMode = LeaveMode::NoReturn;
     DocumentFile m_file;
     SaveFlow *m_saveFlow = nullptr;
-    QString m_noteFlag = QStringLiteral("O");
+    NoteFlag m_noteFlag = NoteFlag::On;
     bool m_dialogCancelled = false;
 };

@@ -19,15 +19,15 @@ const QString kConfirmation = QStringLiteral(
 void reportFailure(QWidget *parent, const QString &reason)
 {
     Dialogs::get().message(parent, QStringLiteral("%1\n\nNo answer was changed.").arg(reason),
-                           MsgStyle::OkOnly | MsgStyle::Exclamation, kTitle);
+                           MessageRequest{MessageIcon::Exclamation}, kTitle);
 }
 } // namespace
 
 void LoadData(QWidget *parent)
 {
     Dialogs &dialogs = Dialogs::get();
-    const int style = MsgStyle::YesNoCancel | MsgStyle::Question | MsgStyle::DefaultButton3;
-    if (dialogs.message(parent, kConfirmation, style, kTitle) != MsgAnswer::Yes)
+    const MessageRequest question{MessageIcon::Question, MessageButtons::YesNoCancel, DefaultButton::Third};
+    if (dialogs.message(parent, kConfirmation, question, kTitle) != MessageAnswer::Yes)
         return;
 
     FileDialogRequest request;
@@ -51,6 +51,6 @@ void LoadData(QWidget *parent)
         dialogs.message(parent,
                         QStringLiteral("The answers were loaded from \"%1\".\n\n%2")
                             .arg(QDir::toNativeSeparators(*path), result.notice),
-                        MsgStyle::OkOnly | MsgStyle::Information, kTitle);
+                        MessageRequest{MessageIcon::Information}, kTitle);
 }
 

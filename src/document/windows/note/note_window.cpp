@@ -66,7 +66,7 @@ void NoteWindow::formActivate()
         if (row.activate)
             findChild<QLabel *>(QString::fromLatin1(row.name))->setText(QString::fromLatin1(row.activate));
     }
-    shared().saveRequest = QStringLiteral("N");
+    shared().saveRequest = SaveRequest::No;
     findChild<QPushButton *>(QStringLiteral("cmdOK"))->setFocus();
 }
 
@@ -78,7 +78,7 @@ bool NoteWindow::formQueryClose()
 
 void NoteWindow::cmdOK_Click()
 {
-    shared().saveRequest = QStringLiteral("Y");
+    shared().saveRequest = SaveRequest::Yes;
     Forms::navigate(this, kEditor);
 }
 
