@@ -9,24 +9,15 @@ namespace {
 
 constexpr qsizetype kMaxKeptGroups = 32;
 
-bool hasParam(const KeptWord (&words)[16], std::string_view name)
-{
-    for (const KeptWord &w : words) {
-        if (w.name == name)
-            return w.hasParam;
-    }
-    return true;
-}
-
 } // namespace
 
-bool Parser::pageWord(const ControlWordInfo &w, const Token &t)
+void Parser::pageWord(const ControlWordInfo &w, const Token &t)
 {
     const QByteArray name(w.name.data(), qsizetype(w.name.size()));
     const int value = t.hasParam ? t.param : 1;
     switch (w.action) {
     case Action::DocumentFormat:
-        if (hasParam(kDocumentWords, w.name) || value != 0)
+        if (!w.noParam || value != 0)
             m_setup.documentWords.insert(name, value);
         else
             m_setup.documentWords.remove(name);
@@ -37,9 +28,9 @@ bool Parser::pageWord(const ControlWordInfo &w, const Token &t)
         if (m_sectionSeen)
             break;
         if (isSectionBreakKind(w.name)) { // one kind of break at a time
-            for (const KeptWord &kind : kSectionWords) {
-                if (isSectionBreakKind(kind.name))
-                    m_setup.sectionWords.remove(QByteArray(kind.name.data(), qsizetype(kind.name.size())));
+            for (const ControlWordInfo *kind : keptWords(Action::SectionFormat)) {
+                if (isSectionBreakKind(kind->name))
+                    m_setup.sectionWords.remove(QByteArray(kind->name.data(), qsizetype(kind->name.size())));
             }
         }
         m_setup.sectionWords.insert(name, value);
@@ -57,9 +48,8 @@ bool Parser::pageWord(const ControlWordInfo &w, const Token &t)
         m_sectionSeen = true;
         break;
     case Action::KeptGroup: keepGroup(w.name); break;
-    default: return false;
+    default: break;
     }
-    return true;
 }
 
 void Parser::keepGroup(std::string_view name)

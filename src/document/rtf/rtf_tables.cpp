@@ -52,10 +52,10 @@ void cellBorderWord(RowDef &r, char16_t kind, int value)
 
 } // namespace
 
-bool Parser::rowWord(const ControlWordInfo &w, const Token &t)
+void Parser::rowWord(const ControlWordInfo &w, const Token &t)
 {
     if (top().nestedProps) // a nested table is flattened into its cell: its rows change nothing
-        return w.action >= Action::RowDefaults && w.action <= Action::NestedTableProps;
+        return;
     RowDef &r = m_rowDef;
     const int value = std::clamp(t.param, -kMaxTwips, kMaxTwips);
     switch (w.action) {
@@ -72,15 +72,14 @@ bool Parser::rowWord(const ControlWordInfo &w, const Token &t)
     case Action::RowLeft: r.left = value; break;
     case Action::RowPadding:
     case Action::CellPadding: r.padding = std::max(r.padding, std::max(value, 0)); break;
-    case Action::CellBorder: cellBorderWord(r, w.character, value); break;
+    case Action::CellBorder: cellBorderWord(r, w.value, value); break;
     case Action::MergeFirst: r.next.horizontal = CellDef::First; break;
     case Action::MergeNext: r.next.horizontal = CellDef::Next; break;
     case Action::VerticalMergeFirst: r.next.vertical = CellDef::First; break;
     case Action::VerticalMergeNext: r.next.vertical = CellDef::Next; break;
     case Action::NestedTableProps: top().nestedProps = true; break;
-    default: return false;
+    default: break;
     }
-    return true;
 }
 
 // The rows of the table being read from here on: its \row words up to the first text or
@@ -106,8 +105,9 @@ int Parser::rowsAhead(int limit) const
             star = t.symbol == '*';
             continue;
         } else if (t.type == TokenType::ControlWord) {
-            const Action a = controlWord(t.text).action;
-            if (star || a == Action::SkipDestination || a == Action::Picture || a == Action::FontTable) {
+            const ControlWordInfo &w = controlWord(t.text);
+            const Action a = w.action;
+            if (star || w.kind == Kind::Skipped || a == Action::Picture || a == Action::FontTable) {
                 tok.skipGroup(); // nothing in it is text of the table
                 inTable.pop_back();
                 if (inTable.empty())
