@@ -16,6 +16,13 @@ bool needsCare(char16_t c)
         || c == 0xFDD1 || c == 0xFFFC;
 }
 
+// A paragraph mark is no link's text: a link that starts at an empty paragraph is nowhere.
+CharProps markProps(CharProps props)
+{
+    props.link = -1;
+    return props;
+}
+
 } // namespace
 
 DocumentBuilder::DocumentBuilder(QTextDocument &doc, const DocumentTables &tables, const RowDef &row)
@@ -67,11 +74,12 @@ void DocumentBuilder::flushRun()
     m_run.resize(0);
 }
 
-void DocumentBuilder::openPendingBlock(const CharProps &props)
+void DocumentBuilder::openPendingBlock(const CharProps &next)
 {
     if (!m_blockPending)
         return;
     flushRun();
+    const CharProps props = markProps(next);
     m_cursor.insertBlock(QTextBlockFormat(), format(props));
     m_blockProps = props;
     m_blockPending = false;
@@ -179,8 +187,9 @@ void DocumentBuilder::setBlockFormat(const ParaProps &para)
     m_pageBreak = m_sectionStart = false;
 }
 
-void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &mark)
+void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &end)
 {
+    const CharProps mark = markProps(end);
     place(para);
     openPendingBlock(mark);
     flushRun();

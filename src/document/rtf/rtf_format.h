@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTextLength>
 
 #include <unordered_map>
 
@@ -118,6 +119,10 @@ struct DocumentTables
     QTextCharFormat charFormat(const CharProps &props) const;
     static QTextBlockFormat blockFormat(const ParaProps &props);
 };
+
+// Right edges in twips of columns as a writer gives them: fixed widths as they are,
+// others shares of the usual text width.
+QList<int> columnEdges(const QList<QTextLength> &widths, int columns);
 
 // Indents, spacing, line height, tab stops, breaks and keeps of props on f.
 void setParagraphSpacing(QTextBlockFormat &f, const ParaProps &props);

@@ -9,6 +9,20 @@ namespace {
 
 constexpr qsizetype kMaxKeptGroups = 32;
 
+// A group the file's end cut off, with the groups it left open closed; empty when its end
+// cannot be told (a word or \bin data cut off), since written back it would swallow what
+// follows it.
+QByteArray closedGroup(QByteArray group)
+{
+    qsizetype depth = 0;
+    Tokenizer tok(group);
+    for (Token t = tok.next(); t.type != TokenType::End; t = tok.next())
+        depth += t.type == TokenType::GroupOpen ? 1 : t.type == TokenType::GroupClose ? -1 : 0;
+    group.append(QByteArray(std::max<qsizetype>(depth, 0), '}'));
+    Tokenizer check(group);
+    return check.next().type == TokenType::GroupOpen && check.skipGroup() && check.atEnd() ? group : QByteArray();
+}
+
 } // namespace
 
 void Parser::pageWord(const ControlWordInfo &w, const Token &t)
@@ -61,11 +75,11 @@ void Parser::keepGroup(std::string_view name)
     QByteArray group = "{\\" + QByteArray(name.data(), qsizetype(name.size())) + ' ';
     group.append(start, m_tok.position() - start);
     if (!closed)
-        group.append('}');
+        group = closedGroup(group);
     m_groups.pop_back();
     m_ucSkip = 0;
     m_star = false;
-    if (!m_sectionSeen && m_setup.headers.size() < kMaxKeptGroups)
+    if (!group.isEmpty() && !m_sectionSeen && m_setup.headers.size() < kMaxKeptGroups)
         m_setup.headers.append(group);
 }
 

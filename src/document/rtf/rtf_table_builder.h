@@ -8,6 +8,7 @@
 
 class QTextCursor;
 class QTextTable;
+class QTextTableCell;
 
 namespace Rtf {
 
@@ -62,6 +63,7 @@ public:
 
 private:
     void applyWidths(const RowDef &row, bool whole = false);
+    RowDef evenRow() const;
     int rowsAhead(int columns, int cells) const;
     void applyMerges(const RowDef &row);
     void applyBorders(const RowDef &row);
@@ -71,6 +73,7 @@ private:
     void advance();
     void startRow(const RowDef &row);
     void markEmptyCells();
+    QTextCharFormat markKeepingCell(const QTextTableCell &cell) const;
     QList<int> columnStarts(const RowDef &row) const;
 
     QTextTable *m_table = nullptr;
@@ -79,7 +82,7 @@ private:
     int m_cell = 0;        // index of the cell in its row
     QList<int> m_starts;   // first column of each cell of the row, as columnStarts gives it
     QList<int> m_edges;    // right edges of the first row's cells
-    RowDef m_firstRow;
+    RowDef m_widthRow; // the first row that gave its cells' edges
     std::function<int(int)> m_rowsAhead;
     bool m_rowPending = false;
     bool m_cellPending = false;

@@ -144,7 +144,7 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
             f.setProperty(TableLeftProperty, row.left);
         const int columns = std::max<int>(1, int(row.cells.size()));
         m_table = cursor.insertTable(rowsAhead(columns, kCellsAtOnce), columns, f);
-        m_firstRow = row;
+        m_widthRow = row;
         m_mergeStart = QList<int>(columns, -1);
         m_edges.clear();
         for (const CellDef &cell : row.cells)
@@ -157,6 +157,8 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
             m_table->appendRows(rowsAhead(m_table->columns(), kCellsAdded));
         ++m_row;
         startRow(row);
+        if (m_widthRow.cells.isEmpty())
+            m_widthRow = row;
     } else if (m_cellPending) {
         advance();
         m_cellPending = false;
@@ -245,15 +247,16 @@ void TableBuilder::endRow(const RowDef &row)
 }
 
 // At the end of the table (whole) a row that declares fewer cells than there are columns
-// gives the columns after its last cell that cell's width.
+// gives the columns after its last cell that cell's width; one that declares more gives
+// its first.
 void TableBuilder::applyWidths(const RowDef &row, bool whole)
 {
     const int columns = m_table->columns();
-    if (row.cells.size() != columns && !(whole && !row.cells.isEmpty() && row.cells.size() < columns))
+    if (row.cells.size() != columns && !(whole && !row.cells.isEmpty()))
         return; // a later row may declare every column
     QList<QTextLength> widths;
     int left = row.left;
-    for (const CellDef &cell : row.cells) {
+    for (const CellDef &cell : row.cells.first(std::min<qsizetype>(row.cells.size(), columns))) {
         widths << QTextLength(QTextLength::FixedLength, std::clamp(cell.right - left, 0, kMaxTwips) / kTwipsPerPixel);
         left = std::max(left, cell.right);
     }
@@ -264,6 +267,15 @@ void TableBuilder::applyWidths(const RowDef &row, bool whole)
     m_table->setFormat(f);
     m_widthsSet = true;
     m_widthColumns = m_table->columns();
+}
+
+// For a table no row gave an edge: the edges a writer gives it, so that they read back the same.
+RowDef TableBuilder::evenRow() const
+{
+    RowDef even;
+    for (const int edge : columnEdges({}, m_table->columns()))
+        even.cells.append(CellDef{edge});
+    return even;
 }
 
 void TableBuilder::applyMerges(const RowDef &row)
@@ -341,8 +353,20 @@ void TableBuilder::finish()
     if (m_row + 1 < m_table->rows()) // rows made ahead that the file did not fill
         m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
     if (!m_widthsSet)
-        applyWidths(m_firstRow, true);
+        applyWidths(m_widthRow.cells.isEmpty() ? evenRow() : m_widthRow, true);
     markEmptyCells();
+}
+
+// The first block's character format of a cell is the cell's own format: its spans stay
+// when the block gets the empty mark, or Qt would take the merged cells apart.
+QTextCharFormat TableBuilder::markKeepingCell(const QTextTableCell &cell) const
+{
+    QTextCharFormat mark = m_emptyMark;
+    for (const int span : {QTextFormat::TableCellRowSpan, QTextFormat::TableCellColumnSpan}) {
+        if (cell.format().hasProperty(span))
+            mark.setProperty(span, cell.format().property(span));
+    }
+    return mark;
 }
 
 // Cells Qt made for rows with fewer cells than others have no font of their own; shown in
@@ -356,7 +380,7 @@ void TableBuilder::markEmptyCells()
                 continue; // a merged cell, seen at its first row and column
             QTextCursor first = cell.firstCursorPosition();
             if (first.block().length() <= 1 && !first.block().charFormat().hasProperty(QTextFormat::FontPointSize))
-                first.setBlockCharFormat(m_emptyMark);
+                first.setBlockCharFormat(markKeepingCell(cell));
         }
     }
 }

@@ -43,26 +43,6 @@ QList<QTextBlock> cellBlocks(const QTextTableCell &cell)
     return blocks;
 }
 
-// Right edges of the columns in twips.
-QList<int> columnEdges(const QTextTable *table)
-{
-    const QList<QTextLength> widths = table->format().columnWidthConstraints();
-    const int columns = table->columns();
-    QList<int> edges;
-    double right = 0;
-    for (int c = 0; c < columns; ++c) {
-        const QTextLength w = widths.value(c);
-        if (w.type() == QTextLength::FixedLength)
-            right += w.rawValue() * kTwipsPerPixel;
-        else if (w.type() == QTextLength::PercentageLength)
-            right += kTextWidth * w.rawValue() / 100.0;
-        else
-            right += double(kTextWidth) / columns;
-        edges << int(std::lround(right));
-    }
-    return edges;
-}
-
 // A table never reaches past the paper's right edge: wider ones are narrowed evenly.
 QList<int> fitToPage(QList<int> edges, const PageGeometry &page, int tableLeft)
 {
@@ -96,6 +76,23 @@ bool isEmptyBlock(const QTextBlock &b)
 }
 
 } // namespace
+
+QList<int> columnEdges(const QList<QTextLength> &widths, int columns)
+{
+    QList<int> edges;
+    double right = 0;
+    for (int c = 0; c < columns; ++c) {
+        const QTextLength w = widths.value(c);
+        if (w.type() == QTextLength::FixedLength)
+            right += w.rawValue() * kTwipsPerPixel;
+        else if (w.type() == QTextLength::PercentageLength)
+            right += kTextWidth * w.rawValue() / 100.0;
+        else
+            right += double(kTextWidth) / columns;
+        edges << int(std::lround(right));
+    }
+    return edges;
+}
 
 void Writer::writeFrame(const QTextFrame *frame, int tableDepth)
 {
@@ -166,7 +163,7 @@ void Writer::writeRowDefinition(const QTextTable *table, int row)
     m_esc.word("trleft", left);
     m_esc.word("trpaddl", padding), m_esc.word("trpaddr", padding);
     m_esc.word("trpaddfl", 3), m_esc.word("trpaddfr", 3);
-    const QList<int> edges = fitToPage(columnEdges(table), pageGeometry(m_setup), left);
+    const QList<int> edges = fitToPage(columnEdges(table->format().columnWidthConstraints(), table->columns()), pageGeometry(m_setup), left);
     for (int c = 0; c < table->columns(); ++c) {
         const QTextTableCell cell = table->cellAt(row, c);
         if (cell.row() != row)
