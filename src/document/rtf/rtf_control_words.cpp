@@ -98,7 +98,7 @@ constexpr W kWords[] = {
     row("clvmrg", A::VerticalMergeNext), starred(row("nesttableprops", A::NestedTableProps)),
 
     brk("par", A::Par), brk("line", A::Line), brk("tab", A::Tab), brk("cell", A::Cell),
-    brk("nestcell", A::NestedCell), brk("row", A::Row), brk("nestrow", A::Par), brk("page", A::Page),
+    brk("nestcell", A::NestedCell), brk("row", A::Row), brk("nestrow", A::NestedRow), brk("page", A::Page),
 
     {"pict", K::Embedded, A::Picture}, starred({"fldinst", K::Embedded, A::FieldInstruction}),
     starred({"shppict", K::Ignored}), // its \pict is read

@@ -39,7 +39,7 @@ enum class Action : unsigned char {
     OldListStyle, OldListStart,
     RowDefaults, CellRight, RowGap, RowLeft, RowPadding, CellPadding, CellBorder,
     MergeFirst, MergeNext, VerticalMergeFirst, VerticalMergeNext, NestedTableProps,
-    Par, Line, Tab, Cell, NestedCell, Row, Page,
+    Par, Line, Tab, Cell, NestedCell, Row, NestedRow, Page,
     Picture, FieldInstruction,
     PictureKind, PictureWidth, PictureHeight, PictureGoalWidth, PictureGoalHeight,
     PictureScaleX, PictureScaleY,

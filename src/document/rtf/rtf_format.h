@@ -120,6 +120,9 @@ struct DocumentTables
     static QTextBlockFormat blockFormat(const ParaProps &props);
 };
 
+// The depth of the table a paragraph is in, 0 outside tables.
+int tableDepth(const ParaProps &props);
+
 // Right edges in twips of columns as a writer gives them: fixed widths as they are,
 // others shares of the usual text width.
 QList<int> columnEdges(const QList<QTextLength> &widths, int columns);

@@ -19,7 +19,7 @@ constexpr char16_t kSymbolAreaEnd = 0xF0FF;
 
 Parser::Parser(QByteArrayView input, QTextDocument &doc)
     : m_tok(input)
-    , m_builder(doc, m_tables, m_rowDef)
+    , m_builder(doc, m_tables, m_rowDefs)
     , m_inputSize(input.size())
     , m_doc(doc)
 {
@@ -337,9 +337,10 @@ void Parser::breakWord(Action a)
         return;
     switch (a) {
     case Action::Par: m_builder.endParagraph(g.para, g.chr); break;
-    case Action::Row: m_builder.endRow(g.para, g.chr); break;
-    case Action::Cell: m_builder.cellBreak(g.para, g.chr); break;
-    case Action::NestedCell: m_builder.cellBreak(ParaProps(), g.chr); break;
+    case Action::Row: m_builder.endRow(g.para, g.chr, 1); break;
+    case Action::Cell: m_builder.cellBreak(g.para, g.chr, 1); break;
+    case Action::NestedRow: m_builder.endRow(g.para, g.chr, std::max(tableDepth(g.para), 2)); break;
+    case Action::NestedCell: m_builder.cellBreak(g.para, g.chr, std::max(tableDepth(g.para), 2)); break;
     case Action::Page: m_builder.pageBreak(g.para, g.chr); break;
     case Action::Line: putChar(0x2028); break;
     case Action::Tab: putChar(u'\t'); break;

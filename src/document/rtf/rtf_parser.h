@@ -89,7 +89,7 @@ private:
     Tokenizer m_tok;
     TextDecoder m_decoder;
     DocumentTables m_tables;
-    RowDef m_rowDef;
+    RowDefs m_rowDefs;
     DocumentBuilder m_builder;
     std::vector<Group> m_groups;
     std::string m_bytes; // undecoded text in the current code page

@@ -17,17 +17,20 @@
 namespace RtfFuzz {
 
 // A block's text with the structure it is in: its list's style and level, and its
-// table cell.
+// table cell (in a nested table, the cells it is in, the outermost first).
 inline QString blockShape(const QTextBlock &b)
 {
     QString shape = b.text();
     if (const QTextList *list = b.textList())
         shape += QStringLiteral(" [list %1 %2]").arg(list->format().style()).arg(list->format().indent());
-    if (const QTextTable *table = qobject_cast<QTextTable *>(b.document()->frameAt(b.position()))) {
-        const QTextTableCell cell = table->cellAt(b.position());
-        shape += QStringLiteral(" [cell %1,%2 %3x%4]").arg(cell.row()).arg(cell.column()).arg(cell.rowSpan()).arg(cell.columnSpan());
+    QString cells;
+    for (QTextFrame *frame = b.document()->frameAt(b.position()); frame; frame = frame->parentFrame()) {
+        if (const QTextTable *table = qobject_cast<QTextTable *>(frame)) {
+            const QTextTableCell cell = table->cellAt(b.position());
+            cells.prepend(QStringLiteral(" [cell %1,%2 %3x%4]").arg(cell.row()).arg(cell.column()).arg(cell.rowSpan()).arg(cell.columnSpan()));
+        }
     }
-    return shape;
+    return shape + cells;
 }
 
 inline QStringList blockTexts(const QTextDocument &doc)
