@@ -116,6 +116,8 @@ struct DocumentTables
     const ListLevel *listLevel(const ParaProps &props) const;
 
     const FontEntry *font(int number) const;
+    // The font text in font number is shown in, and read in the code page of.
+    const FontEntry *shownFont(int number) const;
     QTextCharFormat charFormat(const CharProps &props) const;
     static QTextBlockFormat blockFormat(const ParaProps &props);
 };

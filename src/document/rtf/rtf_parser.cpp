@@ -372,7 +372,8 @@ void Parser::putChar(char16_t ch)
     if (g.dest == Dest::FontTable) {
         m_fontName.append(QChar(ch));
     } else if (g.dest == Dest::Text) {
-        if (ch >= kSymbolAreaStart && ch <= kSymbolAreaEnd && codePage() == CodePage::Symbol)
+        const FontEntry *shown = m_tables.shownFont(g.chr.font); // as the writer will name it
+        if (ch >= kSymbolAreaStart && ch <= kSymbolAreaEnd && shown && shown->codePage == CodePage::Symbol)
             ch = symbolToUnicode(static_cast<unsigned char>(ch - 0xF000));
         m_builder.appendChar(ch, g.chr, g.para);
     }
