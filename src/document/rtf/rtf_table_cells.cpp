@@ -107,13 +107,23 @@ void TableBuilder::endVerticalMerge(int column, int lastRow)
 
 // Qt gives a merged cell whose first paragraph is empty the paragraph format of a cell it
 // swallows; the file gave the first cell's.
+// Its last paragraph, when empty, takes the format (and list) of the empty paragraph of
+// a cell it swallows; the file gave it its own.
 void TableBuilder::merge(int row, int column, int rows, int columns)
 {
-    const QTextBlockFormat format = m_table->cellAt(row, column).firstCursorPosition().blockFormat();
+    const QTextTableCell cell = m_table->cellAt(row, column);
+    const QTextBlockFormat format = cell.firstCursorPosition().blockFormat();
+    const QTextBlock lastBlock = cell.lastCursorPosition().block();
+    const int last = lastBlock.position();
+    const QTextBlockFormat lastFormat = lastBlock.blockFormat();
     m_table->mergeCells(row, column, rows, columns);
     QTextCursor first = m_table->cellAt(row, column).firstCursorPosition();
     if (first.blockFormat() != format)
         first.setBlockFormat(format);
+    QTextCursor end(m_table->document());
+    end.setPosition(last);
+    if (last != first.position() && end.blockFormat() != lastFormat)
+        end.setBlockFormat(lastFormat);
 }
 
 void TableBuilder::finish()
