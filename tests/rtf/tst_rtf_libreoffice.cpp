@@ -126,6 +126,7 @@ private slots:
     void formattingComesThrough();
     void paragraphsAndAlignment();
     void shapesSurviveRewrite();
+    void nestedTableSurvivesRewrite();
 
 private:
     QTemporaryDir m_dir;
@@ -226,6 +227,30 @@ void TestRtfLibreOffice::shapesSurviveRewrite()
             QVERIFY2(lengths ? std::abs(inches(va) - inches(vb)) <= 0.02 : va == vb,
                      qPrintable(QStringLiteral("\"%1\" %2: %3, rewritten %4").arg(a.text, k, va, vb)));
         }
+    }
+}
+
+// A table in a table's cell: LibreOffice finds it inside the outer cell in our rewrite,
+// as in the original, with the inner cells in their order.
+void TestRtfLibreOffice::nestedTableSurvivesRewrite()
+{
+    const QByteArray original = fileBytes(dataDir() + QStringLiteral("/nested_tables.rtf"));
+    QTextDocument doc;
+    QVERIFY(load(original, doc));
+    const QStringList names{QStringLiteral("nested_original"), QStringLiteral("nested_rewrite")};
+    const QByteArray contents[] = {original, Rtf::write(doc)};
+    QStringList files;
+    for (int i = 0; i < 2; ++i) {
+        files << m_dir.filePath(names.at(i) + QStringLiteral(".rtf"));
+        QVERIFY(writeBytes(files.last(), contents[i]));
+    }
+    QString log;
+    QVERIFY2(libreOfficeConvert(files, QStringLiteral("html"), m_dir.path(), &log), qPrintable(log));
+    static const QRegularExpression nested(QStringLiteral(R"(<td[^>]*>(?:(?!</td>).)*?<table.*?in1.*?in2.*?in3.*?in4.*?</table>.*?outer b)"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    for (const QString &name : names) {
+        const QString html = QString::fromUtf8(fileBytes(m_dir.filePath(name + QStringLiteral(".html"))));
+        QVERIFY2(nested.match(html).hasMatch(), qPrintable(name + QStringLiteral(": ") + html.right(3000)));
     }
 }
 

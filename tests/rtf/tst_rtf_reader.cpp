@@ -3,6 +3,8 @@
 
 #include "rtf_test_util.h"
 
+#include "document/rtf/rtf_control_words.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QTextBlock>
@@ -42,6 +44,7 @@ private slots:
     void deepNesting();
     void replacesContentAndClearsUndo();
     void goldenSample();
+    void everyControlWordIsFoundUnderItsName();
 };
 
 void TestRtfReader::text_data()
@@ -321,6 +324,16 @@ void TestRtfReader::goldenSample()
     QVERIFY(r.contains(QStringLiteral("example:Times New Roman,12,u,#0070c0")));
     QVERIFY(r.contains(QString::fromUtf8("Привет:Arial Cyr,12")));
     QCOMPARE(d.begin().blockFormat().alignment(), Qt::AlignHCenter);
+}
+
+// A name listed twice would leave its second meaning unreachable.
+void TestRtfReader::everyControlWordIsFoundUnderItsName()
+{
+    for (const Rtf::ControlWordInfo &w : Rtf::controlWords())
+        QVERIFY2(&Rtf::controlWord(w.name) == &w, w.name.data());
+    QCOMPARE(Rtf::controlWord("nosuchword").kind, Rtf::Kind::Ignored);
+    QCOMPARE(Rtf::keptWords(Rtf::Action::DocumentFormat).front()->name, "paperw");
+    QCOMPARE(Rtf::keptWords(Rtf::Action::SectionFormat).front()->name, "sbknone");
 }
 
 QTEST_MAIN(TestRtfReader)

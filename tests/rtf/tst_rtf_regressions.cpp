@@ -63,6 +63,14 @@ void TestRtfRegressions::generatedInputs_data()
     QTest::newRow("robustness: nested \\upr") << head + QByteArray("{\\upr{\\*\\ud ").repeated(10000) + "x";
     QTest::newRow("robustness: binary zero bytes") << head + QByteArray(1000, '\0') + "x}";
     QTest::newRow("robustness: font table without names") << head + "{\\fonttbl\\f1\\f2\\f3;\\fcharset128}\\f1 \\'82";
+    QTest::newRow("robustness: a header cut off inside a group") << head + "a\\par{\\header{\\b b\\par c";
+    QTest::newRow("robustness: a header cut off inside \\bin data") << head + "a\\par{\\header b\\bin99 c}";
+    QTest::newRow("robustness: a header cut off after a backslash") << head + "a\\par{\\header b\\";
+    QTest::newRow("robustness: rows that give more edges than cells")
+        << head + "\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl a\\cell\\row\\pard b\\par";
+    QTest::newRow("robustness: a table no row gives an edge") << head + "\\intbl a\\cell b\\cell c\\cell\\row\\pard d\\par";
+    QTest::newRow("robustness: a link's field ending at an empty paragraph")
+        << head + "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt a\\par\\par b}}";
     QTest::newRow("robustness: lead byte at the end in a double-byte page")
         << QByteArray("{\\rtf1\\ansicpg932 \\'82");
 }

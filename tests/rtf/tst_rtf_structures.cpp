@@ -85,6 +85,7 @@ private slots:
     void rowsAreMadeInSteps_data();
     void rowsAreMadeInSteps();
     void longTableStopsWhenAsked();
+    void nestedTablesKeepTheirWidths();
 };
 
 void TestRtfStructures::readsAndWritesBack_data()
@@ -130,6 +131,22 @@ void TestRtfStructures::readsAndWritesBack_data()
         << doc("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell\\row\\trowd\\cellx1000\\pard\\intbl b\\cell\\row"
                "\\pard mid\\par\\trowd\\cellx1000\\pard\\intbl c\\cell\\row\\pard y")
         << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 1,0 1x1]", "mid", "c [cell 0,0 1x1]", "y"};
+    QTest::newRow("nominal: tables nested in a cell, as Word writes them")
+        << fileBytes(dataDir() + QStringLiteral("/nested_tables.rtf"))
+        << QStringList{"", "outer a [cell 0,0 1x1]", "in1 [cell 0,0 1x1] [cell 0,0 1x1]",
+                       "in2 [cell 0,0 1x1] [cell 0,1 1x1]", "in3 [cell 0,0 1x1] [cell 1,0 1x1]",
+                       "in4 [cell 0,0 1x1] [cell 1,1 1x1]", " [cell 0,0 1x1]", "outer b [cell 0,1 1x1]", "after"};
+    QTest::newRow("nominal: three tables deep")
+        << doc("\\trowd\\cellx5000\\pard\\intbl\\itap3 deep\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\nestrow}"
+               "\\pard\\intbl\\itap2\\nestcell{\\*\\nesttableprops\\trowd\\cellx3000\\nestrow}\\pard\\intbl\\cell\\row\\pard y")
+        << QStringList{"", " [cell 0,0 1x1]", " [cell 0,0 1x1] [cell 0,0 1x1]",
+                       "deep [cell 0,0 1x1] [cell 0,0 1x1] [cell 0,0 1x1]", " [cell 0,0 1x1] [cell 0,0 1x1]",
+                       " [cell 0,0 1x1]", "y"};
+    QTest::newRow("robustness: a nested cell outside any table is a tab")
+        << doc("a\\nestcell b\\nestrow c") << QStringList{"a\tb", "c"};
+    QTest::newRow("robustness: a row ends while a nested table is open")
+        << doc("\\trowd\\cellx2000\\pard\\intbl\\itap2 in\\nestcell\\pard\\intbl\\cell\\row\\pard y")
+        << QStringList{"", " [cell 0,0 1x1]", "in [cell 0,0 1x1] [cell 0,0 1x1]", " [cell 0,0 1x1]", "y"};
     QByteArray cells;
     QStringList cellShapes{"x"};
     for (int c = 1; c <= 65; ++c) {
@@ -269,6 +286,31 @@ void TestRtfStructures::longTableStopsWhenAsked()
     QVERIFY(Rtf::read(rtf, d, &progress).wasStopped());
     QCOMPARE(progress.calls, 20);
     QVERIFY(progress.lastDone > 0 && progress.lastDone < rtf.size() / 2);
+}
+
+// Each table's columns as its rows gave them, written back in Word's form for nested rows.
+void TestRtfStructures::nestedTablesKeepTheirWidths()
+{
+    QTextDocument d;
+    QVERIFY(load(fileBytes(dataDir() + QStringLiteral("/nested_tables.rtf")), d));
+    const auto *outer = qobject_cast<QTextTable *>(d.rootFrame()->childFrames().value(0));
+    QVERIFY(outer);
+    const auto *inner = qobject_cast<QTextTable *>(outer->childFrames().value(0));
+    QVERIFY(inner);
+    const auto widths = [](const QTextTable *t) {
+        QList<double> px;
+        for (const QTextLength &w : t->format().columnWidthConstraints())
+            px << w.rawValue();
+        return px;
+    };
+    QCOMPARE(widths(outer), (QList<double>{4000 / 15.0, 5000 / 15.0}));
+    QCOMPARE(widths(inner), (QList<double>{100, 2000 / 15.0}));
+    QCOMPARE(inner->format().cellPadding(), 50 / 15.0);
+    const QByteArray written = Rtf::write(d);
+    QCOMPARE(written.count("{\\*\\nesttableprops\\trowd"), 2);
+    QCOMPARE(written.count("\\nestcell"), 4);
+    QVERIFY(written.contains("\\itap2 in1\\nestcell"));
+    QVERIFY(written.contains("\\cellx1500\\cellx3500\n\\nestrow}{\\nonesttables\\par}"));
 }
 
 QTEST_MAIN(TestRtfStructures)

@@ -1,135 +1,167 @@
 #include "document/rtf/rtf_control_words.h"
 
-#include "document/rtf/rtf_page_setup.h"
-
 #include <array>
 #include <cstdint>
-#include <vector>
 
 namespace Rtf {
 
 namespace {
 
 using A = Action;
+using K = Kind;
+using W = ControlWordInfo;
 
-// Destinations whose content is not part of the document's visible text: tables of
-// styles, lists and revisions, document information, pictures, objects, shapes,
-// footnotes, field instructions and form-field data.
-constexpr std::string_view kSkipped[] = {
-    "aftncn", "aftnsep", "aftnsepc", "annotation", "atnauthor", "atndate", "atnicn",
-    "atnid", "atnparent", "atnref", "atntime", "atrfend", "atrfstart", "author",
-    "background", "bkmkend", "bkmkstart", "blipuid", "buptim", "category",
-    "colorschememapping", "comment", "company", "creatim", "datafield", "datastore",
-    "defchp", "defpap", "do", "doccomm", "docvar", "dptxbxtext", "ebcend", "ebcstart",
-    "factoidname", "falt", "fchars", "ffdeftext", "ffentrymcr", "ffexitmcr", "ffformat",
-    "ffhelptext", "ffl", "ffname", "ffstattext", "file", "filetbl", "fontemb", "fontfile", "footnote",
-    "formfield", "ftncn", "ftnsep", "ftnsepc", "generator", "gridtbl",
-    "hl", "hlfr", "hlinkbase", "hlloc", "hlsrc", "hsv", "info", "keywords", "latentstyles", "lchars", "levelnumbers", "leveltext",
-    "lfolevel", "linkval", "listname", "listpicture", "liststylename",     "lsdlockedexcept", "mailmerge", "manager", "mmathPr",
-    "nonesttables", "nonshppict", "objalias", "objclass", "objdata", "object",
-    "objname", "objsect", "objtime", "oldcprops", "oldpprops", "oldsprops",
-    "oldtprops", "operator", "panose", "password", "passwordhash", "pgdsc",
-    "pgdsctbl", "pgp", "pgptbl", "picprop", "pnseclvl", "pntxta",
-    "pntxtb", "printim", "private", "propname", "protend", "protstart", "protusertbl",
-    "pxe", "result", "revtbl", "revtim", "rsidtbl", "rxe", "shp", "shpgrp", "shpinst",
-    "shprslt", "shptxt", "sn", "sp", "staticval", "stylesheet", "subject",
-    "sv", "svb", "tc", "template", "themedata", "title", "txe", "userprops",
-    "wgrffmtfilter", "windowcaption", "writereservation", "writereservhash", "xe",
-    "xform", "xmlattrname", "xmlattrvalue", "xmlclose", "xmlname", "xmlnstbl",
-    "xmlopen"};
+constexpr W skip(std::string_view name) { return {name, K::Skipped}; }
+constexpr W symbol(std::string_view name, char16_t c) { return {name, K::Symbol, A::None, c}; }
+constexpr W font(std::string_view name, A a) { return {name, K::FontTable, a}; }
+constexpr W chr(std::string_view name, A a) { return {name, K::Character, a}; }
+constexpr W para(std::string_view name, A a) { return {name, K::Paragraph, a}; }
+constexpr W list(std::string_view name, A a, char16_t v = 0) { return {name, K::List, a, v}; }
+constexpr W row(std::string_view name, A a, char16_t v = 0) { return {name, K::Table, a, v}; }
+constexpr W brk(std::string_view name, A a) { return {name, K::Break, a}; }
+constexpr W pict(std::string_view name, A a, char16_t v = 0) { return {name, K::Ignored, a, v}; }
+constexpr W doc(std::string_view name, bool param = true) { return {name, K::Page, A::DocumentFormat, 0, false, !param}; }
+constexpr W sxn(std::string_view name, bool param = true) { return {name, K::Page, A::SectionFormat, 0, false, !param}; }
+constexpr W kept(std::string_view name) { return {name, K::Page, A::KeptGroup}; }
+constexpr W starred(W w) { return w.afterStar = true, w; }
 
-constexpr std::string_view kUnderlines[] = {
-    "ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhair", "ulhwave",
-    "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash",
-    "ululdbwave", "ulw", "ulwave"};
+// Every control word the reader knows. A cell border's side (top, left, bottom, right) is
+// 0x10 + side, the row's 0; a border's style is 2, its width 3, no border 1.
+constexpr W kWords[] = {
+    {"rtf", K::Document, A::Rtf}, {"ansi", K::Document, A::Ansi}, {"mac", K::Document, A::Mac},
+    {"pc", K::Document, A::Pc}, {"pca", K::Document, A::Pca}, {"ansicpg", K::Document, A::AnsiCodePage},
+    {"deff", K::Document, A::DefaultFont}, {"uc", K::Document, A::UnicodeSkip},
+    {"u", K::Document, A::Unicode}, {"upr", K::Document, A::UnicodePair},
+    starred({"ud", K::Document, A::UnicodeDestination}),
 
-constexpr std::string_view kBorderStyles[] = {
-    "brdrs", "brdrth", "brdrsh", "brdrdb", "brdrdot", "brdrdash", "brdrhair", "brdrinset",
-    "brdroutset", "brdrtriple", "brdrwavy", "brdrdashsm", "brdrdashd", "brdrdashdd",
-    "brdrtnthsg", "brdrthtnsg", "brdrtnthtnsg", "brdrtnthmg", "brdrthtnmg", "brdremboss",
-    "brdrengrave", "brdrframe"};
+    font("fonttbl", A::FontTable), font("colortbl", A::ColorTable), font("f", A::Font),
+    font("fcharset", A::FontCharset), font("cpg", A::FontCodePage), font("red", A::Red),
+    font("green", A::Green), font("blue", A::Blue),
 
-const std::vector<ControlWordInfo> kWords = {
-    {"rtf", A::Rtf}, {"ansi", A::Ansi}, {"mac", A::Mac}, {"pc", A::Pc}, {"pca", A::Pca},
-    {"ansicpg", A::AnsiCodePage}, {"deff", A::DefaultFont}, {"uc", A::UnicodeSkip},
-    {"u", A::Unicode}, {"upr", A::UnicodePair}, {"ud", A::UnicodeDestination, 0, true},
-    {"fonttbl", A::FontTable}, {"colortbl", A::ColorTable}, {"f", A::Font},
-    {"fcharset", A::FontCharset}, {"cpg", A::FontCodePage}, {"red", A::Red},
-    {"green", A::Green}, {"blue", A::Blue},
-    {"plain", A::Plain}, {"pard", A::Pard}, {"par", A::Par}, {"sect", A::Section}, {"sectd", A::SectionDefaults},
-    {"line", A::Line}, {"tab", A::Tab},
-    {"b", A::Bold}, {"i", A::Italic}, {"ulnone", A::UnderlineNone}, {"strike", A::Strike}, {"v", A::Hidden}, {"caps", A::AllCaps}, {"scaps", A::SmallCaps}, {"kerning", A::Kerning},
-    {"super", A::Superscript}, {"sub", A::Subscript}, {"nosupersub", A::NoSuperSub},
-    {"up", A::RaiseBy}, {"dn", A::LowerBy},
-    {"striked", A::Strike}, {"fs", A::FontSize}, {"cf", A::Color},
-    {"ql", A::AlignLeft}, {"qc", A::AlignCenter}, {"qr", A::AlignRight},
-    {"qj", A::AlignJustify}, {"qd", A::AlignJustify},
-    {"cell", A::Cell}, {"row", A::Row}, {"page", A::Page},
-    {"li", A::LeftIndent}, {"lin", A::LeftIndent}, {"ri", A::RightIndent},
-    {"rin", A::RightIndent}, {"fi", A::FirstIndent}, {"sb", A::SpaceBefore},
-    {"sa", A::SpaceAfter}, {"sbauto", A::AutoBefore}, {"saauto", A::AutoAfter},
-    {"sl", A::LineSpacing}, {"slmult", A::LineMultiple}, {"tqc", A::TabCenter},
-    {"tqr", A::TabRight}, {"tqdec", A::TabDecimal}, {"tx", A::TabStop}, {"tb", A::BarTab},
-    {"pagebb", A::PageBreakBefore}, {"keep", A::Keep}, {"keepn", A::KeepNext},
-    {"intbl", A::InTable}, {"itap", A::TableDepth},
-    {"ls", A::ListOverride}, {"ilvl", A::ListLevelNumber},
-    {"listtext", A::ListText}, {"pntext", A::ListText},
-    {"listtable", A::ListTable, 0, true}, {"listoverridetable", A::ListOverrideTable, 0, true},
-    {"list", A::ListDefinition}, {"listoverride", A::ListDefinition},
-    {"listlevel", A::ListLevelDefinition}, {"listid", A::ListId},
-    {"levelnfc", A::LevelNumberFormat}, {"levelnfcn", A::LevelNumberFormat},
-    {"levelstartat", A::LevelStart},
-    {"pn", A::OldList, 0, true}, {"pnlvl", A::OldListLevel}, {"pnlvlblt", A::OldListBullet},
-    {"pnlvlbody", A::OldListBody}, {"pnlvlcont", A::OldListBody},
-    {"pndec", A::OldListStyle, 0}, {"pnucrm", A::OldListStyle, 1}, {"pnlcrm", A::OldListStyle, 2},
-    {"pnucltr", A::OldListStyle, 3}, {"pnlcltr", A::OldListStyle, 4},
-    {"pnord", A::OldListStyle, 0}, {"pncard", A::OldListStyle, 0}, {"pnstart", A::OldListStart},
-    // tables; a nested row's properties end with \nestrow, so their group is read
-    {"trowd", A::RowDefaults}, {"cellx", A::CellRight}, {"trgaph", A::RowGap},
-    {"trleft", A::RowLeft}, {"trpaddl", A::RowPadding}, {"trpaddr", A::RowPadding},
-    {"trpaddt", A::RowPadding}, {"trpaddb", A::RowPadding}, {"clpadl", A::CellPadding},
-    {"clpadr", A::CellPadding}, {"clpadt", A::CellPadding}, {"clpadb", A::CellPadding},
-    // a cell's sides (top, left, bottom, right) are 0x10 + side, the row's 0
-    {"clbrdrt", A::CellBorder, 0x10}, {"clbrdrl", A::CellBorder, 0x11}, {"clbrdrb", A::CellBorder, 0x12},
-    {"clbrdrr", A::CellBorder, 0x13}, {"brdrw", A::CellBorder, 3}, {"trbrdrt", A::CellBorder}, {"trbrdrb", A::CellBorder},
-    {"trbrdrl", A::CellBorder}, {"trbrdrr", A::CellBorder}, {"trbrdrh", A::CellBorder},
-    {"trbrdrv", A::CellBorder}, {"brdrnone", A::CellBorder, 1},
-    {"clmgf", A::MergeFirst}, {"clmrg", A::MergeNext}, {"clvmgf", A::VerticalMergeFirst},
-    {"clvmrg", A::VerticalMergeNext}, {"nesttableprops", A::NestedTableProps, 0, true},
-    {"nestcell", A::NestedCell}, {"nestrow", A::Par},
-    // pictures and fields
-    {"pict", A::Picture}, {"shppict", A::Unknown, 0, true},
-    {"pngblip", A::PictureKind, 1}, {"jpegblip", A::PictureKind, 2},
-    {"picw", A::PictureWidth}, {"pich", A::PictureHeight}, {"picwgoal", A::PictureGoalWidth},
-    {"pichgoal", A::PictureGoalHeight}, {"picscalex", A::PictureScaleX},
-    {"picscaley", A::PictureScaleY}, {"fldinst", A::FieldInstruction, 0, true},
-    {"bullet", A::Character, 0x2022}, {"emdash", A::Character, 0x2014},
-    {"endash", A::Character, 0x2013}, {"emspace", A::Character, 0x2003},
-    {"enspace", A::Character, 0x2002}, {"qmspace", A::Character, 0x2005},
-    {"lquote", A::Character, 0x2018}, {"rquote", A::Character, 0x2019},
-    {"ldblquote", A::Character, 0x201C}, {"rdblquote", A::Character, 0x201D},
-    {"zwj", A::Character, 0x200D}, {"zwnj", A::Character, 0x200C},
-    {"ltrmark", A::Character, 0x200E}, {"rtlmark", A::Character, 0x200F},
-    {"zwbo", A::Character, 0x200B}, {"zwnbo", A::Character, 0x2060},
+    chr("plain", A::Plain), chr("b", A::Bold), chr("i", A::Italic), chr("ulnone", A::UnderlineNone),
+    chr("strike", A::Strike), chr("striked", A::Strike), chr("v", A::Hidden), chr("caps", A::AllCaps),
+    chr("scaps", A::SmallCaps), chr("kerning", A::Kerning), chr("super", A::Superscript),
+    chr("sub", A::Subscript), chr("nosupersub", A::NoSuperSub), chr("up", A::RaiseBy),
+    chr("dn", A::LowerBy), chr("fs", A::FontSize), chr("cf", A::Color),
+    chr("ul", A::Underline), chr("uld", A::Underline), chr("uldash", A::Underline),
+    chr("uldashd", A::Underline), chr("uldashdd", A::Underline), chr("uldb", A::Underline),
+    chr("ulhair", A::Underline), chr("ulhwave", A::Underline), chr("ulldash", A::Underline),
+    chr("ulth", A::Underline), chr("ulthd", A::Underline), chr("ulthdash", A::Underline),
+    chr("ulthdashd", A::Underline), chr("ulthdashdd", A::Underline), chr("ulthldash", A::Underline),
+    chr("ululdbwave", A::Underline), chr("ulw", A::Underline), chr("ulwave", A::Underline),
+
+    para("pard", A::Pard), para("ql", A::AlignLeft), para("qc", A::AlignCenter),
+    para("qr", A::AlignRight), para("qj", A::AlignJustify), para("qd", A::AlignJustify),
+    para("li", A::LeftIndent), para("lin", A::LeftIndent), para("ri", A::RightIndent),
+    para("rin", A::RightIndent), para("fi", A::FirstIndent), para("sb", A::SpaceBefore),
+    para("sa", A::SpaceAfter), para("sbauto", A::AutoBefore), para("saauto", A::AutoAfter),
+    para("sl", A::LineSpacing), para("slmult", A::LineMultiple), para("tqc", A::TabCenter),
+    para("tqr", A::TabRight), para("tqdec", A::TabDecimal), para("tx", A::TabStop),
+    para("tb", A::BarTab), para("pagebb", A::PageBreakBefore), para("keep", A::Keep),
+    para("keepn", A::KeepNext), para("intbl", A::InTable), para("itap", A::TableDepth),
+    para("ilvl", A::ListLevelNumber),
+
+    // \ls is a paragraph's list, or in the override table the override being defined
+    list("ls", A::ListOverride), list("listtext", A::ListText), list("pntext", A::ListText),
+    starred(list("listtable", A::ListTable)), starred(list("listoverridetable", A::ListOverrideTable)),
+    list("list", A::ListDefinition), list("listoverride", A::ListDefinition),
+    list("listlevel", A::ListLevelDefinition), list("listid", A::ListId),
+    list("levelnfc", A::LevelNumberFormat), list("levelnfcn", A::LevelNumberFormat),
+    list("levelstartat", A::LevelStart), starred(list("pn", A::OldList)),
+    list("pnlvl", A::OldListLevel), list("pnlvlblt", A::OldListBullet),
+    list("pnlvlbody", A::OldListBody), list("pnlvlcont", A::OldListBody),
+    list("pndec", A::OldListStyle, 0), list("pnucrm", A::OldListStyle, 1),
+    list("pnlcrm", A::OldListStyle, 2), list("pnucltr", A::OldListStyle, 3),
+    list("pnlcltr", A::OldListStyle, 4), list("pnord", A::OldListStyle, 0),
+    list("pncard", A::OldListStyle, 0), list("pnstart", A::OldListStart),
+
+    row("trowd", A::RowDefaults), row("cellx", A::CellRight), row("trgaph", A::RowGap),
+    row("trleft", A::RowLeft), row("trpaddl", A::RowPadding), row("trpaddr", A::RowPadding),
+    row("trpaddt", A::RowPadding), row("trpaddb", A::RowPadding), row("clpadl", A::CellPadding),
+    row("clpadr", A::CellPadding), row("clpadt", A::CellPadding), row("clpadb", A::CellPadding),
+    row("clbrdrt", A::CellBorder, 0x10), row("clbrdrl", A::CellBorder, 0x11),
+    row("clbrdrb", A::CellBorder, 0x12), row("clbrdrr", A::CellBorder, 0x13),
+    row("trbrdrt", A::CellBorder), row("trbrdrb", A::CellBorder), row("trbrdrl", A::CellBorder),
+    row("trbrdrr", A::CellBorder), row("trbrdrh", A::CellBorder), row("trbrdrv", A::CellBorder),
+    row("brdrnone", A::CellBorder, 1), row("brdrw", A::CellBorder, 3),
+    row("brdrs", A::CellBorder, 2), row("brdrth", A::CellBorder, 2), row("brdrsh", A::CellBorder, 2),
+    row("brdrdb", A::CellBorder, 2), row("brdrdot", A::CellBorder, 2), row("brdrdash", A::CellBorder, 2),
+    row("brdrhair", A::CellBorder, 2), row("brdrinset", A::CellBorder, 2),
+    row("brdroutset", A::CellBorder, 2), row("brdrtriple", A::CellBorder, 2),
+    row("brdrwavy", A::CellBorder, 2), row("brdrdashsm", A::CellBorder, 2),
+    row("brdrdashd", A::CellBorder, 2), row("brdrdashdd", A::CellBorder, 2),
+    row("brdrtnthsg", A::CellBorder, 2), row("brdrthtnsg", A::CellBorder, 2),
+    row("brdrtnthtnsg", A::CellBorder, 2), row("brdrtnthmg", A::CellBorder, 2),
+    row("brdrthtnmg", A::CellBorder, 2), row("brdremboss", A::CellBorder, 2),
+    row("brdrengrave", A::CellBorder, 2), row("brdrframe", A::CellBorder, 2),
+    row("clmgf", A::MergeFirst), row("clmrg", A::MergeNext), row("clvmgf", A::VerticalMergeFirst),
+    row("clvmrg", A::VerticalMergeNext), starred(row("nesttableprops", A::NestedTableProps)),
+
+    brk("par", A::Par), brk("line", A::Line), brk("tab", A::Tab), brk("cell", A::Cell),
+    brk("nestcell", A::NestedCell), brk("row", A::Row), brk("nestrow", A::NestedRow), brk("page", A::Page),
+
+    {"pict", K::Embedded, A::Picture}, starred({"fldinst", K::Embedded, A::FieldInstruction}),
+    starred({"shppict", K::Ignored}), // its \pict is read
+    pict("pngblip", A::PictureKind, 1), pict("jpegblip", A::PictureKind, 2),
+    pict("picw", A::PictureWidth), pict("pich", A::PictureHeight), pict("picwgoal", A::PictureGoalWidth),
+    pict("pichgoal", A::PictureGoalHeight), pict("picscalex", A::PictureScaleX),
+    pict("picscaley", A::PictureScaleY),
+
+    symbol("bullet", 0x2022), symbol("emdash", 0x2014), symbol("endash", 0x2013),
+    symbol("emspace", 0x2003), symbol("enspace", 0x2002), symbol("qmspace", 0x2005),
+    symbol("lquote", 0x2018), symbol("rquote", 0x2019), symbol("ldblquote", 0x201C),
+    symbol("rdblquote", 0x201D), symbol("zwj", 0x200D), symbol("zwnj", 0x200C),
+    symbol("ltrmark", 0x200E), symbol("rtlmark", 0x200F), symbol("zwbo", 0x200B),
+    symbol("zwnbo", 0x2060),
+
+    // kept and written back in this order
+    doc("paperw"), doc("paperh"), doc("margl"), doc("margr"), doc("margt"), doc("margb"),
+    doc("gutter"), doc("landscape", false), doc("facingp", false), doc("margmirror", false),
+    doc("deftab"), doc("widowctrl", false), doc("deflang"), doc("deflangfe"), doc("hyphauto"),
+    doc("hyphhotz"),
+    sxn("sbknone", false), sxn("sbkcol", false), sxn("sbkpage", false), sxn("sbkeven", false),
+    sxn("sbkodd", false), sxn("pgwsxn"), sxn("pghsxn"), sxn("marglsxn"), sxn("margrsxn"),
+    sxn("margtsxn"), sxn("margbsxn"), sxn("guttersxn"), sxn("lndscpsxn", false), sxn("headery"),
+    sxn("footery"), sxn("titlepg", false), sxn("cols"), sxn("colsx"), sxn("linebetcol", false),
+    sxn("pgnstarts"), sxn("pgnrestart", false), sxn("pgncont", false), sxn("vertalt", false),
+    sxn("vertalc", false),
+    {"sect", K::Page, A::Section}, {"sectd", K::Page, A::SectionDefaults},
+    kept("header"), kept("footer"), kept("headerl"), kept("headerr"), kept("headerf"),
+    kept("footerl"), kept("footerr"), kept("footerf"),
+
+    // destinations whose content is not part of the document's visible text: tables of
+    // styles and revisions, document information, objects, shapes, footnotes, form fields
+    skip("aftncn"), skip("aftnsep"), skip("aftnsepc"), skip("annotation"), skip("atnauthor"),
+    skip("atndate"), skip("atnicn"), skip("atnid"), skip("atnparent"), skip("atnref"),
+    skip("atntime"), skip("atrfend"), skip("atrfstart"), skip("author"), skip("background"),
+    skip("bkmkend"), skip("bkmkstart"), skip("blipuid"), skip("buptim"), skip("category"),
+    skip("colorschememapping"), skip("comment"), skip("company"), skip("creatim"),
+    skip("datafield"), skip("datastore"), skip("defchp"), skip("defpap"), skip("do"),
+    skip("doccomm"), skip("docvar"), skip("dptxbxtext"), skip("ebcend"), skip("ebcstart"),
+    skip("factoidname"), skip("falt"), skip("fchars"), skip("ffdeftext"), skip("ffentrymcr"),
+    skip("ffexitmcr"), skip("ffformat"), skip("ffhelptext"), skip("ffl"), skip("ffname"),
+    skip("ffstattext"), skip("file"), skip("filetbl"), skip("fontemb"), skip("fontfile"),
+    skip("footnote"), skip("formfield"), skip("ftncn"), skip("ftnsep"), skip("ftnsepc"),
+    skip("generator"), skip("gridtbl"), skip("hl"), skip("hlfr"), skip("hlinkbase"),
+    skip("hlloc"), skip("hlsrc"), skip("hsv"), skip("info"), skip("keywords"),
+    skip("latentstyles"), skip("lchars"), skip("levelnumbers"), skip("leveltext"),
+    skip("lfolevel"), skip("linkval"), skip("listname"), skip("listpicture"),
+    skip("liststylename"), skip("lsdlockedexcept"), skip("mailmerge"), skip("manager"),
+    skip("mmathPr"), skip("nonesttables"), skip("nonshppict"), skip("objalias"),
+    skip("objclass"), skip("objdata"), skip("object"), skip("objname"), skip("objsect"),
+    skip("objtime"), skip("oldcprops"), skip("oldpprops"), skip("oldsprops"), skip("oldtprops"),
+    skip("operator"), skip("panose"), skip("password"), skip("passwordhash"), skip("pgdsc"),
+    skip("pgdsctbl"), skip("pgp"), skip("pgptbl"), skip("picprop"), skip("pnseclvl"),
+    skip("pntxta"), skip("pntxtb"), skip("printim"), skip("private"), skip("propname"),
+    skip("protend"), skip("protstart"), skip("protusertbl"), skip("pxe"), skip("result"),
+    skip("revtbl"), skip("revtim"), skip("rsidtbl"), skip("rxe"), skip("shp"), skip("shpgrp"),
+    skip("shpinst"), skip("shprslt"), skip("shptxt"), skip("sn"), skip("sp"), skip("staticval"),
+    skip("stylesheet"), skip("subject"), skip("sv"), skip("svb"), skip("tc"), skip("template"),
+    skip("themedata"), skip("title"), skip("txe"), skip("userprops"), skip("wgrffmtfilter"),
+    skip("windowcaption"), skip("writereservation"), skip("writereservhash"), skip("xe"),
+    skip("xform"), skip("xmlattrname"), skip("xmlattrvalue"), skip("xmlclose"), skip("xmlname"),
+    skip("xmlnstbl"), skip("xmlopen"),
 };
-
-std::vector<ControlWordInfo> allWords()
-{
-    std::vector<ControlWordInfo> words = kWords;
-    for (std::string_view name : kSkipped)
-        words.push_back({name, A::SkipDestination});
-    for (std::string_view name : kUnderlines)
-        words.push_back({name, A::Underline});
-    for (std::string_view name : kBorderStyles)
-        words.push_back({name, A::CellBorder, 2});
-    for (const KeptWord &w : kDocumentWords)
-        words.push_back({w.name, A::DocumentFormat});
-    for (const KeptWord &w : kSectionWords)
-        words.push_back({w.name, A::SectionFormat});
-    for (std::string_view name : kKeptGroups)
-        words.push_back({name, A::KeptGroup});
-    return words;
-}
 
 uint32_t hashName(std::string_view name)
 {
@@ -144,21 +176,22 @@ uint32_t hashName(std::string_view name)
 class WordTable
 {
 public:
-    WordTable() : m_words(allWords())
+    WordTable()
     {
-        for (size_t i = 0; i < m_words.size(); ++i) {
-            size_t slot = hashName(m_words[i].name) & kMask;
+        m_slots.fill(kEmpty);
+        for (size_t i = 0; i < std::size(kWords); ++i) {
+            size_t slot = hashName(kWords[i].name) & kMask;
             while (m_slots[slot] != kEmpty)
                 slot = (slot + 1) & kMask;
             m_slots[slot] = uint16_t(i);
         }
     }
 
-    const ControlWordInfo &find(std::string_view name) const
+    const W &find(std::string_view name) const
     {
         for (size_t slot = hashName(name) & kMask; m_slots[slot] != kEmpty; slot = (slot + 1) & kMask) {
-            if (m_words[m_slots[slot]].name == name)
-                return m_words[m_slots[slot]];
+            if (kWords[m_slots[slot]].name == name)
+                return kWords[m_slots[slot]];
         }
         return m_unknown;
     }
@@ -167,17 +200,20 @@ private:
     static constexpr size_t kSize = 2048;
     static constexpr size_t kMask = kSize - 1;
     static constexpr uint16_t kEmpty = 0xFFFF;
-    std::vector<ControlWordInfo> m_words;
-    std::array<uint16_t, kSize> m_slots = filled();
-    ControlWordInfo m_unknown{{}, A::Unknown};
-
-    static std::array<uint16_t, kSize> filled()
-    {
-        std::array<uint16_t, kSize> a;
-        a.fill(kEmpty);
-        return a;
-    }
+    static_assert(std::size(kWords) * 4 <= kSize);
+    std::array<uint16_t, kSize> m_slots;
+    W m_unknown;
 };
+
+std::vector<const W *> wordsOf(Action action)
+{
+    std::vector<const W *> words;
+    for (const W &w : kWords) {
+        if (w.action == action)
+            words.push_back(&w);
+    }
+    return words;
+}
 
 } // namespace
 
@@ -185,6 +221,18 @@ const ControlWordInfo &controlWord(std::string_view name)
 {
     static const WordTable table;
     return table.find(name);
+}
+
+std::span<const ControlWordInfo> controlWords()
+{
+    return kWords;
+}
+
+const std::vector<const ControlWordInfo *> &keptWords(Action action)
+{
+    static const std::vector<const W *> document = wordsOf(Action::DocumentFormat);
+    static const std::vector<const W *> section = wordsOf(Action::SectionFormat);
+    return action == Action::DocumentFormat ? document : section;
 }
 
 } // namespace Rtf

@@ -1,44 +1,69 @@
 #pragma once
 
+#include <span>
 #include <string_view>
+#include <vector>
 
 namespace Rtf {
 
-// What the reader does with a control word.
+// What kind of word a control word is: the reader hands each kind to one handler.
+enum class Kind : unsigned char {
+    Ignored,         // not in the table, or read only by its own group's reader (\picw ...)
+    Skipped,         // a destination whose content is left out
+    Symbol,          // stands for ControlWordInfo::value, a character
+    Document,        // \rtf, code pages, \deff, \uc \u \upr \ud
+    FontTable,       // the font and colour tables, their entries, and \f
+    Character,       // character formatting
+    Paragraph,       // paragraph formatting
+    List,            // list tables, \ls, \listtext and the older \pn
+    Table,           // row and cell definitions
+    Break,           // \par \line \tab \cell \nestcell \row \nestrow \page
+    Embedded,        // \pict \fldinst
+    Page,            // document and section formatting, \sect, headers and footers
+};
+
+// What the handler of a word's kind does with it.
 enum class Action : unsigned char {
-    Unknown,         // ignored
-    SkipDestination, // the rest of the group is left out
-    Character,       // inserts ControlWordInfo::character
+    None,
     Rtf, Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont, UnicodeSkip, Unicode,
+    UnicodePair, UnicodeDestination, // \upr and \ud
     FontTable, ColorTable, Font, FontCharset, FontCodePage, Red, Green, Blue,
-    Plain, Pard, Par, Line, Tab, Sect,
-    Bold, Italic, Underline, UnderlineNone, Strike, FontSize, Color,
-    AlignLeft, AlignCenter, AlignRight, AlignJustify,
-    Cell, NestedCell, Row, Page,
+    Plain, Bold, Italic, Underline, UnderlineNone, Strike, FontSize, Color,
+    Hidden, AllCaps, SmallCaps, Kerning, Superscript, Subscript, NoSuperSub, RaiseBy, LowerBy,
+    Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify,
     LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, AutoBefore, AutoAfter,
     LineSpacing, LineMultiple, TabCenter, TabRight, TabDecimal, TabStop, BarTab,
-    PageBreakBefore, Keep, KeepNext, InTable, TableDepth, ListOverride, ListLevelNumber,
-    ListText, ListTable, ListOverrideTable, ListDefinition, ListLevelDefinition, ListId,
+    PageBreakBefore, Keep, KeepNext, InTable, TableDepth, ListLevelNumber,
+    ListOverride, ListText, ListTable, ListOverrideTable, ListDefinition, ListLevelDefinition, ListId,
     LevelNumberFormat, LevelStart, OldList, OldListLevel, OldListBullet, OldListBody,
     OldListStyle, OldListStart,
     RowDefaults, CellRight, RowGap, RowLeft, RowPadding, CellPadding, CellBorder,
     MergeFirst, MergeNext, VerticalMergeFirst, VerticalMergeNext, NestedTableProps,
-    Picture, PictureKind, PictureWidth, PictureHeight, PictureGoalWidth, PictureGoalHeight,
-    PictureScaleX, PictureScaleY, FieldInstruction,
-    UnicodePair, UnicodeDestination, // \upr and \ud
+    Par, Line, Tab, Cell, NestedCell, Row, NestedRow, Page,
+    Picture, FieldInstruction,
+    PictureKind, PictureWidth, PictureHeight, PictureGoalWidth, PictureGoalHeight,
+    PictureScaleX, PictureScaleY,
     DocumentFormat, SectionFormat, SectionDefaults, Section, KeptGroup, // rtf_page_setup.h
-    Hidden, AllCaps, SmallCaps, Kerning, Superscript, Subscript, NoSuperSub, RaiseBy, LowerBy,
 };
 
 struct ControlWordInfo
 {
     std::string_view name;
-    Action action;
-    char16_t character = 0;
+    Kind kind = Kind::Ignored;
+    Action action = Action::None;
+    char16_t value = 0;     // a symbol's character, or which variant of its action a word is
     bool afterStar = false; // still honoured after \* (all other words skip the group)
+    bool noParam = false;   // a kept page word written without a parameter (\landscape)
 };
 
-// Looks up a control word; returns the Unknown entry for words not in the table.
+// Looks up a control word; returns the Ignored entry for words not in the table.
 const ControlWordInfo &controlWord(std::string_view name);
+
+// Every word in the table.
+std::span<const ControlWordInfo> controlWords();
+
+// The kept document (DocumentFormat) or section (SectionFormat) words, in the order they
+// are written back.
+const std::vector<const ControlWordInfo *> &keptWords(Action action);
 
 } // namespace Rtf

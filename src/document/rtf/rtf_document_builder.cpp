@@ -16,11 +16,18 @@ bool needsCare(char16_t c)
         || c == 0xFDD1 || c == 0xFFFC;
 }
 
+// A paragraph mark is no link's text: a link that starts at an empty paragraph is nowhere.
+CharProps markProps(CharProps props)
+{
+    props.link = -1;
+    return props;
+}
+
 } // namespace
 
-DocumentBuilder::DocumentBuilder(QTextDocument &doc, const DocumentTables &tables, const RowDef &row)
+DocumentBuilder::DocumentBuilder(QTextDocument &doc, const DocumentTables &tables, RowDefs &rows)
     : m_tables(tables)
-    , m_row(row)
+    , m_rows(rows)
     , m_cursor(&doc)
 {
     m_cursor.beginEditBlock();
@@ -67,11 +74,12 @@ void DocumentBuilder::flushRun()
     m_run.resize(0);
 }
 
-void DocumentBuilder::openPendingBlock(const CharProps &props)
+void DocumentBuilder::openPendingBlock(const CharProps &next)
 {
     if (!m_blockPending)
         return;
     flushRun();
+    const CharProps props = markProps(next);
     m_cursor.insertBlock(QTextBlockFormat(), format(props));
     m_blockProps = props;
     m_blockPending = false;
@@ -81,24 +89,46 @@ void DocumentBuilder::openPendingBlock(const CharProps &props)
 
 void DocumentBuilder::place(const ParaProps &para)
 {
-    const bool inTable = para.tableDepth > 0;
-    if (!inTable && !m_table.active())
+    const int depth = tableDepth(para);
+    if (depth == 0 && m_open.empty())
         return;
     flushRun();
-    if (inTable) {
-        if (!m_table.active())
-            m_table.setEmptyMark(format(CharProps{}));
-        if (!m_table.enter(m_cursor, m_row))
-            return;
-    } else {
-        m_table.leave(m_cursor);
+    bool moved = false;
+    while (int(m_open.size()) > depth) {
+        leaveInnermost();
+        moved = true;
     }
+    for (int d = 1; d <= depth; ++d)
+        moved = enterDepth(d) || moved;
+    if (!moved)
+        return;
     m_blockPending = false;
     m_blockEmpty = true;
     m_blockProps.reset(); // a block Qt made: its character format is not the last one set
     m_cellEnded = false;
     m_pendingTabs = 0;
     m_labelStart = -1;
+}
+
+// Puts the cursor into the cell of the table at depth the next text belongs to, opening
+// the table where the cursor is when there is none.
+bool DocumentBuilder::enterDepth(int depth)
+{
+    if (int(m_open.size()) < depth) {
+        m_open.emplace_back();
+        m_open.back().setEmptyMark(format(CharProps{}));
+        if (depth == 1)
+            m_open.back().setRowsAhead(m_rowsAhead);
+    }
+    return m_open[size_t(depth - 1)].enter(m_cursor, m_rows[size_t(depth - 1)]);
+}
+
+void DocumentBuilder::leaveInnermost()
+{
+    m_open.back().leave(m_cursor);
+    m_open.pop_back();
+    if (!m_open.empty()) // a nested table's rows say what they are at their end
+        m_rows[m_open.size()] = RowDef();
 }
 
 void DocumentBuilder::beginText(const CharProps &props, const ParaProps &para)
@@ -179,8 +209,9 @@ void DocumentBuilder::setBlockFormat(const ParaProps &para)
     m_pageBreak = m_sectionStart = false;
 }
 
-void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &mark)
+void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &end)
 {
+    const CharProps mark = markProps(end);
     place(para);
     openPendingBlock(mark);
     flushRun();
@@ -199,29 +230,32 @@ void DocumentBuilder::endParagraph(const ParaProps &para, const CharProps &mark)
     m_blockPending = true;
 }
 
-void DocumentBuilder::cellBreak(const ParaProps &para, const CharProps &mark)
+void DocumentBuilder::cellBreak(const ParaProps &para, const CharProps &mark, int depth)
 {
-    if (para.tableDepth != 1) { // outside a table, or in a nested one flattened into its cell
+    if (tableDepth(para) != depth) { // outside a table, or not at that depth
         ++m_pendingTabs;
         return;
     }
     closeBlock(para, mark);
-    if (m_table.lastCell()) {
+    TableBuilder &table = m_open[size_t(depth - 1)];
+    if (table.lastCell()) {
         ++m_pendingTabs; // Word's limit of cells in a row: the rest share the last
         return;
     }
-    m_table.nextCell();
+    table.nextCell();
     m_pendingTabs = 0;
     m_cellEnded = true; // the cursor stays in the cell until text for the next one comes
 }
 
-void DocumentBuilder::endRow(const ParaProps &para, const CharProps &mark)
+void DocumentBuilder::endRow(const ParaProps &para, const CharProps &mark, int depth)
 {
     m_pendingTabs = 0; // tabs after the last cell would only pad the line
-    if (!m_table.active())
+    if (int(m_open.size()) < depth)
         return endParagraph(para, mark);
     flushRun();
-    m_table.endRow(m_row);
+    while (int(m_open.size()) > depth) // a nested table the row ends with it
+        leaveInnermost();
+    m_open.back().endRow(m_rows[size_t(depth - 1)]);
 }
 
 void DocumentBuilder::pageBreak(const ParaProps &para, const CharProps &mark)
@@ -247,8 +281,10 @@ void DocumentBuilder::finish(const ParaProps &para, bool stopped)
         setBlockFormat(para);
         applyList(para);
     }
-    if (m_table.active() && !stopped) // tidying a table up costs time a stop should not wait for
-        m_table.finish();
+    if (!stopped) { // tidying a table up costs time a stop should not wait for
+        for (auto table = m_open.rbegin(); table != m_open.rend(); ++table)
+            table->finish();
+    }
     m_cursor.endEditBlock();
 }
 

@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 class QTextDocument;
 class QTextImageFormat;
@@ -23,17 +24,18 @@ namespace Rtf {
 class DocumentBuilder
 {
 public:
-    DocumentBuilder(QTextDocument &doc, const DocumentTables &tables, const RowDef &row);
+    DocumentBuilder(QTextDocument &doc, const DocumentTables &tables, RowDefs &rows);
     DocumentBuilder(const DocumentBuilder &) = delete;
     DocumentBuilder &operator=(const DocumentBuilder &) = delete;
 
     void appendText(QStringView text, const CharProps &props, const ParaProps &para);
     void appendChar(char16_t ch, const CharProps &props, const ParaProps &para);
     void appendImage(const QTextImageFormat &image, const CharProps &props, const ParaProps &para);
-    // A table cell ended; outside a table, or in a nested one, the next text follows a tab.
-    void cellBreak(const ParaProps &para, const CharProps &mark);
+    // A cell of the table at depth (1 the outermost) ended; in a paragraph not at that depth
+    // the next text follows a tab.
+    void cellBreak(const ParaProps &para, const CharProps &mark, int depth);
     void endParagraph(const ParaProps &para, const CharProps &mark);
-    void endRow(const ParaProps &para, const CharProps &mark);
+    void endRow(const ParaProps &para, const CharProps &mark, int depth);
     // \page: the next paragraph starts a new page.
     void pageBreak(const ParaProps &para, const CharProps &mark);
     // \sect: the next paragraph starts a section, whose break setSectionBreak names
@@ -48,7 +50,8 @@ public:
     // The font or colour table changed: text so far keeps the formats it was read with.
     void tablesChanged();
     QTextDocument *document() const { return m_cursor.document(); }
-    void setRowsAhead(std::function<int(int)> count) { m_table.setRowsAhead(std::move(count)); }
+    // Counts the rows ahead of an outermost table.
+    void setRowsAhead(std::function<int(int)> count) { m_rowsAhead = std::move(count); }
 
     // Replaces characters a QTextDocument would misread (block and frame markers,
     // control characters, unpaired surrogates).
@@ -57,6 +60,8 @@ public:
 private:
     void beginText(const CharProps &props, const ParaProps &para);
     void place(const ParaProps &para);
+    bool enterDepth(int depth);
+    void leaveInnermost();
     void openPendingBlock(const CharProps &props);
     void setBlockFormat(const ParaProps &para);
     void closeBlock(const ParaProps &para, const CharProps &mark);
@@ -65,7 +70,7 @@ private:
     const QTextCharFormat &format(const CharProps &props);
 
     const DocumentTables &m_tables;
-    const RowDef &m_row;
+    RowDefs &m_rows;
     QTextCursor m_cursor;
     QString m_run;
     CharProps m_runProps;
@@ -73,7 +78,8 @@ private:
     QHash<CharProps, QTextCharFormat> m_formats;
     std::optional<ParaProps> m_lastPara; // the paragraph format made last, kept for reuse
     QTextBlockFormat m_lastBlockFormat;
-    TableBuilder m_table;
+    std::vector<TableBuilder> m_open; // the tables the cursor is in, the outermost first
+    std::function<int(int)> m_rowsAhead;
     std::unordered_map<qint64, QTextList *> m_lists; // by list and level
     int m_labelStart = -1, m_labelEnd = -1;          // label text of the current block
     int m_pendingTabs = 0;

@@ -59,7 +59,7 @@ Picture parsePicture(QByteArrayView body)
             const ControlWordInfo &w = controlWord(t.text);
             const int v = std::clamp(t.param, 0, RtfLimits::kMaxNumber);
             switch (w.action) {
-            case Action::PictureKind: p.kind = w.character; break;
+            case Action::PictureKind: p.kind = w.value; break;
             case Action::PictureWidth: p.width = v; break;
             case Action::PictureHeight: p.height = v; break;
             case Action::PictureGoalWidth: p.goalWidth = v; break;

@@ -16,12 +16,18 @@ const FontEntry *DocumentTables::font(int number) const
     return it == fonts.end() ? nullptr : &it->second;
 }
 
+const FontEntry *DocumentTables::shownFont(int number) const
+{
+    const FontEntry *entry = font(number);
+    if (entry && entry->family.isEmpty()) // a font without a name is shown in the default font
+        entry = font(defaultFont);
+    return entry;
+}
+
 QTextCharFormat DocumentTables::charFormat(const CharProps &props) const
 {
     QTextCharFormat f;
-    const FontEntry *entry = font(props.font);
-    if (entry && entry->family.isEmpty()) // a font without a name is shown in the default font
-        entry = font(defaultFont);
+    const FontEntry *entry = shownFont(props.font);
     if (entry && !entry->family.isEmpty()) {
         f.setFontFamilies({entry->family});
         f.setProperty(FamilyKeyProperty, entry->family);

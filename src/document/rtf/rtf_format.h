@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTextLength>
 
 #include <unordered_map>
 
@@ -115,9 +116,18 @@ struct DocumentTables
     const ListLevel *listLevel(const ParaProps &props) const;
 
     const FontEntry *font(int number) const;
+    // The font text in font number is shown in, and read in the code page of.
+    const FontEntry *shownFont(int number) const;
     QTextCharFormat charFormat(const CharProps &props) const;
     static QTextBlockFormat blockFormat(const ParaProps &props);
 };
+
+// The depth of the table a paragraph is in, 0 outside tables.
+int tableDepth(const ParaProps &props);
+
+// Right edges in twips of columns as a writer gives them: fixed widths as they are,
+// others shares of the usual text width.
+QList<int> columnEdges(const QList<QTextLength> &widths, int columns);
 
 // Indents, spacing, line height, tab stops, breaks and keeps of props on f.
 void setParagraphSpacing(QTextBlockFormat &f, const ParaProps &props);

@@ -50,7 +50,7 @@ bool isBullet(int style)
 
 } // namespace
 
-bool Parser::listWord(const ControlWordInfo &w, const Token &t)
+void Parser::listWord(const ControlWordInfo &w, const Token &t)
 {
     Group &g = top();
     const int value = std::max(t.param, 0);
@@ -70,8 +70,8 @@ bool Parser::listWord(const ControlWordInfo &w, const Token &t)
     case Action::ListId: m_listId = value; break;
     case Action::ListOverride:
         if (g.dest != Dest::ListOverrideTable)
-            return false; // a paragraph's list
-        if (m_tables.listOverrides.size() < kMaxLists)
+            g.para.list = value; // a paragraph's list
+        else if (m_tables.listOverrides.size() < kMaxLists)
             m_tables.listOverrides[value] = m_listId;
         break;
     case Action::LevelNumberFormat: m_level.style = styleOfNumberFormat(value); break;
@@ -86,16 +86,15 @@ bool Parser::listWord(const ControlWordInfo &w, const Token &t)
     case Action::OldListLevel: m_oldListLevel = std::clamp(value - 1, 0, kMaxListLevels - 1); break;
     case Action::OldListBullet: m_level.style = QTextListFormat::ListDisc; break;
     case Action::OldListBody: m_oldListLevel = 0; break;
-    case Action::OldListStyle: m_level.style = styleOfNumberFormat(w.character); break;
+    case Action::OldListStyle: m_level.style = styleOfNumberFormat(w.value); break;
     case Action::ListText:
         if (g.dest == Dest::Text) {
             m_builder.beginLabel();
             g.onClose = Group::EndLabel;
         }
         break;
-    default: return false;
+    default: break;
     }
-    return true;
 }
 
 void Parser::closeListGroup(Group::OnClose what)

@@ -10,21 +10,6 @@
 
 namespace Rtf {
 
-const KeptWord kDocumentWords[16] = {
-    {"paperw"}, {"paperh"}, {"margl"}, {"margr"}, {"margt"}, {"margb"}, {"gutter"},
-    {"landscape", false}, {"facingp", false}, {"margmirror", false}, {"deftab"},
-    {"widowctrl", false}, {"deflang"}, {"deflangfe"}, {"hyphauto"}, {"hyphhotz"}};
-
-const KeptWord kSectionWords[24] = {
-    {"sbknone", false}, {"sbkcol", false}, {"sbkpage", false}, {"sbkeven", false}, {"sbkodd", false},
-    {"pgwsxn"}, {"pghsxn"}, {"marglsxn"}, {"margrsxn"}, {"margtsxn"}, {"margbsxn"}, {"guttersxn"},
-    {"lndscpsxn", false}, {"headery"}, {"footery"}, {"titlepg", false}, {"cols"}, {"colsx"},
-    {"linebetcol", false}, {"pgnstarts"}, {"pgnrestart", false}, {"pgncont", false},
-    {"vertalt", false}, {"vertalc", false}};
-
-const std::string_view kKeptGroups[8] = {"header", "footer", "headerl", "headerr",
-                                         "headerf", "footerl", "footerr", "footerf"};
-
 bool isSectionBreakKind(std::string_view name)
 {
     return name.substr(0, 3) == "sbk";

@@ -46,18 +46,7 @@ PageSetup pageSetup(const QTextDocument &doc);
 void setPageSetup(QTextDocument &doc, const PageSetup &setup);
 PageGeometry pageGeometry(const PageSetup &setup);
 
-// The document and section words kept, in the order they are written back; a word
-// without a parameter (\landscape) is kept as 1.
-struct KeptWord
-{
-    std::string_view name;
-    bool hasParam = true;
-};
-extern const KeptWord kDocumentWords[16];
-extern const KeptWord kSectionWords[24];
-// Header and footer destinations, kept whole.
-extern const std::string_view kKeptGroups[8];
-// The section break words (\sbknone ... \sbkodd), a subset of kSectionWords.
+// The section break words (\sbknone ... \sbkodd), among the kept section words.
 bool isSectionBreakKind(std::string_view name);
 
 // Calls number(word, n) for every \word n of a kept group that names a font or a colour,

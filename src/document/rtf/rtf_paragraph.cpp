@@ -80,10 +80,11 @@ void setParagraphSpacing(QTextBlockFormat &f, const ParaProps &p)
         f.setProperty(KeepWithNextProperty, true);
 }
 
-bool Parser::paragraphWord(Action a, const Token &t)
+void Parser::paragraphWord(Action a, const Token &t)
 {
     ParaProps &p = top().para;
     switch (a) {
+    case Action::Pard: p = ParaProps(); break;
     case Action::AlignLeft: p.align = ParaProps::Left; break;
     case Action::AlignCenter: p.align = ParaProps::Center; break;
     case Action::AlignRight: p.align = ParaProps::Right; break;
@@ -117,11 +118,9 @@ bool Parser::paragraphWord(Action a, const Token &t)
     case Action::KeepNext: p.keepWithNext = t.flag(); break;
     case Action::InTable: p.tableDepth = std::max(p.tableDepth, 1); break;
     case Action::TableDepth: p.tableDepth = std::clamp(t.param, 0, int(RtfLimits::kMaxGroupDepth)); break;
-    case Action::ListOverride: p.list = std::max(t.param, 0); break;
     case Action::ListLevelNumber: p.level = std::clamp(t.param, 0, 8); break;
-    default: return false;
+    default: break;
     }
-    return true;
 }
 
 void writeParagraphFormat(TextEscaper &esc, const QTextBlockFormat &f, double listIndent)

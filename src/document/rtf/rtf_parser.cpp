@@ -19,7 +19,7 @@ constexpr char16_t kSymbolAreaEnd = 0xF0FF;
 
 Parser::Parser(QByteArrayView input, QTextDocument &doc)
     : m_tok(input)
-    , m_builder(doc, m_tables, m_rowDef)
+    , m_builder(doc, m_tables, m_rowDefs)
     , m_inputSize(input.size())
     , m_doc(doc)
 {
@@ -221,21 +221,23 @@ void Parser::word(const Token &t)
 
 void Parser::dispatch(const ControlWordInfo &w, const Token &t)
 {
-    switch (w.action) {
-    case Action::Unknown:
-        return;
-    case Action::SkipDestination:
-        return skipDestination();
-    case Action::Character:
-        return putChar(w.character);
-    default:
-        break;
+    switch (w.kind) {
+    case Kind::Ignored: return;
+    case Kind::Skipped: return skipDestination();
+    case Kind::Symbol: return putChar(w.value);
+    case Kind::Document: return documentWord(w.action, t);
+    case Kind::FontTable: return fontTableWord(w.action, t);
+    case Kind::Character: return characterWord(w.action, t);
+    case Kind::Paragraph: return paragraphWord(w.action, t);
+    case Kind::List: return listWord(w, t);
+    case Kind::Table: return rowWord(w, t);
+    case Kind::Break: return breakWord(w.action);
+    case Kind::Embedded: return embeddedWord(w.action);
+    case Kind::Page: return pageWord(w, t);
     }
-    documentWord(w.action, t) || tableWord(w.action, t) || listWord(w, t) || formatWord(w.action, t)
-        || paragraphWord(w.action, t) || rowWord(w, t) || pageWord(w, t) || structureWord(w.action);
 }
 
-bool Parser::documentWord(Action a, const Token &t)
+void Parser::documentWord(Action a, const Token &t)
 {
     Group &g = top();
     switch (a) {
@@ -261,12 +263,12 @@ bool Parser::documentWord(Action a, const Token &t)
         g.dest = Dest::Suppressed;
         break;
     case Action::UnicodeDestination: g.dest = g.outerDest; break;
-    default: return false;
+    default: break;
     }
-    return true;
 }
 
-bool Parser::tableWord(Action a, const Token &t)
+// The font and colour tables and their entries; outside the font table \f is a run's font.
+void Parser::fontTableWord(Action a, const Token &t)
 {
     Group &g = top();
     const bool inFonts = g.dest == Dest::FontTable;
@@ -296,18 +298,15 @@ bool Parser::tableWord(Action a, const Token &t)
         m_rgb[int(a) - int(Action::Red)] = std::clamp(t.param, 0, 255);
         m_colorSet = true;
         break;
-    default: return false;
+    default: break;
     }
-    return true;
 }
 
-bool Parser::formatWord(Action a, const Token &t)
+void Parser::characterWord(Action a, const Token &t)
 {
     CharProps &c = top().chr;
-    ParaProps &p = top().para;
     switch (a) {
     case Action::Plain: c = CharProps(); break;
-    case Action::Pard: p = ParaProps(); break;
     case Action::Bold: c.set(CharProps::Bold, t.flag()); break;
     case Action::Italic: c.set(CharProps::Italic, t.flag()); break;
     case Action::Underline: c.set(CharProps::Underline, t.flag()); break;
@@ -327,29 +326,36 @@ bool Parser::formatWord(Action a, const Token &t)
                                                  : CharProps::kDefaultHalfPoints;
         break;
     case Action::Color: c.color = std::max(t.param, 0); break;
-    default: return false;
+    default: break;
     }
-    return true;
 }
 
-bool Parser::structureWord(Action a)
+void Parser::breakWord(Action a)
 {
     const Group &g = top();
     if (g.dest != Dest::Text)
-        return true;
+        return;
     switch (a) {
     case Action::Par: m_builder.endParagraph(g.para, g.chr); break;
-    case Action::Row: m_builder.endRow(g.para, g.chr); break;
-    case Action::Cell: m_builder.cellBreak(g.para, g.chr); break;
-    case Action::NestedCell: m_builder.cellBreak(ParaProps(), g.chr); break;
+    case Action::Row: m_builder.endRow(g.para, g.chr, 1); break;
+    case Action::Cell: m_builder.cellBreak(g.para, g.chr, 1); break;
+    case Action::NestedRow: m_builder.endRow(g.para, g.chr, std::max(tableDepth(g.para), 2)); break;
+    case Action::NestedCell: m_builder.cellBreak(g.para, g.chr, std::max(tableDepth(g.para), 2)); break;
     case Action::Page: m_builder.pageBreak(g.para, g.chr); break;
-    case Action::Picture: picture(); break;
-    case Action::FieldInstruction: fieldInstruction(); break;
     case Action::Line: putChar(0x2028); break;
     case Action::Tab: putChar(u'\t'); break;
-    default: return false;
+    default: break;
     }
-    return true;
+}
+
+void Parser::embeddedWord(Action a)
+{
+    if (top().dest != Dest::Text)
+        return;
+    if (a == Action::Picture)
+        picture();
+    else if (a == Action::FieldInstruction)
+        fieldInstruction();
 }
 
 void Parser::unicode(int value)
@@ -366,7 +372,8 @@ void Parser::putChar(char16_t ch)
     if (g.dest == Dest::FontTable) {
         m_fontName.append(QChar(ch));
     } else if (g.dest == Dest::Text) {
-        if (ch >= kSymbolAreaStart && ch <= kSymbolAreaEnd && codePage() == CodePage::Symbol)
+        const FontEntry *shown = m_tables.shownFont(g.chr.font); // as the writer will name it
+        if (ch >= kSymbolAreaStart && ch <= kSymbolAreaEnd && shown && shown->codePage == CodePage::Symbol)
             ch = symbolToUnicode(static_cast<unsigned char>(ch - 0xF000));
         m_builder.appendChar(ch, g.chr, g.para);
     }

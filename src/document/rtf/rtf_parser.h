@@ -58,20 +58,22 @@ private:
     void symbol(char c);
     void word(const Token &t);
     void dispatch(const ControlWordInfo &w, const Token &t);
-    bool documentWord(Action a, const Token &t);
-    bool tableWord(Action a, const Token &t);
-    bool formatWord(Action a, const Token &t);
-    bool paragraphWord(Action a, const Token &t);  // rtf_paragraph.cpp
-    bool listWord(const ControlWordInfo &w, const Token &t); // rtf_lists.cpp
+    // One handler per kind of word (Kind in rtf_control_words.h).
+    void documentWord(Action a, const Token &t);
+    void fontTableWord(Action a, const Token &t);
+    void characterWord(Action a, const Token &t);
+    void breakWord(Action a);
+    void embeddedWord(Action a);
+    void paragraphWord(Action a, const Token &t);  // rtf_paragraph.cpp
+    void listWord(const ControlWordInfo &w, const Token &t); // rtf_lists.cpp
     void closeListGroup(Group::OnClose what);
-    bool rowWord(const ControlWordInfo &w, const Token &t);  // rtf_tables.cpp
+    void rowWord(const ControlWordInfo &w, const Token &t);  // rtf_tables.cpp
     int rowsAhead(int limit) const;
     void picture();                                          // rtf_embeds.cpp
-    bool pageWord(const ControlWordInfo &w, const Token &t); // rtf_sections.cpp
+    void pageWord(const ControlWordInfo &w, const Token &t); // rtf_sections.cpp
     void keepGroup(std::string_view name);
     void finishPageSetup();
     void fieldInstruction();
-    bool structureWord(Action a);
     void unicode(int value);
     void putChar(char16_t ch);
     bool skipFallback();
@@ -87,7 +89,7 @@ private:
     Tokenizer m_tok;
     TextDecoder m_decoder;
     DocumentTables m_tables;
-    RowDef m_rowDef;
+    RowDefs m_rowDefs;
     DocumentBuilder m_builder;
     std::vector<Group> m_groups;
     std::string m_bytes; // undecoded text in the current code page

@@ -9,24 +9,29 @@ namespace {
 
 constexpr qsizetype kMaxKeptGroups = 32;
 
-bool hasParam(const KeptWord (&words)[16], std::string_view name)
+// A group the file's end cut off, with the groups it left open closed; empty when its end
+// cannot be told (a word or \bin data cut off), since written back it would swallow what
+// follows it.
+QByteArray closedGroup(QByteArray group)
 {
-    for (const KeptWord &w : words) {
-        if (w.name == name)
-            return w.hasParam;
-    }
-    return true;
+    qsizetype depth = 0;
+    Tokenizer tok(group);
+    for (Token t = tok.next(); t.type != TokenType::End; t = tok.next())
+        depth += t.type == TokenType::GroupOpen ? 1 : t.type == TokenType::GroupClose ? -1 : 0;
+    group.append(QByteArray(std::max<qsizetype>(depth, 0), '}'));
+    Tokenizer check(group);
+    return check.next().type == TokenType::GroupOpen && check.skipGroup() && check.atEnd() ? group : QByteArray();
 }
 
 } // namespace
 
-bool Parser::pageWord(const ControlWordInfo &w, const Token &t)
+void Parser::pageWord(const ControlWordInfo &w, const Token &t)
 {
     const QByteArray name(w.name.data(), qsizetype(w.name.size()));
     const int value = t.hasParam ? t.param : 1;
     switch (w.action) {
     case Action::DocumentFormat:
-        if (hasParam(kDocumentWords, w.name) || value != 0)
+        if (!w.noParam || value != 0)
             m_setup.documentWords.insert(name, value);
         else
             m_setup.documentWords.remove(name);
@@ -37,9 +42,9 @@ bool Parser::pageWord(const ControlWordInfo &w, const Token &t)
         if (m_sectionSeen)
             break;
         if (isSectionBreakKind(w.name)) { // one kind of break at a time
-            for (const KeptWord &kind : kSectionWords) {
-                if (isSectionBreakKind(kind.name))
-                    m_setup.sectionWords.remove(QByteArray(kind.name.data(), qsizetype(kind.name.size())));
+            for (const ControlWordInfo *kind : keptWords(Action::SectionFormat)) {
+                if (isSectionBreakKind(kind->name))
+                    m_setup.sectionWords.remove(QByteArray(kind->name.data(), qsizetype(kind->name.size())));
             }
         }
         m_setup.sectionWords.insert(name, value);
@@ -57,9 +62,8 @@ bool Parser::pageWord(const ControlWordInfo &w, const Token &t)
         m_sectionSeen = true;
         break;
     case Action::KeptGroup: keepGroup(w.name); break;
-    default: return false;
+    default: break;
     }
-    return true;
 }
 
 void Parser::keepGroup(std::string_view name)
@@ -71,11 +75,11 @@ void Parser::keepGroup(std::string_view name)
     QByteArray group = "{\\" + QByteArray(name.data(), qsizetype(name.size())) + ' ';
     group.append(start, m_tok.position() - start);
     if (!closed)
-        group.append('}');
+        group = closedGroup(group);
     m_groups.pop_back();
     m_ucSkip = 0;
     m_star = false;
-    if (!m_sectionSeen && m_setup.headers.size() < kMaxKeptGroups)
+    if (!group.isEmpty() && !m_sectionSeen && m_setup.headers.size() < kMaxKeptGroups)
         m_setup.headers.append(group);
 }
 

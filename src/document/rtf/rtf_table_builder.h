@@ -8,6 +8,8 @@
 
 class QTextCursor;
 class QTextTable;
+class QTextTableCell;
+class QTextTableFormat;
 
 namespace Rtf {
 
@@ -35,6 +37,11 @@ struct RowDef
     int borderWidth = 0;        // \brdrw given before the style
 };
 
+// Tables inside table cells (\itap) go this deep; deeper paragraphs stay at this depth.
+constexpr int kMaxTableDepth = 8;
+// The row definition in force at each depth, the outermost first.
+using RowDefs = std::array<RowDef, kMaxTableDepth>;
+
 // Builds QTextTables at a cursor from RTF rows: the cursor is moved into the cell
 // the next text belongs to. Rows and columns grow as cells arrive, so that no text
 // of a row with more cells than it declares is lost.
@@ -42,6 +49,7 @@ class TableBuilder
 {
 public:
     bool active() const { return m_table; }
+    bool hasRowsAhead() const { return bool(m_rowsAhead); }
     // Puts the cursor where a table paragraph's text goes, opening the table, its next
     // row or its next cell; false when the cursor is already there.
     bool enter(QTextCursor &cursor, const RowDef &row);
@@ -61,7 +69,9 @@ public:
     void leave(QTextCursor &cursor);
 
 private:
+    static void setRowFormat(QTextTableFormat &f, const RowDef &row);
     void applyWidths(const RowDef &row, bool whole = false);
+    RowDef evenRow() const;
     int rowsAhead(int columns, int cells) const;
     void applyMerges(const RowDef &row);
     void applyBorders(const RowDef &row);
@@ -71,6 +81,8 @@ private:
     void advance();
     void startRow(const RowDef &row);
     void markEmptyCells();
+    void settleBorder();
+    QTextCharFormat markKeepingCell(const QTextTableCell &cell) const;
     QList<int> columnStarts(const RowDef &row) const;
 
     QTextTable *m_table = nullptr;
@@ -79,11 +91,12 @@ private:
     int m_cell = 0;        // index of the cell in its row
     QList<int> m_starts;   // first column of each cell of the row, as columnStarts gives it
     QList<int> m_edges;    // right edges of the first row's cells
-    RowDef m_firstRow;
+    RowDef m_widthRow; // the first row that gave its cells' edges
     std::function<int(int)> m_rowsAhead;
     bool m_rowPending = false;
     bool m_cellPending = false;
     bool m_widthsSet = false;
+    bool m_formatPending = false; // the table was made before its first row was defined
     int m_widthColumns = 0; // the number of columns the widths were set for
     QList<int> m_mergeStart; // per column: first row of an open vertical merge, or -1
     QTextCharFormat m_emptyMark;

@@ -52,11 +52,15 @@ void cellBorderWord(RowDef &r, char16_t kind, int value)
 
 } // namespace
 
-bool Parser::rowWord(const ControlWordInfo &w, const Token &t)
+int tableDepth(const ParaProps &props)
 {
-    if (top().nestedProps) // a nested table is flattened into its cell: its rows change nothing
-        return w.action >= Action::RowDefaults && w.action <= Action::NestedTableProps;
-    RowDef &r = m_rowDef;
+    return std::min(props.tableDepth, kMaxTableDepth);
+}
+
+void Parser::rowWord(const ControlWordInfo &w, const Token &t)
+{
+    // a nested table's row is defined after its cells, for the depth its paragraphs were at
+    RowDef &r = m_rowDefs[size_t(top().nestedProps ? std::max(tableDepth(top().para), 2) - 1 : 0)];
     const int value = std::clamp(t.param, -kMaxTwips, kMaxTwips);
     switch (w.action) {
     case Action::RowDefaults: r = RowDef(); break;
@@ -72,15 +76,14 @@ bool Parser::rowWord(const ControlWordInfo &w, const Token &t)
     case Action::RowLeft: r.left = value; break;
     case Action::RowPadding:
     case Action::CellPadding: r.padding = std::max(r.padding, std::max(value, 0)); break;
-    case Action::CellBorder: cellBorderWord(r, w.character, value); break;
+    case Action::CellBorder: cellBorderWord(r, w.value, value); break;
     case Action::MergeFirst: r.next.horizontal = CellDef::First; break;
     case Action::MergeNext: r.next.horizontal = CellDef::Next; break;
     case Action::VerticalMergeFirst: r.next.vertical = CellDef::First; break;
     case Action::VerticalMergeNext: r.next.vertical = CellDef::Next; break;
     case Action::NestedTableProps: top().nestedProps = true; break;
-    default: return false;
+    default: break;
     }
-    return true;
 }
 
 // The rows of the table being read from here on: its \row words up to the first text or
@@ -106,8 +109,9 @@ int Parser::rowsAhead(int limit) const
             star = t.symbol == '*';
             continue;
         } else if (t.type == TokenType::ControlWord) {
-            const Action a = controlWord(t.text).action;
-            if (star || a == Action::SkipDestination || a == Action::Picture || a == Action::FontTable) {
+            const ControlWordInfo &w = controlWord(t.text);
+            const Action a = w.action;
+            if (star || w.kind == Kind::Skipped || a == Action::Picture || a == Action::FontTable) {
                 tok.skipGroup(); // nothing in it is text of the table
                 inTable.pop_back();
                 if (inTable.empty())
@@ -138,13 +142,11 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         QTextTableFormat f;
         f.setCellSpacing(0);
         f.setBorderCollapse(true);
-        f.setBorder(row.borders ? 1 : 0);
-        f.setCellPadding((row.padding >= 0 ? row.padding : row.gap) / kTwipsPerPixel);
-        if (row.left != 0)
-            f.setProperty(TableLeftProperty, row.left);
+        setRowFormat(f, row);
+        m_formatPending = row.cells.isEmpty(); // a nested table's rows are defined at their end
         const int columns = std::max<int>(1, int(row.cells.size()));
         m_table = cursor.insertTable(rowsAhead(columns, kCellsAtOnce), columns, f);
-        m_firstRow = row;
+        m_widthRow = row;
         m_mergeStart = QList<int>(columns, -1);
         m_edges.clear();
         for (const CellDef &cell : row.cells)
@@ -157,6 +159,8 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
             m_table->appendRows(rowsAhead(m_table->columns(), kCellsAdded));
         ++m_row;
         startRow(row);
+        if (m_widthRow.cells.isEmpty())
+            m_widthRow = row;
     } else if (m_cellPending) {
         advance();
         m_cellPending = false;
@@ -234,141 +238,35 @@ void TableBuilder::nextCell()
     m_cellPending = true;
 }
 
+// What a table takes from its first row: borders, padding and its left edge.
+void TableBuilder::setRowFormat(QTextTableFormat &f, const RowDef &row)
+{
+    f.setBorder(row.borders ? 1 : 0);
+    f.setCellPadding((row.padding >= 0 ? row.padding : row.gap) / kTwipsPerPixel);
+    if (row.left != 0)
+        f.setProperty(TableLeftProperty, row.left);
+    else
+        f.clearProperty(TableLeftProperty);
+}
+
 void TableBuilder::endRow(const RowDef &row)
 {
+    if (m_formatPending && !row.cells.isEmpty()) {
+        QTextTableFormat f = m_table->format();
+        setRowFormat(f, row);
+        m_table->setFormat(f);
+        m_formatPending = false;
+        for (const CellDef &cell : row.cells)
+            m_edges << cell.right;
+    }
+    if (m_starts.size() <= 1 && !row.cells.isEmpty()) // the row was defined at its end
+        m_starts = columnStarts(row);
     if (!m_widthsSet || m_widthColumns != m_table->columns()) // columns added since: widths anew
         applyWidths(row);
     applyMerges(row);
     applyBorders(row);
     m_rowPending = true;
     m_cellPending = false;
-}
-
-// At the end of the table (whole) a row that declares fewer cells than there are columns
-// gives the columns after its last cell that cell's width.
-void TableBuilder::applyWidths(const RowDef &row, bool whole)
-{
-    const int columns = m_table->columns();
-    if (row.cells.size() != columns && !(whole && !row.cells.isEmpty() && row.cells.size() < columns))
-        return; // a later row may declare every column
-    QList<QTextLength> widths;
-    int left = row.left;
-    for (const CellDef &cell : row.cells) {
-        widths << QTextLength(QTextLength::FixedLength, std::clamp(cell.right - left, 0, kMaxTwips) / kTwipsPerPixel);
-        left = std::max(left, cell.right);
-    }
-    while (widths.size() < columns)
-        widths << widths.last();
-    QTextTableFormat f = m_table->format();
-    f.setColumnWidthConstraints(widths);
-    m_table->setFormat(f);
-    m_widthsSet = true;
-    m_widthColumns = m_table->columns();
-}
-
-void TableBuilder::applyMerges(const RowDef &row)
-{
-    const int cells = std::min<int>(int(row.cells.size()), int(m_starts.size()) - 1);
-    for (int i = 0; i < cells; ++i) {
-        const CellDef &cell = row.cells.at(i);
-        const int c = m_starts.at(i);
-        if (c >= m_table->columns())
-            break;
-        if (cell.vertical != CellDef::Next)
-            endVerticalMerge(c, m_row - 1);
-        if (cell.vertical == CellDef::First)
-            m_mergeStart[c] = m_row;
-        if (cell.vertical != CellDef::None)
-            continue;
-        if (cell.horizontal == CellDef::Next)
-            continue;
-        int last = i; // the cells \clmrg joins to this one
-        while (cell.horizontal == CellDef::First && last + 1 < cells
-               && row.cells.at(last + 1).horizontal == CellDef::Next)
-            ++last;
-        const int span = std::min(m_starts.at(last + 1), m_table->columns()) - c;
-        if (span > 1)
-            merge(m_row, c, 1, span);
-    }
-}
-
-// Cells that name their own sides keep them; the table then writes no others.
-void TableBuilder::applyBorders(const RowDef &row)
-{
-    const int cells = std::min<int>(int(row.cells.size()), int(m_starts.size()) - 1);
-    for (int i = 0; i < cells; ++i) {
-        const std::array<int, 4> &b = row.cells.at(i).borders;
-        if (b == std::array<int, 4>{} || m_starts.at(i) >= m_table->columns())
-            continue;
-        QTextTableCell cell = m_table->cellAt(m_row, m_starts.at(i));
-        QTextTableCellFormat f = cell.format().toTableCellFormat();
-        f.setTopBorder(b[0] / kTwipsPerPixel);
-        f.setLeftBorder(b[1] / kTwipsPerPixel);
-        f.setBottomBorder(b[2] / kTwipsPerPixel);
-        f.setRightBorder(b[3] / kTwipsPerPixel);
-        f.setProperty(CellBordersProperty, true);
-        cell.setFormat(f);
-        if (!m_table->format().boolProperty(CellBordersProperty)) { // the other cells have none
-            QTextTableFormat t = m_table->format();
-            t.setProperty(CellBordersProperty, true);
-            m_table->setFormat(t);
-        }
-    }
-}
-
-void TableBuilder::endVerticalMerge(int column, int lastRow)
-{
-    const int first = m_mergeStart.value(column, -1);
-    if (first >= 0 && lastRow > first)
-        merge(first, column, lastRow - first + 1, 1);
-    if (column < m_mergeStart.size())
-        m_mergeStart[column] = -1;
-}
-
-// Qt gives a merged cell whose first paragraph is empty the paragraph format of a cell it
-// swallows; the file gave the first cell's.
-void TableBuilder::merge(int row, int column, int rows, int columns)
-{
-    const QTextBlockFormat format = m_table->cellAt(row, column).firstCursorPosition().blockFormat();
-    m_table->mergeCells(row, column, rows, columns);
-    QTextCursor first = m_table->cellAt(row, column).firstCursorPosition();
-    if (first.blockFormat() != format)
-        first.setBlockFormat(format);
-}
-
-void TableBuilder::finish()
-{
-    if (m_row + 1 < m_table->rows()) // rows made ahead that the file did not fill
-        m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
-    if (!m_widthsSet)
-        applyWidths(m_firstRow, true);
-    markEmptyCells();
-}
-
-// Cells Qt made for rows with fewer cells than others have no font of their own; shown in
-// Qt's default font, they would change when the file's default font is written for them.
-void TableBuilder::markEmptyCells()
-{
-    for (int r = 0; r < m_table->rows(); ++r) {
-        for (int c = 0; c < m_table->columns(); ++c) {
-            const QTextTableCell cell = m_table->cellAt(r, c);
-            if (cell.row() != r || cell.column() != c)
-                continue; // a merged cell, seen at its first row and column
-            QTextCursor first = cell.firstCursorPosition();
-            if (first.block().length() <= 1 && !first.block().charFormat().hasProperty(QTextFormat::FontPointSize))
-                first.setBlockCharFormat(m_emptyMark);
-        }
-    }
-}
-
-void TableBuilder::leave(QTextCursor &cursor)
-{
-    finish();
-    for (int c = 0; c < m_mergeStart.size(); ++c)
-        endVerticalMerge(c, m_row);
-    cursor = m_table->lastCursorPosition();
-    cursor.movePosition(QTextCursor::NextBlock);
-    m_table = nullptr;
 }
 
 } // namespace Rtf

@@ -1,6 +1,6 @@
 // Writing paragraphs and tables: the root frame's blocks in order, tables as RTF rows
-// with their widths, padding, borders and merged cells. A table inside a cell, which
-// the reader never makes, is written flattened into its cell.
+// with their widths, padding, borders and merged cells, and tables inside cells as Word
+// writes them (\itap, \nestcell, \nestrow with its row in \nesttableprops).
 
 #include "document/rtf/rtf_format.h"
 #include "document/rtf/rtf_writer.h"
@@ -20,48 +20,6 @@ void writeParagraphFormat(TextEscaper &esc, const QTextBlockFormat &f, double li
 namespace {
 
 constexpr int kTextWidth = 9360; // 6.5 inches: a letter page inside one-inch margins
-
-void collectBlocks(const QTextFrame *frame, QList<QTextBlock> &blocks)
-{
-    for (auto it = frame->begin(); !it.atEnd(); ++it) {
-        if (const QTextFrame *child = it.currentFrame())
-            collectBlocks(child, blocks);
-        else
-            blocks << it.currentBlock();
-    }
-}
-
-QList<QTextBlock> cellBlocks(const QTextTableCell &cell)
-{
-    QList<QTextBlock> blocks;
-    for (auto it = cell.begin(); !it.atEnd(); ++it) {
-        if (const QTextFrame *child = it.currentFrame())
-            collectBlocks(child, blocks);
-        else
-            blocks << it.currentBlock();
-    }
-    return blocks;
-}
-
-// Right edges of the columns in twips.
-QList<int> columnEdges(const QTextTable *table)
-{
-    const QList<QTextLength> widths = table->format().columnWidthConstraints();
-    const int columns = table->columns();
-    QList<int> edges;
-    double right = 0;
-    for (int c = 0; c < columns; ++c) {
-        const QTextLength w = widths.value(c);
-        if (w.type() == QTextLength::FixedLength)
-            right += w.rawValue() * kTwipsPerPixel;
-        else if (w.type() == QTextLength::PercentageLength)
-            right += kTextWidth * w.rawValue() / 100.0;
-        else
-            right += double(kTextWidth) / columns;
-        edges << int(std::lround(right));
-    }
-    return edges;
-}
 
 // A table never reaches past the paper's right edge: wider ones are narrowed evenly.
 QList<int> fitToPage(QList<int> edges, const PageGeometry &page, int tableLeft)
@@ -96,6 +54,23 @@ bool isEmptyBlock(const QTextBlock &b)
 }
 
 } // namespace
+
+QList<int> columnEdges(const QList<QTextLength> &widths, int columns)
+{
+    QList<int> edges;
+    double right = 0;
+    for (int c = 0; c < columns; ++c) {
+        const QTextLength w = widths.value(c);
+        if (w.type() == QTextLength::FixedLength)
+            right += w.rawValue() * kTwipsPerPixel;
+        else if (w.type() == QTextLength::PercentageLength)
+            right += kTextWidth * w.rawValue() / 100.0;
+        else
+            right += double(kTextWidth) / columns;
+        edges << int(std::lround(right));
+    }
+    return edges;
+}
 
 void Writer::writeFrame(const QTextFrame *frame, int tableDepth)
 {
@@ -136,6 +111,8 @@ void Writer::writeBlock(const QTextBlock &block, int tableDepth, const char *end
     m_esc.word("pard");
     if (tableDepth > 0)
         m_esc.word("intbl");
+    if (tableDepth > 1)
+        m_esc.word("itap", tableDepth);
     QTextBlockFormat f = block.blockFormat();
     if (m_sectionStarted && f.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) {
         const QString kind = f.stringProperty(SectionBreakProperty);
@@ -166,7 +143,7 @@ void Writer::writeRowDefinition(const QTextTable *table, int row)
     m_esc.word("trleft", left);
     m_esc.word("trpaddl", padding), m_esc.word("trpaddr", padding);
     m_esc.word("trpaddfl", 3), m_esc.word("trpaddfr", 3);
-    const QList<int> edges = fitToPage(columnEdges(table), pageGeometry(m_setup), left);
+    const QList<int> edges = fitToPage(columnEdges(table->format().columnWidthConstraints(), table->columns()), pageGeometry(m_setup), left);
     for (int c = 0; c < table->columns(); ++c) {
         const QTextTableCell cell = table->cellAt(row, c);
         if (cell.row() != row)
@@ -193,30 +170,58 @@ void Writer::writeRowDefinition(const QTextTable *table, int row)
     m_esc.raw("\n");
 }
 
+// A table in the frame at tableDepth: its cells are one deeper.
 void Writer::writeTable(const QTextTable *table, int tableDepth)
 {
-    if (tableDepth > 0) { // flattened into the cell it is in
-        QList<QTextBlock> blocks;
-        collectBlocks(table, blocks);
-        for (const QTextBlock &b : blocks)
-            writeBlock(b, tableDepth);
-        return;
-    }
+    const int depth = tableDepth + 1;
     for (int r = 0; r < table->rows(); ++r) {
-        writeRowDefinition(table, r);
+        if (depth == 1)
+            writeRowDefinition(table, r);
         for (int c = 0; c < table->columns(); ++c) {
             const QTextTableCell cell = table->cellAt(r, c);
             if (cell.row() != r || cell.column() != c) { // covered by a merged cell
-                m_esc.word("pard"), m_esc.word("intbl"), m_esc.word("cell");
+                m_esc.word("pard"), m_esc.word("intbl");
+                if (depth > 1)
+                    m_esc.word("itap", depth);
+                m_esc.word(depth == 1 ? "cell" : "nestcell");
                 m_esc.raw("\n");
                 continue;
             }
-            const QList<QTextBlock> blocks = cellBlocks(cell);
-            for (qsizetype i = 0; i < blocks.size(); ++i)
-                writeBlock(blocks.at(i), 1, i + 1 == blocks.size() ? "cell" : "par");
+            writeCell(cell, depth);
         }
-        m_esc.word("row");
+        if (depth == 1) {
+            m_esc.word("row");
+        } else { // Word's form: the row's definition after its cells
+            m_esc.raw("{\\*");
+            m_esc.word("nesttableprops");
+            writeRowDefinition(table, r);
+            m_esc.word("nestrow");
+            m_esc.raw("}{\\nonesttables");
+            m_esc.word("par");
+            m_esc.raw("}");
+        }
         m_esc.raw("\n");
+    }
+}
+
+// A cell's paragraphs and tables; its last paragraph ends the cell. Qt keeps an empty
+// paragraph before a table that opens a cell; it is not the author's.
+void Writer::writeCell(const QTextTableCell &cell, int depth)
+{
+    for (auto it = cell.begin(); !it.atEnd(); ++it) {
+        if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame())) {
+            writeTable(table, depth);
+            continue;
+        }
+        if (const QTextFrame *frame = it.currentFrame()) {
+            writeFrame(frame, depth);
+            continue;
+        }
+        auto next = it;
+        ++next;
+        if (it == cell.begin() && !next.atEnd() && next.currentFrame() && isEmptyBlock(it.currentBlock()))
+            continue;
+        writeBlock(it.currentBlock(), depth, !next.atEnd() ? "par" : depth == 1 ? "cell" : "nestcell");
     }
 }
 

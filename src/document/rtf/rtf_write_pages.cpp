@@ -2,6 +2,7 @@
 // headers and footers with their fonts and colours renumbered into this file's tables,
 // and the section breaks in the body.
 
+#include "document/rtf/rtf_control_words.h"
 #include "document/rtf/rtf_format.h"
 #include "document/rtf/rtf_writer.h"
 
@@ -9,16 +10,14 @@ namespace Rtf {
 
 namespace {
 
-template<size_t N>
-void writeWords(TextEscaper &esc, const KeptWord (&words)[N], const QMap<QByteArray, int> &values,
-                bool breakKinds = true)
+void writeWords(TextEscaper &esc, Action kind, const QMap<QByteArray, int> &values, bool breakKinds = true)
 {
-    for (const KeptWord &w : words) {
-        const QByteArray name(w.name.data(), qsizetype(w.name.size()));
+    for (const ControlWordInfo *w : keptWords(kind)) {
+        const QByteArray name(w->name.data(), qsizetype(w->name.size()));
         const auto it = values.constFind(name);
-        if (it == values.cend() || (!breakKinds && isSectionBreakKind(w.name)))
+        if (it == values.cend() || (!breakKinds && isSectionBreakKind(w->name)))
             continue;
-        w.hasParam ? esc.word(name.constData(), *it) : esc.word(name.constData());
+        w->noParam ? esc.word(name.constData()) : esc.word(name.constData(), *it);
     }
 }
 
@@ -46,10 +45,10 @@ std::string Writer::pageSetupWords()
 {
     std::string out;
     TextEscaper esc(out);
-    writeWords(esc, kDocumentWords, m_setup.documentWords);
+    writeWords(esc, Action::DocumentFormat, m_setup.documentWords);
     if (!m_setup.sectionWords.isEmpty() || !m_setup.headers.isEmpty()) {
         esc.word("sectd");
-        writeWords(esc, kSectionWords, m_setup.sectionWords);
+        writeWords(esc, Action::SectionFormat, m_setup.sectionWords);
     }
     for (const QByteArray &group : std::as_const(m_setup.headers)) {
         esc.raw("\n");
@@ -68,7 +67,7 @@ std::string Writer::pageSetupWords()
 void Writer::writeSectionStart(const QString &kind)
 {
     m_esc.word("sectd");
-    writeWords(m_esc, kSectionWords, m_setup.sectionWords, false);
+    writeWords(m_esc, Action::SectionFormat, m_setup.sectionWords, false);
     const QByteArray word = kind.toLatin1();
     if (isSectionBreakKind(word.toStdString()))
         m_esc.word(word.constData());

@@ -15,6 +15,7 @@ class QTextDocument;
 class QTextFrame;
 class QTextList;
 class QTextTable;
+class QTextTableCell;
 class QTextImageFormat;
 
 namespace Rtf {
@@ -67,6 +68,7 @@ private:
     void setLink(const QString &href);
     void writeTable(const QTextTable *table, int tableDepth);
     void writeRowDefinition(const QTextTable *table, int row);
+    void writeCell(const QTextTableCell &cell, int depth);
     // lists (rtf_write_lists.cpp)
     void writeListParagraph(const QTextBlock &block, QTextList *list);
     std::string listTables() const;

@@ -1,0 +1,194 @@
+// A table's widths, merged cells, borders and empty cells, set as its rows end and when
+// the table ends.
+
+#include "document/reading/document_limits.h"
+#include "document/rtf/rtf_format.h"
+#include "document/rtf/rtf_table_builder.h"
+
+#include <QTextCursor>
+#include <QTextTable>
+
+#include <algorithm>
+
+namespace Rtf {
+
+using RtfLimits::kMaxTwips;
+
+// At the end of the table (whole) a row that declares fewer cells than there are columns
+// gives the columns after its last cell that cell's width; one that declares more gives
+// its first.
+void TableBuilder::applyWidths(const RowDef &row, bool whole)
+{
+    const int columns = m_table->columns();
+    if (row.cells.size() != columns && !(whole && !row.cells.isEmpty()))
+        return; // a later row may declare every column
+    QList<QTextLength> widths;
+    int left = row.left;
+    for (const CellDef &cell : row.cells.first(std::min<qsizetype>(row.cells.size(), columns))) {
+        widths << QTextLength(QTextLength::FixedLength, std::clamp(cell.right - left, 0, kMaxTwips) / kTwipsPerPixel);
+        left = std::max(left, cell.right);
+    }
+    while (widths.size() < columns)
+        widths << widths.last();
+    QTextTableFormat f = m_table->format();
+    f.setColumnWidthConstraints(widths);
+    m_table->setFormat(f);
+    m_widthsSet = true;
+    m_widthColumns = m_table->columns();
+}
+
+// For a table no row gave an edge: the edges a writer gives it, so that they read back the same.
+RowDef TableBuilder::evenRow() const
+{
+    RowDef even;
+    for (const int edge : columnEdges({}, m_table->columns()))
+        even.cells.append(CellDef{edge});
+    return even;
+}
+
+void TableBuilder::applyMerges(const RowDef &row)
+{
+    const int cells = std::min<int>(int(row.cells.size()), int(m_starts.size()) - 1);
+    for (int i = 0; i < cells; ++i) {
+        const CellDef &cell = row.cells.at(i);
+        const int c = m_starts.at(i);
+        if (c >= m_table->columns())
+            break;
+        if (cell.vertical != CellDef::Next)
+            endVerticalMerge(c, m_row - 1);
+        if (cell.vertical == CellDef::First)
+            m_mergeStart[c] = m_row;
+        if (cell.vertical != CellDef::None)
+            continue;
+        if (cell.horizontal == CellDef::Next)
+            continue;
+        int last = i; // the cells \clmrg joins to this one
+        while (cell.horizontal == CellDef::First && last + 1 < cells
+               && row.cells.at(last + 1).horizontal == CellDef::Next)
+            ++last;
+        const int span = std::min(m_starts.at(last + 1), m_table->columns()) - c;
+        if (span > 1)
+            merge(m_row, c, 1, span);
+    }
+}
+
+// Cells that name their own sides keep them; the table then writes no others.
+void TableBuilder::applyBorders(const RowDef &row)
+{
+    const int cells = std::min<int>(int(row.cells.size()), int(m_starts.size()) - 1);
+    for (int i = 0; i < cells; ++i) {
+        const std::array<int, 4> &b = row.cells.at(i).borders;
+        if (b == std::array<int, 4>{} || m_starts.at(i) >= m_table->columns())
+            continue;
+        QTextTableCell cell = m_table->cellAt(m_row, m_starts.at(i));
+        QTextTableCellFormat f = cell.format().toTableCellFormat();
+        f.setTopBorder(b[0] / kTwipsPerPixel);
+        f.setLeftBorder(b[1] / kTwipsPerPixel);
+        f.setBottomBorder(b[2] / kTwipsPerPixel);
+        f.setRightBorder(b[3] / kTwipsPerPixel);
+        f.setProperty(CellBordersProperty, true);
+        cell.setFormat(f);
+        if (!m_table->format().boolProperty(CellBordersProperty)) { // the other cells have none
+            QTextTableFormat t = m_table->format();
+            t.setProperty(CellBordersProperty, true);
+            m_table->setFormat(t);
+        }
+    }
+}
+
+void TableBuilder::endVerticalMerge(int column, int lastRow)
+{
+    const int first = m_mergeStart.value(column, -1);
+    if (first >= 0 && lastRow > first)
+        merge(first, column, lastRow - first + 1, 1);
+    if (column < m_mergeStart.size())
+        m_mergeStart[column] = -1;
+}
+
+// Qt gives a merged cell whose first paragraph is empty the paragraph format of a cell it
+// swallows; the file gave the first cell's.
+// Its last paragraph, when empty, takes the format (and list) of the empty paragraph of
+// a cell it swallows; the file gave it its own.
+void TableBuilder::merge(int row, int column, int rows, int columns)
+{
+    const QTextTableCell cell = m_table->cellAt(row, column);
+    const QTextBlockFormat format = cell.firstCursorPosition().blockFormat();
+    const QTextBlock lastBlock = cell.lastCursorPosition().block();
+    const int last = lastBlock.position();
+    const QTextBlockFormat lastFormat = lastBlock.blockFormat();
+    m_table->mergeCells(row, column, rows, columns);
+    QTextCursor first = m_table->cellAt(row, column).firstCursorPosition();
+    if (first.blockFormat() != format)
+        first.setBlockFormat(format);
+    QTextCursor end(m_table->document());
+    end.setPosition(last);
+    if (last != first.position() && end.blockFormat() != lastFormat)
+        end.setBlockFormat(lastFormat);
+}
+
+void TableBuilder::finish()
+{
+    if (m_row + 1 < m_table->rows()) // rows made ahead that the file did not fill
+        m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
+    if (!m_widthsSet)
+        applyWidths(m_widthRow.cells.isEmpty() ? evenRow() : m_widthRow, true);
+    markEmptyCells();
+    settleBorder();
+}
+
+// The first block's character format of a cell is the cell's own format: its spans and
+// sides stay when the block gets the empty mark, or Qt would take merged cells apart.
+QTextCharFormat TableBuilder::markKeepingCell(const QTextTableCell &cell) const
+{
+    QTextCharFormat mark = m_emptyMark;
+    const QMap<int, QVariant> own = cell.format().properties();
+    for (auto it = own.cbegin(); it != own.cend(); ++it) {
+        if ((it.key() >= QTextFormat::TableCellRowSpan && it.key() < QTextFormat::ImageName) || it.key() == CellBordersProperty)
+            mark.setProperty(it.key(), it.value());
+    }
+    return mark;
+}
+
+// A table whose cells name their own sides is written with those sides only: it has a
+// border of its own when a cell of its first row has one, as it has when read back.
+void TableBuilder::settleBorder()
+{
+    QTextTableFormat f = m_table->format();
+    if (!f.boolProperty(CellBordersProperty))
+        return;
+    bool firstRowSides = false;
+    for (int c = 0; c < m_table->columns() && !firstRowSides; ++c)
+        firstRowSides = m_table->cellAt(0, c).format().boolProperty(CellBordersProperty);
+    if (f.border() != (firstRowSides ? 1 : 0)) {
+        f.setBorder(firstRowSides ? 1 : 0);
+        m_table->setFormat(f);
+    }
+}
+
+// Cells Qt made for rows with fewer cells than others have no font of their own; shown in
+// Qt's default font, they would change when the file's default font is written for them.
+void TableBuilder::markEmptyCells()
+{
+    for (int r = 0; r < m_table->rows(); ++r) {
+        for (int c = 0; c < m_table->columns(); ++c) {
+            const QTextTableCell cell = m_table->cellAt(r, c);
+            if (cell.row() != r || cell.column() != c)
+                continue; // a merged cell, seen at its first row and column
+            QTextCursor first = cell.firstCursorPosition();
+            if (first.block().length() <= 1 && !first.block().charFormat().hasProperty(QTextFormat::FontPointSize))
+                first.setBlockCharFormat(markKeepingCell(cell));
+        }
+    }
+}
+
+void TableBuilder::leave(QTextCursor &cursor)
+{
+    finish();
+    for (int c = 0; c < m_mergeStart.size(); ++c)
+        endVerticalMerge(c, m_row);
+    cursor = m_table->lastCursorPosition();
+    cursor.movePosition(QTextCursor::NextBlock);
+    m_table = nullptr;
+}
+
+} // namespace Rtf
