@@ -184,7 +184,7 @@ void TestSpellingWindows::editorMarksAParagraphOnceScrolledTo()
     box->viewport()->grab();
     QCOMPARE(Spelling::DocumentMarks::marksOf(last), (QList<WordSpan>{{17, 5}}));
     QVERIFY(redPixels(box) > 0);
-    QVERIFY(!editor->docChanged());
+    QVERIFY(!editor->state().docChanged);
 }
 
 QTEST_MAIN(TestSpellingWindows)
