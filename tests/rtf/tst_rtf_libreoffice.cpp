@@ -129,6 +129,8 @@ private slots:
     void nestedTableSurvivesRewrite();
 
 private:
+    bool originalAndRewriteInHtml(const QString &fixture, QStringList &html);
+
     QTemporaryDir m_dir;
     QTextDocument m_ours;
     QTextDocument m_seen; // what LibreOffice read, via its HTML
@@ -193,28 +195,47 @@ void TestRtfLibreOffice::paragraphsAndAlignment()
     QCOMPARE(centred.block().text().count(QChar(0x2028)), 1);
 }
 
+// A fixture and our rewrite of it, both as LibreOffice's HTML export sees them.
+bool TestRtfLibreOffice::originalAndRewriteInHtml(const QString &fixture, QStringList &html)
+{
+    const QByteArray original = fileBytes(dataDir() + QLatin1Char('/') + fixture + QStringLiteral(".rtf"));
+    QTextDocument doc;
+    if (!load(original, doc)) {
+        qWarning("%s does not load", qPrintable(fixture));
+        return false;
+    }
+    const QString names[] = {fixture + QStringLiteral("_original"), fixture + QStringLiteral("_rewrite")};
+    const QByteArray contents[] = {original, Rtf::write(doc)};
+    QStringList files;
+    for (int i = 0; i < 2; ++i) {
+        files << m_dir.filePath(names[i] + QStringLiteral(".rtf"));
+        if (!writeBytes(files.last(), contents[i]))
+            return false;
+    }
+    QString log;
+    if (!libreOfficeConvert(files, QStringLiteral("html"), m_dir.path(), &log)) {
+        qWarning("%s", qPrintable(log));
+        return false;
+    }
+    html.clear();
+    for (const QString &name : names) {
+        const QString path = m_dir.filePath(name + QStringLiteral(".html"));
+        if (!QFile::exists(path)) {
+            qWarning("%s", qPrintable(log));
+            return false;
+        }
+        html << QString::fromUtf8(fileBytes(path));
+    }
+    return true;
+}
+
 // A file LibreOffice wrote, with indents, spacing, line heights, nested lists and a
 // table with a merged cell: LibreOffice sees the same shapes in it and in our rewrite.
 void TestRtfLibreOffice::shapesSurviveRewrite()
 {
-    const QByteArray original = fileBytes(dataDir() + QStringLiteral("/shapes_libreoffice.rtf"));
-    QTextDocument doc;
-    QVERIFY(load(original, doc));
-    const QStringList names{QStringLiteral("original"), QStringLiteral("rewrite")};
-    const QByteArray contents[] = {original, Rtf::write(doc)};
-    QStringList files;
-    for (int i = 0; i < 2; ++i) {
-        files << m_dir.filePath(names.at(i) + QStringLiteral(".rtf"));
-        QVERIFY(writeBytes(files.last(), contents[i]));
-    }
-    QString log;
-    QVERIFY2(libreOfficeConvert(files, QStringLiteral("html"), m_dir.path(), &log), qPrintable(log));
-    QList<HtmlParagraph> seen[2];
-    for (int i = 0; i < 2; ++i) {
-        const QString html = m_dir.filePath(names.at(i) + QStringLiteral(".html"));
-        QVERIFY2(QFile::exists(html), qPrintable(log));
-        seen[i] = htmlParagraphs(QString::fromUtf8(fileBytes(html)));
-    }
+    QStringList html;
+    QVERIFY(originalAndRewriteInHtml(QStringLiteral("shapes_libreoffice"), html));
+    const QList<HtmlParagraph> seen[2] = {htmlParagraphs(html.at(0)), htmlParagraphs(html.at(1))};
     QCOMPARE(seen[1].size(), seen[0].size());
     QVERIFY(seen[0].size() >= 10);
     for (qsizetype p = 0; p < seen[0].size(); ++p) {
@@ -234,24 +255,12 @@ void TestRtfLibreOffice::shapesSurviveRewrite()
 // as in the original, with the inner cells in their order.
 void TestRtfLibreOffice::nestedTableSurvivesRewrite()
 {
-    const QByteArray original = fileBytes(dataDir() + QStringLiteral("/nested_tables.rtf"));
-    QTextDocument doc;
-    QVERIFY(load(original, doc));
-    const QStringList names{QStringLiteral("nested_original"), QStringLiteral("nested_rewrite")};
-    const QByteArray contents[] = {original, Rtf::write(doc)};
-    QStringList files;
-    for (int i = 0; i < 2; ++i) {
-        files << m_dir.filePath(names.at(i) + QStringLiteral(".rtf"));
-        QVERIFY(writeBytes(files.last(), contents[i]));
-    }
-    QString log;
-    QVERIFY2(libreOfficeConvert(files, QStringLiteral("html"), m_dir.path(), &log), qPrintable(log));
+    QStringList html;
+    QVERIFY(originalAndRewriteInHtml(QStringLiteral("nested_tables"), html));
     static const QRegularExpression nested(QStringLiteral(R"(<td[^>]*>(?:(?!</td>).)*?<table.*?in1.*?in2.*?in3.*?in4.*?</table>.*?outer b)"),
                                            QRegularExpression::DotMatchesEverythingOption);
-    for (const QString &name : names) {
-        const QString html = QString::fromUtf8(fileBytes(m_dir.filePath(name + QStringLiteral(".html"))));
-        QVERIFY2(nested.match(html).hasMatch(), qPrintable(name + QStringLiteral(": ") + html.right(3000)));
-    }
+    for (const QString &page : html)
+        QVERIFY2(nested.match(page).hasMatch(), qPrintable(page.right(3000)));
 }
 
 QTEST_MAIN(TestRtfLibreOffice)
