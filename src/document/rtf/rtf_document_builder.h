@@ -3,6 +3,8 @@
 #include "document/rtf/rtf_format.h"
 #include "document/rtf/rtf_table_builder.h"
 
+#include <QPointer>
+#include <QTextList>
 #include <QHash>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -80,7 +82,8 @@ private:
     QTextBlockFormat m_lastBlockFormat;
     std::vector<TableBuilder> m_open; // the tables the cursor is in, the outermost first
     std::function<int(int)> m_rowsAhead;
-    std::unordered_map<qint64, QTextList *> m_lists; // by list and level
+    // by list and level; Qt deletes a list whose last paragraph leaves it (a merged cell)
+    std::unordered_map<qint64, QPointer<QTextList>> m_lists;
     int m_labelStart = -1, m_labelEnd = -1;          // label text of the current block
     int m_pendingTabs = 0;
     bool m_inLabel = false;

@@ -138,7 +138,7 @@ void DocumentBuilder::applyList(const ParaProps &para)
         label.setPosition(m_labelEnd, QTextCursor::KeepAnchor);
         label.removeSelectedText();
     }
-    QTextList *&list = m_lists[qint64(para.list) * 16 + para.level];
+    QPointer<QTextList> &list = m_lists[qint64(para.list) * 16 + para.level];
     const int indent = para.level + 1;
     if (!list) {
         QTextListFormat f;
