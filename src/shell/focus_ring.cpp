@@ -17,17 +17,18 @@ double luminance(const QColor &c)
     return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
 }
 
-double contrast(const QColor &a, const QColor &b)
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
 {
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
-} // namespace
 
 QColor focusRingColourOn(const QColor &ground)
 {
     const QColor orange(200, 70, 0), yellow(255, 210, 0);
-    return contrast(orange, ground) >= contrast(yellow, ground) ? orange : yellow;
+    return contrastRatio(orange, ground) >= contrastRatio(yellow, ground) ? orange : yellow;
 }
 
 namespace {

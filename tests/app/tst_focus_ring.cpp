@@ -1,11 +1,11 @@
 // The focus ring, measured from what is drawn: at least 2 px wide, at least 3:1 from the ground
 // on both sides of it, on buttons, markers and boxes, on light and dark desktops; and none
 // around a control without the focus.
+#include "shell/focus_ring.h"
 #include "test_app.h"
 
 #include <QPalette>
 #include <QWidget>
-#include <cmath>
 
 class TestFocusRing : public QObject {
     Q_OBJECT
@@ -15,18 +15,6 @@ private slots:
 };
 
 namespace {
-double luminance(const QColor &c)
-{
-    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 QPalette darkDesktop()
 {
     QPalette p(QColor(220, 220, 220), QColor(45, 45, 45));
@@ -90,8 +78,8 @@ void TestFocusRing::ringAroundTheFocus()
         const QList<QColor> after = leftOf(target);
         // Two pixels of ring, each standing out at 3:1 from the ground outside it and the gap inside.
         for (int d : {2, 3}) {
-            QVERIFY2(contrast(after[d], after[5]) >= 3.0, qPrintable(QStringLiteral("%1 on %2").arg(after[d].name(), after[5].name())));
-            QVERIFY2(contrast(after[d], after[1]) >= 3.0, qPrintable(QStringLiteral("%1 on %2").arg(after[d].name(), after[1].name())));
+            QVERIFY2(contrastRatio(after[d], after[5]) >= 3.0, qPrintable(QStringLiteral("%1 on %2").arg(after[d].name(), after[5].name())));
+            QVERIFY2(contrastRatio(after[d], after[1]) >= 3.0, qPrintable(QStringLiteral("%1 on %2").arg(after[d].name(), after[1].name())));
         }
         QCOMPARE(after[2], after[3]);
         // Without the focus, the same place shows the ground only; the control keeps its place and size.
