@@ -104,6 +104,15 @@ void TestRtfPageSetup::keptWords_data()
     QTest::newRow("nominal: an empty cell keeps the size of its mark")
         << QByteArray("{\\rtf1\\ansi\\fs16\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\cell x\\cell\\row}")
         << QByteArrayList{"\\pard\\intbl\\fs16\\cell"} << QByteArrayList{"\\fs24"};
+    QTest::newRow("nominal: rows keep their heights, nested rows too")
+        << QByteArray("{\\rtf1\\ansi\\trowd\\trrh400\\cellx1000\\pard\\intbl a\\cell\\row\\trowd\\cellx1000\\pard\\intbl b\\cell"
+                      "\\pard\\intbl\\itap2 c\\nestcell{\\*\\nesttableprops\\trowd\\trrh-300\\cellx500\\nestrow}\\row}")
+        << QByteArrayList{"\\trleft0\\trrh400\\", "\\trleft0\\trrh-300\\"} << QByteArrayList{"\\trrh0"};
+    QTest::newRow("nominal: a merged cell that opens with a table gets no paragraph before it")
+        << QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl a\\cell b\\cell c\\cell\\row"
+                      "\\trowd\\cellx1000\\clmgf\\cellx2000\\clmrg\\cellx3000\\pard\\intbl\\fs20\\cell\\pard\\intbl\\itap2 in\\nestcell"
+                      "{\\*\\nesttableprops\\trowd\\cellx1500\\nestrow}{\\nonesttables\\par}\\pard\\intbl e\\cell\\row}")
+        << QByteArrayList{"\\fs20\\cell\n\\pard\\intbl\\itap2 in\\nestcell"} << QByteArrayList{"\\f0\\fs24", "\\clmgf"};
     QTest::newRow("nominal: header and footer groups")
         << QByteArray("{\\rtf1\\ansi\\deff0" + kFonts + "{\\header \\pard\\qr\\f5\\cf2 Head\\par}"
                       "{\\footerf \\pard Foot {\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}\\par}\\f0 body}")
@@ -200,6 +209,15 @@ void TestRtfPageSetup::tableEdges_data()
         << QByteArray("{\\rtf1\\ansi\\margl567\\trowd\\trleft1415\\cellx11006\\pard\\intbl a\\cell\\row"
                       "\\trowd\\trleft1415\\cellx5027\\cellx7020\\cellx11006 " + cells + "}")
         << QList<int>{5027, 7020, 11006, 5027, 7020, 11006};
+    QTest::newRow("nominal: cells merged across in a later row are one wide cell")
+        << QByteArray("{\\rtf1\\ansi\\trowd\\cellx1000\\cellx2000\\cellx3000 " + cells
+                      + "\\trowd\\cellx1000\\clmgf\\cellx2000\\clmrg\\cellx3000\\pard\\intbl d\\cell e\\cell\\cell\\row"
+                        "\\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\cellx3000\\pard\\intbl f\\cell\\cell g\\cell\\row}")
+        << QList<int>{1000, 2000, 3000, 1000, 3000, 2000, 3000};
+    QTest::newRow("nominal: cells merged across in the first row stay merged cells")
+        << QByteArray("{\\rtf1\\ansi\\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\cellx3000\\pard\\intbl a\\cell\\cell b\\cell\\row "
+                      "\\trowd\\cellx1000\\cellx2000\\cellx3000 " + cells + "}")
+        << QList<int>{1000, 2000, 3000, 1000, 2000, 3000};
     QTest::newRow("robustness: a table wider than the page is narrowed to it")
         << QByteArray("{\\rtf1\\ansi\\paperw12240\\margl1440\\margr1440\\trowd\\cellx10000\\cellx20000\\cellx30000 " + cells + "}")
         << QList<int>{3600, 7200, 10800};

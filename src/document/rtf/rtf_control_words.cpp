@@ -76,7 +76,7 @@ constexpr W kWords[] = {
     list("pncard", A::OldListStyle, 0), list("pnstart", A::OldListStart),
 
     row("trowd", A::RowDefaults), row("cellx", A::CellRight), row("trgaph", A::RowGap),
-    row("trleft", A::RowLeft), row("trpaddl", A::RowPadding), row("trpaddr", A::RowPadding),
+    row("trleft", A::RowLeft), row("trrh", A::RowHeight), row("trpaddl", A::RowPadding), row("trpaddr", A::RowPadding),
     row("trpaddt", A::RowPadding), row("trpaddb", A::RowPadding), row("clpadl", A::CellPadding),
     row("clpadr", A::CellPadding), row("clpadt", A::CellPadding), row("clpadb", A::CellPadding),
     row("clbrdrt", A::CellBorder, 0x10), row("clbrdrl", A::CellBorder, 0x11),

@@ -37,7 +37,7 @@ enum class Action : unsigned char {
     ListOverride, ListText, ListTable, ListOverrideTable, ListDefinition, ListLevelDefinition, ListId,
     LevelNumberFormat, LevelStart, OldList, OldListLevel, OldListBullet, OldListBody,
     OldListStyle, OldListStart,
-    RowDefaults, CellRight, RowGap, RowLeft, RowPadding, CellPadding, CellBorder,
+    RowDefaults, CellRight, RowGap, RowLeft, RowHeight, RowPadding, CellPadding, CellBorder,
     MergeFirst, MergeNext, VerticalMergeFirst, VerticalMergeNext, NestedTableProps,
     Par, Line, Tab, Cell, NestedCell, Row, NestedRow, Page,
     Picture, FieldInstruction,

@@ -8,6 +8,12 @@
 
 namespace Rtf {
 
+bool isCellProperty(int key)
+{
+    return (key >= QTextFormat::TableCellRowSpan && key < QTextFormat::ImageName) || key == CellBordersProperty
+        || key == RowHeightProperty;
+}
+
 const FontEntry *DocumentTables::font(int number) const
 {
     auto it = fonts.find(number < 0 ? defaultFont : number);

@@ -89,7 +89,11 @@ enum ExtraProperty {
     // The family again, as text: Qt's format collection hashes a family list by its type
     // alone, so that documents with thousands of fonts would compare every format with every other.
     FamilyKeyProperty,
+    RowHeightProperty, // on the first cell a row starts: the row's \trrh in twips
 };
+
+// Properties of a table cell, which Qt keeps in the character format of its first block.
+bool isCellProperty(int key);
 
 // Twips per document pixel: Qt lays documents out at 96 pixels per inch.
 constexpr double kTwipsPerPixel = 15.0;

@@ -30,6 +30,7 @@ struct RowDef
     CellDef next; // merge words seen before the next \cellx
     int left = 0;
     int gap = 0;
+    int height = 0; // \trrh: > 0 at least, < 0 exactly, 0 as the text needs
     int padding = -1; // \trpadd, \clpad; -1: from \trgaph
     bool borders = false;
     bool borderPending = false; // a border word waits for its style
@@ -75,6 +76,8 @@ private:
     int rowsAhead(int columns, int cells) const;
     void applyMerges(const RowDef &row);
     void applyBorders(const RowDef &row);
+    void applyHeight(const RowDef &row);
+    void settleHeights();
     void endVerticalMerge(int column, int lastRow);
     void merge(int row, int column, int rows, int columns);
     void moveTo(QTextCursor &cursor);

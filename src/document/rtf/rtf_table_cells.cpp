@@ -96,6 +96,48 @@ void TableBuilder::applyBorders(const RowDef &row)
     }
 }
 
+// Every cell the row starts holds its height, so that it outlives merges into the rows
+// above; settleHeights leaves it on the first.
+void TableBuilder::applyHeight(const RowDef &row)
+{
+    if (row.height == 0)
+        return;
+    for (int c = 0; c < m_table->columns(); ++c) {
+        QTextTableCell cell = m_table->cellAt(m_row, c);
+        if (cell.row() != m_row || cell.column() != c)
+            continue;
+        QTextTableCellFormat f = cell.format().toTableCellFormat();
+        f.setProperty(RowHeightProperty, row.height);
+        cell.setFormat(f);
+    }
+}
+
+// A row's height ends on the first cell the row starts, where the writer looks for it,
+// whichever cells merges and columns added later left it on.
+void TableBuilder::settleHeights()
+{
+    const auto starts = [this](int r, int c) {
+        const QTextTableCell cell = m_table->cellAt(r, c);
+        return cell.row() == r && cell.column() == c;
+    };
+    for (int r = 0; r < m_table->rows(); ++r) {
+        int height = 0;
+        for (int c = 0; c < m_table->columns() && height == 0; ++c)
+            height = starts(r, c) ? m_table->cellAt(r, c).format().intProperty(RowHeightProperty) : 0;
+        bool first = true;
+        for (int c = 0; c < m_table->columns() && height != 0; ++c) {
+            if (!starts(r, c))
+                continue;
+            QTextTableCell cell = m_table->cellAt(r, c);
+            QTextTableCellFormat f = cell.format().toTableCellFormat();
+            first ? f.setProperty(RowHeightProperty, height) : f.clearProperty(RowHeightProperty);
+            first = false;
+            if (f != cell.format())
+                cell.setFormat(f);
+        }
+    }
+}
+
 void TableBuilder::endVerticalMerge(int column, int lastRow)
 {
     const int first = m_mergeStart.value(column, -1);
@@ -132,6 +174,7 @@ void TableBuilder::finish()
         m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
     if (!m_widthsSet)
         applyWidths(m_widthRow.cells.isEmpty() ? evenRow() : m_widthRow, true);
+    settleHeights();
     markEmptyCells();
     settleBorder();
 }
@@ -143,7 +186,7 @@ QTextCharFormat TableBuilder::markKeepingCell(const QTextTableCell &cell) const
     QTextCharFormat mark = m_emptyMark;
     const QMap<int, QVariant> own = cell.format().properties();
     for (auto it = own.cbegin(); it != own.cend(); ++it) {
-        if ((it.key() >= QTextFormat::TableCellRowSpan && it.key() < QTextFormat::ImageName) || it.key() == CellBordersProperty)
+        if (isCellProperty(it.key()))
             mark.setProperty(it.key(), it.value());
     }
     return mark;
@@ -165,6 +208,20 @@ void TableBuilder::settleBorder()
     }
 }
 
+namespace {
+
+constexpr QChar kFrameStart(0xFDD0); // the character a frame (a table) begins with
+
+// Read from the text: while the document is being built Qt's list of child frames lags.
+bool opensWithTable(const QTextTableCell &cell)
+{
+    const QTextBlock first = cell.firstCursorPosition().block();
+    const int end = first.position() + first.length() - 1;
+    return end < cell.lastPosition() && first.document()->characterAt(end) == kFrameStart;
+}
+
+} // namespace
+
 // Cells Qt made for rows with fewer cells than others have no font of their own; shown in
 // Qt's default font, they would change when the file's default font is written for them.
 void TableBuilder::markEmptyCells()
@@ -175,6 +232,8 @@ void TableBuilder::markEmptyCells()
             if (cell.row() != r || cell.column() != c)
                 continue; // a merged cell, seen at its first row and column
             QTextCursor first = cell.firstCursorPosition();
+            if (opensWithTable(cell))
+                continue; // the paragraph Qt keeps before that table is not the author's
             if (first.block().length() <= 1 && !first.block().charFormat().hasProperty(QTextFormat::FontPointSize))
                 first.setBlockCharFormat(markKeepingCell(cell));
         }

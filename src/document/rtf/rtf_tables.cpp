@@ -74,6 +74,7 @@ void Parser::rowWord(const ControlWordInfo &w, const Token &t)
         break;
     case Action::RowGap: r.gap = std::max(value, 0); break;
     case Action::RowLeft: r.left = value; break;
+    case Action::RowHeight: r.height = value; break;
     case Action::RowPadding:
     case Action::CellPadding: r.padding = std::max(r.padding, std::max(value, 0)); break;
     case Action::CellBorder: cellBorderWord(r, w.value, value); break;
@@ -265,6 +266,7 @@ void TableBuilder::endRow(const RowDef &row)
         applyWidths(row);
     applyMerges(row);
     applyBorders(row);
+    applyHeight(row);
     m_rowPending = true;
     m_cellPending = false;
 }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace Rtf {
 
@@ -49,8 +50,30 @@ bool isEmptyBlock(const QTextBlock &b)
     if (!b.isValid() || b.length() > 1 || b.textList() || !b.blockFormat().properties().isEmpty())
         return false;
     const auto props = b.charFormat().properties();
-    return std::all_of(props.keyBegin(), props.keyEnd(),
-                       [](int key) { return key == QTextFormat::ObjectIndex || key == QTextFormat::ObjectType; });
+    return std::all_of(props.keyBegin(), props.keyEnd(), [](int key) { // a cell's first block carries the cell's format
+        return key == QTextFormat::ObjectIndex || key == QTextFormat::ObjectType || isCellProperty(key);
+    });
+}
+
+// The height the file gave a row, held by the cells it starts.
+int rowHeight(const QTextTable *table, int row)
+{
+    for (int c = 0; c < table->columns(); ++c) {
+        const QTextTableCell cell = table->cellAt(row, c);
+        if (cell.row() == row)
+            return cell.format().intProperty(RowHeightProperty);
+    }
+    return 0;
+}
+
+// Cells merged across in a row after the first are written as one wide cell, as Word
+// writes them (LibreOffice misplaces a table opening a \clmgf cell); the first row
+// gives the reader the table's columns, which it can tell apart only by their edges.
+// Not in nested tables: their rows are defined after their cells, placed by then.
+bool writtenWide(const QTextTableCell &cell, int row, int depth, const QList<int> &edges)
+{
+    return depth == 1 && row > 0 && cell.row() == row && !edges.isEmpty() && edges.first() > 0
+        && std::adjacent_find(edges.cbegin(), edges.cend(), std::greater_equal<int>()) == edges.cend();
 }
 
 } // namespace
@@ -133,7 +156,7 @@ void Writer::writeBlock(const QTextBlock &block, int tableDepth, const char *end
     m_esc.raw("\n");
 }
 
-void Writer::writeRowDefinition(const QTextTable *table, int row)
+void Writer::writeRowDefinition(const QTextTable *table, int row, int depth)
 {
     const QTextTableFormat tf = table->format();
     const int padding = int(std::lround(tf.cellPadding() * kTwipsPerPixel));
@@ -141,18 +164,23 @@ void Writer::writeRowDefinition(const QTextTable *table, int row)
     m_esc.word("trgaph", padding);
     const int left = tf.intProperty(TableLeftProperty);
     m_esc.word("trleft", left);
+    if (const int height = rowHeight(table, row); height != 0)
+        m_esc.word("trrh", height);
     m_esc.word("trpaddl", padding), m_esc.word("trpaddr", padding);
     m_esc.word("trpaddfl", 3), m_esc.word("trpaddfr", 3);
-    const QList<int> edges = fitToPage(columnEdges(table->format().columnWidthConstraints(), table->columns()), pageGeometry(m_setup), left);
+    const QList<int> edges = tableEdges(table);
     for (int c = 0; c < table->columns(); ++c) {
         const QTextTableCell cell = table->cellAt(row, c);
+        const bool wide = writtenWide(cell, row, depth, edges) && cell.columnSpan() > 1;
+        if (writtenWide(cell, row, depth, edges) && cell.column() != c)
+            continue; // inside the wide cell before
         if (cell.row() != row)
             m_esc.word("clvmrg");
         else if (cell.rowSpan() > 1)
             m_esc.word("clvmgf");
         if (cell.column() != c)
             m_esc.word("clmrg");
-        else if (cell.columnSpan() > 1)
+        else if (cell.columnSpan() > 1 && !wide)
             m_esc.word("clmgf");
         const QTextTableCellFormat cf = cell.format().toTableCellFormat();
         if (tf.boolProperty(CellBordersProperty)) { // each cell its own sides, or none
@@ -165,20 +193,30 @@ void Writer::writeRowDefinition(const QTextTable *table, int row)
                 m_esc.word("brdrw", std::max(1, int(std::lround(tf.border() * kTwipsPerPixel))));
             }
         }
-        m_esc.word("cellx", left + edges.at(c));
+        m_esc.word("cellx", left + edges.at(wide ? c + cell.columnSpan() - 1 : c));
     }
     m_esc.raw("\n");
+}
+
+QList<int> Writer::tableEdges(const QTextTable *table) const
+{
+    const QTextTableFormat f = table->format();
+    return fitToPage(columnEdges(f.columnWidthConstraints(), table->columns()), pageGeometry(m_setup),
+                     f.intProperty(TableLeftProperty));
 }
 
 // A table in the frame at tableDepth: its cells are one deeper.
 void Writer::writeTable(const QTextTable *table, int tableDepth)
 {
     const int depth = tableDepth + 1;
+    const QList<int> edges = tableEdges(table);
     for (int r = 0; r < table->rows(); ++r) {
         if (depth == 1)
-            writeRowDefinition(table, r);
+            writeRowDefinition(table, r, depth);
         for (int c = 0; c < table->columns(); ++c) {
             const QTextTableCell cell = table->cellAt(r, c);
+            if (writtenWide(cell, r, depth, edges) && cell.column() != c)
+                continue;
             if (cell.row() != r || cell.column() != c) { // covered by a merged cell
                 m_esc.word("pard"), m_esc.word("intbl");
                 if (depth > 1)
@@ -194,7 +232,7 @@ void Writer::writeTable(const QTextTable *table, int tableDepth)
         } else { // Word's form: the row's definition after its cells
             m_esc.raw("{\\*");
             m_esc.word("nesttableprops");
-            writeRowDefinition(table, r);
+            writeRowDefinition(table, r, depth);
             m_esc.word("nestrow");
             m_esc.raw("}{\\nonesttables");
             m_esc.word("par");

@@ -67,7 +67,8 @@ private:
     void writeText(const QTextBlock &block);
     void setLink(const QString &href);
     void writeTable(const QTextTable *table, int tableDepth);
-    void writeRowDefinition(const QTextTable *table, int row);
+    void writeRowDefinition(const QTextTable *table, int row, int depth);
+    QList<int> tableEdges(const QTextTable *table) const; // right edges of its columns, in twips
     void writeCell(const QTextTableCell &cell, int depth);
     // lists (rtf_write_lists.cpp)
     void writeListParagraph(const QTextBlock &block, QTextList *list);
