@@ -68,7 +68,7 @@ private:
     void listWord(const ControlWordInfo &w, const Token &t); // rtf_lists.cpp
     void closeListGroup(Group::OnClose what);
     void rowWord(const ControlWordInfo &w, const Token &t);  // rtf_tables.cpp
-    int rowsAhead(int limit) const;
+    int rowsAhead(int limit, QList<int> *edges) const;
     void picture();                                          // rtf_embeds.cpp
     void pageWord(const ControlWordInfo &w, const Token &t); // rtf_sections.cpp
     void keepGroup(std::string_view name);

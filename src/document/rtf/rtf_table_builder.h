@@ -60,8 +60,8 @@ public:
     // The cell ending now is the last a row may have: what follows stays in it.
     bool lastCell() const;
     // Tells how many rows the table has from the current one on (up to a limit), as far as
-    // can be seen.
-    void setRowsAhead(std::function<int(int)> count) { m_rowsAhead = std::move(count); }
+    // can be seen, and the right edges of their cells when given a list.
+    void setRowsAhead(std::function<int(int, QList<int> *)> count) { m_rowsAhead = std::move(count); }
     // The font of a cell the file left out (the file's default font).
     void setEmptyMark(const QTextCharFormat &mark) { m_emptyMark = mark; }
     // The file ends in the table.
@@ -73,7 +73,8 @@ private:
     static void setRowFormat(QTextTableFormat &f, const RowDef &row);
     void applyWidths(const RowDef &row, bool whole = false);
     RowDef evenRow() const;
-    int rowsAhead(int columns, int cells) const;
+    int rowsAhead(int columns, int cells, QList<int> *edges = nullptr) const;
+    QList<int> columnsOfRows(const RowDef &first, QList<int> edges) const;
     void applyMerges(const RowDef &row);
     void applyBorders(const RowDef &row);
     void applyHeight(const RowDef &row);
@@ -95,7 +96,7 @@ private:
     QList<int> m_starts;   // first column of each cell of the row, as columnStarts gives it
     QList<int> m_edges;    // right edges of the first row's cells
     RowDef m_widthRow; // the first row that gave its cells' edges
-    std::function<int(int)> m_rowsAhead;
+    std::function<int(int, QList<int> *)> m_rowsAhead;
     bool m_rowPending = false;
     bool m_cellPending = false;
     bool m_widthsSet = false;

@@ -88,9 +88,10 @@ void Parser::rowWord(const ControlWordInfo &w, const Token &t)
 }
 
 // The rows of the table being read from here on: its \row words up to the first text or
-// paragraph outside a table. Only a guess (a table nested in a destination may fool it);
-// the builder adds rows when it was too low and removes those left over.
-int Parser::rowsAhead(int limit) const
+// paragraph outside a table, and their \cellx into edges when given. Only a guess (a table
+// nested in a destination may fool it); the builder adds rows when it was too low and
+// removes those left over.
+int Parser::rowsAhead(int limit, QList<int> *edges) const
 {
     Tokenizer tok(QByteArrayView(m_tok.position(), m_tok.remaining()));
     std::vector<bool> inTable{true}; // per group: \intbl in force
@@ -119,6 +120,8 @@ int Parser::rowsAhead(int limit) const
                     break;
             } else if (a == Action::Row) {
                 ++rows;
+            } else if (a == Action::CellRight && edges) {
+                edges->append(std::clamp(t.param, -kMaxRowWidth, kMaxRowWidth));
             } else if (a == Action::Pard) {
                 inTable.back() = false;
             } else if (a == Action::InTable || a == Action::TableDepth) {
@@ -145,16 +148,23 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         f.setBorderCollapse(true);
         setRowFormat(f, row);
         m_formatPending = row.cells.isEmpty(); // a nested table's rows are defined at their end
-        const int columns = std::max<int>(1, int(row.cells.size()));
-        m_table = cursor.insertTable(rowsAhead(columns, kCellsAtOnce), columns, f);
+        QList<int> edges;
+        const int rows = rowsAhead(std::max<int>(1, int(row.cells.size())), kCellsAtOnce, m_formatPending ? nullptr : &edges);
+        m_edges = columnsOfRows(row, edges);
+        const int columns = std::max<int>(1, int(m_edges.size()));
+        m_table = cursor.insertTable(rows, columns, f);
         m_widthRow = row;
+        if (m_edges.size() > row.cells.size()) { // the columns every row's edges fall on
+            m_widthRow.cells.clear();
+            for (const int edge : std::as_const(m_edges))
+                m_widthRow.cells.append(CellDef{edge});
+        }
         m_mergeStart = QList<int>(columns, -1);
-        m_edges.clear();
-        for (const CellDef &cell : row.cells)
-            m_edges << cell.right;
         m_row = 0;
         startRow(row);
         m_widthsSet = false;
+        if (m_edges.size() > row.cells.size())
+            applyWidths(m_widthRow);
     } else if (m_rowPending) {
         if (m_row + 1 >= m_table->rows())
             m_table->appendRows(rowsAhead(m_table->columns(), kCellsAdded));
@@ -175,10 +185,35 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
 // Rows are made many at a time: Qt goes over the whole table each time rows are added. Not
 // too many, though: while they are made the progress's Cancel is not asked, and Qt's rows
 // added to a table cost it time growing with the square of their number.
-int TableBuilder::rowsAhead(int columns, int cells) const
+int TableBuilder::rowsAhead(int columns, int cells, QList<int> *edges) const
 {
     const int limit = std::max(cells / std::max(columns, 1), 1);
-    return std::clamp(m_rowsAhead ? m_rowsAhead(limit) : 1, 1, limit);
+    return std::clamp(m_rowsAhead ? m_rowsAhead(limit, edges) : 1, 1, limit);
+}
+
+// The table's columns: one between each two edges any of its rows gives (edges closer than
+// the rounding between rows are one), so that a row with fewer, wider cells spans
+// columns. The first row's own edges when its cells are out of order or there would be
+// more columns than a row may have.
+QList<int> TableBuilder::columnsOfRows(const RowDef &first, QList<int> edges) const
+{
+    constexpr int kSlack = 20; // twips, as columnStarts allows
+    QList<int> own;
+    for (const CellDef &cell : first.cells)
+        own << cell.right;
+    if (edges.isEmpty() || !std::is_sorted(own.cbegin(), own.cend()))
+        return own;
+    edges += own;
+    std::sort(edges.begin(), edges.end());
+    QList<int> columns;
+    for (const int edge : std::as_const(edges)) {
+        if (edge > first.left && (columns.isEmpty() || edge - columns.last() > kSlack))
+            columns << edge;
+    }
+    const bool ownFallOnThem = std::all_of(own.cbegin(), own.cend(), [&](int e) {
+        return std::any_of(columns.cbegin(), columns.cend(), [&](int c) { return std::abs(c - e) <= kSlack; });
+    });
+    return columns.size() > kMaxCells || !ownFallOnThem ? own : columns;
 }
 
 void TableBuilder::startRow(const RowDef &row)
