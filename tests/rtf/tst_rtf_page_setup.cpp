@@ -120,9 +120,15 @@ void TestRtfPageSetup::keptWords_data()
                           "{\\footerf \\pard Foot {\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}\\par}",
                           "{\\f1\\fnil\\fcharset0 Liberation Sans;}", "{\\colortbl;\\red255\\green0\\blue0;}"}
         << QByteArrayList{};
-    QTest::newRow("robustness: later sections do not change the first")
+    QTest::newRow("nominal: later sections keep their own words and headers, the first its own")
         << QByteArray("{\\rtf1\\ansi\\sectd\\marglsxn1000{\\header H\\par}a\\sect\\sectd\\marglsxn2000{\\header G\\par}b}")
-        << QByteArrayList{"\\marglsxn1000", "{\\header H\\par}"} << QByteArrayList{"\\marglsxn2000", "{\\header G"};
+        << QByteArrayList{"\\sectd\\marglsxn1000\n{\\header H\\par}\n\\pard a\\sect\n\\sectd\\marglsxn2000\n{\\header G\\par}\n\\pard b"}
+        << QByteArrayList{};
+    QTest::newRow("nominal: a later section that says nothing gets nothing")
+        << QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}\\sectd\\pgwsxn11906 a\\sect\\sectd\\sbknone"
+                      "{\\footer \\f0\\cf1 F\\par}b\\sect\\sectd c}")
+        << QByteArrayList{"\\sect\n\\sectd\\sbknone\n{\\footer \\f0\\cf1 F\\par}\n\\pard b\\sect\n\\sectd\n\\pard c"}
+        << QByteArrayList{"{\\footer \\f0\\cf1 F\\par}\n\\pard a"};
     QTest::newRow("robustness: a header cut off by the end of the file")
         << QByteArray("{\\rtf1\\ansi x{\\header \\pard H") << QByteArrayList{"{\\header \\pard H}"} << QByteArrayList{};
 }

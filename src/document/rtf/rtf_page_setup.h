@@ -19,6 +19,14 @@ namespace Rtf {
 // What a file says about its pages, sections and defaults, which QTextDocument has no
 // place for. It rides on the document's root frame, so that writing gives back what the
 // file said and nothing it did not (no invented margins or font name).
+// What a section after the first said: its words and its headers and footers.
+struct LaterSection
+{
+    QMap<QByteArray, int> words;
+    QByteArrayList headers;
+    friend bool operator==(const LaterSection &, const LaterSection &) = default;
+};
+
 struct PageSetup
 {
     QMap<QByteArray, int> documentWords; // \paperw \margl \deftab \deflang ... by name
@@ -27,6 +35,7 @@ struct PageSetup
     bool defaultFontNamed = false;
     bool fromFile = false;               // false: a document made here, with Qt's default font
     QByteArrayList headers;              // {\header ...} and {\footer ...} groups as read
+    QList<LaterSection> laterSections;   // after each \sect, in order
     QHash<int, QString> headerFonts;     // the fonts and colours those groups use, by the
     QHash<int, QRgb> headerColors;       // numbers they had in the file (no colour: auto)
     friend bool operator==(const PageSetup &, const PageSetup &) = default;

@@ -114,7 +114,9 @@ private:
     int m_pictures = 0;
     ParaProps m_lastPara;
     PageSetup m_setup;
-    bool m_sectionSeen = false; // a \sect was read: later section words are not kept
+    int m_section = 0; // sections begun by \sect so far
+    QMap<QByteArray, int> &sectionWords(); // of the section being read
+    QByteArrayList *sectionHeaders();      // of the section being read, or none past the kept ones
     WorkProgress *m_progress = nullptr;
     qsizetype m_inputSize = 0;
     unsigned m_tokens = 0;

@@ -8,6 +8,7 @@ namespace Rtf {
 namespace {
 
 constexpr qsizetype kMaxKeptGroups = 32;
+constexpr qsizetype kMaxKeptSections = 256; // later ones look like the last kept
 
 // A group the file's end cut off, with the groups it left open closed; empty when its end
 // cannot be told (a word or \bin data cut off), since written back it would swallow what
@@ -25,6 +26,18 @@ QByteArray closedGroup(QByteArray group)
 
 } // namespace
 
+QMap<QByteArray, int> &Parser::sectionWords()
+{
+    return m_section == 0 ? m_setup.sectionWords : m_setup.laterSections.last().words;
+}
+
+QByteArrayList *Parser::sectionHeaders()
+{
+    if (m_section == 0)
+        return &m_setup.headers;
+    return m_section <= m_setup.laterSections.size() ? &m_setup.laterSections.last().headers : nullptr;
+}
+
 void Parser::pageWord(const ControlWordInfo &w, const Token &t)
 {
     const QByteArray name(w.name.data(), qsizetype(w.name.size()));
@@ -39,27 +52,29 @@ void Parser::pageWord(const ControlWordInfo &w, const Token &t)
     case Action::SectionFormat:
         if (isSectionBreakKind(w.name))
             m_builder.setSectionBreak(name);
-        if (m_sectionSeen)
-            break;
+        if (!sectionHeaders())
+            break; // past the sections kept
         if (isSectionBreakKind(w.name)) { // one kind of break at a time
             for (const ControlWordInfo *kind : keptWords(Action::SectionFormat)) {
                 if (isSectionBreakKind(kind->name))
-                    m_setup.sectionWords.remove(QByteArray(kind->name.data(), qsizetype(kind->name.size())));
+                    sectionWords().remove(QByteArray(kind->name.data(), qsizetype(kind->name.size())));
             }
         }
-        m_setup.sectionWords.insert(name, value);
+        sectionWords().insert(name, value);
         break;
     case Action::SectionDefaults:
         m_builder.setSectionBreak(QByteArray());
-        if (!m_sectionSeen)
-            m_setup.sectionWords.clear();
+        if (sectionHeaders())
+            sectionWords().clear();
         break;
     case Action::Section:
         if (top().dest != Dest::Text)
             break;
         m_builder.endParagraph(top().para, top().chr);
         m_builder.sectionBreak();
-        m_sectionSeen = true;
+        if (m_setup.laterSections.size() < kMaxKeptSections)
+            m_setup.laterSections.append(LaterSection());
+        ++m_section;
         break;
     case Action::KeptGroup: keepGroup(w.name); break;
     default: break;
@@ -79,8 +94,8 @@ void Parser::keepGroup(std::string_view name)
     m_groups.pop_back();
     m_ucSkip = 0;
     m_star = false;
-    if (!group.isEmpty() && !m_sectionSeen && m_setup.headers.size() < kMaxKeptGroups)
-        m_setup.headers.append(group);
+    if (QByteArrayList *headers = sectionHeaders(); headers && !group.isEmpty() && headers->size() < kMaxKeptGroups)
+        headers->append(group);
 }
 
 void Parser::finishPageSetup()
@@ -91,7 +106,10 @@ void Parser::finishPageSetup()
         s.defaultFont = it->second.family;
         s.defaultFontNamed = !s.defaultFont.isEmpty();
     }
-    for (const QByteArray &group : std::as_const(s.headers)) {
+    QByteArrayList groups = s.headers;
+    for (const LaterSection &later : std::as_const(s.laterSections))
+        groups += later.headers;
+    for (const QByteArray &group : std::as_const(groups)) {
         renumbered(group, [&](Numbered kind, int n) {
             if (kind == Numbered::Font) {
                 if (const FontEntry *font = m_tables.font(n))

@@ -50,27 +50,37 @@ std::string Writer::pageSetupWords()
         esc.word("sectd");
         writeWords(esc, Action::SectionFormat, m_setup.sectionWords);
     }
-    for (const QByteArray &group : std::as_const(m_setup.headers)) {
+    writeHeaders(esc, m_setup.headers);
+    if (!out.empty())
+        esc.raw("\n");
+    return out;
+}
+
+void Writer::writeHeaders(TextEscaper &esc, const QByteArrayList &groups)
+{
+    for (const QByteArray &group : groups) {
         esc.raw("\n");
         const QByteArray kept = renumbered(group, [&](Numbered kind, int n) {
             return kind == Numbered::Font ? keptFont(n) : keptColor(n);
         });
         esc.raw(std::string_view(kept.constData(), size_t(kept.size())));
     }
-    if (!out.empty())
-        esc.raw("\n");
-    return out;
 }
 
-// After the \sect that ends the section before: later sections look like the first,
-// each with its own kind of break.
+// After the \sect that ends the section before: a section the file gave its own words
+// and headers gets them back; others (made here, or past those kept) look like the
+// first. Each has its own kind of break.
 void Writer::writeSectionStart(const QString &kind)
 {
+    const qsizetype index = m_sectionsStarted++;
+    const LaterSection *own = index < m_setup.laterSections.size() ? &m_setup.laterSections.at(index) : nullptr;
     m_esc.word("sectd");
-    writeWords(m_esc, Action::SectionFormat, m_setup.sectionWords, false);
+    writeWords(m_esc, Action::SectionFormat, own ? own->words : m_setup.sectionWords, false);
     const QByteArray word = kind.toLatin1();
     if (isSectionBreakKind(word.toStdString()))
         m_esc.word(word.constData());
+    if (own)
+        writeHeaders(m_esc, own->headers);
     m_esc.raw("\n");
 }
 

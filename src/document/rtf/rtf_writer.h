@@ -58,6 +58,7 @@ private:
     // pages, sections, headers and footers (rtf_write_pages.cpp)
     std::string pageSetupWords();
     void writeSectionStart(const QString &kind);
+    void writeHeaders(TextEscaper &esc, const QByteArrayList &groups);
     int keptFont(int number);
     int keptColor(int number);
 
@@ -94,6 +95,7 @@ private:
     RunStyle m_beforeLink;             // the style the field's group will restore
     QTextBlock m_pageBreakNext;        // a block that must start a new page
     bool m_sectionStarted = false;     // the block being written follows a \sect
+    qsizetype m_sectionsStarted = 0;  // \sect written so far
 };
 
 } // namespace Rtf
