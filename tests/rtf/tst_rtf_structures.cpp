@@ -124,6 +124,19 @@ void TestRtfStructures::readsAndWritesBack_data()
                "\\trowd\\cellx2010\\cellx3000\\pard\\intbl d\\cell e\\cell\\row\\pard y")
         << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 0,1 1x1]", "c [cell 0,2 1x1]", "d [cell 1,0 1x2]",
                        "e [cell 1,2 1x1]", "y"};
+    QTest::newRow("nominal: a first row with one wide cell spans the columns later rows give")
+        << doc("x\\par\\trowd\\cellx3000\\pard\\intbl a\\cell\\row\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl b\\cell c\\cell d\\cell\\row"
+               "\\trowd\\cellx2000\\cellx3000\\pard\\intbl e\\cell f\\cell\\row\\pard y")
+        << QStringList{"x", "a [cell 0,0 1x3]", "b [cell 1,0 1x1]", "c [cell 1,1 1x1]", "d [cell 1,2 1x1]",
+                       "e [cell 2,0 1x2]", "f [cell 2,2 1x1]", "y"};
+    QTest::newRow("nominal: a nested table's rows with fewer, wider cells span its columns")
+        << doc("x\\par\\trowd\\cellx5000\\pard\\intbl\\itap2 a\\nestcell{\\*\\nesttableprops\\trowd\\cellx3000\\nestrow}"
+               "\\pard\\intbl\\itap2 b\\nestcell c\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx3000\\nestrow}"
+               "\\pard\\intbl\\itap2 d\\nestcell e\\nestcell f\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\cellx3000\\nestrow}"
+               "\\pard\\intbl z\\cell\\row\\pard y")
+        << QStringList{"x", " [cell 0,0 1x1]", "a [cell 0,0 1x1] [cell 0,0 1x3]", "b [cell 0,0 1x1] [cell 1,0 1x1]",
+                       "c [cell 0,0 1x1] [cell 1,1 1x2]", "d [cell 0,0 1x1] [cell 2,0 1x1]", "e [cell 0,0 1x1] [cell 2,1 1x1]",
+                       "f [cell 0,0 1x1] [cell 2,2 1x1]", "z [cell 0,0 1x1]", "y"};
     QTest::newRow("robustness: more cells than \\cellx")
         << doc("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell b\\cell\\row")
         << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 0,1 1x1]", ""};

@@ -119,6 +119,8 @@ bool DocumentBuilder::enterDepth(int depth)
         m_open.back().setEmptyMark(format(CharProps{}));
         if (depth == 1)
             m_open.back().setRowsAhead(m_rowsAhead);
+        else if (depth == 2)
+            m_open.back().setNestedRowsAhead(m_nestedRowsAhead);
     }
     return m_open[size_t(depth - 1)].enter(m_cursor, m_rows[size_t(depth - 1)]);
 }

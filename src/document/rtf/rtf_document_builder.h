@@ -54,6 +54,8 @@ public:
     QTextDocument *document() const { return m_cursor.document(); }
     // Counts the rows ahead of an outermost table, and gathers their cells' edges when asked.
     void setRowsAhead(std::function<int(int, QList<int> *)> count) { m_rowsAhead = std::move(count); }
+    // Gives the cells' edges of each row of a table nested in a cell, read ahead.
+    void setNestedRowsAhead(std::function<QList<QList<int>>()> rows) { m_nestedRowsAhead = std::move(rows); }
 
     // Replaces characters a QTextDocument would misread (block and frame markers,
     // control characters, unpaired surrogates).
@@ -82,6 +84,7 @@ private:
     QTextBlockFormat m_lastBlockFormat;
     std::vector<TableBuilder> m_open; // the tables the cursor is in, the outermost first
     std::function<int(int, QList<int> *)> m_rowsAhead;
+    std::function<QList<QList<int>>()> m_nestedRowsAhead;
     // by list and level; Qt deletes a list whose last paragraph leaves it (a merged cell)
     std::unordered_map<qint64, QPointer<QTextList>> m_lists;
     int m_labelStart = -1, m_labelEnd = -1;          // label text of the current block

@@ -25,6 +25,7 @@ Parser::Parser(QByteArrayView input, QTextDocument &doc)
 {
     m_groups.reserve(64);
     m_builder.setRowsAhead([this](int limit, QList<int> *edges) { return rowsAhead(limit, edges); });
+    m_builder.setNestedRowsAhead([this] { return nestedRowsAhead(); });
 }
 
 void Parser::run()

@@ -62,6 +62,8 @@ public:
     // Tells how many rows the table has from the current one on (up to a limit), as far as
     // can be seen, and the right edges of their cells when given a list.
     void setRowsAhead(std::function<int(int, QList<int> *)> count) { m_rowsAhead = std::move(count); }
+    // For a table in a cell, whose rows are defined after their cells: each row's edges, read ahead.
+    void setNestedRowsAhead(std::function<QList<QList<int>>()> rows) { m_nestedRowsAhead = std::move(rows); }
     // The font of a cell the file left out (the file's default font).
     void setEmptyMark(const QTextCharFormat &mark) { m_emptyMark = mark; }
     // The file ends in the table.
@@ -84,6 +86,7 @@ private:
     void moveTo(QTextCursor &cursor);
     void advance();
     void startRow(const RowDef &row);
+    static RowDef edgesRow(const QList<int> &edges);
     void markEmptyCells();
     void settleBorder();
     QTextCharFormat markKeepingCell(const QTextTableCell &cell) const;
@@ -97,6 +100,8 @@ private:
     QList<int> m_edges;    // right edges of the first row's cells
     RowDef m_widthRow; // the first row that gave its cells' edges
     std::function<int(int, QList<int> *)> m_rowsAhead;
+    std::function<QList<QList<int>>()> m_nestedRowsAhead;
+    QList<QList<int>> m_rowEdges; // of a nested table's rows, read ahead
     bool m_rowPending = false;
     bool m_cellPending = false;
     bool m_widthsSet = false;

@@ -135,6 +135,52 @@ int Parser::rowsAhead(int limit, QList<int> *edges) const
     return rows;
 }
 
+// The right edges of each row of the table nested in the cell being read, from the
+// \nesttableprops that end its rows, up to the end of the outer cell. Only rows of
+// paragraphs two deep count; deeper tables' rows are passed over.
+QList<QList<int>> Parser::nestedRowsAhead() const
+{
+    constexpr qsizetype kMaxRows = 4096;
+    Tokenizer tok(QByteArrayView(m_tok.position(), m_tok.remaining()));
+    QList<QList<int>> rows;
+    QList<int> row;
+    int depth = 0, propsDepth = -1, itap = tableDepth(m_groups.back().para);
+    bool star = false;
+    for (Token t = tok.next(); t.type != TokenType::End && rows.size() < kMaxRows; t = tok.next()) {
+        if (t.type == TokenType::GroupOpen) {
+            ++depth;
+        } else if (t.type == TokenType::GroupClose) {
+            if (depth == propsDepth) {
+                rows << row;
+                row.clear();
+                propsDepth = -1;
+            }
+            if (--depth < 0)
+                break;
+        } else if (t.type == TokenType::ControlWord) {
+            const Action a = controlWord(t.text).action;
+            if (a == Action::NestedTableProps) {
+                propsDepth = itap == 2 ? depth : -1;
+            } else if (a == Action::CellRight && propsDepth >= 0) {
+                row << std::clamp(t.param, -kMaxRowWidth, kMaxRowWidth);
+            } else if ((a == Action::Cell || a == Action::Row) && propsDepth < 0) {
+                break; // the outer cell ends
+            } else if (star || controlWord(t.text).kind == Kind::Skipped || a == Action::Picture) {
+                tok.skipGroup();
+                --depth;
+            } else if (a == Action::Pard) {
+                itap = 0;
+            } else if (a == Action::InTable) {
+                itap = std::max(itap, 1);
+            } else if (a == Action::TableDepth) {
+                itap = t.param;
+            }
+        }
+        star = t.type == TokenType::ControlSymbol && t.symbol == '*';
+    }
+    return rows;
+}
+
 void TableBuilder::moveTo(QTextCursor &cursor)
 {
     cursor = m_table->cellAt(m_row, m_column).firstCursorPosition();
@@ -150,11 +196,18 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         m_formatPending = row.cells.isEmpty(); // a nested table's rows are defined at their end
         QList<int> edges;
         const int rows = rowsAhead(std::max<int>(1, int(row.cells.size())), kCellsAtOnce, m_formatPending ? nullptr : &edges);
-        m_edges = columnsOfRows(row, edges);
+        RowDef first = row;
+        if (m_formatPending && m_nestedRowsAhead) {
+            m_rowEdges = m_nestedRowsAhead();
+            first = edgesRow(m_rowEdges.value(0));
+            for (qsizetype r = 1; r < m_rowEdges.size(); ++r)
+                edges += m_rowEdges.at(r);
+        }
+        m_edges = columnsOfRows(first, edges);
         const int columns = std::max<int>(1, int(m_edges.size()));
         m_table = cursor.insertTable(rows, columns, f);
         m_widthRow = row;
-        if (m_edges.size() > row.cells.size()) { // the columns every row's edges fall on
+        if (m_edges.size() > row.cells.size() && m_edges.size() > 1) { // the columns every row's edges fall on
             m_widthRow.cells.clear();
             for (const int edge : std::as_const(m_edges))
                 m_widthRow.cells.append(CellDef{edge});
@@ -163,8 +216,8 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         m_row = 0;
         startRow(row);
         m_widthsSet = false;
-        if (m_edges.size() > row.cells.size())
-            applyWidths(m_widthRow);
+        if (m_edges.size() > row.cells.size() && m_edges.size() > 1 && !m_formatPending)
+            applyWidths(m_widthRow); // a nested table's left edge comes with its first row's end
     } else if (m_rowPending) {
         if (m_row + 1 >= m_table->rows())
             m_table->appendRows(rowsAhead(m_table->columns(), kCellsAdded));
@@ -216,9 +269,17 @@ QList<int> TableBuilder::columnsOfRows(const RowDef &first, QList<int> edges) co
     return columns.size() > kMaxCells || !ownFallOnThem ? own : columns;
 }
 
+RowDef TableBuilder::edgesRow(const QList<int> &edges)
+{
+    RowDef row;
+    for (const int edge : edges)
+        row.cells.append(CellDef{edge});
+    return row;
+}
+
 void TableBuilder::startRow(const RowDef &row)
 {
-    m_starts = columnStarts(row);
+    m_starts = columnStarts(m_row < m_rowEdges.size() ? edgesRow(m_rowEdges.at(m_row)) : row);
     m_cell = m_column = 0;
     m_rowPending = m_cellPending = false;
 }
@@ -292,8 +353,14 @@ void TableBuilder::endRow(const RowDef &row)
         setRowFormat(f, row);
         m_table->setFormat(f);
         m_formatPending = false;
-        for (const CellDef &cell : row.cells)
-            m_edges << cell.right;
+        for (const CellDef &cell : row.cells) {
+            if (m_rowEdges.isEmpty()) // else the edges read ahead are the columns
+                m_edges << cell.right;
+        }
+        if (!m_rowEdges.isEmpty() && m_widthRow.cells.size() == m_table->columns()) {
+            m_widthRow.left = row.left;
+            applyWidths(m_widthRow);
+        }
     }
     if (m_starts.size() <= 1 && !row.cells.isEmpty()) // the row was defined at its end
         m_starts = columnStarts(row);
