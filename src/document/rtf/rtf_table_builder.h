@@ -105,6 +105,7 @@ private:
     bool m_rowPending = false;
     bool m_cellPending = false;
     bool m_widthsSet = false;
+    bool m_heightsGiven = false; // a row gave its height
     bool m_formatPending = false; // the table was made before its first row was defined
     int m_widthColumns = 0; // the number of columns the widths were set for
     QList<int> m_mergeStart; // per column: first row of an open vertical merge, or -1

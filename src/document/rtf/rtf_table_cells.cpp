@@ -102,6 +102,7 @@ void TableBuilder::applyHeight(const RowDef &row)
 {
     if (row.height == 0)
         return;
+    m_heightsGiven = true;
     for (int c = 0; c < m_table->columns(); ++c) {
         QTextTableCell cell = m_table->cellAt(m_row, c);
         if (cell.row() != m_row || cell.column() != c)
@@ -116,6 +117,8 @@ void TableBuilder::applyHeight(const RowDef &row)
 // whichever cells merges and columns added later left it on.
 void TableBuilder::settleHeights()
 {
+    if (!m_heightsGiven)
+        return;
     const auto starts = [this](int r, int c) {
         const QTextTableCell cell = m_table->cellAt(r, c);
         return cell.row() == r && cell.column() == c;
