@@ -129,6 +129,10 @@ void TestRtfStructures::readsAndWritesBack_data()
                "\\trowd\\cellx2000\\cellx3000\\pard\\intbl e\\cell f\\cell\\row\\pard y")
         << QStringList{"x", "a [cell 0,0 1x3]", "b [cell 1,0 1x1]", "c [cell 1,1 1x1]", "d [cell 1,2 1x1]",
                        "e [cell 2,0 1x2]", "f [cell 2,2 1x1]", "y"};
+    QTest::newRow("nominal: rows whose definition comes again, or only, before their end")
+        << doc("x\\par\\trowd\\cellx3000\\pard\\intbl a\\cell\\trowd\\cellx3000\\row\\pard\\intbl b\\cell c\\cell"
+               "\\trowd\\cellx1000\\cellx3000\\row\\pard\\intbl d\\cell e\\cell\\row\\pard y")
+        << QStringList{"x", "a [cell 0,0 1x2]", "b [cell 1,0 1x1]", "c [cell 1,1 1x1]", "d [cell 2,0 1x1]", "e [cell 2,1 1x1]", "y"};
     QTest::newRow("nominal: a nested table's rows with fewer, wider cells span its columns")
         << doc("x\\par\\trowd\\cellx5000\\pard\\intbl\\itap2 a\\nestcell{\\*\\nesttableprops\\trowd\\cellx3000\\nestrow}"
                "\\pard\\intbl\\itap2 b\\nestcell c\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx3000\\nestrow}"

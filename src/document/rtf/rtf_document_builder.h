@@ -52,8 +52,8 @@ public:
     // The font or colour table changed: text so far keeps the formats it was read with.
     void tablesChanged();
     QTextDocument *document() const { return m_cursor.document(); }
-    // Counts the rows ahead of an outermost table, and gathers their cells' edges when asked.
-    void setRowsAhead(std::function<int(int, QList<int> *)> count) { m_rowsAhead = std::move(count); }
+    // Counts the rows ahead of an outermost table, and gathers each row's cells' edges when asked.
+    void setRowsAhead(std::function<int(int, QList<QList<int>> *)> count) { m_rowsAhead = std::move(count); }
     // Gives the cells' edges of each row of a table nested in a cell, read ahead.
     void setNestedRowsAhead(std::function<QList<QList<int>>()> rows) { m_nestedRowsAhead = std::move(rows); }
 
@@ -83,7 +83,7 @@ private:
     std::optional<ParaProps> m_lastPara; // the paragraph format made last, kept for reuse
     QTextBlockFormat m_lastBlockFormat;
     std::vector<TableBuilder> m_open; // the tables the cursor is in, the outermost first
-    std::function<int(int, QList<int> *)> m_rowsAhead;
+    std::function<int(int, QList<QList<int>> *)> m_rowsAhead;
     std::function<QList<QList<int>>()> m_nestedRowsAhead;
     // by list and level; Qt deletes a list whose last paragraph leaves it (a merged cell)
     std::unordered_map<qint64, QPointer<QTextList>> m_lists;

@@ -24,7 +24,7 @@ Parser::Parser(QByteArrayView input, QTextDocument &doc)
     , m_doc(doc)
 {
     m_groups.reserve(64);
-    m_builder.setRowsAhead([this](int limit, QList<int> *edges) { return rowsAhead(limit, edges); });
+    m_builder.setRowsAhead([this](int limit, QList<QList<int>> *edges) { return rowsAhead(limit, edges); });
     m_builder.setNestedRowsAhead([this] { return nestedRowsAhead(); });
 }
 

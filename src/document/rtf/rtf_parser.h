@@ -68,7 +68,7 @@ private:
     void listWord(const ControlWordInfo &w, const Token &t); // rtf_lists.cpp
     void closeListGroup(Group::OnClose what);
     void rowWord(const ControlWordInfo &w, const Token &t);  // rtf_tables.cpp
-    int rowsAhead(int limit, QList<int> *edges) const;
+    int rowsAhead(int limit, QList<QList<int>> *edges) const;
     QList<QList<int>> nestedRowsAhead() const;
     void picture();                                          // rtf_embeds.cpp
     void pageWord(const ControlWordInfo &w, const Token &t); // rtf_sections.cpp

@@ -60,8 +60,9 @@ public:
     // The cell ending now is the last a row may have: what follows stays in it.
     bool lastCell() const;
     // Tells how many rows the table has from the current one on (up to a limit), as far as
-    // can be seen, and the right edges of their cells when given a list.
-    void setRowsAhead(std::function<int(int, QList<int> *)> count) { m_rowsAhead = std::move(count); }
+    // can be seen, and the right edges of each row's cells, as in force at its end, when
+    // given a list (an empty list: the row before's).
+    void setRowsAhead(std::function<int(int, QList<QList<int>> *)> count) { m_rowsAhead = std::move(count); }
     // For a table in a cell, whose rows are defined after their cells: each row's edges, read ahead.
     void setNestedRowsAhead(std::function<QList<QList<int>>()> rows) { m_nestedRowsAhead = std::move(rows); }
     // The font of a cell the file left out (the file's default font).
@@ -75,7 +76,7 @@ private:
     static void setRowFormat(QTextTableFormat &f, const RowDef &row);
     void applyWidths(const RowDef &row, bool whole = false);
     RowDef evenRow() const;
-    int rowsAhead(int columns, int cells, QList<int> *edges = nullptr) const;
+    int rowsAhead(int columns, int cells, QList<QList<int>> *edges = nullptr) const;
     QList<int> columnsOfRows(const RowDef &first, QList<int> edges) const;
     void applyMerges(const RowDef &row);
     void applyBorders(const RowDef &row);
@@ -87,6 +88,7 @@ private:
     void advance();
     void startRow(const RowDef &row);
     static RowDef edgesRow(const QList<int> &edges);
+    static QList<int> edgesOf(const RowDef &row);
     void markEmptyCells();
     void settleBorder();
     QTextCharFormat markKeepingCell(const QTextTableCell &cell) const;
@@ -99,9 +101,9 @@ private:
     QList<int> m_starts;   // first column of each cell of the row, as columnStarts gives it
     QList<int> m_edges;    // right edges of the first row's cells
     RowDef m_widthRow; // the first row that gave its cells' edges
-    std::function<int(int, QList<int> *)> m_rowsAhead;
+    std::function<int(int, QList<QList<int>> *)> m_rowsAhead;
     std::function<QList<QList<int>>()> m_nestedRowsAhead;
-    QList<QList<int>> m_rowEdges; // of a nested table's rows, read ahead
+    QList<QList<int>> m_rowEdges; // each row's cells' right edges, read ahead
     bool m_rowPending = false;
     bool m_cellPending = false;
     bool m_widthsSet = false;

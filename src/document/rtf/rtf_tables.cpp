@@ -88,15 +88,17 @@ void Parser::rowWord(const ControlWordInfo &w, const Token &t)
 }
 
 // The rows of the table being read from here on: its \row words up to the first text or
-// paragraph outside a table, and their \cellx into edges when given. Only a guess (a table
+// paragraph outside a table, and each one's \cellx as in force at its \row into edges when
+// given (none when no \trowd came since the scan began). Only a guess (a table
 // nested in a destination may fool it); the builder adds rows when it was too low and
 // removes those left over.
-int Parser::rowsAhead(int limit, QList<int> *edges) const
+int Parser::rowsAhead(int limit, QList<QList<int>> *edges) const
 {
     Tokenizer tok(QByteArrayView(m_tok.position(), m_tok.remaining()));
     std::vector<bool> inTable{true}; // per group: \intbl in force
     int rows = 0;
     bool star = false;
+    QList<int> row; // the \cellx in force
     for (Token t = tok.next(); t.type != TokenType::End && rows < limit; t = tok.next()) {
         if (t.type == TokenType::GroupOpen) {
             inTable.push_back(inTable.back());
@@ -120,8 +122,12 @@ int Parser::rowsAhead(int limit, QList<int> *edges) const
                     break;
             } else if (a == Action::Row) {
                 ++rows;
-            } else if (a == Action::CellRight && edges) {
-                edges->append(std::clamp(t.param, -kMaxRowWidth, kMaxRowWidth));
+                if (edges)
+                    edges->append(row);
+            } else if (a == Action::RowDefaults) {
+                row.clear();
+            } else if (a == Action::CellRight) {
+                row.append(std::clamp(t.param, -kMaxRowWidth, kMaxRowWidth));
             } else if (a == Action::Pard) {
                 inTable.back() = false;
             } else if (a == Action::InTable || a == Action::TableDepth) {
@@ -194,15 +200,18 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         f.setBorderCollapse(true);
         setRowFormat(f, row);
         m_formatPending = row.cells.isEmpty(); // a nested table's rows are defined at their end
-        QList<int> edges;
-        const int rows = rowsAhead(std::max<int>(1, int(row.cells.size())), kCellsAtOnce, m_formatPending ? nullptr : &edges);
-        RowDef first = row;
-        if (m_formatPending && m_nestedRowsAhead) {
+        const int rows = rowsAhead(std::max<int>(1, int(row.cells.size())), kCellsAtOnce, m_formatPending ? nullptr : &m_rowEdges);
+        if (m_formatPending && m_nestedRowsAhead)
             m_rowEdges = m_nestedRowsAhead();
-            first = edgesRow(m_rowEdges.value(0));
-            for (qsizetype r = 1; r < m_rowEdges.size(); ++r)
-                edges += m_rowEdges.at(r);
+        for (qsizetype r = 0; r < m_rowEdges.size(); ++r) { // no \trowd: the row before's cells
+            if (m_rowEdges.at(r).isEmpty())
+                m_rowEdges[r] = r > 0 ? m_rowEdges.at(r - 1) : edgesOf(row);
         }
+        RowDef first = m_rowEdges.isEmpty() ? row : edgesRow(m_rowEdges.first());
+        first.left = row.left;
+        QList<int> edges;
+        for (qsizetype r = 1; r < m_rowEdges.size(); ++r)
+            edges += m_rowEdges.at(r);
         m_edges = columnsOfRows(first, edges);
         const int columns = std::max<int>(1, int(m_edges.size()));
         m_table = cursor.insertTable(rows, columns, f);
@@ -238,7 +247,7 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
 // Rows are made many at a time: Qt goes over the whole table each time rows are added. Not
 // too many, though: while they are made the progress's Cancel is not asked, and Qt's rows
 // added to a table cost it time growing with the square of their number.
-int TableBuilder::rowsAhead(int columns, int cells, QList<int> *edges) const
+int TableBuilder::rowsAhead(int columns, int cells, QList<QList<int>> *edges) const
 {
     const int limit = std::max(cells / std::max(columns, 1), 1);
     return std::clamp(m_rowsAhead ? m_rowsAhead(limit, edges) : 1, 1, limit);
@@ -251,9 +260,7 @@ int TableBuilder::rowsAhead(int columns, int cells, QList<int> *edges) const
 QList<int> TableBuilder::columnsOfRows(const RowDef &first, QList<int> edges) const
 {
     constexpr int kSlack = 20; // twips, as columnStarts allows
-    QList<int> own;
-    for (const CellDef &cell : first.cells)
-        own << cell.right;
+    const QList<int> own = edgesOf(first);
     if (edges.isEmpty() || !std::is_sorted(own.cbegin(), own.cend()))
         return own;
     edges += own;
@@ -267,6 +274,14 @@ QList<int> TableBuilder::columnsOfRows(const RowDef &first, QList<int> edges) co
         return std::any_of(columns.cbegin(), columns.cend(), [&](int c) { return std::abs(c - e) <= kSlack; });
     });
     return columns.size() > kMaxCells || !ownFallOnThem ? own : columns;
+}
+
+QList<int> TableBuilder::edgesOf(const RowDef &row)
+{
+    QList<int> edges;
+    for (const CellDef &cell : row.cells)
+        edges << cell.right;
+    return edges;
 }
 
 RowDef TableBuilder::edgesRow(const QList<int> &edges)
