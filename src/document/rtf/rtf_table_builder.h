@@ -92,7 +92,7 @@ private:
     void markEmptyCells();
     void settleBorder();
     QTextCharFormat markKeepingCell(const QTextTableCell &cell) const;
-    QList<int> columnStarts(const RowDef &row) const;
+    QList<int> columnStarts(const QList<int> &rights) const;
 
     QTextTable *m_table = nullptr;
     int m_row = 0;

@@ -235,9 +235,9 @@ void TableBuilder::markEmptyCells()
             if (cell.row() != r || cell.column() != c)
                 continue; // a merged cell, seen at its first row and column
             QTextCursor first = cell.firstCursorPosition();
-            if (opensWithTable(cell))
-                continue; // the paragraph Qt keeps before that table is not the author's
-            if (first.block().length() <= 1 && !first.block().charFormat().hasProperty(QTextFormat::FontPointSize))
+            // the paragraph Qt keeps before a table opening the cell is not the author's
+            if (first.block().length() <= 1 && !first.block().charFormat().hasProperty(QTextFormat::FontPointSize)
+                && !opensWithTable(cell))
                 first.setBlockCharFormat(markKeepingCell(cell));
         }
     }

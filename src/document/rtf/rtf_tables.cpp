@@ -122,8 +122,8 @@ int Parser::rowsAhead(int limit, QList<QList<int>> *edges) const
                     break;
             } else if (a == Action::Row) {
                 ++rows;
-                if (edges)
-                    edges->append(row);
+                if (edges) // rows alike share their list
+                    edges->append(!edges->isEmpty() && edges->last() == row ? edges->last() : row);
             } else if (a == Action::RowDefaults) {
                 row.clear();
             } else if (a == Action::CellRight) {
@@ -294,7 +294,7 @@ RowDef TableBuilder::edgesRow(const QList<int> &edges)
 
 void TableBuilder::startRow(const RowDef &row)
 {
-    m_starts = columnStarts(m_row < m_rowEdges.size() ? edgesRow(m_rowEdges.at(m_row)) : row);
+    m_starts = columnStarts(m_row < m_rowEdges.size() ? m_rowEdges.at(m_row) : edgesOf(row));
     m_cell = m_column = 0;
     m_rowPending = m_cellPending = false;
 }
@@ -303,24 +303,24 @@ void TableBuilder::startRow(const RowDef &row)
 // whose edges all fall on the first row's edges spans those columns (that is how
 // merged cells are often written); any other row has one column per cell. The last
 // entry is the column after the last declared cell.
-QList<int> TableBuilder::columnStarts(const RowDef &row) const
+QList<int> TableBuilder::columnStarts(const QList<int> &rights) const
 {
     constexpr int kSlack = 20; // twips: rounding between rows
     QList<int> starts;
     int column = 0;
-    if (row.cells.size() < m_edges.size()) {
-        for (const CellDef &cell : row.cells) {
+    if (rights.size() < m_edges.size()) {
+        for (const int right : rights) {
             const auto edge = std::find_if(m_edges.cbegin() + column, m_edges.cend(),
-                                           [&](int e) { return std::abs(e - cell.right) <= kSlack; });
+                                           [&](int e) { return std::abs(e - right) <= kSlack; });
             if (edge == m_edges.cend())
                 break;
             starts << column;
             column = int(edge - m_edges.cbegin()) + 1;
         }
     }
-    if (starts.size() != row.cells.size() || row.cells.isEmpty()) {
+    if (starts.size() != rights.size() || rights.isEmpty()) {
         starts.clear();
-        for (column = 0; column < row.cells.size(); ++column)
+        for (column = 0; column < rights.size(); ++column)
             starts << column;
     }
     starts << column;
@@ -378,7 +378,7 @@ void TableBuilder::endRow(const RowDef &row)
         }
     }
     if (m_starts.size() <= 1 && !row.cells.isEmpty()) // the row was defined at its end
-        m_starts = columnStarts(row);
+        m_starts = columnStarts(edgesOf(row));
     if (!m_widthsSet || m_widthColumns != m_table->columns()) // columns added since: widths anew
         applyWidths(row);
     applyMerges(row);
