@@ -113,6 +113,15 @@ void TestRtfPageSetup::keptWords_data()
                       "\\trowd\\cellx1000\\clmgf\\cellx2000\\clmrg\\cellx3000\\pard\\intbl\\fs20\\cell\\pard\\intbl\\itap2 in\\nestcell"
                       "{\\*\\nesttableprops\\trowd\\cellx1500\\nestrow}{\\nonesttables\\par}\\pard\\intbl e\\cell\\row}")
         << QByteArrayList{"\\fs20\\cell\n\\pard\\intbl\\itap2 in\\nestcell"} << QByteArrayList{"\\f0\\fs24", "\\clmgf"};
+    QTest::newRow("nominal: paragraph borders and their space, without their colour")
+        << QByteArray("{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}\\pard\\brdrb\\brdrs\\brdrw20\\brsp80\\brdrcf1 a\\par"
+                      "\\pard\\box\\brdrdb\\brdrw15 b\\par\\pard c\\par}")
+        << QByteArrayList{"\\pard\\brdrb\\brdrs\\brdrw20\\brsp80 a\\par", "\\pard\\box\\brdrdb\\brdrw15 b\\par", "\\pard c\\par"}
+        << QByteArrayList{"\\brdrcf"};
+    QTest::newRow("robustness: a row's border words after a paragraph's stay the row's")
+        << QByteArray("{\\rtf1\\ansi\\pard\\brdrt\\brdrs a\\par\\trowd\\clbrdrb\\brdrdot\\brdrw30\\cellx1000\\pard\\intbl b\\cell\\row}")
+        << QByteArrayList{"\\pard\\brdrt\\brdrs a\\par", "\\clbrdrb\\brdrs\\brdrw30\\cellx1000\n\\pard\\intbl b\\cell"}
+        << QByteArrayList{"\\brdrdot"};
     QTest::newRow("nominal: header and footer groups")
         << QByteArray("{\\rtf1\\ansi\\deff0" + kFonts + "{\\header \\pard\\qr\\f5\\cf2 Head\\par}"
                       "{\\footerf \\pard Foot {\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}\\par}\\f0 body}")

@@ -58,6 +58,8 @@ constexpr W kWords[] = {
     para("sl", A::LineSpacing), para("slmult", A::LineMultiple), para("tqc", A::TabCenter),
     para("tqr", A::TabRight), para("tqdec", A::TabDecimal), para("tx", A::TabStop),
     para("tb", A::BarTab), para("pagebb", A::PageBreakBefore), para("keep", A::Keep),
+    para("brdrt", A::ParagraphBorder), para("brdrb", A::ParagraphBorder), para("brdrl", A::ParagraphBorder),
+    para("brdrr", A::ParagraphBorder), para("box", A::ParagraphBorder), para("brsp", A::BorderSpace),
     para("keepn", A::KeepNext), para("intbl", A::InTable), para("itap", A::TableDepth),
     para("ilvl", A::ListLevelNumber),
 

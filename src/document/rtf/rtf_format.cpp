@@ -97,6 +97,8 @@ QTextBlockFormat DocumentTables::blockFormat(const ParaProps &props)
     case ParaProps::Justify: f.setAlignment(Qt::AlignJustify); break;
     }
     setParagraphSpacing(f, props);
+    if (!props.borders.isEmpty())
+        f.setProperty(ParagraphBordersProperty, QString::fromLatin1(props.borders));
     return f;
 }
 

@@ -63,6 +63,8 @@ struct ParaProps
     int list = 0;  // \ls, or < 0 for an older \pn list; 0: not in a list
     int level = 0; // \ilvl
     int tableDepth = 0; // 0 outside tables; \intbl makes 1, \itap sets it
+    QByteArray borders;      // \brdrb \brdrs \brdrw20 \brsp80 ... as read (without colours), written back
+    bool borderOpen = false; // the words after a border side are its style, width and space
     friend bool operator==(const ParaProps &, const ParaProps &) = default;
 };
 
@@ -89,6 +91,7 @@ enum ExtraProperty {
     // The family again, as text: Qt's format collection hashes a family list by its type
     // alone, so that documents with thousands of fonts would compare every format with every other.
     FamilyKeyProperty,
+    ParagraphBordersProperty, // on a block: its border words (ParaProps::borders)
     RowHeightProperty, // on the first cell a row starts: the row's \trrh in twips
 };
 
@@ -132,6 +135,10 @@ int tableDepth(const ParaProps &props);
 // Right edges in twips of columns as a writer gives them: fixed widths as they are,
 // others shares of the usual text width.
 QList<int> columnEdges(const QList<QTextLength> &widths, int columns);
+
+struct Token;
+// Adds a paragraph border word (a side, its style, width or space) to props.
+void addBorderWord(ParaProps &props, const Token &t);
 
 // Indents, spacing, line height, tab stops, breaks and keeps of props on f.
 void setParagraphSpacing(QTextBlockFormat &f, const ParaProps &props);

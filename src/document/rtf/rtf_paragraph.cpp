@@ -119,7 +119,37 @@ void Parser::paragraphWord(Action a, const Token &t)
     case Action::InTable: p.tableDepth = std::max(p.tableDepth, 1); break;
     case Action::TableDepth: p.tableDepth = std::clamp(t.param, 0, int(RtfLimits::kMaxGroupDepth)); break;
     case Action::ListLevelNumber: p.level = std::clamp(t.param, 0, 8); break;
+    case Action::ParagraphBorder:
+        p.borderOpen = true;
+        addBorderWord(p, t);
+        break;
+    case Action::BorderSpace:
+        if (p.borderOpen)
+            addBorderWord(p, t);
+        break;
     default: break;
+    }
+}
+
+void addBorderWord(ParaProps &p, const Token &t)
+{
+    constexpr qsizetype kMaxBorderWords = 256; // bytes
+    if (p.borders.size() >= kMaxBorderWords)
+        return;
+    p.borders += '\\' + QByteArray(t.text.data(), qsizetype(t.text.size()));
+    if (t.hasParam)
+        p.borders += QByteArray::number(std::clamp(t.param, -kMaxTwips, kMaxTwips));
+}
+
+// Border words as read, each written as a word of its own.
+void writeBorderWords(TextEscaper &esc, const QByteArray &words)
+{
+    Tokenizer tok(words);
+    for (Token t = tok.next(); t.type != TokenType::End; t = tok.next()) {
+        if (t.type != TokenType::ControlWord)
+            continue;
+        const std::string name(t.text);
+        t.hasParam ? esc.word(name.c_str(), t.param) : esc.word(name.c_str());
     }
 }
 
@@ -165,6 +195,8 @@ void writeParagraphFormat(TextEscaper &esc, const QTextBlockFormat &f, double li
         esc.word("keep");
     if (f.boolProperty(KeepWithNextProperty))
         esc.word("keepn");
+    if (f.hasProperty(ParagraphBordersProperty))
+        writeBorderWords(esc, f.stringProperty(ParagraphBordersProperty).toLatin1());
 }
 
 } // namespace Rtf

@@ -62,6 +62,13 @@ void Parser::rowWord(const ControlWordInfo &w, const Token &t)
     // a nested table's row is defined after its cells, for the depth its paragraphs were at
     RowDef &r = m_rowDefs[size_t(top().nestedProps ? std::max(tableDepth(top().para), 2) - 1 : 0)];
     const int value = std::clamp(t.param, -kMaxTwips, kMaxTwips);
+    if (w.action == Action::CellBorder) { // a paragraph's border words, or a row's and cells'
+        ParaProps &p = top().para;
+        if (w.value == 0 || w.value >= kCellSide)
+            p.borderOpen = false;
+        else if (p.borderOpen)
+            addBorderWord(p, t);
+    }
     switch (w.action) {
     case Action::RowDefaults: r = RowDef(); break;
     case Action::CellRight:
