@@ -138,6 +138,12 @@ void TestRtfPageSetup::keptWords_data()
                       "{\\footer \\f0\\cf1 F\\par}b\\sect\\sectd c}")
         << QByteArrayList{"\\sect\n\\sectd\\sbknone\n{\\footer \\f0\\cf1 F\\par}\n\\pard b\\sect\n\\sectd\n\\pard c"}
         << QByteArrayList{"{\\footer \\f0\\cf1 F\\par}\n\\pard a"};
+    QByteArray sections = "{\\rtf1\\ansi\\sectd\\marglsxn1000 s";
+    for (int s = 1; s <= 300; ++s)
+        sections += "\\sect\\sectd\\marglsxn" + QByteArray::number(1000 + s) + " s";
+    QTest::newRow("robustness: sections past the 256 kept look like the first")
+        << sections + "}" << QByteArrayList{"\\sectd\\marglsxn1256\n\\pard s\\sect\n\\sectd\\marglsxn1000\n"}
+        << QByteArrayList{"\\marglsxn1257"};
     QTest::newRow("robustness: a header cut off by the end of the file")
         << QByteArray("{\\rtf1\\ansi x{\\header \\pard H") << QByteArrayList{"{\\header \\pard H}"} << QByteArrayList{};
 }
