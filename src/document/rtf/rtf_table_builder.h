@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/reading/document_limits.h"
+
 #include <QList>
 #include <QTextCharFormat>
 
@@ -40,6 +42,8 @@ struct RowDef
 
 // Tables inside table cells (\itap) go this deep; deeper paragraphs stay at this depth.
 constexpr int kMaxTableDepth = 8;
+// A cell is at most as wide as the largest page; its right edge adds up the cells before it.
+constexpr int kMaxRowWidth = RtfLimits::kMaxCells * RtfLimits::kMaxTwips;
 // The row definition in force at each depth, the outermost first.
 using RowDefs = std::array<RowDef, kMaxTableDepth>;
 
