@@ -7,6 +7,8 @@
 //  - Scripts that need no shaping (Latin, Greek, Cyrillic...) are laid out with each letter's
 //    own width, without kerning pairs or joining ligatures, which halves the layout of a long
 //    document. Scripts that need shaping keep it, and the printout keeps it all (forPrinting).
+//  - After a key, Qt moves every later paragraph by reading its layout: the layouts are made
+//    side by side in memory before the first layout, so that walk runs from the cache.
 
 #include <QFont>
 #include <QStringView>
@@ -25,6 +27,8 @@ TextTraits traitsOf(const QTextDocument &document);
 
 // Puts the on-screen settings in place for a document of these traits.
 void prepare(QTextDocument &document, const TextTraits &traits);
+// Makes every paragraph's layout object (empty, not laid out), in document order.
+void gatherLayouts(const QTextDocument &document);
 // Text was added: its paragraphs find their direction again once it brings right-to-left letters.
 void noteAdded(QTextDocument &document, QStringView added);
 // True while every paragraph is laid out left to right without reading it.
