@@ -22,19 +22,6 @@ bool isRightToLeft(char32_t c)
     }
 }
 
-void addTo(TextTraits &traits, QStringView text)
-{
-    qsizetype run = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode()), ++i;
-        run = QChar::isSpace(c) ? 0 : run + 1;
-        traits.longestRun = qMax(traits.longestRun, run);
-        traits.rightToLeft = traits.rightToLeft || (c >= 0x0590 && isRightToLeft(c));
-    }
-}
-
 void setDirection(QTextDocument &document, Qt::LayoutDirection direction)
 {
     QTextOption option = document.defaultTextOption();
@@ -59,19 +46,33 @@ void setShaping(QTextDocument &document, bool shaped)
 }
 } // namespace
 
+void TraitsReader::add(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode()), ++i;
+        m_run = QChar::isSpace(c) ? 0 : m_run + 1;
+        m_traits.longestRun = qMax(m_traits.longestRun, m_run);
+        m_traits.rightToLeft = m_traits.rightToLeft || (c >= 0x0590 && isRightToLeft(c));
+    }
+}
+
 TextTraits traitsOf(QStringView text)
 {
-    TextTraits traits;
-    addTo(traits, text);
-    return traits;
+    TraitsReader reader;
+    reader.add(text);
+    return reader.traits();
 }
 
 TextTraits traitsOf(const QTextDocument &document)
 {
-    TextTraits traits;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        addTo(traits, block.text());
-    return traits;
+    TraitsReader reader;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        reader.add(block.text());
+        reader.endParagraph();
+    }
+    return reader.traits();
 }
 
 void prepare(QTextDocument &document, const TextTraits &traits)

@@ -21,6 +21,19 @@ struct TextTraits {
     qsizetype longestRun = 0;  // characters without a space
 };
 
+// Reads a text piece by piece, as it goes into a document.
+class TraitsReader {
+public:
+    // A run without a space goes on from one piece into the next.
+    void add(QStringView text);
+    void endParagraph() { m_run = 0; }
+    TextTraits traits() const { return m_traits; }
+
+private:
+    TextTraits m_traits;
+    qsizetype m_run = 0;
+};
+
 TextTraits traitsOf(QStringView text);
 // Paragraph by paragraph, without copying the whole text out.
 TextTraits traitsOf(const QTextDocument &document);
