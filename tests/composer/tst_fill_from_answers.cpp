@@ -3,6 +3,7 @@
 #include "document/composer/composer.h"
 #include "document/reading/work_progress.h"
 #include "questionnaire/answer_store.h"
+#include "document_shape.h"
 
 #include <QGuiApplication>
 #include <QTest>
@@ -13,19 +14,6 @@ namespace {
 struct StoreWithTexts : AnswerStore {
     StoreWithTexts() { loadQuestionTexts(); }
 };
-
-// What a reader sees and the saving reads: every paragraph with its formats and its runs.
-QStringList shapeOf(const QTextDocument &doc)
-{
-    QStringList out;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        QString line = QStringLiteral("%1|%2|").arg(b.blockFormatIndex()).arg(b.charFormatIndex());
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            line += QStringLiteral("%1:%2:%3 ").arg(it.fragment().charFormatIndex()).arg(it.fragment().length()).arg(it.fragment().text());
-        out << line;
-    }
-    return out;
-}
 
 // Answers the progress with "go on" until the given call, then "stop".
 struct StopAt : WorkProgress {
@@ -73,7 +61,7 @@ void TestFillFromAnswers::sameAsFromText()
     FastLayout::TextTraits traits;
     QVERIFY(fillDocument(fromAnswers, store, nullptr, &traits));
     QCOMPARE(fromAnswers.toPlainText(), fromText.toPlainText());
-    QCOMPARE(shapeOf(fromAnswers), shapeOf(fromText));
+    QCOMPARE(documentShape(fromAnswers), documentShape(fromText));
     QCOMPARE(fromAnswers.defaultFont(), fromText.defaultFont());
     QCOMPARE(fromAnswers.pageSize(), fromText.pageSize());
     QVERIFY(!fromAnswers.isUndoAvailable());
