@@ -58,10 +58,11 @@ QTextCharFormat composedCharFormat()
 }
 
 namespace {
+constexpr qsizetype kPiece = 256 * 1024;
+
 // The end of the piece that starts at `from`: never between CR and LF, nor inside a surrogate pair.
 qsizetype pieceEnd(const QString &text, qsizetype from)
 {
-    constexpr qsizetype kPiece = 256 * 1024;
     qsizetype end = qMin(from + kPiece, text.size());
     if (end < text.size() && (text[end - 1] == QLatin1Char('\r') || text[end - 1].isHighSurrogate()))
         ++end;
@@ -101,7 +102,11 @@ public:
             m_traits.add(QStringView(text).mid(from, end - from));
             m_done += end - from;
             from = end;
-            m_goOn = !m_progress || m_progress->advance(m_done, m_total);
+            // Once a piece's worth, however many short texts made it up, and at the end.
+            if (m_progress && (m_done - m_reported >= kPiece || m_done == m_total)) {
+                m_reported = m_done;
+                m_goOn = m_progress->advance(m_done, m_total);
+            }
         }
         return m_goOn;
     }
@@ -110,7 +115,7 @@ public:
 private:
     QTextDocument &m_document;
     QTextCursor m_cursor;
-    qsizetype m_total, m_done = 0;
+    qsizetype m_total, m_done = 0, m_reported = 0;
     WorkProgress *m_progress;
     bool m_undo, m_goOn = true;
     FastLayout::TraitsReader m_traits;
