@@ -19,7 +19,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
@@ -150,10 +152,13 @@ void BM_TypeInEditor(benchmark::State &state)
     at.setPosition(qMax(0, int(edit->document()->characterCount() * state.range(0) / 100) - 1));
     edit->setTextCursor(at);
     edit->ensureCursorVisible();
+    // The window's first showing may give the box its width only now, which starts the layout again.
+    QApplication::processEvents();
     if (state.range(2) == 1)
         edit->document()->documentLayout()->documentSize();
-    QApplication::processEvents();
     edit->viewport()->repaint();
+    if (state.range(2) == 1 && !edit->document()->lastBlock().layout()->lineCount())
+        state.SkipWithError("the document is not laid out to its end");
     std::vector<double> keys;
     QElapsedTimer timer;
     for (auto _ : state) {
@@ -180,7 +185,7 @@ void BM_TypeInEditor(benchmark::State &state)
 BENCHMARK(BM_ComposeText)->Arg(100 * 1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ComposeIntoDocument)->Arg(100 * 1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenEditor)->Args({100 * 1024, 0})->Args({1024, 0})->Args({1024 * 1024, 1})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenEditorAndJumpToEnd)->Args({100 * 1024, 1})->Args({100 * 1024, 0})->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_OpenEditorAndJumpToEnd)->Args({100 * 1024, 1})->Args({100 * 1024, 0})->Args({100 * 1024, 1})->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_TypeInEditor)->Args({0, 1, 0})->Args({50, 1, 0})->Args({100, 1, 0})->Args({0, 0, 0})->Args({0, 1, 1})->Args({0, 0, 1})->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(200);
 
 int main(int argc, char **argv)

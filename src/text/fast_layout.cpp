@@ -2,6 +2,7 @@
 
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTextOption>
 
 namespace FastLayout {
@@ -18,19 +19,6 @@ bool isRightToLeft(char32_t c)
         return true;
     default:
         return false;
-    }
-}
-
-void addTo(TextTraits &traits, QStringView text)
-{
-    qsizetype run = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode()), ++i;
-        run = QChar::isSpace(c) ? 0 : run + 1;
-        traits.longestRun = qMax(traits.longestRun, run);
-        traits.rightToLeft = traits.rightToLeft || (c >= 0x0590 && isRightToLeft(c));
     }
 }
 
@@ -58,25 +46,49 @@ void setShaping(QTextDocument &document, bool shaped)
 }
 } // namespace
 
+void TraitsReader::add(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode()), ++i;
+        m_run = QChar::isSpace(c) ? 0 : m_run + 1;
+        m_traits.longestRun = qMax(m_traits.longestRun, m_run);
+        m_traits.rightToLeft = m_traits.rightToLeft || (c >= 0x0590 && isRightToLeft(c));
+    }
+}
+
 TextTraits traitsOf(QStringView text)
 {
-    TextTraits traits;
-    addTo(traits, text);
-    return traits;
+    TraitsReader reader;
+    reader.add(text);
+    return reader.traits();
 }
 
 TextTraits traitsOf(const QTextDocument &document)
 {
-    TextTraits traits;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        addTo(traits, block.text());
-    return traits;
+    TraitsReader reader;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        reader.add(block.text());
+        reader.endParagraph();
+    }
+    return reader.traits();
 }
 
 void prepare(QTextDocument &document, const TextTraits &traits)
 {
     setDirection(document, traits.rightToLeft ? Qt::LayoutDirectionAuto : Qt::LeftToRight);
     setShaping(document, false);
+    gatherLayouts(document);
+}
+
+// Qt makes a paragraph's layout the first time it lays the paragraph out, among the buffers of
+// that layout, so they end up scattered over the heap; a key typed near the start then reads
+// every later one from memory. Made all at once, in order, they lie side by side.
+void gatherLayouts(const QTextDocument &document)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        block.layout();
 }
 
 void noteAdded(QTextDocument &document, QStringView added)

@@ -7,6 +7,8 @@
 //  - Scripts that need no shaping (Latin, Greek, Cyrillic...) are laid out with each letter's
 //    own width, without kerning pairs or joining ligatures, which halves the layout of a long
 //    document. Scripts that need shaping keep it, and the printout keeps it all (forPrinting).
+//  - After a key, Qt moves every later paragraph by reading its layout: the layouts are made
+//    side by side in memory before the first layout, so that walk runs from the cache.
 
 #include <QFont>
 #include <QStringView>
@@ -19,12 +21,27 @@ struct TextTraits {
     qsizetype longestRun = 0;  // characters without a space
 };
 
+// Reads a text piece by piece, as it goes into a document.
+class TraitsReader {
+public:
+    // A run without a space goes on from one piece into the next.
+    void add(QStringView text);
+    void endParagraph() { m_run = 0; }
+    TextTraits traits() const { return m_traits; }
+
+private:
+    TextTraits m_traits;
+    qsizetype m_run = 0;
+};
+
 TextTraits traitsOf(QStringView text);
 // Paragraph by paragraph, without copying the whole text out.
 TextTraits traitsOf(const QTextDocument &document);
 
 // Puts the on-screen settings in place for a document of these traits.
 void prepare(QTextDocument &document, const TextTraits &traits);
+// Makes every paragraph's layout object (empty, not laid out), in document order.
+void gatherLayouts(const QTextDocument &document);
 // Text was added: its paragraphs find their direction again once it brings right-to-left letters.
 void noteAdded(QTextDocument &document, QStringView added);
 // True while every paragraph is laid out left to right without reading it.

@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <memory>
 
 using FastLayout::TextTraits;
@@ -21,6 +22,8 @@ private slots:
     void directionsAsEachParagraphReads();
     void rightToLeftTypingLaterFreesTheDirection();
     void printoutKeepsItsShaping();
+    void gatheredLayoutsLayOutTheSame_data();
+    void gatheredLayoutsLayOutTheSame();
 };
 
 namespace {
@@ -136,6 +139,32 @@ void TestFastLayout::printoutKeepsItsShaping()
     QVERIFY(!unshaped(*copy));
     QVERIFY(unshaped(*doc));
     QCOMPARE(copy->toPlainText(), doc->toPlainText());
+}
+
+void TestFastLayout::gatheredLayoutsLayOutTheSame_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("nominal: paragraphs of several lines and empty ones")
+        << QStringLiteral("we drove the old car to the farm ").repeated(40) + "\n\n" + QStringLiteral("every summer ").repeated(70);
+    QTest::newRow("robustness: one empty paragraph") << QString();
+    QTest::newRow("robustness: a word longer than the line") << QString(3000, QLatin1Char('w'));
+}
+
+// Each paragraph gets its layout before any is laid out, and is then laid out as it would be.
+void TestFastLayout::gatheredLayoutsLayOutTheSame()
+{
+    QFETCH(QString, text);
+    QTextDocument doc;
+    doc.setPlainText(text);
+    FastLayout::gatherLayouts(doc);
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        QVERIFY(b.layout());
+        QCOMPARE(b.layout()->lineCount(), 0);
+    }
+    doc.setTextWidth(400);
+    const auto plain = laidOut(text);
+    QCOMPARE(doc.documentLayout()->documentSize(), plain->documentLayout()->documentSize());
+    QVERIFY(doc.lastBlock().layout()->lineCount() > 0);
 }
 
 QTEST_MAIN(TestFastLayout)

@@ -2,6 +2,8 @@
 // The document made from the answers: a thank-you line, then every section heading with
 // its questions and answers, each element followed by one empty line.
 
+#include "text/fast_layout.h"
+
 #include <QString>
 
 class AnswerStore;
@@ -19,4 +21,9 @@ QTextCharFormat composedCharFormat();
 // in the composed format, on the user's paper (page_setup.h), without keeping the
 // replacement on the undo stack. False when the
 // progress said stop: the document then holds only the first part of the text.
-bool fillDocument(QTextDocument &document, const QString &text, WorkProgress *progress = nullptr);
+// The traits of the text, read on the way, go to `traits` when given.
+bool fillDocument(QTextDocument &document, const QString &text, WorkProgress *progress = nullptr,
+                  FastLayout::TextTraits *traits = nullptr);
+// The same for the composed document, taken straight from the answers.
+bool fillDocument(QTextDocument &document, const AnswerStore &store, WorkProgress *progress = nullptr,
+                  FastLayout::TextTraits *traits = nullptr);

@@ -45,6 +45,10 @@ void SafetyCopy::writeAnswers(const AnswerStore &store)
 
 void SafetyCopy::documentChanged(const QTextDocument *document, const QString &fileName)
 {
+    if (document && !m_changes.follows(document)) {
+        m_previous.reset();
+        m_changes.follow(document);
+    }
     m_document = document;
     m_fileName = fileName;
     m_documentWaits = true;
@@ -89,13 +93,17 @@ void SafetyCopy::writeNow()
             });
         } else {
             // The copy is the worker's alone; the editor goes on with its own.
-            std::optional<DocumentSnapshot> snapshot = DocumentSnapshot::take(*m_document);
+            const DocumentSnapshot *previous = m_changes.follows(m_document) ? m_previous.get() : nullptr;
+            std::optional<DocumentSnapshot> taken = DocumentSnapshot::take(*m_document, previous, m_changes.unchanged());
+            m_changes.restart();
+            m_previous = taken ? std::make_shared<const DocumentSnapshot>(std::move(*taken)) : nullptr;
+            std::shared_ptr<const DocumentSnapshot> snapshot = m_previous;
             std::shared_ptr<QTextDocument> clone;
             if (!snapshot) {
                 clone.reset(m_document->clone());
                 clone->moveToThread(nullptr);
             }
-            run([snapshot = std::move(snapshot), clone, rtfPath, namePath, name = m_fileName.toUtf8()] {
+            run([snapshot, clone, rtfPath, namePath, name = m_fileName.toUtf8()] {
                 const std::unique_ptr<QTextDocument> rebuilt = snapshot ? snapshot->rebuild() : nullptr;
                 const Outcome rtf = RecoveryFile::writeQuickly(rtfPath, Rtf::write(rebuilt ? *rebuilt : *clone));
                 return rtf.ok() ? RecoveryFile::writeQuickly(namePath, name) : rtf;

@@ -5,6 +5,7 @@
 // a short pause after it stops, and at least every half minute while it goes on.
 
 #include "document/datafile/answer_data_file.h"
+#include "document/recovery/document_snapshot.h"
 #include "document/recovery/recovery_file.h"
 
 #include <QObject>
@@ -50,6 +51,9 @@ private:
     QTimer m_pause, m_longest;
     bool m_documentWaits = false, m_typingWaits = false;
     QPointer<const QTextDocument> m_document; // the editor may drop it before the pause ends
+    // The last copy of the document, and its edits since: the next copy reads only those.
+    std::shared_ptr<const DocumentSnapshot> m_previous;
+    DocumentChanges m_changes;
     QString m_fileName;
     std::function<std::pair<bool, AnswerDataFile::Answers>()> m_typing;
 };

@@ -80,6 +80,7 @@ Outcome TextEditor::loadDocumentFile(const QString &path, bool &readAsRtf)
     auto document = std::make_unique<QTextDocument>(m_edit);
     const std::unique_ptr<WorkProgress> progress = openingProgress(path);
     readAsRtf = Rtf::isRtf(bytes.left(5));
+    std::optional<FastLayout::TextTraits> traits;
     if (readAsRtf) {
         if (const Outcome read = Rtf::read(bytes, *document, progress.get()); !read.ok())
             return plainRefusal(path, read);
@@ -87,10 +88,10 @@ Outcome TextEditor::loadDocumentFile(const QString &path, bool &readAsRtf)
         const QString text = decodePlainText(bytes);
         if (const Outcome fits = checkEditorLength(text); !fits.ok())
             return plainRefusal(path, fits);
-        if (!fillDocument(*document, text, progress.get()))
+        if (!fillDocument(*document, text, progress.get(), &traits.emplace()))
             return Outcome::stopped();
     }
-    replaceDocument(document.release());
+    replaceDocument(document.release(), traits);
     return {};
 }
 

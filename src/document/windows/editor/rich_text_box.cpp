@@ -25,10 +25,10 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent)
 }
 
 // The wrap mode and layout settings come before the document: the box lays out its first
-// screen at once.
-void RichTextBox::showDocument(QTextDocument *document)
+// screen at once. Traits read while the document was filled spare reading it again.
+void RichTextBox::showDocument(QTextDocument *document, std::optional<FastLayout::TextTraits> known)
 {
-    const FastLayout::TextTraits traits = FastLayout::traitsOf(*document);
+    const FastLayout::TextTraits traits = known ? *known : FastLayout::traitsOf(*document);
     setWordWrapMode(traits.longestRun > kLongestWordLaidOut ? QTextOption::WrapAnywhere
                                                             : QTextOption::WrapAtWordBoundaryOrAnywhere);
     FastLayout::prepare(*document, traits);

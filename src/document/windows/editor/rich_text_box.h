@@ -3,7 +3,10 @@
 // menu in charge. Keys that are menu shortcuts reach the menu, never the box's own
 // select-all or rich-text clipboard; whatever is pasted or dropped arrives as plain text.
 
+#include "text/fast_layout.h"
+
 #include <QTextEdit>
+#include <optional>
 
 class QAction;
 
@@ -16,7 +19,7 @@ public:
     // platform's other cut, copy and paste keys run the items named mnuEditCut/Copy/Paste.
     void routeKeysTo(const QList<QAction *> &menuItems);
     // Shows the document in place of the current one, its lines broken to fit the box.
-    void showDocument(QTextDocument *document);
+    void showDocument(QTextDocument *document, std::optional<FastLayout::TextTraits> traits = {});
     // Longer than this without a space, a run of text is broken anywhere.
     static constexpr int kLongestWordLaidOut = 4000;
 

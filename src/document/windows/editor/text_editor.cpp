@@ -103,12 +103,13 @@ void TextEditor::composeDocument()
     // Filled away from the box and then handed over whole, the document is laid out
     // page by page as it is shown instead of all at once.
     auto *document = new QTextDocument(m_edit);
-    if (!fillDocument(*document, ::composeDocument(answerStore()), composingProgress().get())) {
+    FastLayout::TextTraits traits;
+    if (!fillDocument(*document, answerStore(), composingProgress().get(), &traits)) {
         delete document;
         abandonOpening();
         return;
     }
-    replaceDocument(document);
+    replaceDocument(document, traits);
     m_edit->setCurrentCharFormat(composedCharFormat());
     setDocChanged(true);
     // Composed again from the answers at any time: nothing to keep yet.
@@ -137,11 +138,11 @@ void TextEditor::postDocument()
     DraftBoard::instance().postDocument(docChanged() ? m_edit->document() : nullptr, m_file.needsName ? QString() : m_file.path);
 }
 
-void TextEditor::replaceDocument(QTextDocument *document)
+void TextEditor::replaceDocument(QTextDocument *document, std::optional<FastLayout::TextTraits> traits)
 {
     // The box deletes a document of its own making; one put there by the window is ours to delete.
     QPointer<QTextDocument> previous = m_edit->document();
-    m_edit->showDocument(document);
+    m_edit->showDocument(document, traits);
     if (previous && previous != document && previous->parent() == m_edit)
         delete previous.data();
     m_edit->moveCursor(QTextCursor::Start);

@@ -18,8 +18,11 @@
 #include "document/reading/outcome.h"
 #include "document/reading/work_progress.h"
 
+#include "text/fast_layout.h"
+
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenuBar;
@@ -87,8 +90,8 @@ private:
     void formatDialogEnded(EditingCommands::Outcome outcome);
     void buildMenus();
     void composeDocument();
-    // Puts a filled document into the box in place of the one shown.
-    void replaceDocument(QTextDocument *document);
+    // Puts a filled document into the box in place of the one shown (traits: its text's, when known).
+    void replaceDocument(QTextDocument *document, std::optional<FastLayout::TextTraits> traits = {});
     void txtEdit_Change();
     // Tells the recovery file whether the document has changes no file holds.
     void postDocument();
