@@ -73,6 +73,7 @@ private:
     void pageWord(const ControlWordInfo &w, const Token &t); // rtf_sections.cpp
     void keepGroup(std::string_view name);
     void finishPageSetup();
+    void showUnnamedRunsInDefaultFont();
     void fieldInstruction();
     void unicode(int value);
     void putChar(char16_t ch);
@@ -114,6 +115,7 @@ private:
     int m_pictures = 0;
     ParaProps m_lastPara;
     PageSetup m_setup;
+    bool m_unnamedRuns = false; // text was read in no named font
     bool m_sectionSeen = false; // a \sect was read: later section words are not kept
     WorkProgress *m_progress = nullptr;
     qsizetype m_inputSize = 0;

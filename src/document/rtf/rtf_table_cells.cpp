@@ -108,7 +108,8 @@ void TableBuilder::endVerticalMerge(int column, int lastRow)
 // Qt gives a merged cell whose first paragraph is empty the paragraph format of a cell it
 // swallows; the file gave the first cell's.
 // Its last paragraph, when empty, takes the format (and list) of the empty paragraph of
-// a cell it swallows; the file gave it its own.
+// a cell it swallows; the file gave it its own. So does the first paragraph of the cell
+// after it, where Qt moves the swallowed cells' text.
 void TableBuilder::merge(int row, int column, int rows, int columns)
 {
     const QTextTableCell cell = m_table->cellAt(row, column);
@@ -116,7 +117,18 @@ void TableBuilder::merge(int row, int column, int rows, int columns)
     const QTextBlock lastBlock = cell.lastCursorPosition().block();
     const int last = lastBlock.position();
     const QTextBlockFormat lastFormat = lastBlock.blockFormat();
+    const QTextTableCell after = m_table->cellAt(lastBlock.position() + lastBlock.length());
+    const bool swallowed = after.row() >= row && after.row() < row + rows && after.column() >= column
+                        && after.column() < column + columns;
+    const bool keepAfter = after.isValid() && !swallowed;
+    const int afterRow = after.row(), afterColumn = after.column();
+    const QTextBlockFormat afterFormat = keepAfter ? after.firstCursorPosition().blockFormat() : QTextBlockFormat();
     m_table->mergeCells(row, column, rows, columns);
+    if (keepAfter) {
+        QTextCursor next = m_table->cellAt(afterRow, afterColumn).firstCursorPosition();
+        if (next.blockFormat() != afterFormat)
+            next.setBlockFormat(afterFormat);
+    }
     QTextCursor first = m_table->cellAt(row, column).firstCursorPosition();
     if (first.blockFormat() != format)
         first.setBlockFormat(format);
