@@ -2,6 +2,7 @@
 
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextTable>
 
 namespace Rtf {
 
@@ -192,21 +193,30 @@ void DocumentBuilder::setBlockFormat(const ParaProps &para)
         m_lastBlockFormat = DocumentTables::blockFormat(para);
         m_lastPara = para;
     }
-    if (!m_pageBreak && !m_sectionStart) {
+    const bool section = m_sectionStart && sectionCanStartHere();
+    if (!m_pageBreak && !section) {
         if (!m_lastBlockFormat.properties().isEmpty())
             m_cursor.setBlockFormat(m_lastBlockFormat);
         return;
     }
     QTextBlockFormat f = m_lastBlockFormat;
-    if (m_sectionStart) {
+    if (section) {
         f.setProperty(SectionBreakProperty, QString::fromLatin1(m_sectionKind));
         if (m_sectionKind != "sbknone" && m_sectionKind != "sbkcol")
             m_pageBreak = true;
+        m_sectionStart = false;
     }
     if (m_pageBreak)
         f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     m_cursor.setBlockFormat(f);
-    m_pageBreak = m_sectionStart = false;
+    m_pageBreak = false;
+}
+
+// A section starts outside tables or at the first paragraph of a table, as it is written;
+// elsewhere in a table it waits for the paragraph after the table.
+bool DocumentBuilder::sectionCanStartHere() const
+{
+    return m_open.empty() || m_cursor.block().position() == m_open.front().table()->firstPosition();
 }
 
 void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &end)

@@ -66,6 +66,7 @@ private:
     void leaveInnermost();
     void openPendingBlock(const CharProps &props);
     void setBlockFormat(const ParaProps &para);
+    bool sectionCanStartHere() const;
     void closeBlock(const ParaProps &para, const CharProps &mark);
     void applyList(const ParaProps &para);
     void flushRun();

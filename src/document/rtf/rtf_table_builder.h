@@ -49,6 +49,7 @@ class TableBuilder
 {
 public:
     bool active() const { return m_table; }
+    QTextTable *table() const { return m_table; }
     bool hasRowsAhead() const { return bool(m_rowsAhead); }
     // Puts the cursor where a table paragraph's text goes, opening the table, its next
     // row or its next cell; false when the cursor is already there.
