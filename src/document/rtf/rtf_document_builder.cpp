@@ -96,6 +96,8 @@ void DocumentBuilder::place(const ParaProps &para)
     flushRun();
     bool moved = false;
     while (int(m_open.size()) > depth) {
+        if (m_open.size() == 1)
+            startSectionAtTable();
         leaveInnermost();
         moved = true;
     }
@@ -200,23 +202,39 @@ void DocumentBuilder::setBlockFormat(const ParaProps &para)
         return;
     }
     QTextBlockFormat f = m_lastBlockFormat;
-    if (section) {
-        f.setProperty(SectionBreakProperty, QString::fromLatin1(m_sectionKind));
-        if (m_sectionKind != "sbknone" && m_sectionKind != "sbkcol")
-            m_pageBreak = true;
-        m_sectionStart = false;
-    }
+    if (section)
+        startSection(f);
     if (m_pageBreak)
         f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     m_cursor.setBlockFormat(f);
     m_pageBreak = false;
 }
 
-// A section starts outside tables or at the first paragraph of a table, as it is written;
-// elsewhere in a table it waits for the paragraph after the table.
+void DocumentBuilder::startSection(QTextBlockFormat &f)
+{
+    f.setProperty(SectionBreakProperty, QString::fromLatin1(m_sectionKind));
+    if (m_sectionKind != "sbknone" && m_sectionKind != "sbkcol")
+        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    m_sectionStart = false;
+}
+
+// A section starts outside tables or at the first paragraph of a table, as it is written.
 bool DocumentBuilder::sectionCanStartHere() const
 {
     return m_open.empty() || m_cursor.block().position() == m_open.front().table()->firstPosition();
+}
+
+// A section that came before a table but not at a paragraph of its own starts with the
+// table, as the table ends: that is where it can be written.
+void DocumentBuilder::startSectionAtTable()
+{
+    if (!m_sectionStart || m_open.empty())
+        return;
+    QTextCursor first(m_cursor.document());
+    first.setPosition(m_open.front().table()->firstPosition());
+    QTextBlockFormat f = first.blockFormat();
+    startSection(f);
+    first.setBlockFormat(f);
 }
 
 void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &end)
@@ -291,6 +309,7 @@ void DocumentBuilder::finish(const ParaProps &para, bool stopped)
         setBlockFormat(para);
         applyList(para);
     }
+    startSectionAtTable();
     if (!stopped) { // tidying a table up costs time a stop should not wait for
         for (auto table = m_open.rbegin(); table != m_open.rend(); ++table)
             table->finish();

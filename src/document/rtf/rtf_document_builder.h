@@ -67,6 +67,8 @@ private:
     void openPendingBlock(const CharProps &props);
     void setBlockFormat(const ParaProps &para);
     bool sectionCanStartHere() const;
+    void startSection(QTextBlockFormat &f);
+    void startSectionAtTable();
     void closeBlock(const ParaProps &para, const CharProps &mark);
     void applyList(const ParaProps &para);
     void flushRun();
