@@ -144,6 +144,8 @@ void TableBuilder::finish()
         m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
     if (!m_widthsSet)
         applyWidths(m_widthRow.cells.isEmpty() ? evenRow() : m_widthRow, true);
+    for (int c = 0; c < m_mergeStart.size(); ++c) // also where the file ends in the table
+        endVerticalMerge(c, m_row);
     markEmptyCells();
     settleBorder();
 }
@@ -196,8 +198,6 @@ void TableBuilder::markEmptyCells()
 void TableBuilder::leave(QTextCursor &cursor)
 {
     finish();
-    for (int c = 0; c < m_mergeStart.size(); ++c)
-        endVerticalMerge(c, m_row);
     cursor = m_table->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);
     m_table = nullptr;
