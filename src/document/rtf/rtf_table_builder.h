@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QList>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class QTextCursor;
 class QTextTable;
@@ -78,6 +80,12 @@ private:
     void applyBorders(const RowDef &row);
     void endVerticalMerge(int column, int lastRow);
     void merge(int row, int column, int rows, int columns);
+    struct KeptCell
+    {
+        int row, column;
+        QTextBlockFormat first, last; // the formats of its first and last paragraphs
+    };
+    std::vector<KeptCell> cellsAround(int row, int column, int rows, int columns) const;
     void moveTo(QTextCursor &cursor);
     void advance();
     void startRow(const RowDef &row);

@@ -9,6 +9,7 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <vector>
 
 namespace Rtf {
 
@@ -108,8 +109,8 @@ void TableBuilder::endVerticalMerge(int column, int lastRow)
 // Qt gives a merged cell whose first paragraph is empty the paragraph format of a cell it
 // swallows; the file gave the first cell's.
 // Its last paragraph, when empty, takes the format (and list) of the empty paragraph of
-// a cell it swallows; the file gave it its own. So does the first paragraph of the cell
-// after it, where Qt moves the swallowed cells' text.
+// a cell it swallows; the file gave it its own. So do the paragraphs of the cells around
+// each swallowed cell, where Qt takes the swallowed cells' text out.
 void TableBuilder::merge(int row, int column, int rows, int columns)
 {
     const QTextTableCell cell = m_table->cellAt(row, column);
@@ -117,17 +118,16 @@ void TableBuilder::merge(int row, int column, int rows, int columns)
     const QTextBlock lastBlock = cell.lastCursorPosition().block();
     const int last = lastBlock.position();
     const QTextBlockFormat lastFormat = lastBlock.blockFormat();
-    const QTextTableCell after = m_table->cellAt(lastBlock.position() + lastBlock.length());
-    const bool swallowed = after.row() >= row && after.row() < row + rows && after.column() >= column
-                        && after.column() < column + columns;
-    const bool keepAfter = after.isValid() && !swallowed;
-    const int afterRow = after.row(), afterColumn = after.column();
-    const QTextBlockFormat afterFormat = keepAfter ? after.firstCursorPosition().blockFormat() : QTextBlockFormat();
+    const std::vector<KeptCell> around = cellsAround(row, column, rows, columns);
     m_table->mergeCells(row, column, rows, columns);
-    if (keepAfter) {
-        QTextCursor next = m_table->cellAt(afterRow, afterColumn).firstCursorPosition();
-        if (next.blockFormat() != afterFormat)
-            next.setBlockFormat(afterFormat);
+    for (const KeptCell &k : around) {
+        const QTextTableCell kept = m_table->cellAt(k.row, k.column);
+        QTextCursor first = kept.firstCursorPosition();
+        QTextCursor end = kept.lastCursorPosition();
+        if (first.blockFormat() != k.first)
+            first.setBlockFormat(k.first);
+        if (end.block() != first.block() && end.blockFormat() != k.last)
+            end.setBlockFormat(k.last);
     }
     QTextCursor first = m_table->cellAt(row, column).firstCursorPosition();
     if (first.blockFormat() != format)
@@ -136,6 +136,30 @@ void TableBuilder::merge(int row, int column, int rows, int columns)
     end.setPosition(last);
     if (last != first.position() && end.blockFormat() != lastFormat)
         end.setBlockFormat(lastFormat);
+}
+
+// The cells just before and after each cell a merge swallows, with their paragraph formats.
+std::vector<TableBuilder::KeptCell> TableBuilder::cellsAround(int row, int column, int rows, int columns) const
+{
+    const auto inside = [&](const QTextTableCell &c) {
+        return c.row() >= row && c.row() < row + rows && c.column() >= column && c.column() < column + columns;
+    };
+    std::vector<KeptCell> kept;
+    const auto keep = [&](const QTextBlock &b) {
+        const QTextTableCell c = b.isValid() ? m_table->cellAt(b.position()) : QTextTableCell();
+        if (c.isValid() && !inside(c))
+            kept.push_back({c.row(), c.column(), c.firstCursorPosition().blockFormat(), c.lastCursorPosition().blockFormat()});
+    };
+    for (int r = row; r < row + rows; ++r) {
+        for (int c = column; c < column + columns; ++c) {
+            const QTextTableCell swallowed = m_table->cellAt(r, c);
+            if (swallowed.row() != r || swallowed.column() != c || (r == row && c == column))
+                continue;
+            keep(swallowed.firstCursorPosition().block().previous());
+            keep(swallowed.lastCursorPosition().block().next());
+        }
+    }
+    return kept;
 }
 
 void TableBuilder::finish()
