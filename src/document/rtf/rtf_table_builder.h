@@ -91,6 +91,7 @@ private:
     void startRow(const RowDef &row);
     void markEmptyCells();
     void settleBorder();
+    void giveCellsTheBorder();
     QTextCharFormat markKeepingCell(const QTextTableCell &cell) const;
     QList<int> columnStarts(const RowDef &row) const;
 

@@ -192,8 +192,11 @@ QTextCharFormat TableBuilder::markKeepingCell(const QTextTableCell &cell) const
 void TableBuilder::settleBorder()
 {
     QTextTableFormat f = m_table->format();
-    if (!f.boolProperty(CellBordersProperty))
+    if (!f.boolProperty(CellBordersProperty)) {
+        if (f.border() > 0)
+            giveCellsTheBorder();
         return;
+    }
     bool firstRowSides = false;
     for (int c = 0; c < m_table->columns() && !firstRowSides; ++c)
         firstRowSides = m_table->cellAt(0, c).format().boolProperty(CellBordersProperty);
@@ -201,6 +204,31 @@ void TableBuilder::settleBorder()
         f.setBorder(firstRowSides ? 1 : 0);
         m_table->setFormat(f);
     }
+}
+
+// A table with a border and no cell that names its sides (the row's border words, or a
+// row that never ended) is written with the border on every side of every cell: so it is
+// read, with the sides as wide as they are written.
+void TableBuilder::giveCellsTheBorder()
+{
+    QTextTableFormat t = m_table->format();
+    const double side = std::max(1L, std::lround(t.border() * kTwipsPerPixel)) / kTwipsPerPixel;
+    for (int r = 0; r < m_table->rows(); ++r) {
+        for (int c = 0; c < m_table->columns(); ++c) {
+            QTextTableCell cell = m_table->cellAt(r, c);
+            if (cell.row() != r || cell.column() != c)
+                continue;
+            QTextTableCellFormat f = cell.format().toTableCellFormat();
+            f.setTopBorder(side);
+            f.setLeftBorder(side);
+            f.setBottomBorder(side);
+            f.setRightBorder(side);
+            f.setProperty(CellBordersProperty, true);
+            cell.setFormat(f);
+        }
+    }
+    t.setProperty(CellBordersProperty, true);
+    m_table->setFormat(t);
 }
 
 // Cells Qt made for rows with fewer cells than others have no font of their own; shown in
