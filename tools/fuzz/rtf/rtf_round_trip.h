@@ -7,12 +7,14 @@
 #include "document/rtf/rtf.h"
 #include "document/rtf/rtf_format.h"
 
+#include <QCryptographicHash>
 #include <QDebug>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
 #include <QTextTable>
+#include <QUrl>
 
 namespace RtfFuzz {
 
@@ -49,6 +51,10 @@ inline QString describe(const QTextFormat &f, const QTextDocument &doc, int from
     props.remove(QTextFormat::ObjectIndex);
     props.remove(QTextFormat::ObjectType);
     props.remove(Rtf::FamilyKeyProperty); // the family again, for Qt's hashing
+    if (props.contains(QTextFormat::ImageName)) { // numbered in reading order: its data instead
+        const QVariant data = doc.resource(QTextDocument::ImageResource, QUrl(f.stringProperty(QTextFormat::ImageName)));
+        props.insert(QTextFormat::ImageName, QCryptographicHash::hash(data.toByteArray(), QCryptographicHash::Sha1).toHex());
+    }
     if (f.isCharFormat() && from == 0) {
         if (!props.contains(QTextFormat::FontFamilies))
             props.insert(QTextFormat::FontFamilies, QStringList{doc.defaultFont().family()});
