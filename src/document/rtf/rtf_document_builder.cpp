@@ -245,7 +245,9 @@ void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &end)
     flushRun();
     setBlockFormat(para);
     applyList(para);
-    if (m_blockEmpty && m_blockProps != mark) { // an empty paragraph keeps the font of its mark
+    // an empty paragraph (a list label taken out, text that was only control characters
+    // included) keeps the font of its mark
+    if ((m_blockEmpty || m_cursor.block().length() <= 1) && m_blockProps != mark) {
         m_cursor.setBlockCharFormat(format(mark));
         m_blockProps = mark;
     }
