@@ -9,6 +9,7 @@
 
 #include <QCryptographicHash>
 #include <QDebug>
+#include <QHash>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -74,18 +75,27 @@ inline QString describe(const QTextFormat &f, const QTextDocument &doc, int from
 // cell's own formats.
 inline QStringList blockLooks(const QTextDocument &doc)
 {
+    // each format described once: a long table has few formats and many paragraphs
+    QHash<int, QString> described;
+    const auto describeAt = [&](int index, int from = 0) -> const QString & {
+        const int key = index * 2 + (from != 0);
+        auto it = described.find(key);
+        if (it == described.end())
+            it = described.insert(key, describe(doc.allFormats().value(index), doc, from));
+        return *it;
+    };
     QStringList looks;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        QStringList look{blockShape(b), QStringLiteral("paragraph ") + describe(b.blockFormat(), doc)};
+        QStringList look{blockShape(b), QStringLiteral("paragraph ") + describeAt(b.blockFormatIndex())};
         if (b.length() <= 1)
-            look << QStringLiteral("mark ") + describe(b.charFormat(), doc);
+            look << QStringLiteral("mark ") + describeAt(b.charFormatIndex());
         QString runText, lastFormat;
         const auto endRun = [&] {
             if (!runText.isEmpty() || !lastFormat.isEmpty())
                 look << runText + QStringLiteral(": ") + lastFormat;
         };
         for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QString format = describe(it.fragment().charFormat(), doc);
+            const QString &format = describeAt(it.fragment().charFormatIndex());
             if (format != lastFormat) { // runs Qt keeps apart but a reader cannot tell apart are one
                 endRun();
                 runText.clear();
@@ -95,8 +105,8 @@ inline QStringList blockLooks(const QTextDocument &doc)
         }
         endRun();
         if (const auto *table = qobject_cast<QTextTable *>(doc.frameAt(b.position()))) {
-            look << QStringLiteral("table ") + describe(table->format(), doc)
-                 << QStringLiteral("cell ") + describe(table->cellAt(b.position()).format(), doc, QTextFormat::TableCellRowSpan);
+            look << QStringLiteral("table ") + describeAt(table->formatIndex())
+                 << QStringLiteral("cell ") + describeAt(table->cellAt(b.position()).tableCellFormatIndex(), QTextFormat::TableCellRowSpan);
         }
         looks << look.join(QStringLiteral(" | "));
     }
