@@ -225,11 +225,16 @@ bool DocumentBuilder::sectionCanStartHere() const
 }
 
 // A section that came before a table but not at a paragraph of its own starts with the
-// table, as the table ends: that is where it can be written.
+// table, as the table ends: that is where it can be written. One that came inside the
+// table cannot be written anywhere.
 void DocumentBuilder::startSectionAtTable()
 {
     if (!m_sectionStart || m_open.empty())
         return;
+    if (m_sectionInTable) {
+        m_sectionStart = false;
+        return;
+    }
     QTextCursor first(m_cursor.document());
     first.setPosition(m_open.front().table()->firstPosition());
     QTextBlockFormat f = first.blockFormat();

@@ -42,7 +42,11 @@ public:
     void pageBreak(const ParaProps &para, const CharProps &mark);
     // \sect: the next paragraph starts a section, whose break setSectionBreak names
     // (\sbknone ..., empty for the default, a new page).
-    void sectionBreak() { m_sectionStart = true; }
+    void sectionBreak()
+    {
+        m_sectionStart = true;
+        m_sectionInTable = !m_open.empty();
+    }
     void setSectionBreak(const QByteArray &kind) { m_sectionKind = kind; }
     // List label text (\listtext, \pntext): dropped when its paragraph is a list item.
     void beginLabel();
@@ -95,6 +99,7 @@ private:
     bool m_blockEmpty = true;
     bool m_pageBreak = false;
     bool m_sectionStart = false;
+    bool m_sectionInTable = false; // the section break came inside a table, where it cannot be written
     QByteArray m_sectionKind;
     bool m_finished = false;
 };
