@@ -89,8 +89,9 @@ private:
     QTextBlockFormat m_lastBlockFormat;
     std::vector<TableBuilder> m_open; // the tables the cursor is in, the outermost first
     std::function<int(int)> m_rowsAhead;
-    // by list and level; Qt deletes a list whose last paragraph leaves it (a merged cell)
-    std::unordered_map<qint64, QPointer<QTextList>> m_lists;
+    // the object index of each list by list and level: Qt deletes a list whose last
+    // paragraph leaves it (a merged cell) and makes it anew, the same list, from its index
+    std::unordered_map<qint64, int> m_lists;
     int m_labelStart = -1, m_labelEnd = -1;          // label text of the current block
     int m_pendingTabs = 0;
     bool m_inLabel = false;
