@@ -70,6 +70,20 @@ inline QString describe(const QTextFormat &f, const QTextDocument &doc, int from
     return out;
 }
 
+// A cell's own properties: its format is also its first paragraph's character format.
+inline QString describeCell(const QTextFormat &f)
+{
+    QString out;
+    QDebug debug(&out);
+    debug.nospace();
+    const QMap<int, QVariant> props = f.properties();
+    for (auto it = props.cbegin(); it != props.cend(); ++it) {
+        if ((it.key() >= QTextFormat::TableCellRowSpan && it.key() < QTextFormat::ImageName) || it.key() == Rtf::CellBordersProperty)
+            debug << Qt::hex << it.key() << Qt::dec << '=' << it.value() << ' ';
+    }
+    return out;
+}
+
 // What a reader sees of each block: its shape, its paragraph format, the runs of text
 // with their formats (the font of an empty paragraph's mark), and its table's and
 // cell's own formats.
@@ -77,11 +91,12 @@ inline QStringList blockLooks(const QTextDocument &doc)
 {
     // each format described once: a long table has few formats and many paragraphs
     QHash<int, QString> described;
-    const auto describeAt = [&](int index, int from = 0) -> const QString & {
-        const int key = index * 2 + (from != 0);
+    const auto describeAt = [&](int index, bool cell = false) -> const QString & {
+        const int key = index * 2 + cell;
         auto it = described.find(key);
         if (it == described.end())
-            it = described.insert(key, describe(doc.allFormats().value(index), doc, from));
+            it = described.insert(key, cell ? describeCell(doc.allFormats().value(index))
+                                            : describe(doc.allFormats().value(index), doc));
         return *it;
     };
     QStringList looks;
@@ -106,7 +121,7 @@ inline QStringList blockLooks(const QTextDocument &doc)
         endRun();
         if (const auto *table = qobject_cast<QTextTable *>(doc.frameAt(b.position()))) {
             look << QStringLiteral("table ") + describeAt(table->formatIndex())
-                 << QStringLiteral("cell ") + describeAt(table->cellAt(b.position()).tableCellFormatIndex(), QTextFormat::TableCellRowSpan);
+                 << QStringLiteral("cell ") + describeAt(table->cellAt(b.position()).tableCellFormatIndex(), true);
         }
         looks << look.join(QStringLiteral(" | "));
     }
