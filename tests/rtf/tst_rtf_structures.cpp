@@ -171,6 +171,9 @@ void TestRtfStructures::readsAndWritesBack_data()
     QTest::newRow("robustness: a link target with quotes and control characters")
         << doc("{\\field{\\*\\fldinst HYPERLINK x\"y\\'01z}{\\fldrslt a}}")
         << QStringList{"a link=x%22yz"};
+    QTest::newRow("nominal: a link target with escaped braces and backslash")
+        << doc("{\\field{\\*\\fldinst HYPERLINK \"a\\{b\\}c\\\\d\"}{\\fldrslt a}}")
+        << QStringList{"a link=a{b}c\\d"};
     QTest::newRow("nominal: other fields keep their result")
         << doc("{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}") << QStringList{"3"};
 }

@@ -131,7 +131,7 @@ QString hyperlinkTarget(const QString &instruction)
 }
 
 // A field instruction's text: bytes in the document's code page, other characters as \u
-// (their fallback characters skipped), \\ a backslash; other words are no text.
+// (their fallback characters skipped), \\ \{ \} what they escape; other words are no text.
 QString instructionText(QByteArrayView rtf, TextDecoder &decoder, int codePage, int uc)
 {
     Tokenizer tok(rtf);
@@ -158,8 +158,8 @@ QString instructionText(QByteArrayView rtf, TextDecoder &decoder, int codePage, 
             --skip; // a word counts as one fallback character
         } else if (t.type == TokenType::ControlWord && t.text == "uc") {
             uc = std::max(t.param, 0);
-        } else if (t.type == TokenType::ControlSymbol && t.symbol == '\\') {
-            bytes += '\\';
+        } else if (t.type == TokenType::ControlSymbol && (t.symbol == '\\' || t.symbol == '{' || t.symbol == '}')) {
+            bytes += t.symbol;
         }
         if (t.type == TokenType::GroupOpen || t.type == TokenType::GroupClose)
             skip = 0;
