@@ -28,7 +28,9 @@ void Parser::commitFont()
         m_fontName.clear();
         return;
     }
-    m_fontName.removeIf([](QChar c) { return c.unicode() < 0x20; }); // as the writer drops them
+    m_fontName.removeIf([](QChar c) { // as the writer drops them
+        return c.unicode() < 0x20 || c.unicode() == 0xFFFC || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1;
+    });
     const QString family = m_fontName.trimmed();
     int cp = fontEntryCodePage();
     // Only the Symbol font itself has a known Unicode meaning; other symbol-charset
