@@ -1,7 +1,7 @@
 // libFuzzer target for the RTF reader. Any input must be read without a crash, a hang
-// or unbounded memory, and what the writer makes of it must read back with the same shape
-// (Keeps::Shape: every paragraph's text, list and cell). Inputs that broke it live in
-// tests/rtf/regressions.
+// or unbounded memory, and what the writer makes of it must read back the same (Keeps::Looks:
+// every paragraph's text, list, cell and formats) and be saved again byte for byte. Inputs
+// that broke it live in tests/rtf/regressions.
 
 #include "rtf_round_trip.h"
 
