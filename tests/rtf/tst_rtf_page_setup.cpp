@@ -90,6 +90,12 @@ void TestRtfPageSetup::keptWords_data()
     QTest::newRow("nominal: a section that opens with a table keeps its break")
         << QByteArray("{\\rtf1\\ansi a\\sect\\sectd\\sbknone\\trowd\\cellx1000\\pard\\intbl b\\cell\\row}")
         << QByteArrayList{"a\\sect\n\\sectd\\sbknone\n"} << QByteArrayList{"a\\par"};
+    QTest::newRow("robustness: a section before a table whose first cell never ends starts with the table")
+        << QByteArray("{\\rtf1\\ansi a\\sect\\sectd\\sbknone\\trowd\\cellx1000\\pard\\intbl b\\pard c\\par}")
+        << QByteArrayList{"a\\sect\n\\sectd\\sbknone\n\\trowd"} << QByteArrayList{"\\pagebb"};
+    QTest::newRow("robustness: a section break inside a table is not moved to its start")
+        << QByteArray("{\\rtf1\\ansi a\\par\\trowd\\cellx1000\\pard\\intbl b\\sect c\\cell\\row\\pard d\\par}")
+        << QByteArrayList{"a\\par"} << QByteArrayList{"\\sect\n", "\\pagebb"};
     QTest::newRow("nominal: a cell a row left out is in the file's default font and size")
         << QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\trowd\\cellx1000\\pard\\intbl a\\cell\\row"
                       "\\trowd\\cellx1000\\cellx2000\\pard\\intbl b\\cell c\\cell\\row}")

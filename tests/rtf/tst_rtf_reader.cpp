@@ -96,6 +96,10 @@ void TestRtfReader::text_data()
     QTest::newRow("nominal: surrogate pair") << doc("\\u-10179?\\u-8704?") << QStringList{QString::fromUtf8("😀")};
     QTest::newRow("nominal: Symbol font bytes and private codes")
         << doc("\\f3 a\\'b7\\u61542?") << QStringList{QString::fromUtf8("α•φ")};
+    QTest::newRow("nominal: private codes in no font, \\deff Symbol after them")
+        << QByteArray("{\\rtf1 \\u-3913?{\\fonttbl{\\f2 Symbol;}}\\deff2}") << QStringList{QString::fromUtf8("•")};
+    QTest::newRow("nominal: private codes in no font, \\deff not Symbol")
+        << QByteArray("{\\rtf1 \\u-3913?{\\fonttbl{\\f2 Wingdings;}}\\deff2}") << QStringList{QString(QChar(0xF0B7))};
     QTest::newRow("nominal: other symbol fonts keep private codes")
         << doc("\\f5 J\\'a7") << QStringList{QString(QChar(0xF04A)) + QChar(0xF0A7)};
     QTest::newRow("nominal: \\upr reads the Unicode alternative")

@@ -182,6 +182,15 @@ void TestRtfStructures::readsAndWritesBack_data()
         << doc("{\\field{\\*\\fldinst HYPERLINK \"http://x.org/a b\" \\\\o \"tip\"}{\\fldrslt link}}!"
                "{\\field{\\*\\fldinst HYPERLINK \\\\l \"here\"}{\\fldrslt in}}")
         << QStringList{"link!in link=http://x.org/a b link=#here"};
+    QTest::newRow("nominal: a link target in the code page and \\u")
+        << doc("{\\field{\\*\\fldinst HYPERLINK \"http://x.org/caf\\'e9\\u8364?\\uc2\\u937\\'3f\\'3f\"}{\\fldrslt a}}")
+        << QStringList{QString::fromUtf8("a link=http://x.org/café€Ω")};
+    QTest::newRow("robustness: a link target with quotes and control characters")
+        << doc("{\\field{\\*\\fldinst HYPERLINK x\"y\\'01z}{\\fldrslt a}}")
+        << QStringList{"a link=x%22yz"};
+    QTest::newRow("nominal: a link target with escaped braces and backslash")
+        << doc("{\\field{\\*\\fldinst HYPERLINK \"a\\{b\\}c\\\\d\"}{\\fldrslt a}}")
+        << QStringList{"a link=a{b}c\\d"};
     QTest::newRow("nominal: other fields keep their result")
         << doc("{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}") << QStringList{"3"};
 }

@@ -159,6 +159,11 @@ char16_t symbolToUnicode(unsigned char byte)
     return byte < 0x20 ? char16_t(byte) : kSymbol[byte - 0x20];
 }
 
+char16_t symbolShown(char16_t ch)
+{
+    return ch >= 0xF020 && ch <= 0xF0FF ? symbolToUnicode(static_cast<unsigned char>(ch - 0xF000)) : ch;
+}
+
 int windows1252Byte(char16_t ch)
 {
     if (ch >= 0x80 && ch < 0xA0)

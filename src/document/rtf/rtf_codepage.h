@@ -28,6 +28,9 @@ int codePageForCharset(int charset);
 // Maps a private-use character of a symbol font (U+F020..U+F0FF, as Word writes
 // them with \u) or a byte of the Symbol font to Unicode.
 char16_t symbolToUnicode(unsigned char byte);
+// A private-use character in the Symbol font is what symbolToUnicode makes of it;
+// any other character is itself.
+char16_t symbolShown(char16_t ch);
 
 // Decodes byte strings in any code page RTF may name. Single-byte pages go through a
 // 256-entry table built once per page; double-byte pages (Shift-JIS, GBK, Big5, UHC, ...)

@@ -2,6 +2,7 @@
 
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextTable>
 
 namespace Rtf {
 
@@ -95,6 +96,8 @@ void DocumentBuilder::place(const ParaProps &para)
     flushRun();
     bool moved = false;
     while (int(m_open.size()) > depth) {
+        if (m_open.size() == 1)
+            startSectionAtTable();
         leaveInnermost();
         moved = true;
     }
@@ -194,21 +197,51 @@ void DocumentBuilder::setBlockFormat(const ParaProps &para)
         m_lastBlockFormat = DocumentTables::blockFormat(para);
         m_lastPara = para;
     }
-    if (!m_pageBreak && !m_sectionStart) {
+    const bool section = m_sectionStart && sectionCanStartHere();
+    if (!m_pageBreak && !section) {
         if (!m_lastBlockFormat.properties().isEmpty())
             m_cursor.setBlockFormat(m_lastBlockFormat);
         return;
     }
     QTextBlockFormat f = m_lastBlockFormat;
-    if (m_sectionStart) {
-        f.setProperty(SectionBreakProperty, QString::fromLatin1(m_sectionKind));
-        if (m_sectionKind != "sbknone" && m_sectionKind != "sbkcol")
-            m_pageBreak = true;
-    }
+    if (section)
+        startSection(f);
     if (m_pageBreak)
         f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     m_cursor.setBlockFormat(f);
-    m_pageBreak = m_sectionStart = false;
+    m_pageBreak = false;
+}
+
+void DocumentBuilder::startSection(QTextBlockFormat &f)
+{
+    f.setProperty(SectionBreakProperty, QString::fromLatin1(m_sectionKind));
+    if (m_sectionKind != "sbknone" && m_sectionKind != "sbkcol")
+        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    m_sectionStart = false;
+}
+
+// A section starts outside tables or at the first paragraph of a table, as it is written.
+bool DocumentBuilder::sectionCanStartHere() const
+{
+    return m_open.empty() || m_cursor.block().position() == m_open.front().table()->firstPosition();
+}
+
+// A section that came before a table but not at a paragraph of its own starts with the
+// table, as the table ends: that is where it can be written. One that came inside the
+// table cannot be written anywhere.
+void DocumentBuilder::startSectionAtTable()
+{
+    if (!m_sectionStart || m_open.empty())
+        return;
+    if (m_sectionInTable) {
+        m_sectionStart = false;
+        return;
+    }
+    QTextCursor first(m_cursor.document());
+    first.setPosition(m_open.front().table()->firstPosition());
+    QTextBlockFormat f = first.blockFormat();
+    startSection(f);
+    first.setBlockFormat(f);
 }
 
 void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &end)
@@ -219,7 +252,9 @@ void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &end)
     flushRun();
     setBlockFormat(para);
     applyList(para);
-    if (m_blockEmpty && m_blockProps != mark) { // an empty paragraph keeps the font of its mark
+    // an empty paragraph (a list label taken out, text that was only control characters
+    // included) keeps the font of its mark
+    if ((m_blockEmpty || m_cursor.block().length() <= 1) && m_blockProps != mark) {
         m_cursor.setBlockCharFormat(format(mark));
         m_blockProps = mark;
     }
@@ -283,6 +318,7 @@ void DocumentBuilder::finish(const ParaProps &para, bool stopped)
         setBlockFormat(para);
         applyList(para);
     }
+    startSectionAtTable();
     if (!stopped) { // tidying a table up costs time a stop should not wait for
         for (auto table = m_open.rbegin(); table != m_open.rend(); ++table)
             table->finish();

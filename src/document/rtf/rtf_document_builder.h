@@ -42,7 +42,11 @@ public:
     void pageBreak(const ParaProps &para, const CharProps &mark);
     // \sect: the next paragraph starts a section, whose break setSectionBreak names
     // (\sbknone ..., empty for the default, a new page).
-    void sectionBreak() { m_sectionStart = true; }
+    void sectionBreak()
+    {
+        m_sectionStart = true;
+        m_sectionInTable = !m_open.empty();
+    }
     void setSectionBreak(const QByteArray &kind) { m_sectionKind = kind; }
     // List label text (\listtext, \pntext): dropped when its paragraph is a list item.
     void beginLabel();
@@ -68,6 +72,9 @@ private:
     void leaveInnermost();
     void openPendingBlock(const CharProps &props);
     void setBlockFormat(const ParaProps &para);
+    bool sectionCanStartHere() const;
+    void startSection(QTextBlockFormat &f);
+    void startSectionAtTable();
     void closeBlock(const ParaProps &para, const CharProps &mark);
     void applyList(const ParaProps &para);
     void flushRun();
@@ -85,8 +92,9 @@ private:
     std::vector<TableBuilder> m_open; // the tables the cursor is in, the outermost first
     std::function<int(int, QList<QList<int>> *)> m_rowsAhead;
     std::function<QList<QList<int>>()> m_nestedRowsAhead;
-    // by list and level; Qt deletes a list whose last paragraph leaves it (a merged cell)
-    std::unordered_map<qint64, QPointer<QTextList>> m_lists;
+    // the object index of each list by list and level: Qt deletes a list whose last
+    // paragraph leaves it (a merged cell) and makes it anew, the same list, from its index
+    std::unordered_map<qint64, int> m_lists;
     int m_labelStart = -1, m_labelEnd = -1;          // label text of the current block
     int m_pendingTabs = 0;
     bool m_inLabel = false;
@@ -95,6 +103,7 @@ private:
     bool m_blockEmpty = true;
     bool m_pageBreak = false;
     bool m_sectionStart = false;
+    bool m_sectionInTable = false; // the section break came inside a table, where it cannot be written
     QByteArray m_sectionKind;
     bool m_finished = false;
 };

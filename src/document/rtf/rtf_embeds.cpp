@@ -125,7 +125,47 @@ QString hyperlinkTarget(const QString &instruction)
     }
     if (!anchor.isEmpty())
         target += u'#' + anchor;
-    return target;
+    // as a link is written back: no control characters or object markers, quotes encoded
+    target.removeIf([](QChar c) { return c.unicode() < 0x20 || c == QChar(0xFDD0) || c == QChar(0xFDD1) || c == QChar(0xFFFC); });
+    return target.replace(u'"', QStringLiteral("%22"));
+}
+
+// A field instruction's text: bytes in the document's code page, other characters as \u
+// (their fallback characters skipped), \\ \{ \} what they escape; other words are no text.
+QString instructionText(QByteArrayView rtf, TextDecoder &decoder, int codePage, int uc)
+{
+    Tokenizer tok(rtf);
+    QString out;
+    std::string bytes;
+    int skip = 0;
+    const auto flush = [&] {
+        decoder.decode(codePage, bytes, out);
+        bytes.clear();
+    };
+    for (Token t = tok.next(); t.type != TokenType::End; t = tok.next()) {
+        if (t.type == TokenType::Text || t.type == TokenType::HexByte) {
+            const std::string_view piece = t.type == TokenType::Text
+                ? t.text : std::string_view(reinterpret_cast<const char *>(&t.byte), 1);
+            const size_t skipped = std::min(size_t(skip), piece.size());
+            skip -= int(skipped);
+            bytes.append(piece.substr(skipped));
+        } else if (t.type == TokenType::ControlWord && t.text == "u" && t.hasParam) {
+            flush();
+            const int c = t.param < 0 ? t.param + 0x10000 : t.param;
+            out += QChar(c >= 0 && c <= 0xFFFF ? char16_t(c) : char16_t(0xFFFD));
+            skip = uc;
+        } else if (skip > 0 && t.type != TokenType::GroupOpen && t.type != TokenType::GroupClose) {
+            --skip; // a word counts as one fallback character
+        } else if (t.type == TokenType::ControlWord && t.text == "uc") {
+            uc = std::max(t.param, 0);
+        } else if (t.type == TokenType::ControlSymbol && (t.symbol == '\\' || t.symbol == '{' || t.symbol == '}')) {
+            bytes += t.symbol;
+        }
+        if (t.type == TokenType::GroupOpen || t.type == TokenType::GroupClose)
+            skip = 0;
+    }
+    flush();
+    return out;
 }
 
 } // namespace
@@ -171,16 +211,8 @@ void Parser::fieldInstruction()
         return;
     const char *start = m_tok.position();
     m_tok.skipGroup();
-    Tokenizer tok(QByteArrayView(start, m_tok.position() - start));
-    QString instruction;
-    for (Token t = tok.next(); t.type != TokenType::End; t = tok.next()) {
-        if (t.type == TokenType::Text)
-            instruction += QString::fromLatin1(t.text.data(), qsizetype(t.text.size()));
-        else if (t.type == TokenType::HexByte)
-            instruction += QChar(t.byte);
-        else if (t.type == TokenType::ControlSymbol && t.symbol == '\\')
-            instruction += u'\\';
-    }
+    QString instruction = instructionText(QByteArrayView(start, m_tok.position() - start), m_decoder,
+                                          m_ansiCodePage, top().uc);
     m_groups.pop_back();
     m_ucSkip = 0;
     m_star = false;

@@ -2,6 +2,12 @@
 
 #include "document/rtf/rtf_parser.h"
 
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <vector>
+
 namespace Rtf {
 
 void Parser::beginFont(int number)
@@ -22,7 +28,9 @@ void Parser::commitFont()
         m_fontName.clear();
         return;
     }
-    m_fontName.removeIf([](QChar c) { return c.unicode() < 0x20; }); // as the writer drops them
+    m_fontName.removeIf([](QChar c) { // as the writer drops them
+        return c.unicode() < 0x20 || c.unicode() == 0xFFFC || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1;
+    });
     const QString family = m_fontName.trimmed();
     int cp = fontEntryCodePage();
     // Only the Symbol font itself has a known Unicode meaning; other symbol-charset
@@ -59,6 +67,37 @@ void Parser::fontNameText(std::string_view bytes)
         bytes.remove_prefix(semicolon + 1);
     }
     m_bytes.append(bytes);
+}
+
+// Text the file gave no named font is shown in \deff's font, which only the finished
+// font table tells: when that is Symbol, its private-area characters are what they show,
+// as they are in a run that names Symbol.
+void Parser::showUnnamedRunsInDefaultFont()
+{
+    if (!m_unnamedRuns || m_tooLong || m_cancelled || !m_setup.defaultFontNamed
+        || m_setup.defaultFont.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) != 0)
+        return;
+    struct Shown { int position; QString text; QTextCharFormat format; };
+    std::vector<Shown> changes; // made after the walk, which a change would disturb
+    QTextDocument *doc = m_builder.document();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().hasProperty(QTextFormat::FontFamilies))
+                continue;
+            QString text = fragment.text();
+            for (QChar &c : text)
+                c = QChar(symbolShown(c.unicode()));
+            if (text != fragment.text())
+                changes.push_back({fragment.position(), text, fragment.charFormat()});
+        }
+    }
+    QTextCursor cursor(doc);
+    for (const Shown &change : changes) { // same lengths: later positions stay
+        cursor.setPosition(change.position);
+        cursor.setPosition(change.position + int(change.text.size()), QTextCursor::KeepAnchor);
+        cursor.insertText(change.text, change.format);
+    }
 }
 
 } // namespace Rtf

@@ -138,16 +138,16 @@ void DocumentBuilder::applyList(const ParaProps &para)
         label.setPosition(m_labelEnd, QTextCursor::KeepAnchor);
         label.removeSelectedText();
     }
-    QPointer<QTextList> &list = m_lists[qint64(para.list) * 16 + para.level];
+    const auto known = m_lists.find(qint64(para.list) * 16 + para.level);
     const int indent = para.level + 1;
-    if (!list) {
+    if (known == m_lists.end()) {
         QTextListFormat f;
         f.setStyle(QTextListFormat::Style(level->style));
         f.setIndent(indent);
         if (level->start != 1)
             f.setProperty(ListStartProperty, level->start);
-        list = m_cursor.createList(f);
-    } else {
+        m_lists.emplace(qint64(para.list) * 16 + para.level, m_cursor.createList(f)->objectIndex());
+    } else if (auto *list = qobject_cast<QTextList *>(m_cursor.document()->object(known->second))) {
         list->add(m_cursor.block());
     }
     // RTF's left indent includes the list's; Qt adds the list's indent to the block's

@@ -12,8 +12,6 @@ namespace Rtf {
 namespace {
 
 using RtfLimits::kMaxHalfPoints;
-constexpr char16_t kSymbolAreaStart = 0xF020;
-constexpr char16_t kSymbolAreaEnd = 0xF0FF;
 
 } // namespace
 
@@ -84,6 +82,7 @@ void Parser::finish()
     flushBytes();
     m_builder.finish(m_groups.empty() ? m_lastPara : top().para, m_tooLong || m_cancelled);
     finishPageSetup();
+    showUnnamedRunsInDefaultFont();
 }
 
 void Parser::groupOpen()
@@ -374,8 +373,10 @@ void Parser::putChar(char16_t ch)
         m_fontName.append(QChar(ch));
     } else if (g.dest == Dest::Text) {
         const FontEntry *shown = m_tables.shownFont(g.chr.font); // as the writer will name it
-        if (ch >= kSymbolAreaStart && ch <= kSymbolAreaEnd && shown && shown->codePage == CodePage::Symbol)
-            ch = symbolToUnicode(static_cast<unsigned char>(ch - 0xF000));
+        if (shown && shown->codePage == CodePage::Symbol)
+            ch = symbolShown(ch);
+        else if (!shown || shown->family.isEmpty()) // shown in \deff's font, known at the end
+            m_unnamedRuns = true;
         m_builder.appendChar(ch, g.chr, g.para);
     }
 }

@@ -74,6 +74,7 @@ private:
     void pageWord(const ControlWordInfo &w, const Token &t); // rtf_sections.cpp
     void keepGroup(std::string_view name);
     void finishPageSetup();
+    void showUnnamedRunsInDefaultFont();
     void fieldInstruction();
     void unicode(int value);
     void putChar(char16_t ch);
@@ -118,6 +119,7 @@ private:
     int m_section = 0; // sections begun by \sect so far
     QMap<QByteArray, int> &sectionWords(); // of the section being read
     QByteArrayList *sectionHeaders();      // of the section being read, or none past the kept ones
+    bool m_unnamedRuns = false; // text was read in no named font
     WorkProgress *m_progress = nullptr;
     qsizetype m_inputSize = 0;
     unsigned m_tokens = 0;

@@ -112,7 +112,7 @@ void Parser::finishPageSetup()
     for (const QByteArray &group : std::as_const(groups)) {
         renumbered(group, [&](Numbered kind, int n) {
             if (kind == Numbered::Font) {
-                if (const FontEntry *font = m_tables.font(n))
+                if (const FontEntry *font = m_tables.shownFont(n)) // as the body shows it
                     s.headerFonts.insert(n, font->family);
             } else if (n > 0 && n < m_tables.colors.size() && m_tables.colors.at(n).isValid()) {
                 s.headerColors.insert(n, m_tables.colors.at(n).rgb());

@@ -3,10 +3,12 @@
 #include "document/reading/document_limits.h"
 
 #include <QList>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class QTextCursor;
 class QTextTable;
@@ -54,6 +56,7 @@ class TableBuilder
 {
 public:
     bool active() const { return m_table; }
+    QTextTable *table() const { return m_table; }
     bool hasRowsAhead() const { return bool(m_rowsAhead); }
     // Puts the cursor where a table paragraph's text goes, opening the table, its next
     // row or its next cell; false when the cursor is already there.
@@ -88,6 +91,12 @@ private:
     void settleHeights();
     void endVerticalMerge(int column, int lastRow);
     void merge(int row, int column, int rows, int columns);
+    struct KeptCell
+    {
+        int row, column;
+        QTextBlockFormat first, last; // the formats of its first and last paragraphs
+    };
+    std::vector<KeptCell> cellsAround(int row, int column, int rows, int columns) const;
     void moveTo(QTextCursor &cursor);
     void advance();
     void startRow(const RowDef &row);
@@ -95,6 +104,7 @@ private:
     static QList<int> edgesOf(const RowDef &row);
     void markEmptyCells();
     void settleBorder();
+    void giveCellsTheBorder();
     QTextCharFormat markKeepingCell(const QTextTableCell &cell) const;
     QList<int> columnStarts(const QList<int> &rights) const;
 

@@ -9,6 +9,7 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <vector>
 
 namespace Rtf {
 
@@ -153,7 +154,8 @@ void TableBuilder::endVerticalMerge(int column, int lastRow)
 // Qt gives a merged cell whose first paragraph is empty the paragraph format of a cell it
 // swallows; the file gave the first cell's.
 // Its last paragraph, when empty, takes the format (and list) of the empty paragraph of
-// a cell it swallows; the file gave it its own.
+// a cell it swallows; the file gave it its own. So do the paragraphs of the cells around
+// each swallowed cell, where Qt takes the swallowed cells' text out.
 void TableBuilder::merge(int row, int column, int rows, int columns)
 {
     const QTextTableCell cell = m_table->cellAt(row, column);
@@ -161,7 +163,17 @@ void TableBuilder::merge(int row, int column, int rows, int columns)
     const QTextBlock lastBlock = cell.lastCursorPosition().block();
     const int last = lastBlock.position();
     const QTextBlockFormat lastFormat = lastBlock.blockFormat();
+    const std::vector<KeptCell> around = cellsAround(row, column, rows, columns);
     m_table->mergeCells(row, column, rows, columns);
+    for (const KeptCell &k : around) {
+        const QTextTableCell kept = m_table->cellAt(k.row, k.column);
+        QTextCursor first = kept.firstCursorPosition();
+        QTextCursor end = kept.lastCursorPosition();
+        if (first.blockFormat() != k.first)
+            first.setBlockFormat(k.first);
+        if (end.block() != first.block() && end.blockFormat() != k.last)
+            end.setBlockFormat(k.last);
+    }
     QTextCursor first = m_table->cellAt(row, column).firstCursorPosition();
     if (first.blockFormat() != format)
         first.setBlockFormat(format);
@@ -171,12 +183,38 @@ void TableBuilder::merge(int row, int column, int rows, int columns)
         end.setBlockFormat(lastFormat);
 }
 
+// The cells just before and after each cell a merge swallows, with their paragraph formats.
+std::vector<TableBuilder::KeptCell> TableBuilder::cellsAround(int row, int column, int rows, int columns) const
+{
+    const auto inside = [&](const QTextTableCell &c) {
+        return c.row() >= row && c.row() < row + rows && c.column() >= column && c.column() < column + columns;
+    };
+    std::vector<KeptCell> kept;
+    const auto keep = [&](const QTextBlock &b) {
+        const QTextTableCell c = b.isValid() ? m_table->cellAt(b.position()) : QTextTableCell();
+        if (c.isValid() && !inside(c))
+            kept.push_back({c.row(), c.column(), c.firstCursorPosition().blockFormat(), c.lastCursorPosition().blockFormat()});
+    };
+    for (int r = row; r < row + rows; ++r) {
+        for (int c = column; c < column + columns; ++c) {
+            const QTextTableCell swallowed = m_table->cellAt(r, c);
+            if (swallowed.row() != r || swallowed.column() != c || (r == row && c == column))
+                continue;
+            keep(swallowed.firstCursorPosition().block().previous());
+            keep(swallowed.lastCursorPosition().block().next());
+        }
+    }
+    return kept;
+}
+
 void TableBuilder::finish()
 {
     if (m_row + 1 < m_table->rows()) // rows made ahead that the file did not fill
         m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
     if (!m_widthsSet)
         applyWidths(m_widthRow.cells.isEmpty() ? evenRow() : m_widthRow, true);
+    for (int c = 0; c < m_mergeStart.size(); ++c) // also where the file ends in the table
+        endVerticalMerge(c, m_row);
     settleHeights();
     markEmptyCells();
     settleBorder();
@@ -200,8 +238,11 @@ QTextCharFormat TableBuilder::markKeepingCell(const QTextTableCell &cell) const
 void TableBuilder::settleBorder()
 {
     QTextTableFormat f = m_table->format();
-    if (!f.boolProperty(CellBordersProperty))
+    if (!f.boolProperty(CellBordersProperty)) {
+        if (f.border() > 0)
+            giveCellsTheBorder();
         return;
+    }
     bool firstRowSides = false;
     for (int c = 0; c < m_table->columns() && !firstRowSides; ++c)
         firstRowSides = m_table->cellAt(0, c).format().boolProperty(CellBordersProperty);
@@ -225,6 +266,31 @@ bool opensWithTable(const QTextTableCell &cell)
 
 } // namespace
 
+// A table with a border and no cell that names its sides (the row's border words, or a
+// row that never ended) is written with the border on every side of every cell: so it is
+// read, with the sides as wide as they are written.
+void TableBuilder::giveCellsTheBorder()
+{
+    QTextTableFormat t = m_table->format();
+    const double side = std::max(1L, std::lround(t.border() * kTwipsPerPixel)) / kTwipsPerPixel;
+    for (int r = 0; r < m_table->rows(); ++r) {
+        for (int c = 0; c < m_table->columns(); ++c) {
+            QTextTableCell cell = m_table->cellAt(r, c);
+            if (cell.row() != r || cell.column() != c)
+                continue;
+            QTextTableCellFormat f = cell.format().toTableCellFormat();
+            f.setTopBorder(side);
+            f.setLeftBorder(side);
+            f.setBottomBorder(side);
+            f.setRightBorder(side);
+            f.setProperty(CellBordersProperty, true);
+            cell.setFormat(f);
+        }
+    }
+    t.setProperty(CellBordersProperty, true);
+    m_table->setFormat(t);
+}
+
 // Cells Qt made for rows with fewer cells than others have no font of their own; shown in
 // Qt's default font, they would change when the file's default font is written for them.
 void TableBuilder::markEmptyCells()
@@ -246,8 +312,6 @@ void TableBuilder::markEmptyCells()
 void TableBuilder::leave(QTextCursor &cursor)
 {
     finish();
-    for (int c = 0; c < m_mergeStart.size(); ++c)
-        endVerticalMerge(c, m_row);
     cursor = m_table->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);
     m_table = nullptr;

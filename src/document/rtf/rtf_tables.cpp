@@ -41,9 +41,10 @@ void cellBorderWord(RowDef &r, char16_t kind, int value)
         return;
     }
     if (style && r.borderPending) {
-        r.borders = true;
-        if (side)
+        if (side) // the row has a border once a cell with one is defined
             *side = r.borderWidth > 0 ? r.borderWidth : kDefaultBorderTwips;
+        else
+            r.borders = true;
     }
     r.borderPending = false;
 }
@@ -72,6 +73,7 @@ void Parser::rowWord(const ControlWordInfo &w, const Token &t)
     case Action::CellRight:
         if (r.cells.size() < kMaxCells) {
             r.next.right = std::clamp(t.param, -kMaxRowWidth, kMaxRowWidth);
+            r.borders = r.borders || r.next.borders != std::array<int, 4>{};
             r.cells.append(r.next);
         }
         r.next = CellDef();

@@ -7,12 +7,15 @@
 #include "document/rtf/rtf.h"
 #include "document/rtf/rtf_format.h"
 
+#include <QCryptographicHash>
 #include <QDebug>
+#include <QHash>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
 #include <QTextTable>
+#include <QUrl>
 
 namespace RtfFuzz {
 
@@ -49,6 +52,10 @@ inline QString describe(const QTextFormat &f, const QTextDocument &doc, int from
     props.remove(QTextFormat::ObjectIndex);
     props.remove(QTextFormat::ObjectType);
     props.remove(Rtf::FamilyKeyProperty); // the family again, for Qt's hashing
+    if (props.contains(QTextFormat::ImageName)) { // numbered in reading order: its data instead
+        const QVariant data = doc.resource(QTextDocument::ImageResource, QUrl(f.stringProperty(QTextFormat::ImageName)));
+        props.insert(QTextFormat::ImageName, QCryptographicHash::hash(data.toByteArray(), QCryptographicHash::Sha1).toHex());
+    }
     if (f.isCharFormat() && from == 0) {
         if (!props.contains(QTextFormat::FontFamilies))
             props.insert(QTextFormat::FontFamilies, QStringList{doc.defaultFont().family()});
@@ -63,23 +70,47 @@ inline QString describe(const QTextFormat &f, const QTextDocument &doc, int from
     return out;
 }
 
+// A cell's own properties: its format is also its first paragraph's character format.
+inline QString describeCell(const QTextFormat &f)
+{
+    QString out;
+    QDebug debug(&out);
+    debug.nospace();
+    const QMap<int, QVariant> props = f.properties();
+    for (auto it = props.cbegin(); it != props.cend(); ++it) {
+        if ((it.key() >= QTextFormat::TableCellRowSpan && it.key() < QTextFormat::ImageName) || it.key() == Rtf::CellBordersProperty)
+            debug << Qt::hex << it.key() << Qt::dec << '=' << it.value() << ' ';
+    }
+    return out;
+}
+
 // What a reader sees of each block: its shape, its paragraph format, the runs of text
 // with their formats (the font of an empty paragraph's mark), and its table's and
 // cell's own formats.
 inline QStringList blockLooks(const QTextDocument &doc)
 {
+    // each format described once: a long table has few formats and many paragraphs
+    QHash<int, QString> described;
+    const auto describeAt = [&](int index, bool cell = false) -> const QString & {
+        const int key = index * 2 + cell;
+        auto it = described.find(key);
+        if (it == described.end())
+            it = described.insert(key, cell ? describeCell(doc.allFormats().value(index))
+                                            : describe(doc.allFormats().value(index), doc));
+        return *it;
+    };
     QStringList looks;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        QStringList look{blockShape(b), QStringLiteral("paragraph ") + describe(b.blockFormat(), doc)};
+        QStringList look{blockShape(b), QStringLiteral("paragraph ") + describeAt(b.blockFormatIndex())};
         if (b.length() <= 1)
-            look << QStringLiteral("mark ") + describe(b.charFormat(), doc);
+            look << QStringLiteral("mark ") + describeAt(b.charFormatIndex());
         QString runText, lastFormat;
         const auto endRun = [&] {
             if (!runText.isEmpty() || !lastFormat.isEmpty())
                 look << runText + QStringLiteral(": ") + lastFormat;
         };
         for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QString format = describe(it.fragment().charFormat(), doc);
+            const QString &format = describeAt(it.fragment().charFormatIndex());
             if (format != lastFormat) { // runs Qt keeps apart but a reader cannot tell apart are one
                 endRun();
                 runText.clear();
@@ -89,8 +120,8 @@ inline QStringList blockLooks(const QTextDocument &doc)
         }
         endRun();
         if (const auto *table = qobject_cast<QTextTable *>(doc.frameAt(b.position()))) {
-            look << QStringLiteral("table ") + describe(table->format(), doc)
-                 << QStringLiteral("cell ") + describe(table->cellAt(b.position()).format(), doc, QTextFormat::TableCellRowSpan);
+            look << QStringLiteral("table ") + describeAt(table->formatIndex())
+                 << QStringLiteral("cell ") + describeAt(table->cellAt(b.position()).tableCellFormatIndex(), true);
         }
         looks << look.join(QStringLiteral(" | "));
     }
