@@ -42,8 +42,8 @@ int Parser::rowsAhead(int limit, QList<QList<int>> *edges) const
                     break;
             } else if (a == Action::Row) {
                 ++rows;
-                if (edges) // rows alike share their list
-                    edges->append(!edges->isEmpty() && edges->last() == row ? edges->last() : row);
+                if (edges) // rows alike share their list (QList == hands memcmp a null empty list)
+                    edges->append(!edges->isEmpty() && std::ranges::equal(edges->last(), row) ? edges->last() : row);
             } else if (a == Action::RowDefaults) {
                 row.clear();
             } else if (a == Action::CellRight) {
