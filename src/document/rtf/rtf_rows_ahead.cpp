@@ -62,8 +62,8 @@ int Parser::rowsAhead(int limit, QList<QList<int>> *edges) const
 }
 
 // The right edges of each row of the table nested in the cell being read, from the
-// \nesttableprops that end its rows, up to the end of the outer cell. Only rows of
-// paragraphs two deep count; deeper tables' rows are passed over.
+// \nesttableprops that end its rows, up to the end of the outer cell or one of its own
+// paragraphs. Only rows of paragraphs two deep count; deeper tables' rows are passed over.
 QList<QList<int>> Parser::nestedRowsAhead() const
 {
     constexpr qsizetype kMaxRows = 4096;
@@ -91,6 +91,8 @@ QList<QList<int>> Parser::nestedRowsAhead() const
                 row << std::clamp(t.param, -kMaxRowWidth, kMaxRowWidth);
             } else if ((a == Action::Cell || a == Action::Row) && propsDepth < 0) {
                 break; // the outer cell ends
+            } else if (a == Action::Par && itap < 2 && propsDepth < 0) {
+                break; // a paragraph of the outer cell ends this nested table
             } else if (star || controlWord(t.text).kind == Kind::Skipped || a == Action::Picture) {
                 tok.skipGroup();
                 --depth;
