@@ -12,18 +12,6 @@ const QString kBreak = QStringLiteral("\r\n");
 // Shown above the first heading; the program's wording for it is an empty line.
 const QString kThankYouLine;
 
-qsizetype composedLength(const AnswerStore &store)
-{
-    qsizetype length = kThankYouLine.size() + 4;
-    for (const SectionInfo &section : QuestionCatalogue::sections())
-        length += qstrlen(section.heading) + 4;
-    for (int n = 1; n <= kQuestionCount; ++n)
-        length += store.questionText(n).size() + store.answerOf(n).size() + 8;
-    return length;
-}
-} // namespace
-
-namespace {
 // The document's pieces in order, each handed to `take`.
 template <class Take>
 void forEachPiece(const AnswerStore &store, Take take)
@@ -38,6 +26,13 @@ void forEachPiece(const AnswerStore &store, Take take)
                 take(kBreak);
         }
     }
+}
+
+qsizetype composedLength(const AnswerStore &store)
+{
+    qsizetype length = 0;
+    forEachPiece(store, [&length](const QString &piece) { length += piece.size(); });
+    return length;
 }
 } // namespace
 
@@ -134,9 +129,7 @@ bool fillDocument(QTextDocument &document, const QString &text, WorkProgress *pr
 // Straight from the answers: the composed text is never made whole, which spares a copy of it.
 bool fillDocument(QTextDocument &document, const AnswerStore &store, WorkProgress *progress, FastLayout::TextTraits *traits)
 {
-    qsizetype total = 0;
-    forEachPiece(store, [&total](const QString &piece) { total += piece.size(); });
-    Filler filler(document, total, progress);
+    Filler filler(document, composedLength(store), progress);
     bool filled = true;
     forEachPiece(store, [&](const QString &piece) { filled = filled && filler.add(piece); });
     if (traits)
