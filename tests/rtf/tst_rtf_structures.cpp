@@ -97,6 +97,12 @@ void TestRtfStructures::readsAndWritesBack_data()
         << doc("\\sb120\\sa240 a\\par\\pard\\sbauto1 b") << QStringList{"a before=8 after=16", "b before=18.6667"};
     QTest::newRow("nominal: line spacing") << doc("\\sl360\\slmult1 a\\par\\pard\\sl-300 b\\par\\pard\\sl300 c")
                                            << QStringList{"a line=1:150", "b line=2:20", "c line=3:20"};
+    QTest::newRow("nominal: words after a paragraph's text shape the paragraphs after it")
+        << doc("\\sa0 a\\sa240\\li720\\par b\\par\\pard{c}\\tx720\\fi360\\par")
+        << QStringList{"a", "b left=48 after=16", "c"};
+    QTest::newRow("nominal: \\pard or an alignment word after the text restates the paragraph")
+        << doc("a\\ql\\sa240\\par\\pard b\\pard\\li720\\par c\\qc\\ri360 d\\sb240\\par")
+        << QStringList{"a after=16", "b left=48", "cd left=48 right=24"};
     QTest::newRow("nominal: tab stops") << doc("\\tqr\\tx2880\\tqc\\tx3000\\tqdec\\tx4500\\tx720 a")
                                         << QStringList{"a tab=1:192 tab=2:200 tab=3:300 tab=0:48"};
     QTest::newRow("nominal: page breaks and keeps") << doc("a\\page b\\par\\pard\\pagebb\\keep c")

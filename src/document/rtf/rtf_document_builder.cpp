@@ -108,6 +108,7 @@ void DocumentBuilder::place(const ParaProps &para)
     m_blockPending = false;
     m_blockEmpty = true;
     m_blockProps.reset(); // a block Qt made: its character format is not the last one set
+    m_textPara.reset();
     m_cellEnded = false;
     m_pendingTabs = 0;
     m_labelStart = -1;
@@ -153,6 +154,8 @@ void DocumentBuilder::beginText(const CharProps &props, const ParaProps &para)
         m_labelStart = m_cursor.position();
     }
     m_blockEmpty = false;
+    if (!m_inLabel && !m_textPara)
+        m_textPara = para;
 }
 
 void DocumentBuilder::appendText(QStringView text, const CharProps &props, const ParaProps &para)
@@ -244,12 +247,22 @@ void DocumentBuilder::startSectionAtTable()
     first.setBlockFormat(f);
 }
 
-void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &end)
+ParaProps DocumentBuilder::shownPara(const ParaProps &atEnd)
+{
+    if (!m_textPara)
+        return atEnd;
+    ParaProps para = *std::exchange(m_textPara, std::nullopt);
+    para.tableDepth = atEnd.tableDepth;
+    return para;
+}
+
+void DocumentBuilder::closeBlock(const ParaProps &atEnd, const CharProps &end)
 {
     const CharProps mark = markProps(end);
-    place(para);
+    place(atEnd);
     openPendingBlock(mark);
     flushRun();
+    const ParaProps para = shownPara(atEnd);
     setBlockFormat(para);
     applyList(para);
     // an empty paragraph (a list label taken out, text that was only control characters
@@ -315,8 +328,9 @@ void DocumentBuilder::finish(const ParaProps &para, bool stopped)
     m_finished = true;
     if (!m_blockPending && !m_cellEnded) {
         flushRun();
-        setBlockFormat(para);
-        applyList(para);
+        const ParaProps shown = shownPara(para);
+        setBlockFormat(shown);
+        applyList(shown);
     }
     startSectionAtTable();
     if (!stopped) { // tidying a table up costs time a stop should not wait for

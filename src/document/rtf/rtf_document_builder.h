@@ -48,6 +48,9 @@ public:
         m_sectionInTable = !m_open.empty();
     }
     void setSectionBreak(const QByteArray &kind) { m_sectionKind = kind; }
+    // \pard or an alignment word: the paragraph takes its format anew at its next text or
+    // its end.
+    void paragraphRestated() { m_textPara.reset(); }
     // List label text (\listtext, \pntext): dropped when its paragraph is a list item.
     void beginLabel();
     void endLabel();
@@ -76,6 +79,7 @@ private:
     void startSection(QTextBlockFormat &f);
     void startSectionAtTable();
     void closeBlock(const ParaProps &para, const CharProps &mark);
+    ParaProps shownPara(const ParaProps &atEnd);
     void applyList(const ParaProps &para);
     void flushRun();
     const QTextCharFormat &format(const CharProps &props);
@@ -89,6 +93,10 @@ private:
     QHash<CharProps, QTextCharFormat> m_formats;
     std::optional<ParaProps> m_lastPara; // the paragraph format made last, kept for reuse
     QTextBlockFormat m_lastBlockFormat;
+    // the paragraph's format as its text (not its label) began, or began again after \pard or
+    // an alignment word: other words after the text change the paragraphs that follow, not
+    // this one, as other readers show it
+    std::optional<ParaProps> m_textPara;
     std::vector<TableBuilder> m_open; // the tables the cursor is in, the outermost first
     std::function<int(int, QList<QList<int>> *)> m_rowsAhead;
     std::function<QList<QList<int>>()> m_nestedRowsAhead;

@@ -84,11 +84,11 @@ void Parser::paragraphWord(Action a, const Token &t)
 {
     ParaProps &p = top().para;
     switch (a) {
-    case Action::Pard: p = ParaProps(); break;
-    case Action::AlignLeft: p.align = ParaProps::Left; break;
-    case Action::AlignCenter: p.align = ParaProps::Center; break;
-    case Action::AlignRight: p.align = ParaProps::Right; break;
-    case Action::AlignJustify: p.align = ParaProps::Justify; break;
+    case Action::Pard: p = ParaProps(), m_builder.paragraphRestated(); break;
+    case Action::AlignLeft: p.align = ParaProps::Left, m_builder.paragraphRestated(); break;
+    case Action::AlignCenter: p.align = ParaProps::Center, m_builder.paragraphRestated(); break;
+    case Action::AlignRight: p.align = ParaProps::Right, m_builder.paragraphRestated(); break;
+    case Action::AlignJustify: p.align = ParaProps::Justify, m_builder.paragraphRestated(); break;
     case Action::LeftIndent: p.left = length(t); break;
     case Action::RightIndent: p.right = length(t); break;
     case Action::FirstIndent: p.firstLine = length(t); break;
