@@ -197,6 +197,13 @@ void TestRtfReader::formatting_data()
                                                           << QStringList{"a:Arial,12,i", "b:Arial,12,i"};
     QTest::newRow("nominal: runs with equal formatting merge")
         << doc("a{\\b0 b}{c}\\u256?d") << QStringList{QString::fromUtf8("abcĀd:Arial,12")};
+    const QByteArray styles = "{\\stylesheet{\\fs20 Normal;}{\\s1\\b\\sbasedon0 Heading;}{\\*\\cs2\\i\\f1 Emphasis;}"
+                              "{\\s3\\sbasedon4 Loop;}{\\s4\\sbasedon3\\ul Loop;}}";
+    QTest::newRow("nominal: a style gives its character words, after its base's")
+        << doc(styles + "\\pard\\plain\\s1 a\\par\\pard\\plain\\s1\\fs40 b\\par\\pard\\plain c{\\cs2 d}")
+        << QStringList{"a:Arial,10,b", "b:Arial,20,b", "c:Arial,12", "d:Courier New,12,i"};
+    QTest::newRow("robustness: styles based on each other, and a style never defined")
+        << doc(styles + "\\pard\\s3 a\\par\\pard\\plain\\s99 b") << QStringList{"a:Arial,12,u", "b:Arial,12"};
     QTest::newRow("robustness: font name before any \\f")
         << QByteArray("{\\rtf1{\\fonttbl junk;{\\f0 Arial;}}x}") << QStringList{"x:Arial,12"};
     QTest::newRow("robustness: \\deff changed after text")

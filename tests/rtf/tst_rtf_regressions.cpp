@@ -71,6 +71,11 @@ void TestRtfRegressions::generatedInputs_data()
     QTest::newRow("robustness: a table no row gives an edge") << head + "\\intbl a\\cell b\\cell c\\cell\\row\\pard d\\par";
     QTest::newRow("robustness: a link's field ending at an empty paragraph")
         << head + "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt a\\par\\par b}}";
+    QByteArray sheet = "{\\stylesheet";
+    for (int n = 1; n <= 12; ++n)
+        sheet += "{\\s" + QByteArray::number(n) + "\\sbasedon" + QByteArray::number(n + 1) + QByteArray("\\b\\li20").repeated(300) + " S;}";
+    QTest::newRow("robustness: styles of many words on long bases, named 100,000 times")
+        << head + sheet + "}" + QByteArray("\\s1 x").repeated(100000);
     QTest::newRow("robustness: lead byte at the end in a double-byte page")
         << QByteArray("{\\rtf1\\ansicpg932 \\'82");
 }

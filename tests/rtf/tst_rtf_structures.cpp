@@ -57,6 +57,9 @@ QStringList shapes(const QTextDocument &d)
             s << QStringLiteral("page");
         if (f.nonBreakableLines())
             s << QStringLiteral("keep");
+        if (const QTextList *list = b.textList(); list && list->format().hasProperty(Rtf::ListLeftProperty))
+            s << QStringLiteral("level=%1:%2").arg(list->format().intProperty(Rtf::ListLeftProperty))
+                        .arg(list->format().intProperty(Rtf::ListFirstProperty));
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat c = it.fragment().charFormat();
             if (c.isImageFormat())
@@ -103,6 +106,9 @@ void TestRtfStructures::readsAndWritesBack_data()
     QTest::newRow("nominal: \\pard or an alignment word after the text restates the paragraph")
         << doc("a\\ql\\sa240\\par\\pard b\\pard\\li720\\par c\\qc\\ri360 d\\sb240\\par")
         << QStringList{"a after=16", "b left=48", "cd left=48 right=24"};
+    QTest::newRow("nominal: a paragraph style gives its own paragraph words, not its base's")
+        << doc("{\\stylesheet{\\sa160 Normal;}{\\s1\\sb240\\li720\\sbasedon0 Heading;}}\\pard\\s1 a\\par\\pard\\s1\\li0 b")
+        << QStringList{"a left=48 before=16", "b before=16"};
     QTest::newRow("nominal: tab stops") << doc("\\tqr\\tx2880\\tqc\\tx3000\\tqdec\\tx4500\\tx720 a")
                                         << QStringList{"a tab=1:192 tab=2:200 tab=3:300 tab=0:48"};
     QTest::newRow("nominal: page breaks and keeps") << doc("a\\page b\\par\\pard\\pagebb\\keep c")
@@ -115,6 +121,16 @@ void TestRtfStructures::readsAndWritesBack_data()
         << doc("{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta .}}a\\par"
                "{\\pntext\\'b7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'b7}}b\\par")
         << QStringList{"a [list -4 1] left=-40", "b [list -1 1] left=-40"};
+    QTest::newRow("nominal: list levels keep their own indents")
+        << doc("{\\*\\listtable{\\list{\\listlevel\\levelnfc1\\fi-720\\li720}{\\listlevel\\levelnfc0\\li1440}\\listid3}}"
+               "{\\*\\listoverridetable{\\listoverride\\listid3\\ls1}}\\li300\\fi200"
+               "\\pard\\li720\\fi-720\\ls1 a\\par\\pard\\ls1\\ilvl1\\li1440 b\\par"
+               "\\pard\\ls1\\ilvl2 c\\par")
+        << QStringList{"a [list -8 1] left=8 first=-48 level=720:-720", "b [list -4 2] left=16 level=1440:0",
+                       "c [list -4 3] left=-120 level=1440:0"};
+    QTest::newRow("nominal: \\pnlvlcont goes on after an item without a number")
+        << doc("{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec}\\li720 a\\par\\pard{\\*\\pn\\pnlvlcont\\pndec}\\li720 b\\par")
+        << QStringList{"a [list -4 1] left=8", "b left=48"};
     QTest::newRow("nominal: labels with their own \\pard, after a row and opening a cell")
         << doc(kLists + "\\trowd\\cellx1000\\pard\\intbl a\\cell\\row{\\listtext\\pard\\plain\\'b7\\tab}\\pard\\ls1 b\\par"
                         "\\trowd\\cellx1000{\\listtext\\pard\\intbl 3.\\tab}\\pard\\intbl\\ls2 c\\cell\\row")

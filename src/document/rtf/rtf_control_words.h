@@ -20,6 +20,7 @@ enum class Kind : unsigned char {
     Break,           // \par \line \tab \cell \nestcell \row \nestrow \page
     Embedded,        // \pict \fldinst
     Page,            // document and section formatting, \sect, headers and footers
+    Style,           // the style sheet, and the styles a paragraph or text names
 };
 
 // What the handler of a word's kind does with it.
@@ -44,6 +45,7 @@ enum class Action : unsigned char {
     PictureKind, PictureWidth, PictureHeight, PictureGoalWidth, PictureGoalHeight,
     PictureScaleX, PictureScaleY,
     DocumentFormat, SectionFormat, SectionDefaults, Section, KeptGroup, // rtf_page_setup.h
+    StyleSheet, ParagraphStyle, CharacterStyle, StyleBase,              // rtf_styles.cpp
 };
 
 struct ControlWordInfo

@@ -73,8 +73,16 @@ struct ListLevel
 {
     int style = -1; // QTextListFormat::ListDisc
     int start = 1;
+    int left = 0, first = 0; // \li and \fi of the level in twips
     friend bool operator==(const ListLevel &, const ListLevel &) = default;
 };
+
+// The indents a list level is written with when its file gave none, in twips.
+constexpr int kListFirstIndent = -360;
+constexpr int listLeftIndent(int level)
+{
+    return 720 * (level + 1);
+}
 
 // Properties this codec keeps on Qt formats where Qt has no property of its own.
 enum ExtraProperty {
@@ -93,6 +101,8 @@ enum ExtraProperty {
     FamilyKeyProperty,
     ParagraphBordersProperty, // on a block: its border words (ParaProps::borders)
     RowHeightProperty, // on the first cell a row starts: the row's \trrh in twips
+    ListLeftProperty,  // on a list: its level's \li in twips, when the file gave one
+    ListFirstProperty, // on a list: its level's \fi in twips
 };
 
 // Properties of a table cell, which Qt keeps in the character format of its first block.

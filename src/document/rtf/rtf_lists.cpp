@@ -66,6 +66,7 @@ void Parser::listWord(const ControlWordInfo &w, const Token &t)
     case Action::ListLevelDefinition:
         m_level = ListLevel{QTextListFormat::ListDecimal, 1};
         g.onClose = Group::CommitLevel;
+        g.para.left = g.para.firstLine = 0; // the level's own indents are read as a paragraph's
         break;
     case Action::ListId: m_listId = value; break;
     case Action::ListOverride:
@@ -80,12 +81,16 @@ void Parser::listWord(const ControlWordInfo &w, const Token &t)
     case Action::OldList:
         m_level = ListLevel{QTextListFormat::ListDecimal, 1};
         m_oldListLevel = 0;
+        m_oldListUnnumbered = false;
         g.dest = Dest::Suppressed;
         g.onClose = Group::CommitOldList;
         break;
     case Action::OldListLevel: m_oldListLevel = std::clamp(value - 1, 0, kMaxListLevels - 1); break;
     case Action::OldListBullet: m_level.style = QTextListFormat::ListDisc; break;
-    case Action::OldListBody: m_oldListLevel = 0; break;
+    case Action::OldListBody:
+        m_oldListLevel = 0;
+        m_oldListUnnumbered = w.value == 1;
+        break;
     case Action::OldListStyle: m_level.style = styleOfNumberFormat(w.value); break;
     case Action::ListText:
         if (g.dest == Dest::Text) {
@@ -109,6 +114,10 @@ void Parser::closeListGroup(Group::OnClose what)
             m_listLevels.append(m_level);
         break;
     case Group::CommitOldList: {
+        if (m_oldListUnnumbered) {
+            top().para.list = 0;
+            break;
+        }
         auto &old = m_tables.oldLists;
         qsizetype i = old.indexOf(m_level);
         if (i < 0 && old.size() < kMaxLists) {
@@ -122,6 +131,7 @@ void Parser::closeListGroup(Group::OnClose what)
         break;
     }
     case Group::EndLabel: m_builder.endLabel(); break;
+    case Group::CommitStyle: commitStyle(); break;
     case Group::Nothing: break;
     }
 }
@@ -146,6 +156,9 @@ void DocumentBuilder::applyList(const ParaProps &para)
         f.setIndent(indent);
         if (level->start != 1)
             f.setProperty(ListStartProperty, level->start);
+        const bool said = level->left != 0 || level->first != 0;
+        if (said && (level->left != listLeftIndent(para.level) || level->first != kListFirstIndent))
+            f.setProperty(ListLeftProperty, level->left), f.setProperty(ListFirstProperty, level->first);
         m_lists.emplace(qint64(para.list) * 16 + para.level, m_cursor.createList(f)->objectIndex());
     } else if (auto *list = qobject_cast<QTextList *>(m_cursor.document()->object(known->second))) {
         list->add(m_cursor.block());
@@ -207,8 +220,10 @@ std::string Writer::listTables() const
                 appendHexByte(out, level);
                 esc.raw(".;}{\\levelnumbers\\'01;}");
             }
-            esc.word("fi", -360);
-            esc.word("li", 720 * (level + 1));
+            // a level keeps the indents its file gave: readers place an item's label by them
+            const bool own = level == f.indent() - 1 && f.hasProperty(ListLeftProperty);
+            esc.word("fi", own ? f.intProperty(ListFirstProperty) : kListFirstIndent);
+            esc.word("li", own ? f.intProperty(ListLeftProperty) : listLeftIndent(level));
             esc.raw("}");
         }
         esc.word("listid", int(i + 1));

@@ -107,6 +107,8 @@ bool Parser::groupClose()
     if (top().dest == Dest::ColorTable && m_colorSet)
         commitColor();
     const Group::OnClose what = top().onClose;
+    if (what == Group::CommitLevel)
+        m_level.left = top().para.left, m_level.first = top().para.firstLine;
     if (m_groups.size() == 1)
         m_lastPara = top().para; // the paragraph the document ends in, without \par
     m_groups.pop_back();
@@ -216,6 +218,8 @@ void Parser::word(const Token &t)
     }
     if (skipFallback())
         return;
+    if (top().dest == Dest::StyleSheet && styleEntryWord(info, t))
+        return;
     dispatch(info, t);
 }
 
@@ -234,6 +238,7 @@ void Parser::dispatch(const ControlWordInfo &w, const Token &t)
     case Kind::Break: return breakWord(w.action);
     case Kind::Embedded: return embeddedWord(w.action);
     case Kind::Page: return pageWord(w, t);
+    case Kind::Style: return styleWord(w.action, t);
     }
 }
 

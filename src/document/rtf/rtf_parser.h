@@ -10,6 +10,7 @@
 #include "document/rtf/rtf_tokenizer.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class QTextDocument;
@@ -35,10 +36,10 @@ public:
     const PageSetup &pageSetup() const { return m_setup; }
 
 private:
-    enum class Dest : unsigned char { Text, FontTable, ColorTable, ListTable, ListOverrideTable, Suppressed };
+    enum class Dest : unsigned char { Text, FontTable, ColorTable, ListTable, ListOverrideTable, StyleSheet, Suppressed };
     struct Group
     {
-        enum OnClose : unsigned char { Nothing, CommitList, CommitLevel, CommitOldList, EndLabel };
+        enum OnClose : unsigned char { Nothing, CommitList, CommitLevel, CommitOldList, EndLabel, CommitStyle };
         CharProps chr;
         ParaProps para;
         Dest dest = Dest::Text;
@@ -72,6 +73,10 @@ private:
     QList<QList<int>> nestedRowsAhead() const;
     void picture();                                          // rtf_embeds.cpp
     void pageWord(const ControlWordInfo &w, const Token &t); // rtf_sections.cpp
+    void styleWord(Action a, const Token &t);                // rtf_styles.cpp
+    bool styleEntryWord(const ControlWordInfo &w, const Token &t);
+    void commitStyle();
+    int applyStyle(bool character, int number, int depth, int budget);
     void keepGroup(std::string_view name);
     void finishPageSetup();
     void showUnnamedRunsInDefaultFont();
@@ -113,7 +118,24 @@ private:
     ListLevel m_level;
     int m_listId = 0;
     int m_oldListLevel = 0;
+    bool m_oldListUnnumbered = false; // \pnlvlcont: the paragraph goes on after an item, without a number
     int m_pictures = 0;
+    // styles by number: the words each gives, read again where a paragraph or text names it
+    struct StyleWord
+    {
+        const ControlWordInfo *info;
+        Token token; // its name points into the input, which outlives reading
+    };
+    struct Style
+    {
+        std::vector<StyleWord> words;
+        int basedOn = -1;
+    };
+    std::unordered_map<int, Style> m_paragraphStyles, m_characterStyles;
+    Style m_style;               // the style sheet entry being read
+    int m_styleNumber = 0;
+    bool m_characterStyle = false;
+    size_t m_styleSheetDepth = 0; // groups open at \stylesheet
     ParaProps m_lastPara;
     PageSetup m_setup;
     int m_section = 0; // sections begun by \sect so far
