@@ -109,6 +109,9 @@ void TestRtfStructures::readsAndWritesBack_data()
     QTest::newRow("nominal: a paragraph style gives its own paragraph words, not its base's")
         << doc("{\\stylesheet{\\sa160 Normal;}{\\s1\\sb240\\li720\\sbasedon0 Heading;}}\\pard\\s1 a\\par\\pard\\s1\\li0 b")
         << QStringList{"a left=48 before=16", "b before=16"};
+    QTest::newRow("nominal: \\contextualspace drops the space between paragraphs of one style")
+        << doc("\\s1\\sb120\\sa240\\contextualspace a\\par b\\par\\pard\\s2\\sb120\\sa240 c\\par")
+        << QStringList{"a before=8", "b after=16", "c before=8 after=16"};
     QTest::newRow("nominal: tab stops") << doc("\\tqr\\tx2880\\tqc\\tx3000\\tqdec\\tx4500\\tx720 a")
                                         << QStringList{"a tab=1:192 tab=2:200 tab=3:300 tab=0:48"};
     QTest::newRow("nominal: page breaks and keeps") << doc("a\\page b\\par\\pard\\pagebb\\keep c")

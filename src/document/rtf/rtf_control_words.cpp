@@ -61,7 +61,7 @@ constexpr W kWords[] = {
     para("brdrt", A::ParagraphBorder), para("brdrb", A::ParagraphBorder), para("brdrl", A::ParagraphBorder),
     para("brdrr", A::ParagraphBorder), para("box", A::ParagraphBorder), para("brsp", A::BorderSpace),
     para("keepn", A::KeepNext), para("intbl", A::InTable), para("itap", A::TableDepth),
-    para("ilvl", A::ListLevelNumber),
+    para("ilvl", A::ListLevelNumber), para("contextualspace", A::ContextualSpace),
 
     // \ls is a paragraph's list, or in the override table the override being defined
     list("ls", A::ListOverride), list("listtext", A::ListText), list("pntext", A::ListText),

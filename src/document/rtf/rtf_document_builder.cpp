@@ -256,6 +256,27 @@ ParaProps DocumentBuilder::shownPara(const ParaProps &atEnd)
     return para;
 }
 
+// Two paragraphs of one style next to each other: one with \contextualspace loses its
+// space on that side.
+void DocumentBuilder::joinContextualSpace(const ParaProps &para)
+{
+    const QTextBlock block = m_cursor.block();
+    const bool joined = m_spacedBlock.isValid() && m_spacedBlock.next() == block && m_spacedPara.style == para.style;
+    if (joined && m_spacedPara.contextualSpace) {
+        QTextCursor before(m_spacedBlock);
+        QTextBlockFormat f = before.blockFormat();
+        f.clearProperty(QTextFormat::BlockBottomMargin);
+        before.setBlockFormat(f);
+    }
+    if (joined && para.contextualSpace) {
+        QTextBlockFormat f = m_cursor.blockFormat();
+        f.clearProperty(QTextFormat::BlockTopMargin);
+        m_cursor.setBlockFormat(f);
+    }
+    m_spacedPara = para;
+    m_spacedBlock = block;
+}
+
 void DocumentBuilder::closeBlock(const ParaProps &atEnd, const CharProps &end)
 {
     const CharProps mark = markProps(end);
@@ -264,6 +285,7 @@ void DocumentBuilder::closeBlock(const ParaProps &atEnd, const CharProps &end)
     flushRun();
     const ParaProps para = shownPara(atEnd);
     setBlockFormat(para);
+    joinContextualSpace(para);
     applyList(para);
     // an empty paragraph (a list label taken out, text that was only control characters
     // included) keeps the font of its mark

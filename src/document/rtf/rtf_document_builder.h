@@ -80,6 +80,7 @@ private:
     void startSectionAtTable();
     void closeBlock(const ParaProps &para, const CharProps &mark);
     ParaProps shownPara(const ParaProps &atEnd);
+    void joinContextualSpace(const ParaProps &para);
     void applyList(const ParaProps &para);
     void flushRun();
     const QTextCharFormat &format(const CharProps &props);
@@ -97,6 +98,9 @@ private:
     // an alignment word: other words after the text change the paragraphs that follow, not
     // this one, as other readers show it
     std::optional<ParaProps> m_textPara;
+    // the paragraph closed last and its block, for \contextualspace
+    ParaProps m_spacedPara;
+    QTextBlock m_spacedBlock;
     std::vector<TableBuilder> m_open; // the tables the cursor is in, the outermost first
     std::function<int(int, QList<QList<int>> *)> m_rowsAhead;
     std::function<QList<QList<int>>()> m_nestedRowsAhead;

@@ -63,6 +63,8 @@ struct ParaProps
     int list = 0;  // \ls, or < 0 for an older \pn list; 0: not in a list
     int level = 0; // \ilvl
     int tableDepth = 0; // 0 outside tables; \intbl makes 1, \itap sets it
+    int style = 0;                // \s
+    bool contextualSpace = false; // \contextualspace: no space next to a paragraph of the same style
     QByteArray borders;      // \brdrb \brdrs \brdrw20 \brsp80 ... as read (without colours), written back
     bool borderOpen = false; // the words after a border side are its style, width and space
     friend bool operator==(const ParaProps &, const ParaProps &) = default;

@@ -116,6 +116,7 @@ void Parser::paragraphWord(Action a, const Token &t)
     case Action::PageBreakBefore: p.pageBreakBefore = t.flag(); break;
     case Action::Keep: p.keepTogether = t.flag(); break;
     case Action::KeepNext: p.keepWithNext = t.flag(); break;
+    case Action::ContextualSpace: p.contextualSpace = t.flag(); break;
     case Action::InTable: p.tableDepth = std::max(p.tableDepth, 1); break;
     case Action::TableDepth: p.tableDepth = std::clamp(t.param, 0, int(RtfLimits::kMaxGroupDepth)); break;
     case Action::ListLevelNumber: p.level = std::clamp(t.param, 0, 8); break;

@@ -37,6 +37,8 @@ void Parser::styleWord(Action a, const Token &t)
         break;
     case Action::ParagraphStyle:
     case Action::CharacterStyle:
+        if (g.dest == Dest::Text && a == Action::ParagraphStyle)
+            g.para.style = t.param;
         if (g.dest == Dest::Text)
             applyStyle(a == Action::CharacterStyle, t.param, 0, kMaxStyleWords);
         break;
