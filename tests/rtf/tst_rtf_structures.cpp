@@ -132,8 +132,8 @@ void TestRtfStructures::readsAndWritesBack_data()
         << QStringList{"a [list -8 1] left=8 first=-48 level=720:-720", "b [list -4 2] left=16 level=1440:0",
                        "c [list -4 3] left=-120 level=1440:0"};
     QTest::newRow("nominal: \\pnlvlcont goes on after an item without a number")
-        << doc("{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec}\\li720 a\\par\\pard{\\*\\pn\\pnlvlcont\\pndec}\\li720 b\\par")
-        << QStringList{"a [list -4 1] left=8", "b left=48"};
+        << doc("{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec}\\li720 a\\par\\pard\\li720\\fi-720{\\*\\pn\\pnlvlcont\\pndec}b\\par")
+        << QStringList{"a [list -4 1] left=8", "b left=48 first=-48"};
     QTest::newRow("nominal: labels with their own \\pard, after a row and opening a cell")
         << doc(kLists + "\\trowd\\cellx1000\\pard\\intbl a\\cell\\row{\\listtext\\pard\\plain\\'b7\\tab}\\pard\\ls1 b\\par"
                         "\\trowd\\cellx1000{\\listtext\\pard\\intbl 3.\\tab}\\pard\\intbl\\ls2 c\\cell\\row")
