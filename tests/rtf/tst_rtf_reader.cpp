@@ -111,6 +111,8 @@ void TestRtfReader::text_data()
         << QStringList{"x"};
     QTest::newRow("nominal: field result kept, instruction skipped")
         << doc("{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}}!") << QStringList{"link!"};
+    QTest::newRow("nominal: style names are not text") << doc("{\\stylesheet{\\s1\\b Heading;}{\\*\\cs2 Strong;}}x")
+                                                       << QStringList{"x"};
     QTest::newRow("nominal: list label text kept") << doc("{\\listtext 1.\\tab}item")
                                                    << QStringList{"1.\titem"};
     QTest::newRow("nominal: hidden text kept") << doc("a{\\v b}c") << QStringList{"abc"};

@@ -76,6 +76,9 @@ void TestRtfRegressions::generatedInputs_data()
         sheet += "{\\s" + QByteArray::number(n) + "\\sbasedon" + QByteArray::number(n + 1) + QByteArray("\\b\\li20").repeated(300) + " S;}";
     QTest::newRow("robustness: styles of many words on long bases, named 100,000 times")
         << head + sheet + "}" + QByteArray("\\s1 x").repeated(100000);
+    QTest::newRow("robustness: a style sheet cut off inside an entry") << head + "{\\stylesheet{\\s1\\b\\sbasedon1 A;}{\\s2\\fs40";
+    QTest::newRow("robustness: a style named inside the style sheet and the font table")
+        << head + "{\\fonttbl{\\f0\\s1 A;}}{\\stylesheet{\\s1\\b{\\s1 x}\\cs1 B;}}\\s1\\cs1 y";
     QTest::newRow("robustness: lead byte at the end in a double-byte page")
         << QByteArray("{\\rtf1\\ansicpg932 \\'82");
 }

@@ -103,6 +103,9 @@ void TestRtfStructures::readsAndWritesBack_data()
     QTest::newRow("nominal: words after a paragraph's text shape the paragraphs after it")
         << doc("\\sa0 a\\sa240\\li720\\par b\\par\\pard{c}\\tx720\\fi360\\par")
         << QStringList{"a", "b left=48 after=16", "c"};
+    QTest::newRow("nominal: a list label's text does not fix its paragraph")
+        << doc("{\\listtext\\pard\\plain 1.\\tab}\\pard\\li720\\sa240 a\\par")
+        << QStringList{"1.\ta left=48 after=16"};
     QTest::newRow("nominal: \\pard or an alignment word after the text restates the paragraph")
         << doc("a\\ql\\sa240\\par\\pard b\\pard\\li720\\par c\\qc\\ri360 d\\sb240\\par")
         << QStringList{"a after=16", "b left=48", "cd left=48 right=24"};
@@ -112,6 +115,9 @@ void TestRtfStructures::readsAndWritesBack_data()
     QTest::newRow("nominal: \\contextualspace drops the space between paragraphs of one style")
         << doc("\\s1\\sb120\\sa240\\contextualspace a\\par b\\par\\pard\\s2\\sb120\\sa240 c\\par")
         << QStringList{"a before=8", "b after=16", "c before=8 after=16"};
+    QTest::newRow("nominal: \\contextualspace keeps the space between cells")
+        << doc("\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\sa240\\contextualspace a\\cell b\\cell\\row")
+        << QStringList{"", "a [cell 0,0 1x1] after=16", "b [cell 0,1 1x1] after=16", ""};
     QTest::newRow("nominal: tab stops") << doc("\\tqr\\tx2880\\tqc\\tx3000\\tqdec\\tx4500\\tx720 a")
                                         << QStringList{"a tab=1:192 tab=2:200 tab=3:300 tab=0:48"};
     QTest::newRow("nominal: page breaks and keeps") << doc("a\\page b\\par\\pard\\pagebb\\keep c")

@@ -261,9 +261,12 @@ ParaProps DocumentBuilder::shownPara(const ParaProps &atEnd)
 void DocumentBuilder::joinContextualSpace(const ParaProps &para)
 {
     const QTextBlock block = m_cursor.block();
-    const bool joined = m_spacedBlock.isValid() && m_spacedBlock.next() == block && m_spacedPara.style == para.style;
+    const QTextBlock previous = block.previous();
+    const QTextTable *table = m_open.empty() ? nullptr : m_open.back().table();
+    const bool joined = previous.isValid() && previous.position() == m_spacedPosition && m_spacedPara.style == para.style
+        && (!table || table->cellAt(previous.position()) == table->cellAt(block.position()));
     if (joined && m_spacedPara.contextualSpace) {
-        QTextCursor before(m_spacedBlock);
+        QTextCursor before(previous);
         QTextBlockFormat f = before.blockFormat();
         f.clearProperty(QTextFormat::BlockBottomMargin);
         before.setBlockFormat(f);
@@ -274,7 +277,7 @@ void DocumentBuilder::joinContextualSpace(const ParaProps &para)
         m_cursor.setBlockFormat(f);
     }
     m_spacedPara = para;
-    m_spacedBlock = block;
+    m_spacedPosition = block.position();
 }
 
 void DocumentBuilder::closeBlock(const ParaProps &atEnd, const CharProps &end)

@@ -98,9 +98,10 @@ private:
     // an alignment word: other words after the text change the paragraphs that follow, not
     // this one, as other readers show it
     std::optional<ParaProps> m_textPara;
-    // the paragraph closed last and its block, for \contextualspace
+    // the paragraph closed last and where its block starts, for \contextualspace (a position,
+    // as tables may remove blocks in between)
     ParaProps m_spacedPara;
-    QTextBlock m_spacedBlock;
+    int m_spacedPosition = -1;
     std::vector<TableBuilder> m_open; // the tables the cursor is in, the outermost first
     std::function<int(int, QList<QList<int>> *)> m_rowsAhead;
     std::function<QList<QList<int>>()> m_nestedRowsAhead;
