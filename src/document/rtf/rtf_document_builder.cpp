@@ -105,7 +105,9 @@ void DocumentBuilder::place(const ParaProps &para)
         moved = enterDepth(d) || moved;
     if (!moved)
         return;
-    m_blockPending = false;
+    // the text of a cell merged into the one before is a paragraph of its own there
+    m_cellJoined = depth > 0 && m_open.back().joinsCellBefore();
+    m_blockPending = m_cellJoined;
     m_blockEmpty = true;
     m_blockProps.reset(); // a block Qt made: its character format is not the last one set
     m_cellEnded = false;
@@ -140,6 +142,7 @@ void DocumentBuilder::beginText(const CharProps &props, const ParaProps &para)
 {
     place(para);
     openPendingBlock(props);
+    m_cellJoined = false;
     if (!(props == m_runProps)) {
         flushRun();
         m_runProps = props;
@@ -263,6 +266,7 @@ void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &end)
 void DocumentBuilder::endParagraph(const ParaProps &para, const CharProps &mark)
 {
     closeBlock(para, mark);
+    m_cellJoined = false;
     m_pendingTabs = 0;
     m_blockPending = true;
 }
@@ -273,7 +277,9 @@ void DocumentBuilder::cellBreak(const ParaProps &para, const CharProps &mark, in
         ++m_pendingTabs;
         return;
     }
-    closeBlock(para, mark);
+    place(para);
+    if (!m_cellJoined) // an empty cell merged into the one before leaves no paragraph there
+        closeBlock(para, mark);
     TableBuilder &table = m_open[size_t(depth - 1)];
     if (table.lastCell()) {
         ++m_pendingTabs; // Word's limit of cells in a row: the rest share the last

@@ -99,6 +99,7 @@ private:
     int m_pendingTabs = 0;
     bool m_inLabel = false;
     bool m_cellEnded = false;
+    bool m_cellJoined = false; // in a cell merged into the one before, nothing written yet
     bool m_blockPending = false;
     bool m_blockEmpty = true;
     bool m_pageBreak = false;

@@ -46,6 +46,8 @@ struct RowDef
 constexpr int kMaxTableDepth = 8;
 // A cell is at most as wide as the largest page; its right edge adds up the cells before it.
 constexpr int kMaxRowWidth = RtfLimits::kMaxCells * RtfLimits::kMaxTwips;
+// Edges closer than this (twips), the rounding between rows, are one.
+constexpr int kEdgeSlack = 20;
 // The row definition in force at each depth, the outermost first.
 using RowDefs = std::array<RowDef, kMaxTableDepth>;
 
@@ -61,6 +63,8 @@ public:
     // Puts the cursor where a table paragraph's text goes, opening the table, its next
     // row or its next cell; false when the cursor is already there.
     bool enter(QTextCursor &cursor, const RowDef &row);
+    // The cursor went on to a cell without a column of its own: to the end of the cell before.
+    bool joinsCellBefore() const { return m_joined; }
     // A cell ended: the next table text goes into the next cell.
     void nextCell();
     void endRow(const RowDef &row);
@@ -120,6 +124,7 @@ private:
     QList<QList<int>> m_rowEdges; // each row's cells' right edges, read ahead
     bool m_rowPending = false;
     bool m_cellPending = false;
+    bool m_joined = false;
     bool m_widthsSet = false;
     bool m_heightsGiven = false; // a row gave its height
     bool m_formatPending = false; // the table was made before its first row was defined
