@@ -141,6 +141,14 @@ void TestRtfStructures::readsAndWritesBack_data()
         << QStringList{"x", " [cell 0,0 1x1]", "a [cell 0,0 1x1] [cell 0,0 1x3]", "b [cell 0,0 1x1] [cell 1,0 1x1]",
                        "c [cell 0,0 1x1] [cell 1,1 1x2]", "d [cell 0,0 1x1] [cell 2,0 1x1]", "e [cell 0,0 1x1] [cell 2,1 1x1]",
                        "f [cell 0,0 1x1] [cell 2,2 1x1]", "z [cell 0,0 1x1]", "y"};
+    QTest::newRow("nominal: cells merged across without width of their own join the cell before")
+        << doc("x\\par\\trowd\\clmgf\\cellx3000\\clmrg\\cellx3000\\pard\\intbl a\\cell\\cell\\row"
+               "\\trowd\\cellx1000\\cellx1000\\cellx3000\\pard\\intbl b\\cell c\\par d\\cell e\\cell\\row\\pard y")
+        << QStringList{"x", "a [cell 0,0 1x2]", "b [cell 1,0 1x1]", "c [cell 1,0 1x1]", "d [cell 1,0 1x1]",
+                       "e [cell 1,1 1x1]", "y"};
+    QTest::newRow("nominal: text before \\intbl is in the cell, as the whole paragraph is")
+        << doc("a\\intbl\\cell\\row\\pard x\\par\\trowd\\cellx1000 {\\b b}\\intbl c\\cell\\row\\pard y")
+        << QStringList{"", "a [cell 0,0 1x1]", "x", "bc [cell 0,0 1x1]", "y"};
     QTest::newRow("robustness: more cells than \\cellx")
         << doc("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell b\\cell\\row")
         << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 0,1 1x1]", ""};

@@ -1,6 +1,7 @@
 #include "document/rtf/rtf_document_builder.h"
 
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextImageFormat>
 #include <QTextTable>
 
@@ -82,6 +83,7 @@ void DocumentBuilder::openPendingBlock(const CharProps &next)
     flushRun();
     const CharProps props = markProps(next);
     m_cursor.insertBlock(QTextBlockFormat(), format(props));
+    m_openedBlock = m_cursor.position();
     m_blockProps = props;
     m_blockPending = false;
     m_blockEmpty = true;
@@ -101,18 +103,36 @@ void DocumentBuilder::place(const ParaProps &para)
         leaveInnermost();
         moved = true;
     }
+    QTextDocumentFragment begun; // \intbl is the paragraph's, though it came after its first text
+    if (depth > int(m_open.size()) && !m_blockPending && !m_blockEmpty && !m_cellEnded)
+        begun = takeParagraph();
     for (int d = 1; d <= depth; ++d)
         moved = enterDepth(d) || moved;
+    if (!begun.isEmpty())
+        m_cursor.insertFragment(begun);
     if (!moved)
         return;
     // the text of a cell merged into the one before is a paragraph of its own there
     m_cellJoined = depth > 0 && m_open.back().joinsCellBefore();
     m_blockPending = m_cellJoined;
-    m_blockEmpty = true;
     m_blockProps.reset(); // a block Qt made: its character format is not the last one set
+    m_blockEmpty = begun.isEmpty();
     m_cellEnded = false;
     m_pendingTabs = 0;
     m_labelStart = -1;
+}
+
+// Takes the text of the paragraph so far out of the document, and the paragraph's block
+// with it when it was opened for it.
+QTextDocumentFragment DocumentBuilder::takeParagraph()
+{
+    QTextCursor text(m_cursor);
+    text.setPosition(m_cursor.block().position(), QTextCursor::KeepAnchor);
+    const QTextDocumentFragment taken = text.selection();
+    text.removeSelectedText();
+    if (m_cursor.position() == m_openedBlock && m_cursor.block().length() <= 1)
+        m_cursor.deletePreviousChar();
+    return taken;
 }
 
 // Puts the cursor into the cell of the table at depth the next text belongs to, opening
