@@ -79,6 +79,11 @@ void TestRtfPageSetup::keptWords_data()
     QTest::newRow("nominal: a file without fonts gets none")
         << QByteArray("{\\rtf1\\ansi x\\par}") << QByteArrayList{"{\\fonttbl}"}
         << QByteArrayList{"\\deff", "\\f0", "Sans Serif", "\\paperw", "\\margl", "\\sectd"};
+    QTest::newRow("nominal: text in a font the file lacks stays in a reader's own font")
+        << QByteArray("{\\rtf1\\ansi {\\f0 x}\\par}") << QByteArrayList{"\\deff0", "{\\fonttbl}"}
+        << QByteArrayList{"\\f0", "Sans Serif"};
+    QTest::newRow("nominal: \\deff without a font table is not a font asked for")
+        << QByteArray("{\\rtf1\\ansi\\deff0 x\\par}") << QByteArrayList{"{\\fonttbl}"} << QByteArrayList{"\\deff", "\\f0"};
     QTest::newRow("nominal: hidden text stays hidden")
         << QByteArray("{\\rtf1\\ansi a{\\v note}b}") << QByteArrayList{"a\\v note\\v0 b"} << QByteArrayList{};
     QTest::newRow("nominal: capitals, small capitals, kerning, superscript and subscript")

@@ -69,6 +69,16 @@ void Parser::fontNameText(std::string_view bytes)
     m_bytes.append(bytes);
 }
 
+// Text in a font the font table does not name, which \f or a \deff beside a font table
+// asks for, is shown in a reader's own font, not in the one it shows text that asks for none in.
+void Parser::noteUnknownFont(int number)
+{
+    if (m_unknownFont || (number < 0 && !(m_defaultFontGiven && m_fontTableGiven)))
+        return;
+    const FontEntry *font = m_tables.font(number);
+    m_unknownFont = !font || font->family.isEmpty();
+}
+
 // Text the file gave no named font is shown in \deff's font, which only the finished
 // font table tells: when that is Symbol, its private-area characters are what they show,
 // as they are in a run that names Symbol.

@@ -80,6 +80,7 @@ private:
     void putChar(char16_t ch);
     bool skipFallback();
     void flushBytes();
+    void noteUnknownFont(int number);
     int codePage();
     int fontEntryCodePage() const;
     void beginFont(int number);
@@ -120,6 +121,8 @@ private:
     QMap<QByteArray, int> &sectionWords(); // of the section being read
     QByteArrayList *sectionHeaders();      // of the section being read, or none past the kept ones
     bool m_unnamedRuns = false; // text was read in no named font
+    bool m_unknownFont = false; // text asked for a font the table does not name
+    bool m_defaultFontGiven = false, m_fontTableGiven = false;
     WorkProgress *m_progress = nullptr;
     qsizetype m_inputSize = 0;
     unsigned m_tokens = 0;
