@@ -258,6 +258,10 @@ void TestRtfPageSetup::tableEdges_data()
         << QByteArray("{\\rtf1\\ansi\\trowd\\clmgf\\cellx4000\\clmrg\\cellx4000\\clmrg\\cellx4000\\pard\\intbl a\\cell\\cell\\cell\\row"
                       "\\trowd\\clmgf\\cellx2000\\clmrg\\cellx2000\\cellx4000\\pard\\intbl b\\cell\\cell c\\cell\\row}")
         << QList<int>{2000, 4000, 2000, 4000};
+    QTest::newRow("nominal: rows whose cells are grouped one row at a time keep their own edges")
+        << QByteArray("{\\rtf1\\ansi\\trowd\\cellx2700\\cellx5670\\pard\\intbl{a\\cell b\\cell}{\\trowd\\cellx2700\\cellx5670\\row}"
+                      "\\trowd\\cellx2790\\cellx5670\\pard\\intbl{c\\cell d\\cell}{\\trowd\\cellx2790\\cellx5670\\row}\\pard e\\par}")
+        << QList<int>{2700, 2790, 5670, 2790, 5670};
     QTest::newRow("robustness: rows whose edges are out of order keep the first row's columns")
         << QByteArray("{\\rtf1\\ansi\\trowd\\cellx3000\\cellx1000\\pard\\intbl a\\cell b\\cell\\row"
                       "\\trowd\\cellx1500\\cellx2500\\pard\\intbl c\\cell d\\cell\\row}")
