@@ -113,6 +113,15 @@ void TestRtfStructures::readsAndWritesBack_data()
         << doc(kLists + "\\trowd\\cellx1000\\pard\\intbl a\\cell\\row{\\listtext\\pard\\plain\\'b7\\tab}\\pard\\ls1 b\\par"
                         "\\trowd\\cellx1000{\\listtext\\pard\\intbl 3.\\tab}\\pard\\intbl\\ls2 c\\cell\\row")
         << QStringList{"", "a [cell 0,0 1x1]", "b [list -1 1] left=-40", "c [list -4 1] [cell 0,0 1x1] left=-40", ""};
+    QTest::newRow("nominal: a paragraph keeps the words of a group closed before its end")
+        << doc("{\\li720 a}\\par b\\par{\\li360 c}\\pard d\\par\\li240{\\li480 e}\\par f")
+        << QStringList{"a left=48", "b", "cd", "e left=32", "f left=16"};
+    QTest::newRow("robustness: a group closed after a cell's end leaves the next cell's paragraph alone")
+        << doc("\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\li720 a{\\cell\\pard}b\\cell\\row\\pard y")
+        << QStringList{"", "a [cell 0,0 1x1] left=48", "b [cell 0,1 1x1] left=48", "y"};
+    QTest::newRow("nominal: a list label's group with its own \\pard leaves the item's paragraph alone")
+        << doc(kLists + "\\pard\\ls1\\fi-360\\li720{\\listtext\\pard\\plain 1.\\tab}a\\par")
+        << QStringList{"a [list -1 1] left=8 first=-24"};
     QTest::newRow("robustness: a label of an undefined list stays")
         << doc("\\ls9{\\listtext 1.\\tab}a") << QStringList{"1.\ta"};
     QTest::newRow("nominal: merged cells")

@@ -267,14 +267,24 @@ void DocumentBuilder::startSectionAtTable()
     first.setBlockFormat(f);
 }
 
+// A paragraph keeps the paragraph words of a group that closed in it, as other readers do.
+void DocumentBuilder::keepParagraph(const ParaProps &para)
+{
+    if (!m_blockPending && !m_blockEmpty && !m_cellEnded)
+        m_groupPara = para;
+}
+
 void DocumentBuilder::closeBlock(const ParaProps &para, const CharProps &end)
 {
     const CharProps mark = markProps(end);
     place(para);
     openPendingBlock(mark);
     flushRun();
-    setBlockFormat(para);
-    applyList(para);
+    ParaProps own = m_groupPara.value_or(para);
+    own.tableDepth = para.tableDepth;
+    m_groupPara.reset();
+    setBlockFormat(own);
+    applyList(own);
     // an empty paragraph (a list label taken out, text that was only control characters
     // included) keeps the font of its mark
     if ((m_blockEmpty || m_cursor.block().length() <= 1) && m_blockProps != mark) {

@@ -38,6 +38,8 @@ public:
     // the next text follows a tab.
     void cellBreak(const ParaProps &para, const CharProps &mark, int depth);
     void endParagraph(const ParaProps &para, const CharProps &mark);
+    void keepParagraph(const ParaProps &para);
+    void dropKeptParagraph() { m_groupPara.reset(); }
     void endRow(const ParaProps &para, const CharProps &mark, int depth);
     // \page: the next paragraph starts a new page.
     void pageBreak(const ParaProps &para, const CharProps &mark);
@@ -89,6 +91,7 @@ private:
     CharProps m_runProps;
     std::optional<CharProps> m_blockProps; // the block character format of the last block
     QHash<CharProps, QTextCharFormat> m_formats;
+    std::optional<ParaProps> m_groupPara; // the paragraph words of a group that closed in the paragraph
     std::optional<ParaProps> m_lastPara; // the paragraph format made last, kept for reuse
     QTextBlockFormat m_lastBlockFormat;
     std::vector<TableBuilder> m_open; // the tables the cursor is in, the outermost first

@@ -84,7 +84,10 @@ void Parser::paragraphWord(Action a, const Token &t)
 {
     ParaProps &p = top().para;
     switch (a) {
-    case Action::Pard: p = ParaProps(); break;
+    case Action::Pard:
+        p = ParaProps();
+        m_builder.dropKeptParagraph();
+        break;
     case Action::AlignLeft: p.align = ParaProps::Left; break;
     case Action::AlignCenter: p.align = ParaProps::Center; break;
     case Action::AlignRight: p.align = ParaProps::Right; break;

@@ -109,6 +109,8 @@ bool Parser::groupClose()
     const Group::OnClose what = top().onClose;
     if (m_groups.size() == 1)
         m_lastPara = top().para; // the paragraph the document ends in, without \par
+    else if (top().dest == Dest::Text && what != Group::EndLabel && !(m_groups[m_groups.size() - 2].para == top().para))
+        m_builder.keepParagraph(top().para);
     m_groups.pop_back();
     if (m_groups.empty())
         return false;
