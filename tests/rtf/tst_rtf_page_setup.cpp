@@ -84,6 +84,9 @@ void TestRtfPageSetup::keptWords_data()
         << QByteArrayList{"\\f0", "Sans Serif"};
     QTest::newRow("nominal: \\deff without a font table is not a font asked for")
         << QByteArray("{\\rtf1\\ansi\\deff0 x\\par}") << QByteArrayList{"{\\fonttbl}"} << QByteArrayList{"\\deff", "\\f0"};
+    QTest::newRow("nominal: cells keep their text in the middle or at the bottom")
+        << QByteArray("{\\rtf1\\ansi\\trowd\\clvertalc\\cellx1000\\clvertalb\\cellx2000\\clvertalt\\cellx3000\\pard\\intbl a\\cell\\cell c\\cell\\row}")
+        << QByteArrayList{"\\clvertalc\\cellx1000\\clvertalb\\cellx2000\\cellx3000"} << QByteArrayList{"\\clvertalt"};
     QTest::newRow("nominal: hidden text stays hidden")
         << QByteArray("{\\rtf1\\ansi a{\\v note}b}") << QByteArrayList{"a\\v note\\v0 b"} << QByteArrayList{};
     QTest::newRow("nominal: capitals, small capitals, kerning, superscript and subscript")

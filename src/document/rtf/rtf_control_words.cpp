@@ -81,6 +81,7 @@ constexpr W kWords[] = {
     row("trleft", A::RowLeft), row("trrh", A::RowHeight), row("trpaddl", A::RowPadding), row("trpaddr", A::RowPadding),
     row("trpaddt", A::RowPadding), row("trpaddb", A::RowPadding), row("clpadl", A::CellPadding),
     row("clpadr", A::CellPadding), row("clpadt", A::CellPadding), row("clpadb", A::CellPadding),
+    row("clvertalt", A::CellAlign, 0), row("clvertalc", A::CellAlign, 1), row("clvertalb", A::CellAlign, 2),
     row("clbrdrt", A::CellBorder, 0x10), row("clbrdrl", A::CellBorder, 0x11),
     row("clbrdrb", A::CellBorder, 0x12), row("clbrdrr", A::CellBorder, 0x13),
     row("trbrdrt", A::CellBorder), row("trbrdrb", A::CellBorder), row("trbrdrl", A::CellBorder),

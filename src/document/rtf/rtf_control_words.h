@@ -38,7 +38,7 @@ enum class Action : unsigned char {
     LevelNumberFormat, LevelStart, OldList, OldListLevel, OldListBullet, OldListBody,
     OldListStyle, OldListStart,
     RowDefaults, CellRight, RowGap, RowLeft, RowHeight, RowPadding, CellPadding, CellBorder,
-    MergeFirst, MergeNext, VerticalMergeFirst, VerticalMergeNext, NestedTableProps,
+    MergeFirst, MergeNext, VerticalMergeFirst, VerticalMergeNext, NestedTableProps, CellAlign,
     Par, Line, Tab, Cell, NestedCell, Row, NestedRow, Page,
     Picture, FieldInstruction,
     PictureKind, PictureWidth, PictureHeight, PictureGoalWidth, PictureGoalHeight,

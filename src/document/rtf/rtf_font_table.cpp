@@ -39,6 +39,7 @@ void Parser::commitFont()
         cp = CodePage::Symbol;
     else if (cp == CodePage::Symbol)
         cp = CodePage::SymbolPrivate;
+    m_fontChecked = -2;
     m_builder.tablesChanged();
     m_tables.fonts[m_fontNumber] = FontEntry{family, cp};
     m_fontName.clear();
@@ -73,8 +74,9 @@ void Parser::fontNameText(std::string_view bytes)
 // asks for, is shown in a reader's own font, not in the one it shows text that asks for none in.
 void Parser::noteUnknownFont(int number)
 {
-    if (m_unknownFont || (number < 0 && !(m_defaultFontGiven && m_fontTableGiven)))
+    if (m_unknownFont || number == m_fontChecked || (number < 0 && !(m_defaultFontGiven && m_fontTableGiven)))
         return;
+    m_fontChecked = number; // the table does not change under runs of one font
     const FontEntry *font = m_tables.font(number);
     m_unknownFont = !font || font->family.isEmpty();
 }

@@ -93,6 +93,7 @@ enum ExtraProperty {
     FamilyKeyProperty,
     ParagraphBordersProperty, // on a block: its border words (ParaProps::borders)
     RowHeightProperty, // on the first cell a row starts: the row's \trrh in twips
+    CellAlignProperty, // on a cell: 1 its text in the middle (\clvertalc), 2 at the bottom (\clvertalb)
 };
 
 // Properties of a table cell, which Qt keeps in the character format of its first block.

@@ -257,6 +257,7 @@ void Parser::documentWord(Action a, const Token &t)
         m_builder.tablesChanged();
         m_tables.defaultFont = t.param;
         m_defaultFontGiven = true;
+        m_fontChecked = -2;
         break;
     case Action::UnicodeSkip: g.uc = std::max(t.param, 0); break;
     case Action::Unicode:

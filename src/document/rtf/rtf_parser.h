@@ -123,6 +123,7 @@ private:
     bool m_unnamedRuns = false; // text was read in no named font
     bool m_unknownFont = false; // text asked for a font the table does not name
     bool m_defaultFontGiven = false, m_fontTableGiven = false;
+    int m_fontChecked = -2; // the font number noteUnknownFont looked up last
     WorkProgress *m_progress = nullptr;
     qsizetype m_inputSize = 0;
     unsigned m_tokens = 0;

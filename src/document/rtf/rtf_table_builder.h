@@ -24,6 +24,7 @@ struct CellDef
     int right = 0; // twips from the row's left edge
     Merge horizontal = None;
     Merge vertical = None;
+    unsigned char align = 0; // \clvertalt, \clvertalc, \clvertalb
     std::array<int, 4> borders{}; // width in twips of the top, left, bottom and right border; 0: none
 };
 
@@ -91,6 +92,7 @@ private:
     QList<int> columnsOfRows(const RowDef &first, QList<int> edges) const;
     void applyMerges(const RowDef &row);
     void applyBorders(const RowDef &row);
+    void applyAlign(int align, int i);
     void applyHeight(const RowDef &row);
     void settleHeights();
     void endVerticalMerge(int column, int lastRow);

@@ -84,6 +84,7 @@ void TableBuilder::applyBorders(const RowDef &row)
 {
     const int cells = std::min<int>(int(row.cells.size()), int(m_starts.size()) - 1);
     for (int i = 0; i < cells; ++i) {
+        applyAlign(row.cells.at(i).align, i);
         const std::array<int, 4> &b = row.cells.at(i).borders;
         if (b == std::array<int, 4>{} || m_starts.at(i) >= m_table->columns() || m_starts.at(i) == m_starts.at(i + 1))
             continue;
@@ -101,6 +102,19 @@ void TableBuilder::applyBorders(const RowDef &row)
             m_table->setFormat(t);
         }
     }
+}
+
+// A cell whose text stands in its middle or at its bottom keeps that, to be written back.
+void TableBuilder::applyAlign(int align, int i)
+{
+    if (align == 0 || m_starts.at(i) >= m_table->columns() || m_starts.at(i) == m_starts.at(i + 1))
+        return;
+    QTextTableCell cell = m_table->cellAt(m_row, m_starts.at(i));
+    if (cell.row() != m_row)
+        return; // the lower part of a cell merged down: the first row says
+    QTextTableCellFormat f = cell.format().toTableCellFormat();
+    f.setProperty(CellAlignProperty, align);
+    cell.setFormat(f);
 }
 
 // Every cell the row starts holds its height, so that it outlives merges into the rows

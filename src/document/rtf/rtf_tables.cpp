@@ -90,6 +90,7 @@ void Parser::rowWord(const ControlWordInfo &w, const Token &t)
     case Action::VerticalMergeFirst: r.next.vertical = CellDef::First; break;
     case Action::VerticalMergeNext: r.next.vertical = CellDef::Next; break;
     case Action::NestedTableProps: top().nestedProps = true; break;
+    case Action::CellAlign: r.next.align = (unsigned char)w.value; break;
     default: break;
     }
 }

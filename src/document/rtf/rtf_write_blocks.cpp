@@ -183,6 +183,8 @@ void Writer::writeRowDefinition(const QTextTable *table, int row, int depth)
         else if (cell.columnSpan() > 1 && !wide)
             m_esc.word("clmgf");
         const QTextTableCellFormat cf = cell.format().toTableCellFormat();
+        if (const int align = cf.intProperty(CellAlignProperty); align == 1 || align == 2)
+            m_esc.word(align == 1 ? "clvertalc" : "clvertalb");
         if (tf.boolProperty(CellBordersProperty)) { // each cell its own sides, or none
             if (cell.row() == row && cell.column() == c && cf.boolProperty(CellBordersProperty))
                 writeCellBorders(m_esc, cf);
