@@ -87,6 +87,11 @@ void TestRtfPageSetup::keptWords_data()
     QTest::newRow("nominal: cells keep their text in the middle or at the bottom")
         << QByteArray("{\\rtf1\\ansi\\trowd\\clvertalc\\cellx1000\\clvertalb\\cellx2000\\clvertalt\\cellx3000\\pard\\intbl a\\cell\\cell c\\cell\\row}")
         << QByteArrayList{"\\clvertalc\\cellx1000\\clvertalb\\cellx2000\\cellx3000"} << QByteArrayList{"\\clvertalt"};
+    QTest::newRow("nominal: cell borders keep their styles, the ones Word names only too")
+        << QByteArray("{\\rtf1\\ansi\\trowd\\clbrdrt\\brdrdb\\clbrdrl\\brdrw30\\brdrdot\\clbrdrb\\brdrtnthlg\\clbrdrr\\brdrs"
+                      "\\cellx1000\\pard\\intbl a\\cell\\row}")
+        << QByteArrayList{"\\clbrdrt\\brdrdb\\brdrw15\\clbrdrl\\brdrdot\\brdrw30\\clbrdrb\\brdrtnthlg\\brdrw15\\clbrdrr\\brdrs\\brdrw15\\cellx1000"}
+        << QByteArrayList{};
     QTest::newRow("nominal: hidden text stays hidden")
         << QByteArray("{\\rtf1\\ansi a{\\v note}b}") << QByteArrayList{"a\\v note\\v0 b"} << QByteArrayList{};
     QTest::newRow("nominal: capitals, small capitals, kerning, superscript and subscript")
@@ -134,8 +139,8 @@ void TestRtfPageSetup::keptWords_data()
         << QByteArrayList{"\\brdrcf"};
     QTest::newRow("robustness: a row's border words after a paragraph's stay the row's")
         << QByteArray("{\\rtf1\\ansi\\pard\\brdrt\\brdrs a\\par\\trowd\\clbrdrb\\brdrdot\\brdrw30\\cellx1000\\pard\\intbl b\\cell\\row}")
-        << QByteArrayList{"\\pard\\brdrt\\brdrs a\\par", "\\clbrdrb\\brdrs\\brdrw30\\cellx1000\n\\pard\\intbl b\\cell"}
-        << QByteArrayList{"\\brdrdot"};
+        << QByteArrayList{"\\pard\\brdrt\\brdrs a\\par", "\\clbrdrb\\brdrdot\\brdrw30\\cellx1000\n\\pard\\intbl b\\cell"}
+        << QByteArrayList{"\\intbl\\brdr", "\\brdrb\\brdrdot"}; // the cell keeps its style, the paragraph gets no border
     QTest::newRow("nominal: header and footer groups")
         << QByteArray("{\\rtf1\\ansi\\deff0" + kFonts + "{\\header \\pard\\qr\\f5\\cf2 Head\\par}"
                       "{\\footerf \\pard Foot {\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}\\par}\\f0 body}")

@@ -59,6 +59,10 @@ struct ControlWordInfo
 // Looks up a control word; returns the Ignored entry for words not in the table.
 const ControlWordInfo &controlWord(std::string_view name);
 
+// A border style word (\brdrs \brdrdb ...) is CellBorder with this value plus its index.
+constexpr char16_t kBorderStyle = 0x100;
+const char *borderStyleWord(int index);
+
 // Every word in the table.
 std::span<const ControlWordInfo> controlWords();
 

@@ -94,6 +94,7 @@ enum ExtraProperty {
     ParagraphBordersProperty, // on a block: its border words (ParaProps::borders)
     RowHeightProperty, // on the first cell a row starts: the row's \trrh in twips
     CellAlignProperty, // on a cell: 1 its text in the middle (\clvertalc), 2 at the bottom (\clvertalb)
+    CellBorderStylesProperty, // on a cell: its sides' border styles (borderStyleWord), a byte each from the top
 };
 
 // Properties of a table cell, which Qt keeps in the character format of its first block.

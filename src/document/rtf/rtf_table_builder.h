@@ -26,6 +26,7 @@ struct CellDef
     Merge vertical = None;
     unsigned char align = 0; // \clvertalt, \clvertalc, \clvertalb
     std::array<int, 4> borders{}; // width in twips of the top, left, bottom and right border; 0: none
+    std::array<unsigned char, 4> styles{}; // their styles (borderStyleWord), 0: \brdrs
 };
 
 // The row definition that \trowd starts.

@@ -95,6 +95,9 @@ void TableBuilder::applyBorders(const RowDef &row)
         f.setBottomBorder(b[2] / kTwipsPerPixel);
         f.setRightBorder(b[3] / kTwipsPerPixel);
         f.setProperty(CellBordersProperty, true);
+        const std::array<unsigned char, 4> &s = row.cells.at(i).styles;
+        const int styles = s[0] | s[1] << 8 | s[2] << 16 | s[3] << 24;
+        styles ? f.setProperty(CellBorderStylesProperty, styles) : f.clearProperty(CellBorderStylesProperty);
         cell.setFormat(f);
         if (!m_table->format().boolProperty(CellBordersProperty)) { // the other cells have none
             QTextTableFormat t = m_table->format();

@@ -23,13 +23,18 @@ constexpr int kCellsAdded = 1 << 13;  // to a table that turned out longer
 constexpr int kCellSide = 0x10;
 constexpr int kDefaultBorderTwips = 15;
 
+bool isBorderSide(char16_t kind)
+{
+    return kind == 0 || (kind >= kCellSide && kind < kBorderStyle);
+}
+
 // Border words: a side (the row's, or a cell's), then its style and width in either order.
 void cellBorderWord(RowDef &r, char16_t kind, int value)
 {
-    const bool style = kind == 2, width = kind == 3;
-    if (kind == 0 || kind >= kCellSide) { // a side; its style follows
+    const bool style = kind >= kBorderStyle, width = kind == 3;
+    if (isBorderSide(kind)) { // a side; its style follows
         r.borderPending = true;
-        r.cellSide = kind >= kCellSide ? int(kind - kCellSide) : -1;
+        r.cellSide = kind != 0 ? int(kind - kCellSide) : -1;
         r.borderWidth = 0;
         return;
     }
@@ -41,9 +46,10 @@ void cellBorderWord(RowDef &r, char16_t kind, int value)
         return;
     }
     if (style && r.borderPending) {
-        if (side) // the row has a border once a cell with one is defined
+        if (side) { // the row has a border once a cell with one is defined
             *side = r.borderWidth > 0 ? r.borderWidth : kDefaultBorderTwips;
-        else
+            r.next.styles[size_t(r.cellSide)] = (unsigned char)(kind - kBorderStyle);
+        } else
             r.borders = true;
     }
     r.borderPending = false;
@@ -63,7 +69,7 @@ void Parser::rowWord(const ControlWordInfo &w, const Token &t)
     const int value = std::clamp(t.param, -kMaxTwips, kMaxTwips);
     if (w.action == Action::CellBorder) { // a paragraph's border words, or a row's and cells'
         ParaProps &p = top().para;
-        if (w.value == 0 || w.value >= kCellSide)
+        if (isBorderSide(w.value))
             p.borderOpen = false;
         else if (p.borderOpen)
             addBorderWord(p, t);
