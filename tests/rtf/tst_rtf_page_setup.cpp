@@ -92,6 +92,10 @@ void TestRtfPageSetup::keptWords_data()
                       "\\cellx1000\\pard\\intbl a\\cell\\row}")
         << QByteArrayList{"\\clbrdrt\\brdrdb\\brdrw15\\clbrdrl\\brdrdot\\brdrw30\\clbrdrb\\brdrtnthlg\\brdrw15\\clbrdrr\\brdrs\\brdrw15\\cellx1000"}
         << QByteArrayList{};
+    QTest::newRow("nominal: a paragraph's own widow control")
+        << QByteArray("{\\rtf1\\ansi\\widowctrl\\pard\\nowidctlpar a\\par\\pard\\widctlpar b\\par\\pard c\\par}")
+        << QByteArrayList{"\\widowctrl", "\\pard\\nowidctlpar a\\par\n\\pard\\widctlpar b\\par\n\\pard c\\par"}
+        << QByteArrayList{};
     QTest::newRow("nominal: hidden text stays hidden")
         << QByteArray("{\\rtf1\\ansi a{\\v note}b}") << QByteArrayList{"a\\v note\\v0 b"} << QByteArrayList{};
     QTest::newRow("nominal: capitals, small capitals, kerning, superscript and subscript")

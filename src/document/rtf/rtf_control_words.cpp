@@ -68,7 +68,7 @@ constexpr W kWords[] = {
     para("tb", A::BarTab), para("pagebb", A::PageBreakBefore), para("keep", A::Keep),
     para("brdrt", A::ParagraphBorder), para("brdrb", A::ParagraphBorder), para("brdrl", A::ParagraphBorder),
     para("brdrr", A::ParagraphBorder), para("box", A::ParagraphBorder), para("brsp", A::BorderSpace),
-    para("keepn", A::KeepNext), para("intbl", A::InTable), para("itap", A::TableDepth),
+    para("keepn", A::KeepNext), para("widctlpar", A::WidowControl), para("nowidctlpar", A::NoWidowControl), para("intbl", A::InTable), para("itap", A::TableDepth),
     para("ilvl", A::ListLevelNumber),
 
     // \ls is a paragraph's list, or in the override table the override being defined

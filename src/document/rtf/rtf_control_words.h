@@ -33,7 +33,7 @@ enum class Action : unsigned char {
     Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify,
     LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, AutoBefore, AutoAfter,
     LineSpacing, LineMultiple, TabCenter, TabRight, TabDecimal, TabStop, BarTab,
-    PageBreakBefore, Keep, KeepNext, InTable, TableDepth, ListLevelNumber, ParagraphBorder, BorderSpace,
+    PageBreakBefore, Keep, KeepNext, WidowControl, NoWidowControl, InTable, TableDepth, ListLevelNumber, ParagraphBorder, BorderSpace,
     ListOverride, ListText, ListTable, ListOverrideTable, ListDefinition, ListLevelDefinition, ListId,
     LevelNumberFormat, LevelStart, OldList, OldListLevel, OldListBullet, OldListBody,
     OldListStyle, OldListStart,
