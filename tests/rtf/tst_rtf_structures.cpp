@@ -109,9 +109,9 @@ void TestRtfStructures::readsAndWritesBack_data()
     QTest::newRow("nominal: \\pard or an alignment word after the text restates the paragraph")
         << doc("a\\ql\\sa240\\par\\pard b\\pard\\li720\\par c\\qc\\ri360 d\\sb240\\par")
         << QStringList{"a after=16", "b left=48", "cd left=48 right=24"};
-    QTest::newRow("nominal: a paragraph style gives its own paragraph words, not its base's")
-        << doc("{\\stylesheet{\\sa160 Normal;}{\\s1\\sb240\\li720\\sbasedon0 Heading;}}\\pard\\s1 a\\par\\pard\\s1\\li0 b")
-        << QStringList{"a left=48 before=16", "b before=16"};
+    QTest::newRow("nominal: a paragraph style gives its own paragraph words, not its base's nor its spacing")
+        << doc("{\\stylesheet{\\ri360 Normal;}{\\s1\\sb240\\li720\\keep\\sbasedon0 Heading;}}\\pard\\s1 a\\par\\pard\\s1\\li0 b")
+        << QStringList{"a left=48 keep", "b keep"};
     QTest::newRow("nominal: \\contextualspace drops the space between paragraphs of one style")
         << doc("\\s1\\sb120\\sa240\\contextualspace a\\par b\\par\\pard\\s2\\sb120\\sa240 c\\par")
         << QStringList{"a before=8", "b after=16", "c before=8 after=16"};
@@ -144,6 +144,15 @@ void TestRtfStructures::readsAndWritesBack_data()
         << doc(kLists + "\\trowd\\cellx1000\\pard\\intbl a\\cell\\row{\\listtext\\pard\\plain\\'b7\\tab}\\pard\\ls1 b\\par"
                         "\\trowd\\cellx1000{\\listtext\\pard\\intbl 3.\\tab}\\pard\\intbl\\ls2 c\\cell\\row")
         << QStringList{"", "a [cell 0,0 1x1]", "b [list -1 1] left=-40", "c [list -4 1] [cell 0,0 1x1] left=-40", ""};
+    QTest::newRow("nominal: a paragraph keeps the words of a group closed before its end")
+        << doc("{\\li720 a}\\par b\\par{\\li360 c}\\pard d\\par\\li240{\\li480 e}\\par f")
+        << QStringList{"a left=48", "b", "cd", "e left=32", "f left=16"};
+    QTest::newRow("robustness: a group closed after a cell's end leaves the next cell's paragraph alone")
+        << doc("\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\li720 a{\\cell\\pard}b\\cell\\row\\pard y")
+        << QStringList{"", "a [cell 0,0 1x1] left=48", "b [cell 0,1 1x1] left=48", "y"};
+    QTest::newRow("nominal: a list label's group with its own \\pard leaves the item's paragraph alone")
+        << doc(kLists + "\\pard\\ls1\\fi-360\\li720{\\listtext\\pard\\plain 1.\\tab}a\\par")
+        << QStringList{"a [list -1 1] left=8 first=-24"};
     QTest::newRow("robustness: a label of an undefined list stays")
         << doc("\\ls9{\\listtext 1.\\tab}a") << QStringList{"1.\ta"};
     QTest::newRow("nominal: merged cells")
@@ -172,6 +181,14 @@ void TestRtfStructures::readsAndWritesBack_data()
         << QStringList{"x", " [cell 0,0 1x1]", "a [cell 0,0 1x1] [cell 0,0 1x3]", "b [cell 0,0 1x1] [cell 1,0 1x1]",
                        "c [cell 0,0 1x1] [cell 1,1 1x2]", "d [cell 0,0 1x1] [cell 2,0 1x1]", "e [cell 0,0 1x1] [cell 2,1 1x1]",
                        "f [cell 0,0 1x1] [cell 2,2 1x1]", "z [cell 0,0 1x1]", "y"};
+    QTest::newRow("nominal: cells merged across without width of their own join the cell before")
+        << doc("x\\par\\trowd\\clmgf\\cellx3000\\clmrg\\cellx3000\\pard\\intbl a\\cell\\cell\\row"
+               "\\trowd\\cellx1000\\cellx1000\\cellx3000\\pard\\intbl b\\cell c\\par d\\cell e\\cell\\row\\pard y")
+        << QStringList{"x", "a [cell 0,0 1x2]", "b [cell 1,0 1x1]", "c [cell 1,0 1x1]", "d [cell 1,0 1x1]",
+                       "e [cell 1,1 1x1]", "y"};
+    QTest::newRow("nominal: text before \\intbl is in the cell, as the whole paragraph is")
+        << doc("a\\intbl\\cell\\row\\pard x\\par\\trowd\\cellx1000 {\\b b}\\intbl c\\cell\\row\\pard y")
+        << QStringList{"", "a [cell 0,0 1x1]", "x", "bc [cell 0,0 1x1]", "y"};
     QTest::newRow("robustness: more cells than \\cellx")
         << doc("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell b\\cell\\row")
         << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 0,1 1x1]", ""};

@@ -25,8 +25,16 @@ constexpr W sxn(std::string_view name, bool param = true) { return {name, K::Pag
 constexpr W kept(std::string_view name) { return {name, K::Page, A::KeptGroup}; }
 constexpr W starred(W w) { return w.afterStar = true, w; }
 
+constexpr std::string_view kBorderStyles[] = {
+    "brdrs", "brdrth", "brdrsh", "brdrdb", "brdrdot", "brdrdash", "brdrhair", "brdrinset", "brdroutset",
+    "brdrtriple", "brdrwavy", "brdrdashsm", "brdrdashd", "brdrdashdd", "brdrtnthsg", "brdrthtnsg",
+    "brdrtnthtnsg", "brdrtnthmg", "brdrthtnmg", "brdrtnthtnmg", "brdrtnthlg", "brdrthtnlg", "brdrtnthtnlg",
+    "brdrwavydb", "brdrdashdotstr", "brdremboss", "brdrengrave", "brdrframe"};
+constexpr W style(int i) { return row(kBorderStyles[i], A::CellBorder, char16_t(kBorderStyle + i)); }
+static_assert(std::size(kBorderStyles) == 28);
+
 // Every control word the reader knows. A cell border's side (top, left, bottom, right) is
-// 0x10 + side, the row's 0; a border's style is 2, its width 3, no border 1.
+// 0x10 + side, the row's 0; a border's style is kBorderStyle + its index, its width 3, no border 1.
 constexpr W kWords[] = {
     {"rtf", K::Document, A::Rtf}, {"ansi", K::Document, A::Ansi}, {"mac", K::Document, A::Mac},
     {"pc", K::Document, A::Pc}, {"pca", K::Document, A::Pca}, {"ansicpg", K::Document, A::AnsiCodePage},
@@ -60,7 +68,7 @@ constexpr W kWords[] = {
     para("tb", A::BarTab), para("pagebb", A::PageBreakBefore), para("keep", A::Keep),
     para("brdrt", A::ParagraphBorder), para("brdrb", A::ParagraphBorder), para("brdrl", A::ParagraphBorder),
     para("brdrr", A::ParagraphBorder), para("box", A::ParagraphBorder), para("brsp", A::BorderSpace),
-    para("keepn", A::KeepNext), para("intbl", A::InTable), para("itap", A::TableDepth),
+    para("keepn", A::KeepNext), para("widctlpar", A::WidowControl), para("nowidctlpar", A::NoWidowControl), para("intbl", A::InTable), para("itap", A::TableDepth),
     para("ilvl", A::ListLevelNumber), para("contextualspace", A::ContextualSpace),
 
     // \ls is a paragraph's list, or in the override table the override being defined
@@ -81,21 +89,15 @@ constexpr W kWords[] = {
     row("trleft", A::RowLeft), row("trrh", A::RowHeight), row("trpaddl", A::RowPadding), row("trpaddr", A::RowPadding),
     row("trpaddt", A::RowPadding), row("trpaddb", A::RowPadding), row("clpadl", A::CellPadding),
     row("clpadr", A::CellPadding), row("clpadt", A::CellPadding), row("clpadb", A::CellPadding),
+    row("clvertalt", A::CellAlign, 0), row("clvertalc", A::CellAlign, 1), row("clvertalb", A::CellAlign, 2),
     row("clbrdrt", A::CellBorder, 0x10), row("clbrdrl", A::CellBorder, 0x11),
     row("clbrdrb", A::CellBorder, 0x12), row("clbrdrr", A::CellBorder, 0x13),
     row("trbrdrt", A::CellBorder), row("trbrdrb", A::CellBorder), row("trbrdrl", A::CellBorder),
     row("trbrdrr", A::CellBorder), row("trbrdrh", A::CellBorder), row("trbrdrv", A::CellBorder),
     row("brdrnone", A::CellBorder, 1), row("brdrw", A::CellBorder, 3),
-    row("brdrs", A::CellBorder, 2), row("brdrth", A::CellBorder, 2), row("brdrsh", A::CellBorder, 2),
-    row("brdrdb", A::CellBorder, 2), row("brdrdot", A::CellBorder, 2), row("brdrdash", A::CellBorder, 2),
-    row("brdrhair", A::CellBorder, 2), row("brdrinset", A::CellBorder, 2),
-    row("brdroutset", A::CellBorder, 2), row("brdrtriple", A::CellBorder, 2),
-    row("brdrwavy", A::CellBorder, 2), row("brdrdashsm", A::CellBorder, 2),
-    row("brdrdashd", A::CellBorder, 2), row("brdrdashdd", A::CellBorder, 2),
-    row("brdrtnthsg", A::CellBorder, 2), row("brdrthtnsg", A::CellBorder, 2),
-    row("brdrtnthtnsg", A::CellBorder, 2), row("brdrtnthmg", A::CellBorder, 2),
-    row("brdrthtnmg", A::CellBorder, 2), row("brdremboss", A::CellBorder, 2),
-    row("brdrengrave", A::CellBorder, 2), row("brdrframe", A::CellBorder, 2),
+    style(0), style(1), style(2), style(3), style(4), style(5), style(6), style(7), style(8), style(9),
+    style(10), style(11), style(12), style(13), style(14), style(15), style(16), style(17), style(18),
+    style(19), style(20), style(21), style(22), style(23), style(24), style(25), style(26), style(27),
     row("clmgf", A::MergeFirst), row("clmrg", A::MergeNext), row("clvmgf", A::VerticalMergeFirst),
     row("clvmrg", A::VerticalMergeNext), starred(row("nesttableprops", A::NestedTableProps)),
 
@@ -225,6 +227,11 @@ const ControlWordInfo &controlWord(std::string_view name)
 {
     static const WordTable table;
     return table.find(name);
+}
+
+const char *borderStyleWord(int index)
+{
+    return (index >= 0 && index < int(std::size(kBorderStyles)) ? kBorderStyles[index] : kBorderStyles[0]).data();
 }
 
 std::span<const ControlWordInfo> controlWords()

@@ -34,12 +34,12 @@ enum class Action : unsigned char {
     Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify,
     LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, AutoBefore, AutoAfter,
     LineSpacing, LineMultiple, TabCenter, TabRight, TabDecimal, TabStop, BarTab,
-    PageBreakBefore, Keep, KeepNext, ContextualSpace, InTable, TableDepth, ListLevelNumber, ParagraphBorder, BorderSpace,
+    PageBreakBefore, Keep, KeepNext, WidowControl, NoWidowControl, ContextualSpace, InTable, TableDepth, ListLevelNumber, ParagraphBorder, BorderSpace,
     ListOverride, ListText, ListTable, ListOverrideTable, ListDefinition, ListLevelDefinition, ListId,
     LevelNumberFormat, LevelStart, OldList, OldListLevel, OldListBullet, OldListBody,
     OldListStyle, OldListStart,
     RowDefaults, CellRight, RowGap, RowLeft, RowHeight, RowPadding, CellPadding, CellBorder,
-    MergeFirst, MergeNext, VerticalMergeFirst, VerticalMergeNext, NestedTableProps,
+    MergeFirst, MergeNext, VerticalMergeFirst, VerticalMergeNext, NestedTableProps, CellAlign,
     Par, Line, Tab, Cell, NestedCell, Row, NestedRow, Page,
     Picture, FieldInstruction,
     PictureKind, PictureWidth, PictureHeight, PictureGoalWidth, PictureGoalHeight,
@@ -60,6 +60,10 @@ struct ControlWordInfo
 
 // Looks up a control word; returns the Ignored entry for words not in the table.
 const ControlWordInfo &controlWord(std::string_view name);
+
+// A border style word (\brdrs \brdrdb ...) is CellBorder with this value plus its index.
+constexpr char16_t kBorderStyle = 0x100;
+const char *borderStyleWord(int index);
 
 // Every word in the table.
 std::span<const ControlWordInfo> controlWords();

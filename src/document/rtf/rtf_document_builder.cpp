@@ -1,6 +1,7 @@
 #include "document/rtf/rtf_document_builder.h"
 
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextImageFormat>
 #include <QTextTable>
 
@@ -82,6 +83,7 @@ void DocumentBuilder::openPendingBlock(const CharProps &next)
     flushRun();
     const CharProps props = markProps(next);
     m_cursor.insertBlock(QTextBlockFormat(), format(props));
+    m_openedBlock = m_cursor.position();
     m_blockProps = props;
     m_blockPending = false;
     m_blockEmpty = true;
@@ -101,17 +103,38 @@ void DocumentBuilder::place(const ParaProps &para)
         leaveInnermost();
         moved = true;
     }
+    QTextDocumentFragment begun; // \intbl is the paragraph's, though it came after its first text
+    if (depth > int(m_open.size()) && !m_blockPending && !m_blockEmpty && !m_cellEnded)
+        begun = takeParagraph();
     for (int d = 1; d <= depth; ++d)
         moved = enterDepth(d) || moved;
+    if (!begun.isEmpty())
+        m_cursor.insertFragment(begun);
     if (!moved)
         return;
-    m_blockPending = false;
-    m_blockEmpty = true;
+    // the text of a cell merged into the one before is a paragraph of its own there
+    m_cellJoined = depth > 0 && m_open.back().joinsCellBefore();
+    m_blockPending = m_cellJoined;
     m_blockProps.reset(); // a block Qt made: its character format is not the last one set
-    m_textPara.reset();
+    if (begun.isEmpty())
+        m_textPara.reset(); // the paragraph moved into the cell keeps the format its text began with
+    m_blockEmpty = begun.isEmpty();
     m_cellEnded = false;
     m_pendingTabs = 0;
     m_labelStart = -1;
+}
+
+// Takes the text of the paragraph so far out of the document, and the paragraph's block
+// with it when it was opened for it.
+QTextDocumentFragment DocumentBuilder::takeParagraph()
+{
+    QTextCursor text(m_cursor);
+    text.setPosition(m_cursor.block().position(), QTextCursor::KeepAnchor);
+    const QTextDocumentFragment taken = text.selection();
+    text.removeSelectedText();
+    if (m_cursor.position() == m_openedBlock && m_cursor.block().length() <= 1)
+        m_cursor.deletePreviousChar();
+    return taken;
 }
 
 // Puts the cursor into the cell of the table at depth the next text belongs to, opening
@@ -141,6 +164,7 @@ void DocumentBuilder::beginText(const CharProps &props, const ParaProps &para)
 {
     place(para);
     openPendingBlock(props);
+    m_cellJoined = false;
     if (!(props == m_runProps)) {
         flushRun();
         m_runProps = props;
@@ -301,6 +325,7 @@ void DocumentBuilder::closeBlock(const ParaProps &atEnd, const CharProps &end)
 void DocumentBuilder::endParagraph(const ParaProps &para, const CharProps &mark)
 {
     closeBlock(para, mark);
+    m_cellJoined = false;
     m_pendingTabs = 0;
     m_blockPending = true;
 }
@@ -311,7 +336,9 @@ void DocumentBuilder::cellBreak(const ParaProps &para, const CharProps &mark, in
         ++m_pendingTabs;
         return;
     }
-    closeBlock(para, mark);
+    place(para);
+    if (!m_cellJoined) // an empty cell merged into the one before leaves no paragraph there
+        closeBlock(para, mark);
     TableBuilder &table = m_open[size_t(depth - 1)];
     if (table.lastCell()) {
         ++m_pendingTabs; // Word's limit of cells in a row: the rest share the last

@@ -9,6 +9,7 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 
 #include <optional>
 #include <unordered_map>
@@ -72,6 +73,7 @@ private:
     void beginText(const CharProps &props, const ParaProps &para);
     void place(const ParaProps &para);
     bool enterDepth(int depth);
+    QTextDocumentFragment takeParagraph();
     void leaveInnermost();
     void openPendingBlock(const CharProps &props);
     void setBlockFormat(const ParaProps &para);
@@ -110,8 +112,10 @@ private:
     std::unordered_map<qint64, int> m_lists;
     int m_labelStart = -1, m_labelEnd = -1;          // label text of the current block
     int m_pendingTabs = 0;
+    int m_openedBlock = -1; // where the block openPendingBlock opened last starts
     bool m_inLabel = false;
     bool m_cellEnded = false;
+    bool m_cellJoined = false; // in a cell merged into the one before, nothing written yet
     bool m_blockPending = false;
     bool m_blockEmpty = true;
     bool m_pageBreak = false;

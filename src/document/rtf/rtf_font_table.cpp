@@ -39,6 +39,7 @@ void Parser::commitFont()
         cp = CodePage::Symbol;
     else if (cp == CodePage::Symbol)
         cp = CodePage::SymbolPrivate;
+    m_fontChecked = -2;
     m_builder.tablesChanged();
     m_tables.fonts[m_fontNumber] = FontEntry{family, cp};
     m_fontName.clear();
@@ -67,6 +68,17 @@ void Parser::fontNameText(std::string_view bytes)
         bytes.remove_prefix(semicolon + 1);
     }
     m_bytes.append(bytes);
+}
+
+// Text in a font the font table does not name, which \f or a \deff beside a font table
+// asks for, is shown in a reader's own font, not in the one it shows text that asks for none in.
+void Parser::noteUnknownFont(int number)
+{
+    if (m_unknownFont || number == m_fontChecked || (number < 0 && !(m_defaultFontGiven && m_fontTableGiven)))
+        return;
+    m_fontChecked = number; // the table does not change under runs of one font
+    const FontEntry *font = m_tables.font(number);
+    m_unknownFont = !font || font->family.isEmpty();
 }
 
 // Text the file gave no named font is shown in \deff's font, which only the finished

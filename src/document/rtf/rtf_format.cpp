@@ -11,7 +11,7 @@ namespace Rtf {
 bool isCellProperty(int key)
 {
     return (key >= QTextFormat::TableCellRowSpan && key < QTextFormat::ImageName) || key == CellBordersProperty
-        || key == RowHeightProperty;
+        || key == RowHeightProperty || key == CellAlignProperty || key == CellBorderStylesProperty;
 }
 
 const FontEntry *DocumentTables::font(int number) const

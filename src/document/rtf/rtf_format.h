@@ -58,6 +58,7 @@ struct ParaProps
     int lineSpacing = 0; // \sl: > 0 at least, < 0 exactly, or a multiple of 240 with lineMultiple
     bool lineMultiple = false;
     bool pageBreakBefore = false, keepTogether = false, keepWithNext = false;
+    unsigned char widowControl = 0; // 1 \widctlpar, 2 \nowidctlpar; 0 as the document says
     TabStop::Kind nextTabKind = TabStop::Left; // for the next \tx
     QList<TabStop> tabs; // shared, so copying a group's state stays cheap
     int list = 0;  // \ls, or < 0 for an older \pn list; 0: not in a list
@@ -105,6 +106,9 @@ enum ExtraProperty {
     RowHeightProperty, // on the first cell a row starts: the row's \trrh in twips
     ListLeftProperty,  // on a list: its level's \li in twips, when the file gave one
     ListFirstProperty, // on a list: its level's \fi in twips
+    CellAlignProperty, // on a cell: 1 its text in the middle (\clvertalc), 2 at the bottom (\clvertalb)
+    CellBorderStylesProperty, // on a cell: its sides' border styles (borderStyleWord), a byte each from the top
+    WidowControlProperty, // on a block: ParaProps::widowControl
 };
 
 // Properties of a table cell, which Qt keeps in the character format of its first block.

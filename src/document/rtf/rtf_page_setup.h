@@ -33,6 +33,7 @@ struct PageSetup
     QMap<QByteArray, int> sectionWords;  // the first section's \pgwsxn \marglsxn \headery ...
     QString defaultFont;                 // the family the \deff entry names
     bool defaultFontNamed = false;
+    bool defaultFontUnknown = false;     // text asked for a font the table does not name
     bool fromFile = false;               // false: a document made here, with Qt's default font
     QByteArrayList headers;              // {\header ...} and {\footer ...} groups as read
     QList<LaterSection> laterSections;   // after each \sect, in order

@@ -78,13 +78,18 @@ void setParagraphSpacing(QTextBlockFormat &f, const ParaProps &p)
         f.setNonBreakableLines(true);
     if (p.keepWithNext)
         f.setProperty(KeepWithNextProperty, true);
+    if (p.widowControl != 0)
+        f.setProperty(WidowControlProperty, int(p.widowControl));
 }
 
 void Parser::paragraphWord(Action a, const Token &t)
 {
     ParaProps &p = top().para;
     switch (a) {
-    case Action::Pard: p = ParaProps(), m_builder.paragraphRestated(); break;
+    case Action::Pard:
+        p = ParaProps();
+        m_builder.paragraphRestated();
+        break;
     case Action::AlignLeft: p.align = ParaProps::Left, m_builder.paragraphRestated(); break;
     case Action::AlignCenter: p.align = ParaProps::Center, m_builder.paragraphRestated(); break;
     case Action::AlignRight: p.align = ParaProps::Right, m_builder.paragraphRestated(); break;
@@ -117,6 +122,8 @@ void Parser::paragraphWord(Action a, const Token &t)
     case Action::Keep: p.keepTogether = t.flag(); break;
     case Action::KeepNext: p.keepWithNext = t.flag(); break;
     case Action::ContextualSpace: p.contextualSpace = t.flag(); break;
+    case Action::WidowControl: p.widowControl = 1; break;
+    case Action::NoWidowControl: p.widowControl = 2; break;
     case Action::InTable: p.tableDepth = std::max(p.tableDepth, 1); break;
     case Action::TableDepth: p.tableDepth = std::clamp(t.param, 0, int(RtfLimits::kMaxGroupDepth)); break;
     case Action::ListLevelNumber: p.level = std::clamp(t.param, 0, 8); break;
@@ -196,6 +203,8 @@ void writeParagraphFormat(TextEscaper &esc, const QTextBlockFormat &f, double li
         esc.word("keep");
     if (f.boolProperty(KeepWithNextProperty))
         esc.word("keepn");
+    if (const int widow = f.intProperty(WidowControlProperty); widow == 1 || widow == 2)
+        esc.word(widow == 1 ? "widctlpar" : "nowidctlpar");
     if (f.hasProperty(ParagraphBordersProperty))
         writeBorderWords(esc, f.stringProperty(ParagraphBordersProperty).toLatin1());
 }

@@ -177,8 +177,10 @@ void Parser::flushBytes()
     m_bytes.clear();
     if (top().dest == Dest::FontTable)
         m_fontName.append(m_decoded);
-    else
+    else {
+        noteUnknownFont(top().chr.font);
         m_builder.appendText(m_decoded, top().chr, top().para);
+    }
 }
 
 int Parser::codePage()
@@ -257,6 +259,8 @@ void Parser::documentWord(Action a, const Token &t)
     case Action::DefaultFont:
         m_builder.tablesChanged();
         m_tables.defaultFont = t.param;
+        m_defaultFontGiven = true;
+        m_fontChecked = -2;
         break;
     case Action::UnicodeSkip: g.uc = std::max(t.param, 0); break;
     case Action::Unicode:
@@ -278,7 +282,10 @@ void Parser::fontTableWord(Action a, const Token &t)
     Group &g = top();
     const bool inFonts = g.dest == Dest::FontTable;
     switch (a) {
-    case Action::FontTable: g.dest = Dest::FontTable; break;
+    case Action::FontTable:
+        g.dest = Dest::FontTable;
+        m_fontTableGiven = true;
+        break;
     case Action::ColorTable:
         g.dest = Dest::ColorTable;
         m_colorSet = false;
@@ -380,8 +387,10 @@ void Parser::putChar(char16_t ch)
         const FontEntry *shown = m_tables.shownFont(g.chr.font); // as the writer will name it
         if (shown && shown->codePage == CodePage::Symbol)
             ch = symbolShown(ch);
-        else if (!shown || shown->family.isEmpty()) // shown in \deff's font, known at the end
+        else if (!shown || shown->family.isEmpty()) { // shown in \deff's font, known at the end
             m_unnamedRuns = true;
+            noteUnknownFont(g.chr.font);
+        }
         m_builder.appendChar(ch, g.chr, g.para);
     }
 }

@@ -85,6 +85,7 @@ private:
     void putChar(char16_t ch);
     bool skipFallback();
     void flushBytes();
+    void noteUnknownFont(int number);
     int codePage();
     int fontEntryCodePage() const;
     void beginFont(int number);
@@ -142,6 +143,9 @@ private:
     QMap<QByteArray, int> &sectionWords(); // of the section being read
     QByteArrayList *sectionHeaders();      // of the section being read, or none past the kept ones
     bool m_unnamedRuns = false; // text was read in no named font
+    bool m_unknownFont = false; // text asked for a font the table does not name
+    bool m_defaultFontGiven = false, m_fontTableGiven = false;
+    int m_fontChecked = -2; // the font number noteUnknownFont looked up last
     WorkProgress *m_progress = nullptr;
     qsizetype m_inputSize = 0;
     unsigned m_tokens = 0;

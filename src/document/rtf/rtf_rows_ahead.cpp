@@ -8,7 +8,8 @@
 namespace Rtf {
 
 // The rows of the table being read from here on: its \row words up to the first text or
-// paragraph outside a table, and each one's \cellx as in force at its \row into edges when
+// paragraph outside a table (past the group the scan began in, whose cells may be
+// grouped one row at a time), and each one's \cellx as in force at its \row into edges when
 // given (none when no \trowd came since the scan began). Only a guess (a table
 // nested in a destination may fool it); the builder adds rows when it was too low and
 // removes those left over.
@@ -23,9 +24,8 @@ int Parser::rowsAhead(int limit, QList<QList<int>> *edges) const
         if (t.type == TokenType::GroupOpen) {
             inTable.push_back(inTable.back());
         } else if (t.type == TokenType::GroupClose) {
-            inTable.pop_back();
-            if (inTable.empty())
-                break;
+            if (inTable.size() > 1) // a group the text began in: its table goes on after it
+                inTable.pop_back();
         } else if (t.type == TokenType::Text || t.type == TokenType::HexByte) {
             if (!inTable.back())
                 break;

@@ -106,6 +106,7 @@ void Parser::finishPageSetup()
         s.defaultFont = it->second.family;
         s.defaultFontNamed = !s.defaultFont.isEmpty();
     }
+    s.defaultFontUnknown = m_unknownFont && !s.defaultFontNamed;
     QByteArrayList groups = s.headers;
     for (const LaterSection &later : std::as_const(s.laterSections))
         groups += later.headers;

@@ -13,13 +13,22 @@ constexpr size_t kMaxStyles = 4096;
 constexpr int kMaxStyleWords = 256;
 constexpr int kMaxStyleBases = 8; // a chain of bases deeper than this (or a loop) is cut
 
-// The words of a style that shape text: not \pard, \plain nor a table's.
+// Space before and after stays with the paragraphs that state it: writers that use styles
+// restate it, and styles made from web pages (automatic spacing) get none where LibreOffice
+// draws them.
+bool isSpacing(Action a)
+{
+    return a == Action::SpaceBefore || a == Action::SpaceAfter || a == Action::AutoBefore || a == Action::AutoAfter;
+}
+
+// The words of a style that shape text: not \pard, \plain, a table's nor its spacing.
 bool keptInStyle(const ControlWordInfo &w)
 {
     switch (w.kind) {
     case Kind::Character: return w.action != Action::Plain;
     case Kind::Paragraph:
-        return w.action != Action::Pard && w.action != Action::InTable && w.action != Action::TableDepth;
+        return w.action != Action::Pard && w.action != Action::InTable && w.action != Action::TableDepth
+            && !isSpacing(w.action);
     case Kind::FontTable: return w.action == Action::Font;
     default: return false;
     }

@@ -24,7 +24,9 @@ struct CellDef
     int right = 0; // twips from the row's left edge
     Merge horizontal = None;
     Merge vertical = None;
+    unsigned char align = 0; // \clvertalt, \clvertalc, \clvertalb
     std::array<int, 4> borders{}; // width in twips of the top, left, bottom and right border; 0: none
+    std::array<unsigned char, 4> styles{}; // their styles (borderStyleWord), 0: \brdrs
 };
 
 // The row definition that \trowd starts.
@@ -46,6 +48,8 @@ struct RowDef
 constexpr int kMaxTableDepth = 8;
 // A cell is at most as wide as the largest page; its right edge adds up the cells before it.
 constexpr int kMaxRowWidth = RtfLimits::kMaxCells * RtfLimits::kMaxTwips;
+// Edges closer than this (twips), the rounding between rows, are one.
+constexpr int kEdgeSlack = 20;
 // The row definition in force at each depth, the outermost first.
 using RowDefs = std::array<RowDef, kMaxTableDepth>;
 
@@ -61,6 +65,8 @@ public:
     // Puts the cursor where a table paragraph's text goes, opening the table, its next
     // row or its next cell; false when the cursor is already there.
     bool enter(QTextCursor &cursor, const RowDef &row);
+    // The cursor went on to a cell without a column of its own: to the end of the cell before.
+    bool joinsCellBefore() const { return m_joined; }
     // A cell ended: the next table text goes into the next cell.
     void nextCell();
     void endRow(const RowDef &row);
@@ -87,6 +93,7 @@ private:
     QList<int> columnsOfRows(const RowDef &first, QList<int> edges) const;
     void applyMerges(const RowDef &row);
     void applyBorders(const RowDef &row);
+    void applyAlign(int align, int i);
     void applyHeight(const RowDef &row);
     void settleHeights();
     void endVerticalMerge(int column, int lastRow);
@@ -120,6 +127,7 @@ private:
     QList<QList<int>> m_rowEdges; // each row's cells' right edges, read ahead
     bool m_rowPending = false;
     bool m_cellPending = false;
+    bool m_joined = false;
     bool m_widthsSet = false;
     bool m_heightsGiven = false; // a row gave its height
     bool m_formatPending = false; // the table was made before its first row was defined

@@ -17,20 +17,24 @@ using RtfLimits::kMaxTwips;
 
 // At the end of the table (whole) a row that declares fewer cells than there are columns
 // gives the columns after its last cell that cell's width; one that declares more gives
-// its first.
+// its first. A column after the first is wider than the rounding between rows, so that
+// its edge, written back, is not read as a cell merged into the one before.
 void TableBuilder::applyWidths(const RowDef &row, bool whole)
 {
     const int columns = m_table->columns();
     if (row.cells.size() != columns && !(whole && !row.cells.isEmpty()))
         return; // a later row may declare every column
-    QList<QTextLength> widths;
+    QList<int> twips;
     int left = row.left;
     for (const CellDef &cell : row.cells.first(std::min<qsizetype>(row.cells.size(), columns))) {
-        widths << QTextLength(QTextLength::FixedLength, std::clamp(cell.right - left, 0, kMaxTwips) / kTwipsPerPixel);
+        twips << std::clamp(cell.right - left, 0, kMaxTwips);
         left = std::max(left, cell.right);
     }
-    while (widths.size() < columns)
-        widths << widths.last();
+    while (twips.size() < columns)
+        twips << twips.last();
+    QList<QTextLength> widths;
+    for (const int w : std::as_const(twips))
+        widths << QTextLength(QTextLength::FixedLength, (widths.isEmpty() ? w : std::max(w, kEdgeSlack + 1)) / kTwipsPerPixel);
     QTextTableFormat f = m_table->format();
     f.setColumnWidthConstraints(widths);
     m_table->setFormat(f);
@@ -55,6 +59,8 @@ void TableBuilder::applyMerges(const RowDef &row)
         const int c = m_starts.at(i);
         if (c >= m_table->columns())
             break;
+        if (c == m_starts.at(i + 1) && cell.horizontal != CellDef::First)
+            continue; // no column of its own
         if (cell.vertical != CellDef::Next)
             endVerticalMerge(c, m_row - 1);
         if (cell.vertical == CellDef::First)
@@ -78,8 +84,9 @@ void TableBuilder::applyBorders(const RowDef &row)
 {
     const int cells = std::min<int>(int(row.cells.size()), int(m_starts.size()) - 1);
     for (int i = 0; i < cells; ++i) {
+        applyAlign(row.cells.at(i).align, i);
         const std::array<int, 4> &b = row.cells.at(i).borders;
-        if (b == std::array<int, 4>{} || m_starts.at(i) >= m_table->columns())
+        if (b == std::array<int, 4>{} || m_starts.at(i) >= m_table->columns() || m_starts.at(i) == m_starts.at(i + 1))
             continue;
         QTextTableCell cell = m_table->cellAt(m_row, m_starts.at(i));
         QTextTableCellFormat f = cell.format().toTableCellFormat();
@@ -88,6 +95,9 @@ void TableBuilder::applyBorders(const RowDef &row)
         f.setBottomBorder(b[2] / kTwipsPerPixel);
         f.setRightBorder(b[3] / kTwipsPerPixel);
         f.setProperty(CellBordersProperty, true);
+        const std::array<unsigned char, 4> &s = row.cells.at(i).styles;
+        const int styles = s[0] | s[1] << 8 | s[2] << 16 | s[3] << 24;
+        styles ? f.setProperty(CellBorderStylesProperty, styles) : f.clearProperty(CellBorderStylesProperty);
         cell.setFormat(f);
         if (!m_table->format().boolProperty(CellBordersProperty)) { // the other cells have none
             QTextTableFormat t = m_table->format();
@@ -95,6 +105,19 @@ void TableBuilder::applyBorders(const RowDef &row)
             m_table->setFormat(t);
         }
     }
+}
+
+// A cell whose text stands in its middle or at its bottom keeps that, to be written back.
+void TableBuilder::applyAlign(int align, int i)
+{
+    if (align == 0 || m_starts.at(i) >= m_table->columns() || m_starts.at(i) == m_starts.at(i + 1))
+        return;
+    QTextTableCell cell = m_table->cellAt(m_row, m_starts.at(i));
+    if (cell.row() != m_row)
+        return; // the lower part of a cell merged down: the first row says
+    QTextTableCellFormat f = cell.format().toTableCellFormat();
+    f.setProperty(CellAlignProperty, align);
+    cell.setFormat(f);
 }
 
 // Every cell the row starts holds its height, so that it outlives merges into the rows

@@ -23,13 +23,18 @@ constexpr int kCellsAdded = 1 << 13;  // to a table that turned out longer
 constexpr int kCellSide = 0x10;
 constexpr int kDefaultBorderTwips = 15;
 
+bool isBorderSide(char16_t kind)
+{
+    return kind == 0 || (kind >= kCellSide && kind < kBorderStyle);
+}
+
 // Border words: a side (the row's, or a cell's), then its style and width in either order.
 void cellBorderWord(RowDef &r, char16_t kind, int value)
 {
-    const bool style = kind == 2, width = kind == 3;
-    if (kind == 0 || kind >= kCellSide) { // a side; its style follows
+    const bool style = kind >= kBorderStyle, width = kind == 3;
+    if (isBorderSide(kind)) { // a side; its style follows
         r.borderPending = true;
-        r.cellSide = kind >= kCellSide ? int(kind - kCellSide) : -1;
+        r.cellSide = kind != 0 ? int(kind - kCellSide) : -1;
         r.borderWidth = 0;
         return;
     }
@@ -41,9 +46,10 @@ void cellBorderWord(RowDef &r, char16_t kind, int value)
         return;
     }
     if (style && r.borderPending) {
-        if (side) // the row has a border once a cell with one is defined
+        if (side) { // the row has a border once a cell with one is defined
             *side = r.borderWidth > 0 ? r.borderWidth : kDefaultBorderTwips;
-        else
+            r.next.styles[size_t(r.cellSide)] = (unsigned char)(kind - kBorderStyle);
+        } else
             r.borders = true;
     }
     r.borderPending = false;
@@ -63,7 +69,7 @@ void Parser::rowWord(const ControlWordInfo &w, const Token &t)
     const int value = std::clamp(t.param, -kMaxTwips, kMaxTwips);
     if (w.action == Action::CellBorder) { // a paragraph's border words, or a row's and cells'
         ParaProps &p = top().para;
-        if (w.value == 0 || w.value >= kCellSide)
+        if (isBorderSide(w.value))
             p.borderOpen = false;
         else if (p.borderOpen)
             addBorderWord(p, t);
@@ -90,6 +96,7 @@ void Parser::rowWord(const ControlWordInfo &w, const Token &t)
     case Action::VerticalMergeFirst: r.next.vertical = CellDef::First; break;
     case Action::VerticalMergeNext: r.next.vertical = CellDef::Next; break;
     case Action::NestedTableProps: top().nestedProps = true; break;
+    case Action::CellAlign: r.next.align = (unsigned char)w.value; break;
     default: break;
     }
 }
@@ -123,7 +130,7 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         const int columns = std::max<int>(1, int(m_edges.size()));
         m_table = cursor.insertTable(rows, columns, f);
         m_widthRow = row;
-        if (m_edges.size() > row.cells.size() && m_edges.size() > 1) { // the columns every row's edges fall on
+        if (m_edges != edgesOf(row) && m_edges.size() > 1) { // the columns every row's edges fall on
             m_widthRow.cells.clear();
             for (const int edge : std::as_const(m_edges))
                 m_widthRow.cells.append(CellDef{edge});
@@ -132,7 +139,7 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
         m_row = 0;
         startRow(row);
         m_widthsSet = false;
-        if (m_edges.size() > row.cells.size() && m_edges.size() > 1 && !m_formatPending)
+        if (m_edges != edgesOf(row) && m_edges.size() > 1 && !m_formatPending)
             applyWidths(m_widthRow); // a nested table's left edge comes with its first row's end
     } else if (m_rowPending) {
         if (m_row + 1 >= m_table->rows())
@@ -144,6 +151,10 @@ bool TableBuilder::enter(QTextCursor &cursor, const RowDef &row)
     } else if (m_cellPending) {
         advance();
         m_cellPending = false;
+        if (m_joined) {
+            cursor = m_table->cellAt(m_row, m_column).lastCursorPosition();
+            return true;
+        }
     } else {
         return false;
     }
@@ -166,19 +177,18 @@ int TableBuilder::rowsAhead(int columns, int cells, QList<QList<int>> *edges) co
 // more columns than a row may have.
 QList<int> TableBuilder::columnsOfRows(const RowDef &first, QList<int> edges) const
 {
-    constexpr int kSlack = 20; // twips, as columnStarts allows
     const QList<int> own = edgesOf(first);
-    if (edges.isEmpty() || !std::is_sorted(own.cbegin(), own.cend()))
+    if (!std::is_sorted(own.cbegin(), own.cend()))
         return own;
     edges += own;
     std::sort(edges.begin(), edges.end());
     QList<int> columns;
     for (const int edge : std::as_const(edges)) {
-        if (edge > first.left && (columns.isEmpty() || edge - columns.last() > kSlack))
+        if (edge > first.left && (columns.isEmpty() || edge - columns.last() > kEdgeSlack))
             columns << edge;
     }
     const bool ownFallOnThem = std::all_of(own.cbegin(), own.cend(), [&](int e) {
-        return std::any_of(columns.cbegin(), columns.cend(), [&](int c) { return std::abs(c - e) <= kSlack; });
+        return std::any_of(columns.cbegin(), columns.cend(), [&](int c) { return std::abs(c - e) <= kEdgeSlack; });
     });
     return columns.size() > kMaxCells || !ownFallOnThem ? own : columns;
 }
@@ -203,27 +213,29 @@ void TableBuilder::startRow(const RowDef &row)
 {
     m_starts = columnStarts(m_row < m_rowEdges.size() ? m_rowEdges.at(m_row) : edgesOf(row));
     m_cell = m_column = 0;
-    m_rowPending = m_cellPending = false;
+    m_rowPending = m_cellPending = m_joined = false;
 }
 
-// Where each cell of a row starts among the table's columns. A row with fewer cells
-// whose edges all fall on the first row's edges spans those columns (that is how
-// merged cells are often written); any other row has one column per cell. The last
-// entry is the column after the last declared cell.
+// Where each cell of a row starts among the table's columns. A row whose edges all fall on
+// the table's columns spans them (that is how merged cells are often written); a cell that
+// ends where the cell before it ends has no column (merged cells given no width), its start
+// being the next cell's. Any other row has one column per cell. The last entry is the
+// column after the last declared cell.
 QList<int> TableBuilder::columnStarts(const QList<int> &rights) const
 {
-    constexpr int kSlack = 20; // twips: rounding between rows
     QList<int> starts;
     int column = 0;
-    if (rights.size() < m_edges.size()) {
-        for (const int right : rights) {
-            const auto edge = std::find_if(m_edges.cbegin() + column, m_edges.cend(),
-                                           [&](int e) { return std::abs(e - right) <= kSlack; });
-            if (edge == m_edges.cend())
-                break;
+    for (qsizetype i = 0; i < rights.size(); ++i) {
+        if (i > 0 && std::abs(rights.at(i) - rights.at(i - 1)) <= kEdgeSlack) {
             starts << column;
-            column = int(edge - m_edges.cbegin()) + 1;
+            continue;
         }
+        const auto edge = std::find_if(m_edges.cbegin() + std::min<qsizetype>(column, m_edges.size()), m_edges.cend(),
+                                       [&](int e) { return std::abs(e - rights.at(i)) <= kEdgeSlack; });
+        if (edge == m_edges.cend())
+            break;
+        starts << column;
+        column = int(edge - m_edges.cbegin()) + 1;
     }
     if (starts.size() != rights.size() || rights.isEmpty()) {
         starts.clear();
@@ -234,11 +246,17 @@ QList<int> TableBuilder::columnStarts(const QList<int> &rights) const
     return starts;
 }
 
+// A cell without a column of its own puts its text into the cell before it.
 void TableBuilder::advance()
 {
     ++m_cell;
     const int declared = int(m_starts.size()) - 1;
-    m_column = m_cell <= declared ? m_starts.at(m_cell) : m_starts.last() + m_cell - declared;
+    const int before = m_column;
+    if (m_cell < declared && m_starts.at(m_cell) == m_starts.at(m_cell + 1))
+        m_column = std::max(m_starts.at(m_cell) - 1, 0);
+    else
+        m_column = m_cell <= declared ? m_starts.at(m_cell) : m_starts.last() + m_cell - declared;
+    m_joined = m_column == before;
     while (m_column >= m_table->columns()) {
         m_table->appendColumns(1);
         m_mergeStart.append(-1);

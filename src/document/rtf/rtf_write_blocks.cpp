@@ -2,6 +2,7 @@
 // with their widths, padding, borders and merged cells, and tables inside cells as Word
 // writes them (\itap, \nestcell, \nestrow with its row in \nesttableprops).
 
+#include "document/rtf/rtf_control_words.h"
 #include "document/rtf/rtf_format.h"
 #include "document/rtf/rtf_writer.h"
 
@@ -38,9 +39,11 @@ void writeCellBorders(TextEscaper &esc, const QTextTableCellFormat &f)
 {
     const double widths[] = {f.topBorder(), f.leftBorder(), f.bottomBorder(), f.rightBorder()};
     const char *sides[] = {"clbrdrt", "clbrdrl", "clbrdrb", "clbrdrr"};
+    const int styles = f.intProperty(CellBorderStylesProperty);
     for (int s = 0; s < 4; ++s) {
         if (widths[s] > 0)
-            esc.word(sides[s]), esc.word("brdrs"), esc.word("brdrw", int(std::lround(widths[s] * kTwipsPerPixel)));
+            esc.word(sides[s]), esc.word(borderStyleWord((styles >> (8 * s)) & 0xFF)),
+                esc.word("brdrw", int(std::lround(widths[s] * kTwipsPerPixel)));
     }
 }
 
@@ -183,6 +186,8 @@ void Writer::writeRowDefinition(const QTextTable *table, int row, int depth)
         else if (cell.columnSpan() > 1 && !wide)
             m_esc.word("clmgf");
         const QTextTableCellFormat cf = cell.format().toTableCellFormat();
+        if (const int align = cf.intProperty(CellAlignProperty); align == 1 || align == 2)
+            m_esc.word(align == 1 ? "clvertalc" : "clvertalb");
         if (tf.boolProperty(CellBordersProperty)) { // each cell its own sides, or none
             if (cell.row() == row && cell.column() == c && cf.boolProperty(CellBordersProperty))
                 writeCellBorders(m_esc, cf);

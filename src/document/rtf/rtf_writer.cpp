@@ -161,8 +161,9 @@ void Writer::switchTo(const RunStyle &s)
 
 std::string Writer::header() const
 {
-    // \deff naming a font the table lacks would make readers pick a font of their own
-    std::string h = m_defaultFamily.isEmpty() ? "{\\rtf1\\ansi\\ansicpg1252\\uc1\n{\\fonttbl"
+    // \deff naming a font the table lacks makes readers pick a font of their own: only
+    // where the file asked for one such
+    std::string h = m_defaultFamily.isEmpty() && !m_setup.defaultFontUnknown ? "{\\rtf1\\ansi\\ansicpg1252\\uc1\n{\\fonttbl"
                                               : "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
     TextEscaper esc(h);
     for (int i = 0; i < m_fonts.size(); ++i) {
