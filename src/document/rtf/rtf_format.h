@@ -100,6 +100,8 @@ bool isCellProperty(int key);
 
 // Twips per document pixel: Qt lays documents out at 96 pixels per inch.
 constexpr double kTwipsPerPixel = 15.0;
+// Cell edges of different rows this close (in twips) are one column edge to the reader.
+constexpr int kEdgeSlack = 20;
 
 struct FontEntry
 {

@@ -97,6 +97,7 @@ private:
         QTextBlockFormat first, last; // the formats of its first and last paragraphs
     };
     std::vector<KeptCell> cellsAround(int row, int column, int rows, int columns) const;
+    std::vector<QTextBlockFormat> formatsOfMerged(int row, int column, int rows, int columns) const;
     void moveTo(QTextCursor &cursor);
     void advance();
     void startRow(const RowDef &row);

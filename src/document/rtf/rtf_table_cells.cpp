@@ -6,6 +6,7 @@
 #include "document/rtf/rtf_table_builder.h"
 
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextTable>
 
 #include <algorithm>
@@ -14,6 +15,20 @@
 namespace Rtf {
 
 using RtfLimits::kMaxTwips;
+
+namespace {
+
+// A cell's paragraphs, those of tables inside it included.
+std::vector<QTextBlock> blocksOf(const QTextTableCell &cell)
+{
+    std::vector<QTextBlock> blocks;
+    const QTextDocument *doc = cell.firstCursorPosition().document();
+    for (QTextBlock b = doc->findBlock(cell.firstPosition()); b.isValid() && b.position() <= cell.lastPosition(); b = b.next())
+        blocks.push_back(b);
+    return blocks;
+}
+
+} // namespace
 
 // At the end of the table (whole) a row that declares fewer cells than there are columns
 // gives the columns after its last cell that cell's width; one that declares more gives
@@ -152,7 +167,8 @@ void TableBuilder::endVerticalMerge(int column, int lastRow)
 }
 
 // Qt gives a merged cell whose first paragraph is empty the paragraph format of a cell it
-// swallows; the file gave the first cell's.
+// swallows, and the first paragraph of each cell it swallows the format of the paragraph
+// before; the file gave each paragraph its own.
 // Its last paragraph, when empty, takes the format (and list) of the empty paragraph of
 // a cell it swallows; the file gave it its own. So do the paragraphs of the cells around
 // each swallowed cell, where Qt takes the swallowed cells' text out.
@@ -164,6 +180,7 @@ void TableBuilder::merge(int row, int column, int rows, int columns)
     const int last = lastBlock.position();
     const QTextBlockFormat lastFormat = lastBlock.blockFormat();
     const std::vector<KeptCell> around = cellsAround(row, column, rows, columns);
+    const std::vector<QTextBlockFormat> formats = formatsOfMerged(row, column, rows, columns);
     m_table->mergeCells(row, column, rows, columns);
     for (const KeptCell &k : around) {
         const QTextTableCell kept = m_table->cellAt(k.row, k.column);
@@ -174,13 +191,43 @@ void TableBuilder::merge(int row, int column, int rows, int columns)
         if (end.block() != first.block() && end.blockFormat() != k.last)
             end.setBlockFormat(k.last);
     }
-    QTextCursor first = m_table->cellAt(row, column).firstCursorPosition();
+    const QTextTableCell merged = m_table->cellAt(row, column);
+    if (blocksOf(merged).size() == formats.size()) { // as foreseen: every paragraph its own
+        size_t i = 0;
+        for (const QTextBlock &b : blocksOf(merged)) {
+            if (b.blockFormat() != formats[i])
+                QTextCursor(b).setBlockFormat(formats[i]);
+            ++i;
+        }
+        return;
+    }
+    QTextCursor first = merged.firstCursorPosition();
     if (first.blockFormat() != format)
         first.setBlockFormat(format);
     QTextCursor end(m_table->document());
     end.setPosition(last);
     if (last != first.position() && end.blockFormat() != lastFormat)
         end.setBlockFormat(lastFormat);
+}
+
+// The paragraph formats a merged cell is to have: those of the first cell's paragraphs,
+// then those of each cell it swallows that has text, in reading order. Qt drops empty
+// cells, and joins the first paragraph of a cell to the right to the paragraph before.
+std::vector<QTextBlockFormat> TableBuilder::formatsOfMerged(int row, int column, int rows, int columns) const
+{
+    std::vector<QTextBlockFormat> formats;
+    for (int r = row; r < row + rows; ++r) {
+        for (int c = column; c < column + columns; ++c) {
+            const QTextTableCell cell = m_table->cellAt(r, c);
+            const bool first = r == row && c == column;
+            if (cell.row() != r || cell.column() != c || (!first && cell.firstPosition() == cell.lastPosition()))
+                continue;
+            const std::vector<QTextBlock> blocks = blocksOf(cell);
+            for (auto b = blocks.cbegin() + (c > column ? 1 : 0); b < blocks.cend(); ++b)
+                formats.push_back(b->blockFormat());
+        }
+    }
+    return formats;
 }
 
 // The cells just before and after each cell a merge swallows, with their paragraph formats.

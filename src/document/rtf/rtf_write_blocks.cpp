@@ -68,12 +68,13 @@ int rowHeight(const QTextTable *table, int row)
 
 // Cells merged across in a row after the first are written as one wide cell, as Word
 // writes them (LibreOffice misplaces a table opening a \clmgf cell); the first row
-// gives the reader the table's columns, which it can tell apart only by their edges.
+// gives the reader the table's columns, which it can tell apart only by edges farther
+// apart than the rounding it allows between rows.
 // Not in nested tables: their rows are defined after their cells, placed by then.
 bool writtenWide(const QTextTableCell &cell, int row, int depth, const QList<int> &edges)
 {
     return depth == 1 && row > 0 && cell.row() == row && !edges.isEmpty() && edges.first() > 0
-        && std::adjacent_find(edges.cbegin(), edges.cend(), std::greater_equal<int>()) == edges.cend();
+        && std::adjacent_find(edges.cbegin(), edges.cend(), [](int a, int b) { return b - a <= kEdgeSlack; }) == edges.cend();
 }
 
 } // namespace
