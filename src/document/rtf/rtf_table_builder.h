@@ -11,6 +11,7 @@
 #include <vector>
 
 class QTextCursor;
+class QTextFrame;
 class QTextTable;
 class QTextTableCell;
 class QTextTableFormat;
@@ -48,6 +49,9 @@ constexpr int kMaxTableDepth = 8;
 constexpr int kMaxRowWidth = RtfLimits::kMaxCells * RtfLimits::kMaxTwips;
 // The row definition in force at each depth, the outermost first.
 using RowDefs = std::array<RowDef, kMaxTableDepth>;
+
+// Narrows each table inside a table cell to its cell where wider, keeping its proportions.
+void fitNestedTables(const QTextFrame *frame);
 
 // Builds QTextTables at a cursor from RTF rows: the cursor is moved into the cell
 // the next text belongs to. Rows and columns grow as cells arrive, so that no text

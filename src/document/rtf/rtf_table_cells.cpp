@@ -364,4 +364,27 @@ void TableBuilder::leave(QTextCursor &cursor)
     m_table = nullptr;
 }
 
+// Widths in twips as the writer gives them, so that a fitted table is written as fitted.
+void fitNestedTables(const QTextFrame *frame)
+{
+    const auto *table = qobject_cast<const QTextTable *>(frame);
+    const QList<int> edges = table ? columnEdges(table->format().columnWidthConstraints(), table->columns()) : QList<int>();
+    for (QTextFrame *child : frame->childFrames()) {
+        auto *inner = qobject_cast<QTextTable *>(child);
+        if (table && inner && !inner->format().columnWidthConstraints().isEmpty()) {
+            QTextTableFormat f = inner->format();
+            const QList<int> own = columnEdges(f.columnWidthConstraints(), inner->columns());
+            const QList<int> fitted = fitEdges(own, cellWidth(table->cellAt(inner->firstPosition()), edges));
+            if (fitted != own) {
+                QList<QTextLength> widths;
+                for (qsizetype c = 0; c < fitted.size(); ++c)
+                    widths << QTextLength(QTextLength::FixedLength, (fitted.at(c) - (c > 0 ? fitted.at(c - 1) : 0)) / kTwipsPerPixel);
+                f.setColumnWidthConstraints(widths);
+                inner->setFormat(f);
+            }
+        }
+        fitNestedTables(child); // the outer ones first
+    }
+}
+
 } // namespace Rtf
