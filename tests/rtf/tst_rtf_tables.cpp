@@ -96,7 +96,7 @@ void TestRtfTables::nestedMergesReadAndWrittenBack_data()
                        "p [cell 0,0 1x1]", "q [cell 0,1 1x1]", "y"};
 }
 
-// The same cells, spans and text after a rewrite, and every format kept.
+// The cells, spans and text as the file gave them, and all of it kept through a rewrite.
 void TestRtfTables::nestedMergesReadAndWrittenBack()
 {
     QFETCH(QByteArray, rtf);
@@ -104,9 +104,6 @@ void TestRtfTables::nestedMergesReadAndWrittenBack()
     QTextDocument d;
     QVERIFY(load(rtf, d));
     QCOMPARE(RtfFuzz::blockTexts(d), expected);
-    QTextDocument back;
-    QVERIFY(load(Rtf::write(d), back));
-    QCOMPARE(RtfFuzz::blockTexts(back), expected);
     const QString difference = RtfFuzz::roundTripDifference(rtf);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }

@@ -192,12 +192,10 @@ void TableBuilder::merge(int row, int column, int rows, int columns)
             end.setBlockFormat(k.last);
     }
     const QTextTableCell merged = m_table->cellAt(row, column);
-    if (blocksOf(merged).size() == formats.size()) { // as foreseen: every paragraph its own
-        size_t i = 0;
-        for (const QTextBlock &b : blocksOf(merged)) {
-            if (b.blockFormat() != formats[i])
-                QTextCursor(b).setBlockFormat(formats[i]);
-            ++i;
+    if (const std::vector<QTextBlock> blocks = blocksOf(merged); blocks.size() == formats.size()) { // as foreseen
+        for (size_t i = 0; i < blocks.size(); ++i) {
+            if (blocks[i].blockFormat() != formats[i])
+                QTextCursor(blocks[i]).setBlockFormat(formats[i]);
         }
         return;
     }

@@ -166,6 +166,7 @@ int TableBuilder::rowsAhead(int columns, int cells, QList<QList<int>> *edges) co
 // more columns than a row may have.
 QList<int> TableBuilder::columnsOfRows(const RowDef &first, QList<int> edges) const
 {
+    constexpr int kSlack = kEdgeSlack; // as columnStarts allows
     const QList<int> own = edgesOf(first);
     if (edges.isEmpty() || !std::is_sorted(own.cbegin(), own.cend()))
         return own;
@@ -173,11 +174,11 @@ QList<int> TableBuilder::columnsOfRows(const RowDef &first, QList<int> edges) co
     std::sort(edges.begin(), edges.end());
     QList<int> columns;
     for (const int edge : std::as_const(edges)) {
-        if (edge > first.left && (columns.isEmpty() || edge - columns.last() > kEdgeSlack))
+        if (edge > first.left && (columns.isEmpty() || edge - columns.last() > kSlack))
             columns << edge;
     }
     const bool ownFallOnThem = std::all_of(own.cbegin(), own.cend(), [&](int e) {
-        return std::any_of(columns.cbegin(), columns.cend(), [&](int c) { return std::abs(c - e) <= kEdgeSlack; });
+        return std::any_of(columns.cbegin(), columns.cend(), [&](int c) { return std::abs(c - e) <= kSlack; });
     });
     return columns.size() > kMaxCells || !ownFallOnThem ? own : columns;
 }
@@ -211,12 +212,13 @@ void TableBuilder::startRow(const RowDef &row)
 // entry is the column after the last declared cell.
 QList<int> TableBuilder::columnStarts(const QList<int> &rights) const
 {
+    constexpr int kSlack = kEdgeSlack; // rounding between rows
     QList<int> starts;
     int column = 0;
     if (rights.size() < m_edges.size()) {
         for (const int right : rights) {
             const auto edge = std::find_if(m_edges.cbegin() + column, m_edges.cend(),
-                                           [&](int e) { return std::abs(e - right) <= kEdgeSlack; });
+                                           [&](int e) { return std::abs(e - right) <= kSlack; });
             if (edge == m_edges.cend())
                 break;
             starts << column;
