@@ -291,7 +291,14 @@ void TableBuilder::settleBorder()
     bool firstRowSides = false;
     for (int c = 0; c < m_table->columns() && !firstRowSides; ++c)
         firstRowSides = m_table->cellAt(0, c).format().boolProperty(CellBordersProperty);
-    if (f.border() != (firstRowSides ? 1 : 0)) {
+    bool anySides = firstRowSides; // or the cells that named them were merged away
+    for (int r = 1; r < m_table->rows() && !anySides; ++r) {
+        for (int c = 0; c < m_table->columns() && !anySides; ++c)
+            anySides = m_table->cellAt(r, c).format().boolProperty(CellBordersProperty);
+    }
+    if (!anySides)
+        f.clearProperty(CellBordersProperty);
+    if (!anySides || f.border() != (firstRowSides ? 1 : 0)) {
         f.setBorder(firstRowSides ? 1 : 0);
         m_table->setFormat(f);
     }
