@@ -159,6 +159,13 @@ void TestRtfStructures::readsAndWritesBack_data()
         << doc("x\\par\\trowd\\clmgf\\cellx1500\\clmrg\\cellx3000\\clvmgf\\cellx4500\\pard\\intbl a\\cell\\cell b\\cell\\row"
                "\\trowd\\cellx1500\\cellx3000\\clvmrg\\cellx4500\\pard\\intbl c\\cell d\\cell\\cell\\row\\pard y")
         << QStringList{"x", "a [cell 0,0 1x2]", "b [cell 0,2 2x1]", "c [cell 1,0 1x1]", "d [cell 1,1 1x1]", "y"};
+    QTest::newRow("nominal: paragraphs of cells merged down and across keep their own formats")
+        << doc("x\\par\\trowd\\clvmgf\\cellx2000\\clmgf\\cellx4000\\clmrg\\cellx6000\\pard\\intbl\\li150 a\\cell\\li300 b\\cell"
+               "\\li450 c\\par\\li600 c1\\par\\li150 c2\\cell\\row\\trowd\\clvmrg\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl\\li600 d\\cell e\\cell f\\cell\\row\\pard y")
+        << QStringList{"x", "a [cell 0,0 2x1] left=10", "d [cell 0,0 2x1] left=40", "b c [cell 0,1 1x2] left=20",
+                       "c1 [cell 0,1 1x2] left=40",
+                       "c2 [cell 0,1 1x2] left=10", "e [cell 1,1 1x1] left=40",
+                       "f [cell 1,2 1x1] left=40", "y"};
     QTest::newRow("nominal: merge given by cell widths")
         << doc("x\\par\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl a\\cell b\\cell c\\cell\\row"
                "\\trowd\\cellx2010\\cellx3000\\pard\\intbl d\\cell e\\cell\\row\\pard y")

@@ -390,6 +390,8 @@ void DocumentBuilder::finish(const ParaProps &para, bool stopped)
             table->finish();
     }
     m_cursor.endEditBlock();
+    if (!stopped) // Qt lists the tables inside tables once the edit ends
+        fitNestedTables(m_cursor.document()->rootFrame());
 }
 
 } // namespace Rtf

@@ -11,6 +11,7 @@
 
 class QTextBlockFormat;
 class QTextCharFormat;
+class QTextTableCell;
 
 namespace Rtf {
 
@@ -116,6 +117,8 @@ bool isCellProperty(int key);
 
 // Twips per document pixel: Qt lays documents out at 96 pixels per inch.
 constexpr double kTwipsPerPixel = 15.0;
+// Cell edges of different rows this close (in twips) are one column edge to the reader.
+constexpr int kEdgeSlack = 20;
 
 struct FontEntry
 {
@@ -151,6 +154,10 @@ int tableDepth(const ParaProps &props);
 // Right edges in twips of columns as a writer gives them: fixed widths as they are,
 // others shares of the usual text width.
 QList<int> columnEdges(const QList<QTextLength> &widths, int columns);
+// Edges narrowed in proportion so that the last is at most room twips from the first's left.
+QList<int> fitEdges(QList<int> edges, int room);
+// The width in twips of a table's cell, from its table's edges.
+int cellWidth(const QTextTableCell &cell, const QList<int> &edges);
 
 struct Token;
 // Adds a paragraph border word (a side, its style, width or space) to props.

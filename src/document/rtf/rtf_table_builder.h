@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/reading/document_limits.h"
+#include "document/rtf/rtf_format.h"
 
 #include <QList>
 #include <QTextBlockFormat>
@@ -11,6 +12,7 @@
 #include <vector>
 
 class QTextCursor;
+class QTextFrame;
 class QTextTable;
 class QTextTableCell;
 class QTextTableFormat;
@@ -48,10 +50,11 @@ struct RowDef
 constexpr int kMaxTableDepth = 8;
 // A cell is at most as wide as the largest page; its right edge adds up the cells before it.
 constexpr int kMaxRowWidth = RtfLimits::kMaxCells * RtfLimits::kMaxTwips;
-// Edges closer than this (twips), the rounding between rows, are one.
-constexpr int kEdgeSlack = 20;
 // The row definition in force at each depth, the outermost first.
 using RowDefs = std::array<RowDef, kMaxTableDepth>;
+
+// Narrows each table inside a table cell to its cell where wider, keeping its proportions.
+void fitNestedTables(const QTextFrame *frame);
 
 // Builds QTextTables at a cursor from RTF rows: the cursor is moved into the cell
 // the next text belongs to. Rows and columns grow as cells arrive, so that no text
@@ -104,6 +107,7 @@ private:
         QTextBlockFormat first, last; // the formats of its first and last paragraphs
     };
     std::vector<KeptCell> cellsAround(int row, int column, int rows, int columns) const;
+    std::vector<QTextBlockFormat> formatsOfMerged(int row, int column, int rows, int columns) const;
     void moveTo(QTextCursor &cursor);
     void advance();
     void startRow(const RowDef &row);

@@ -6,6 +6,7 @@
 #include "document/rtf/rtf_table_builder.h"
 
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextTable>
 
 #include <algorithm>
@@ -14,6 +15,20 @@
 namespace Rtf {
 
 using RtfLimits::kMaxTwips;
+
+namespace {
+
+// A cell's paragraphs, those of tables inside it included.
+std::vector<QTextBlock> blocksOf(const QTextTableCell &cell)
+{
+    std::vector<QTextBlock> blocks;
+    const QTextDocument *doc = cell.firstCursorPosition().document();
+    for (QTextBlock b = doc->findBlock(cell.firstPosition()); b.isValid() && b.position() <= cell.lastPosition(); b = b.next())
+        blocks.push_back(b);
+    return blocks;
+}
+
+} // namespace
 
 // At the end of the table (whole) a row that declares fewer cells than there are columns
 // gives the columns after its last cell that cell's width; one that declares more gives
@@ -175,7 +190,8 @@ void TableBuilder::endVerticalMerge(int column, int lastRow)
 }
 
 // Qt gives a merged cell whose first paragraph is empty the paragraph format of a cell it
-// swallows; the file gave the first cell's.
+// swallows, and the first paragraph of each cell it swallows the format of the paragraph
+// before; the file gave each paragraph its own.
 // Its last paragraph, when empty, takes the format (and list) of the empty paragraph of
 // a cell it swallows; the file gave it its own. So do the paragraphs of the cells around
 // each swallowed cell, where Qt takes the swallowed cells' text out.
@@ -187,6 +203,7 @@ void TableBuilder::merge(int row, int column, int rows, int columns)
     const int last = lastBlock.position();
     const QTextBlockFormat lastFormat = lastBlock.blockFormat();
     const std::vector<KeptCell> around = cellsAround(row, column, rows, columns);
+    const std::vector<QTextBlockFormat> formats = formatsOfMerged(row, column, rows, columns);
     m_table->mergeCells(row, column, rows, columns);
     for (const KeptCell &k : around) {
         const QTextTableCell kept = m_table->cellAt(k.row, k.column);
@@ -197,13 +214,41 @@ void TableBuilder::merge(int row, int column, int rows, int columns)
         if (end.block() != first.block() && end.blockFormat() != k.last)
             end.setBlockFormat(k.last);
     }
-    QTextCursor first = m_table->cellAt(row, column).firstCursorPosition();
+    const QTextTableCell merged = m_table->cellAt(row, column);
+    if (const std::vector<QTextBlock> blocks = blocksOf(merged); blocks.size() == formats.size()) { // as foreseen
+        for (size_t i = 0; i < blocks.size(); ++i) {
+            if (blocks[i].blockFormat() != formats[i])
+                QTextCursor(blocks[i]).setBlockFormat(formats[i]);
+        }
+        return;
+    }
+    QTextCursor first = merged.firstCursorPosition();
     if (first.blockFormat() != format)
         first.setBlockFormat(format);
     QTextCursor end(m_table->document());
     end.setPosition(last);
     if (last != first.position() && end.blockFormat() != lastFormat)
         end.setBlockFormat(lastFormat);
+}
+
+// The paragraph formats a merged cell is to have: those of the first cell's paragraphs,
+// then those of each cell it swallows that has text, in reading order. Qt drops empty
+// cells, and joins the first paragraph of a cell to the right to the paragraph before.
+std::vector<QTextBlockFormat> TableBuilder::formatsOfMerged(int row, int column, int rows, int columns) const
+{
+    std::vector<QTextBlockFormat> formats;
+    for (int r = row; r < row + rows; ++r) {
+        for (int c = column; c < column + columns; ++c) {
+            const QTextTableCell cell = m_table->cellAt(r, c);
+            const bool first = r == row && c == column;
+            if (cell.row() != r || cell.column() != c || (!first && cell.firstPosition() == cell.lastPosition()))
+                continue;
+            const std::vector<QTextBlock> blocks = blocksOf(cell);
+            for (auto b = blocks.cbegin() + (c > column ? 1 : 0); b < blocks.cend(); ++b)
+                formats.push_back(b->blockFormat());
+        }
+    }
+    return formats;
 }
 
 // The cells just before and after each cell a merge swallows, with their paragraph formats.
@@ -269,7 +314,14 @@ void TableBuilder::settleBorder()
     bool firstRowSides = false;
     for (int c = 0; c < m_table->columns() && !firstRowSides; ++c)
         firstRowSides = m_table->cellAt(0, c).format().boolProperty(CellBordersProperty);
-    if (f.border() != (firstRowSides ? 1 : 0)) {
+    bool anySides = firstRowSides; // or the cells that named them were merged away
+    for (int r = 1; r < m_table->rows() && !anySides; ++r) {
+        for (int c = 0; c < m_table->columns() && !anySides; ++c)
+            anySides = m_table->cellAt(r, c).format().boolProperty(CellBordersProperty);
+    }
+    if (!anySides)
+        f.clearProperty(CellBordersProperty);
+    if (!anySides || f.border() != (firstRowSides ? 1 : 0)) {
         f.setBorder(firstRowSides ? 1 : 0);
         m_table->setFormat(f);
     }
@@ -338,6 +390,29 @@ void TableBuilder::leave(QTextCursor &cursor)
     cursor = m_table->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);
     m_table = nullptr;
+}
+
+// Widths in twips as the writer gives them, so that a fitted table is written as fitted.
+void fitNestedTables(const QTextFrame *frame)
+{
+    const auto *table = qobject_cast<const QTextTable *>(frame);
+    const QList<int> edges = table ? columnEdges(table->format().columnWidthConstraints(), table->columns()) : QList<int>();
+    for (QTextFrame *child : frame->childFrames()) {
+        auto *inner = qobject_cast<QTextTable *>(child);
+        if (table && inner && !inner->format().columnWidthConstraints().isEmpty()) {
+            QTextTableFormat f = inner->format();
+            const QList<int> own = columnEdges(f.columnWidthConstraints(), inner->columns());
+            const QList<int> fitted = fitEdges(own, cellWidth(table->cellAt(inner->firstPosition()), edges));
+            if (fitted != own) {
+                QList<QTextLength> widths;
+                for (qsizetype c = 0; c < fitted.size(); ++c)
+                    widths << QTextLength(QTextLength::FixedLength, (fitted.at(c) - (c > 0 ? fitted.at(c - 1) : 0)) / kTwipsPerPixel);
+                f.setColumnWidthConstraints(widths);
+                inner->setFormat(f);
+            }
+        }
+        fitNestedTables(child); // the outer ones first
+    }
 }
 
 } // namespace Rtf

@@ -26,13 +26,7 @@ constexpr int kTextWidth = 9360; // 6.5 inches: a letter page inside one-inch ma
 // A table never reaches past the paper's right edge: wider ones are narrowed evenly.
 QList<int> fitToPage(QList<int> edges, const PageGeometry &page, int tableLeft)
 {
-    const int room = std::max(page.width - page.left - tableLeft, page.textWidth());
-    if (edges.isEmpty() || edges.last() <= room || room <= 0)
-        return edges;
-    const double scale = double(room) / edges.last();
-    for (int &edge : edges)
-        edge = int(std::floor(edge * scale));
-    return edges;
+    return fitEdges(std::move(edges), std::max(page.width - page.left - tableLeft, page.textWidth()));
 }
 
 void writeCellBorders(TextEscaper &esc, const QTextTableCellFormat &f)
@@ -71,12 +65,13 @@ int rowHeight(const QTextTable *table, int row)
 
 // Cells merged across in a row after the first are written as one wide cell, as Word
 // writes them (LibreOffice misplaces a table opening a \clmgf cell); the first row
-// gives the reader the table's columns, which it can tell apart only by their edges.
+// gives the reader the table's columns, which it can tell apart only by edges farther
+// apart than the rounding it allows between rows.
 // Not in nested tables: their rows are defined after their cells, placed by then.
 bool writtenWide(const QTextTableCell &cell, int row, int depth, const QList<int> &edges)
 {
     return depth == 1 && row > 0 && cell.row() == row && !edges.isEmpty() && edges.first() > 0
-        && std::adjacent_find(edges.cbegin(), edges.cend(), std::greater_equal<int>()) == edges.cend();
+        && std::adjacent_find(edges.cbegin(), edges.cend(), [](int a, int b) { return b - a <= kEdgeSlack; }) == edges.cend();
 }
 
 } // namespace
@@ -96,6 +91,24 @@ QList<int> columnEdges(const QList<QTextLength> &widths, int columns)
         edges << int(std::lround(right));
     }
     return edges;
+}
+
+QList<int> fitEdges(QList<int> edges, int room)
+{
+    if (edges.isEmpty() || edges.last() <= room || room <= 0)
+        return edges;
+    const double scale = double(room) / edges.last();
+    for (int &edge : edges)
+        edge = int(std::floor(edge * scale));
+    return edges;
+}
+
+int cellWidth(const QTextTableCell &cell, const QList<int> &edges)
+{
+    const int first = cell.column(), last = first + cell.columnSpan() - 1;
+    if (first < 0 || last >= edges.size())
+        return 0;
+    return edges.at(last) - (first > 0 ? edges.at(first - 1) : 0);
 }
 
 void Writer::writeFrame(const QTextFrame *frame, int tableDepth)
@@ -203,11 +216,15 @@ void Writer::writeRowDefinition(const QTextTable *table, int row, int depth)
     m_esc.raw("\n");
 }
 
+// A table in a cell is no wider than the cell is written.
 QList<int> Writer::tableEdges(const QTextTable *table) const
 {
     const QTextTableFormat f = table->format();
-    return fitToPage(columnEdges(f.columnWidthConstraints(), table->columns()), pageGeometry(m_setup),
-                     f.intProperty(TableLeftProperty));
+    QList<int> edges = fitToPage(columnEdges(f.columnWidthConstraints(), table->columns()), pageGeometry(m_setup),
+                                 f.intProperty(TableLeftProperty));
+    if (const auto *outer = qobject_cast<const QTextTable *>(table->parentFrame()))
+        edges = fitEdges(std::move(edges), cellWidth(outer->cellAt(table->firstPosition()), tableEdges(outer)));
+    return edges;
 }
 
 // A table in the frame at tableDepth: its cells are one deeper.
