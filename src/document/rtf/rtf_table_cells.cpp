@@ -28,6 +28,20 @@ std::vector<QTextBlock> blocksOf(const QTextTableCell &cell)
     return blocks;
 }
 
+// Qt gives a paragraph it starts when joining cells the format of the text before it,
+// a link included; a paragraph's mark never carries a link (the writer has none to give).
+void dropMarkLinks(const std::vector<QTextBlock> &blocks)
+{
+    for (const QTextBlock &b : blocks) {
+        QTextCharFormat mark = b.charFormat();
+        if (!mark.isAnchor() && !mark.hasProperty(QTextFormat::AnchorHref))
+            continue;
+        mark.clearProperty(QTextFormat::IsAnchor);
+        mark.clearProperty(QTextFormat::AnchorHref);
+        QTextCursor(b).setBlockCharFormat(mark);
+    }
+}
+
 } // namespace
 
 // At the end of the table (whole) a row that declares fewer cells than there are columns
@@ -215,6 +229,7 @@ void TableBuilder::merge(int row, int column, int rows, int columns)
             end.setBlockFormat(k.last);
     }
     const QTextTableCell merged = m_table->cellAt(row, column);
+    dropMarkLinks(blocksOf(merged));
     if (const std::vector<QTextBlock> blocks = blocksOf(merged); blocks.size() == formats.size()) { // as foreseen
         for (size_t i = 0; i < blocks.size(); ++i) {
             if (blocks[i].blockFormat() != formats[i])
