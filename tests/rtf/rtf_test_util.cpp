@@ -16,6 +16,11 @@
 
 namespace RtfTest {
 
+QByteArray arialDocument(const QByteArray &body)
+{
+    return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}" + body + "}";
+}
+
 bool load(const QByteArray &rtf, QTextDocument &doc)
 {
     const Outcome result = Rtf::read(rtf, doc);

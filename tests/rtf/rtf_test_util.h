@@ -30,6 +30,9 @@ void buildSampleDocument(QTextDocument &doc);
 // Distinct words of the sample document with their formatting.
 QList<StyledWord> sampleWords();
 
+// A file of the given body whose font table names Arial as \f0.
+QByteArray arialDocument(const QByteArray &body);
+
 // Reads RTF into doc; fails the current test when the reader refuses it.
 bool load(const QByteArray &rtf, QTextDocument &doc);
 

@@ -16,11 +16,6 @@ using namespace RtfTest;
 
 namespace {
 
-QByteArray doc(const QByteArray &body)
-{
-    return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}" + body + "}";
-}
-
 const QByteArray kLists = "{\\*\\listtable{\\list{\\listlevel\\levelnfc23\\levelstartat1}{\\listlevel\\levelnfc4"
                           "\\levelstartat1}\\listid7}{\\list{\\listlevel\\levelnfc0\\levelstartat3}\\listid8}}"
                           "{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}{\\listoverride\\listid8\\ls2}}";
@@ -95,93 +90,93 @@ void TestRtfStructures::readsAndWritesBack_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("nominal: indents") << doc("\\li720\\ri360\\fi-360 a\\par") << QStringList{"a left=48 right=24 first=-24"};
+    QTest::newRow("nominal: indents") << arialDocument("\\li720\\ri360\\fi-360 a\\par") << QStringList{"a left=48 right=24 first=-24"};
     QTest::newRow("nominal: spacing and automatic spacing")
-        << doc("\\sb120\\sa240 a\\par\\pard\\sbauto1 b") << QStringList{"a before=8 after=16", "b before=18.6667"};
-    QTest::newRow("nominal: line spacing") << doc("\\sl360\\slmult1 a\\par\\pard\\sl-300 b\\par\\pard\\sl300 c")
+        << arialDocument("\\sb120\\sa240 a\\par\\pard\\sbauto1 b") << QStringList{"a before=8 after=16", "b before=18.6667"};
+    QTest::newRow("nominal: line spacing") << arialDocument("\\sl360\\slmult1 a\\par\\pard\\sl-300 b\\par\\pard\\sl300 c")
                                            << QStringList{"a line=1:150", "b line=2:20", "c line=3:20"};
     QTest::newRow("nominal: words after a paragraph's text shape the paragraphs after it")
-        << doc("\\sa0 a\\sa240\\li720\\par b\\par\\pard{c}\\tx720\\fi360\\par")
+        << arialDocument("\\sa0 a\\sa240\\li720\\par b\\par\\pard{c}\\tx720\\fi360\\par")
         << QStringList{"a", "b left=48 after=16", "c"};
     QTest::newRow("nominal: a list label's text does not fix its paragraph")
-        << doc("{\\listtext\\pard\\plain 1.\\tab}\\pard\\li720\\sa240 a\\par")
+        << arialDocument("{\\listtext\\pard\\plain 1.\\tab}\\pard\\li720\\sa240 a\\par")
         << QStringList{"1.\ta left=48 after=16"};
     QTest::newRow("nominal: \\pard or an alignment word after the text restates the paragraph")
-        << doc("a\\ql\\sa240\\par\\pard b\\pard\\li720\\par c\\qc\\ri360 d\\sb240\\par")
+        << arialDocument("a\\ql\\sa240\\par\\pard b\\pard\\li720\\par c\\qc\\ri360 d\\sb240\\par")
         << QStringList{"a after=16", "b left=48", "cd left=48 right=24"};
     QTest::newRow("nominal: a paragraph style gives its own paragraph words, not its base's nor its spacing")
-        << doc("{\\stylesheet{\\ri360 Normal;}{\\s1\\sb240\\li720\\keep\\sbasedon0 Heading;}}\\pard\\s1 a\\par\\pard\\s1\\li0 b")
+        << arialDocument("{\\stylesheet{\\ri360 Normal;}{\\s1\\sb240\\li720\\keep\\sbasedon0 Heading;}}\\pard\\s1 a\\par\\pard\\s1\\li0 b")
         << QStringList{"a left=48 keep", "b keep"};
     QTest::newRow("nominal: \\contextualspace drops the space between paragraphs of one style")
-        << doc("\\s1\\sb120\\sa240\\contextualspace a\\par b\\par\\pard\\s2\\sb120\\sa240 c\\par")
+        << arialDocument("\\s1\\sb120\\sa240\\contextualspace a\\par b\\par\\pard\\s2\\sb120\\sa240 c\\par")
         << QStringList{"a before=8", "b after=16", "c before=8 after=16"};
     QTest::newRow("nominal: \\contextualspace keeps the space between cells")
-        << doc("\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\sa240\\contextualspace a\\cell b\\cell\\row")
+        << arialDocument("\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\sa240\\contextualspace a\\cell b\\cell\\row")
         << QStringList{"", "a [cell 0,0 1x1] after=16", "b [cell 0,1 1x1] after=16", ""};
-    QTest::newRow("nominal: tab stops") << doc("\\tqr\\tx2880\\tqc\\tx3000\\tqdec\\tx4500\\tx720 a")
+    QTest::newRow("nominal: tab stops") << arialDocument("\\tqr\\tx2880\\tqc\\tx3000\\tqdec\\tx4500\\tx720 a")
                                         << QStringList{"a tab=1:192 tab=2:200 tab=3:300 tab=0:48"};
-    QTest::newRow("nominal: page breaks and keeps") << doc("a\\page b\\par\\pard\\pagebb\\keep c")
+    QTest::newRow("nominal: page breaks and keeps") << arialDocument("a\\page b\\par\\pard\\pagebb\\keep c")
                                                     << QStringList{"a", "b page", "c page keep"};
     QTest::newRow("nominal: list table, labels dropped")
-        << doc(kLists + "\\pard\\ls1\\li720 {\\listtext\\'95\\tab}one\\par\\pard\\ls1\\ilvl1\\li1440 {\\listtext a.\\tab}two"
+        << arialDocument(kLists + "\\pard\\ls1\\li720 {\\listtext\\'95\\tab}one\\par\\pard\\ls1\\ilvl1\\li1440 {\\listtext a.\\tab}two"
                         "\\par\\pard\\ls2\\li720 {\\listtext 3.\\tab}three\\par")
         << QStringList{"one [list -1 1] left=8", "two [list -5 2] left=16", "three [list -4 1] left=8"};
     QTest::newRow("nominal: older \\pn lists")
-        << doc("{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta .}}a\\par"
+        << arialDocument("{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta .}}a\\par"
                "{\\pntext\\'b7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'b7}}b\\par")
         << QStringList{"a [list -4 1] left=-40", "b [list -1 1] left=-40"};
     QTest::newRow("nominal: list levels keep their own indents")
-        << doc("{\\*\\listtable{\\list{\\listlevel\\levelnfc1\\fi-720\\li720}{\\listlevel\\levelnfc0\\li1440}\\listid3}}"
+        << arialDocument("{\\*\\listtable{\\list{\\listlevel\\levelnfc1\\fi-720\\li720}{\\listlevel\\levelnfc0\\li1440}\\listid3}}"
                "{\\*\\listoverridetable{\\listoverride\\listid3\\ls1}}\\li300\\fi200"
                "\\pard\\li720\\fi-720\\ls1 a\\par\\pard\\ls1\\ilvl1\\li1440 b\\par"
                "\\pard\\ls1\\ilvl2 c\\par")
         << QStringList{"a [list -8 1] left=8 first=-48 level=720:-720", "b [list -4 2] left=16 level=1440:0",
                        "c [list -4 3] left=-120 level=1440:0"};
     QTest::newRow("nominal: \\pnlvlcont goes on after an item without a number")
-        << doc("{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec}\\li720 a\\par\\pard\\li720\\fi-720{\\*\\pn\\pnlvlcont\\pndec}b\\par")
+        << arialDocument("{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec}\\li720 a\\par\\pard\\li720\\fi-720{\\*\\pn\\pnlvlcont\\pndec}b\\par")
         << QStringList{"a [list -4 1] left=8", "b left=48 first=-48"};
     QTest::newRow("nominal: labels with their own \\pard, after a row and opening a cell")
-        << doc(kLists + "\\trowd\\cellx1000\\pard\\intbl a\\cell\\row{\\listtext\\pard\\plain\\'b7\\tab}\\pard\\ls1 b\\par"
+        << arialDocument(kLists + "\\trowd\\cellx1000\\pard\\intbl a\\cell\\row{\\listtext\\pard\\plain\\'b7\\tab}\\pard\\ls1 b\\par"
                         "\\trowd\\cellx1000{\\listtext\\pard\\intbl 3.\\tab}\\pard\\intbl\\ls2 c\\cell\\row")
         << QStringList{"", "a [cell 0,0 1x1]", "b [list -1 1] left=-40", "c [list -4 1] [cell 0,0 1x1] left=-40", ""};
     QTest::newRow("nominal: a paragraph keeps the words of a group closed before its end")
-        << doc("{\\li720 a}\\par b\\par{\\li360 c}\\pard d\\par\\li240{\\li480 e}\\par f")
+        << arialDocument("{\\li720 a}\\par b\\par{\\li360 c}\\pard d\\par\\li240{\\li480 e}\\par f")
         << QStringList{"a left=48", "b", "cd", "e left=32", "f left=16"};
     QTest::newRow("robustness: a group closed after a cell's end leaves the next cell's paragraph alone")
-        << doc("\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\li720 a{\\cell\\pard}b\\cell\\row\\pard y")
+        << arialDocument("\\trowd\\cellx1000\\cellx2000\\pard\\intbl\\li720 a{\\cell\\pard}b\\cell\\row\\pard y")
         << QStringList{"", "a [cell 0,0 1x1] left=48", "b [cell 0,1 1x1] left=48", "y"};
     QTest::newRow("nominal: a list label's group with its own \\pard leaves the item's paragraph alone")
-        << doc(kLists + "\\pard\\ls1\\fi-360\\li720{\\listtext\\pard\\plain 1.\\tab}a\\par")
+        << arialDocument(kLists + "\\pard\\ls1\\fi-360\\li720{\\listtext\\pard\\plain 1.\\tab}a\\par")
         << QStringList{"a [list -1 1] left=8 first=-24"};
     QTest::newRow("robustness: a label of an undefined list stays")
-        << doc("\\ls9{\\listtext 1.\\tab}a") << QStringList{"1.\ta"};
+        << arialDocument("\\ls9{\\listtext 1.\\tab}a") << QStringList{"1.\ta"};
     QTest::newRow("nominal: merged cells")
-        << doc("x\\par\\trowd\\clmgf\\cellx1500\\clmrg\\cellx3000\\clvmgf\\cellx4500\\pard\\intbl a\\cell\\cell b\\cell\\row"
+        << arialDocument("x\\par\\trowd\\clmgf\\cellx1500\\clmrg\\cellx3000\\clvmgf\\cellx4500\\pard\\intbl a\\cell\\cell b\\cell\\row"
                "\\trowd\\cellx1500\\cellx3000\\clvmrg\\cellx4500\\pard\\intbl c\\cell d\\cell\\cell\\row\\pard y")
         << QStringList{"x", "a [cell 0,0 1x2]", "b [cell 0,2 2x1]", "c [cell 1,0 1x1]", "d [cell 1,1 1x1]", "y"};
     QTest::newRow("nominal: paragraphs of cells merged down and across keep their own formats")
-        << doc("x\\par\\trowd\\clvmgf\\cellx2000\\clmgf\\cellx4000\\clmrg\\cellx6000\\pard\\intbl\\li150 a\\cell\\li300 b\\cell"
+        << arialDocument("x\\par\\trowd\\clvmgf\\cellx2000\\clmgf\\cellx4000\\clmrg\\cellx6000\\pard\\intbl\\li150 a\\cell\\li300 b\\cell"
                "\\li450 c\\par\\li600 c1\\par\\li150 c2\\cell\\row\\trowd\\clvmrg\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl\\li600 d\\cell e\\cell f\\cell\\row\\pard y")
         << QStringList{"x", "a [cell 0,0 2x1] left=10", "d [cell 0,0 2x1] left=40", "b c [cell 0,1 1x2] left=20",
                        "c1 [cell 0,1 1x2] left=40",
                        "c2 [cell 0,1 1x2] left=10", "e [cell 1,1 1x1] left=40",
                        "f [cell 1,2 1x1] left=40", "y"};
     QTest::newRow("nominal: merge given by cell widths")
-        << doc("x\\par\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl a\\cell b\\cell c\\cell\\row"
+        << arialDocument("x\\par\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl a\\cell b\\cell c\\cell\\row"
                "\\trowd\\cellx2010\\cellx3000\\pard\\intbl d\\cell e\\cell\\row\\pard y")
         << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 0,1 1x1]", "c [cell 0,2 1x1]", "d [cell 1,0 1x2]",
                        "e [cell 1,2 1x1]", "y"};
     QTest::newRow("nominal: a first row with one wide cell spans the columns later rows give")
-        << doc("x\\par\\trowd\\cellx3000\\pard\\intbl a\\cell\\row\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl b\\cell c\\cell d\\cell\\row"
+        << arialDocument("x\\par\\trowd\\cellx3000\\pard\\intbl a\\cell\\row\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl b\\cell c\\cell d\\cell\\row"
                "\\trowd\\cellx2000\\cellx3000\\pard\\intbl e\\cell f\\cell\\row\\pard y")
         << QStringList{"x", "a [cell 0,0 1x3]", "b [cell 1,0 1x1]", "c [cell 1,1 1x1]", "d [cell 1,2 1x1]",
                        "e [cell 2,0 1x2]", "f [cell 2,2 1x1]", "y"};
     QTest::newRow("nominal: rows whose definition comes again, or only, before their end")
-        << doc("x\\par\\trowd\\cellx3000\\pard\\intbl a\\cell\\trowd\\cellx3000\\row\\pard\\intbl b\\cell c\\cell"
+        << arialDocument("x\\par\\trowd\\cellx3000\\pard\\intbl a\\cell\\trowd\\cellx3000\\row\\pard\\intbl b\\cell c\\cell"
                "\\trowd\\cellx1000\\cellx3000\\row\\pard\\intbl d\\cell e\\cell\\row\\pard y")
         << QStringList{"x", "a [cell 0,0 1x2]", "b [cell 1,0 1x1]", "c [cell 1,1 1x1]", "d [cell 2,0 1x1]", "e [cell 2,1 1x1]", "y"};
     QTest::newRow("nominal: a nested table's rows with fewer, wider cells span its columns")
-        << doc("x\\par\\trowd\\cellx5000\\pard\\intbl\\itap2 a\\nestcell{\\*\\nesttableprops\\trowd\\cellx3000\\nestrow}"
+        << arialDocument("x\\par\\trowd\\cellx5000\\pard\\intbl\\itap2 a\\nestcell{\\*\\nesttableprops\\trowd\\cellx3000\\nestrow}"
                "\\pard\\intbl\\itap2 b\\nestcell c\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx3000\\nestrow}"
                "\\pard\\intbl\\itap2 d\\nestcell e\\nestcell f\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\cellx3000\\nestrow}"
                "\\pard\\intbl z\\cell\\row\\pard y")
@@ -189,18 +184,18 @@ void TestRtfStructures::readsAndWritesBack_data()
                        "c [cell 0,0 1x1] [cell 1,1 1x2]", "d [cell 0,0 1x1] [cell 2,0 1x1]", "e [cell 0,0 1x1] [cell 2,1 1x1]",
                        "f [cell 0,0 1x1] [cell 2,2 1x1]", "z [cell 0,0 1x1]", "y"};
     QTest::newRow("nominal: cells merged across without width of their own join the cell before")
-        << doc("x\\par\\trowd\\clmgf\\cellx3000\\clmrg\\cellx3000\\pard\\intbl a\\cell\\cell\\row"
+        << arialDocument("x\\par\\trowd\\clmgf\\cellx3000\\clmrg\\cellx3000\\pard\\intbl a\\cell\\cell\\row"
                "\\trowd\\cellx1000\\cellx1000\\cellx3000\\pard\\intbl b\\cell c\\par d\\cell e\\cell\\row\\pard y")
         << QStringList{"x", "a [cell 0,0 1x2]", "b [cell 1,0 1x1]", "c [cell 1,0 1x1]", "d [cell 1,0 1x1]",
                        "e [cell 1,1 1x1]", "y"};
     QTest::newRow("nominal: text before \\intbl is in the cell, as the whole paragraph is")
-        << doc("a\\intbl\\cell\\row\\pard x\\par\\trowd\\cellx1000 {\\b b}\\intbl c\\cell\\row\\pard y")
+        << arialDocument("a\\intbl\\cell\\row\\pard x\\par\\trowd\\cellx1000 {\\b b}\\intbl c\\cell\\row\\pard y")
         << QStringList{"", "a [cell 0,0 1x1]", "x", "bc [cell 0,0 1x1]", "y"};
     QTest::newRow("robustness: more cells than \\cellx")
-        << doc("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell b\\cell\\row")
+        << arialDocument("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell b\\cell\\row")
         << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 0,1 1x1]", ""};
     QTest::newRow("nominal: a paragraph between two tables")
-        << doc("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell\\row\\trowd\\cellx1000\\pard\\intbl b\\cell\\row"
+        << arialDocument("x\\par\\trowd\\cellx1000\\pard\\intbl a\\cell\\row\\trowd\\cellx1000\\pard\\intbl b\\cell\\row"
                "\\pard mid\\par\\trowd\\cellx1000\\pard\\intbl c\\cell\\row\\pard y")
         << QStringList{"x", "a [cell 0,0 1x1]", "b [cell 1,0 1x1]", "mid", "c [cell 0,0 1x1]", "y"};
     QTest::newRow("nominal: tables nested in a cell, as Word writes them")
@@ -209,15 +204,15 @@ void TestRtfStructures::readsAndWritesBack_data()
                        "in2 [cell 0,0 1x1] [cell 0,1 1x1]", "in3 [cell 0,0 1x1] [cell 1,0 1x1]",
                        "in4 [cell 0,0 1x1] [cell 1,1 1x1]", " [cell 0,0 1x1]", "outer b [cell 0,1 1x1]", "after"};
     QTest::newRow("nominal: three tables deep")
-        << doc("\\trowd\\cellx5000\\pard\\intbl\\itap3 deep\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\nestrow}"
+        << arialDocument("\\trowd\\cellx5000\\pard\\intbl\\itap3 deep\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\nestrow}"
                "\\pard\\intbl\\itap2\\nestcell{\\*\\nesttableprops\\trowd\\cellx3000\\nestrow}\\pard\\intbl\\cell\\row\\pard y")
         << QStringList{"", " [cell 0,0 1x1]", " [cell 0,0 1x1] [cell 0,0 1x1]",
                        "deep [cell 0,0 1x1] [cell 0,0 1x1] [cell 0,0 1x1]", " [cell 0,0 1x1] [cell 0,0 1x1]",
                        " [cell 0,0 1x1]", "y"};
     QTest::newRow("robustness: a nested cell outside any table is a tab")
-        << doc("a\\nestcell b\\nestrow c") << QStringList{"a\tb", "c"};
+        << arialDocument("a\\nestcell b\\nestrow c") << QStringList{"a\tb", "c"};
     QTest::newRow("robustness: a row ends while a nested table is open")
-        << doc("\\trowd\\cellx2000\\pard\\intbl\\itap2 in\\nestcell\\pard\\intbl\\cell\\row\\pard y")
+        << arialDocument("\\trowd\\cellx2000\\pard\\intbl\\itap2 in\\nestcell\\pard\\intbl\\cell\\row\\pard y")
         << QStringList{"", " [cell 0,0 1x1]", "in [cell 0,0 1x1] [cell 0,0 1x1]", " [cell 0,0 1x1]", "y"};
     QByteArray cells;
     QStringList cellShapes{"x"};
@@ -227,27 +222,27 @@ void TestRtfStructures::readsAndWritesBack_data()
             cellShapes << QStringLiteral("c%1 [cell 0,%2 1x1]").arg(c).arg(c - 1);
     }
     QTest::newRow("robustness: cells past Word's 63 in a row share the last")
-        << doc("x\\par\\trowd\\cellx1000\\pard\\intbl " + cells + "\\row\\pard y")
+        << arialDocument("x\\par\\trowd\\cellx1000\\pard\\intbl " + cells + "\\row\\pard y")
         << cellShapes + QStringList{"c63\tc64\tc65 [cell 0,62 1x1]", "y"};
     QTest::newRow("nominal: PNG at its goal size")
-        << doc("a{\\*\\shppict{\\pict\\pngblip\\picw2\\pich1\\picwgoal600\\pichgoal300 " + pngHex()
+        << arialDocument("a{\\*\\shppict{\\pict\\pngblip\\picw2\\pich1\\picwgoal600\\pichgoal300 " + pngHex()
                + "}}{\\nonshppict{\\pict\\wmetafile8 00}}b")
         << QStringList{QString::fromUtf8("a\uFFFCb image=40x20")};
     QTest::newRow("nominal: hyperlink field")
-        << doc("{\\field{\\*\\fldinst HYPERLINK \"http://x.org/a b\" \\\\o \"tip\"}{\\fldrslt link}}!"
+        << arialDocument("{\\field{\\*\\fldinst HYPERLINK \"http://x.org/a b\" \\\\o \"tip\"}{\\fldrslt link}}!"
                "{\\field{\\*\\fldinst HYPERLINK \\\\l \"here\"}{\\fldrslt in}}")
         << QStringList{"link!in link=http://x.org/a b link=#here"};
     QTest::newRow("nominal: a link target in the code page and \\u")
-        << doc("{\\field{\\*\\fldinst HYPERLINK \"http://x.org/caf\\'e9\\u8364?\\uc2\\u937\\'3f\\'3f\"}{\\fldrslt a}}")
+        << arialDocument("{\\field{\\*\\fldinst HYPERLINK \"http://x.org/caf\\'e9\\u8364?\\uc2\\u937\\'3f\\'3f\"}{\\fldrslt a}}")
         << QStringList{QString::fromUtf8("a link=http://x.org/café€Ω")};
     QTest::newRow("robustness: a link target with quotes and control characters")
-        << doc("{\\field{\\*\\fldinst HYPERLINK x\"y\\'01z}{\\fldrslt a}}")
+        << arialDocument("{\\field{\\*\\fldinst HYPERLINK x\"y\\'01z}{\\fldrslt a}}")
         << QStringList{"a link=x%22yz"};
     QTest::newRow("nominal: a link target with escaped braces and backslash")
-        << doc("{\\field{\\*\\fldinst HYPERLINK \"a\\{b\\}c\\\\d\"}{\\fldrslt a}}")
+        << arialDocument("{\\field{\\*\\fldinst HYPERLINK \"a\\{b\\}c\\\\d\"}{\\fldrslt a}}")
         << QStringList{"a link=a{b}c\\d"};
     QTest::newRow("nominal: other fields keep their result")
-        << doc("{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}") << QStringList{"3"};
+        << arialDocument("{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}") << QStringList{"3"};
 }
 
 void TestRtfStructures::readsAndWritesBack()
@@ -266,7 +261,7 @@ void TestRtfStructures::keptPictureIsWrittenUnchanged()
 {
     const QByteArray pict = "{\\pict\\wmetafile8\\picwgoal1440\\pichgoal720 0100{\\*\\blipuid 12}09}";
     QTextDocument d;
-    QVERIFY(load(doc("a" + pict + "b"), d));
+    QVERIFY(load(arialDocument("a" + pict + "b"), d));
     QCOMPARE(shapes(d), QStringList{QString::fromUtf8("a\uFFFCb image=96x48")});
     const QByteArray written = Rtf::write(d);
     QVERIFY2(written.contains("{\\pict \\wmetafile8\\picwgoal1440\\pichgoal720 0100{\\*\\blipuid 12}09}"), written);
@@ -310,7 +305,7 @@ void TestRtfStructures::emptyCellsKeepTheirMark()
 void TestRtfStructures::searchPositionsAgree()
 {
     QTextDocument d;
-    QVERIFY(load(doc(kLists + "\\pard\\ls1 {\\listtext\\'95\\tab}alpha\\par\\trowd\\cellx1000\\cellx2000\\pard\\intbl "
+    QVERIFY(load(arialDocument(kLists + "\\pard\\ls1 {\\listtext\\'95\\tab}alpha\\par\\trowd\\cellx1000\\cellx2000\\pard\\intbl "
                                "beta\\cell gamma\\par delta\\cell\\row\\pard epsilon{\\pict\\pngblip " + pngHex() + "}zeta"),
                  d));
     const QString text = d.toPlainText();
@@ -339,7 +334,7 @@ void TestRtfStructures::rowsAreMadeInSteps()
         row += "\\cellx" + QByteArray::number(c * 1000);
     row += "\\pard\\intbl " + QByteArray("x\\cell ").repeated(columns) + "\\row\n";
     QTextDocument d;
-    QVERIFY(load(doc("a\\par" + row.repeated(rows - 1) + row.replace("x\\cell", "last\\cell") + "\\pard b"), d));
+    QVERIFY(load(arialDocument("a\\par" + row.repeated(rows - 1) + row.replace("x\\cell", "last\\cell") + "\\pard b"), d));
     const auto *table = qobject_cast<QTextTable *>(d.frameAt(d.begin().next().position()));
     QVERIFY(table);
     QCOMPARE(table->rows(), rows);
@@ -362,7 +357,7 @@ void TestRtfStructures::longTableStopsWhenAsked()
             return ++calls < 20;
         }
     } progress;
-    const QByteArray rtf = doc(QByteArray("\\trowd\\cellx1000\\pard\\intbl x\\cell\\row\n").repeated(40000));
+    const QByteArray rtf = arialDocument(QByteArray("\\trowd\\cellx1000\\pard\\intbl x\\cell\\row\n").repeated(40000));
     QTextDocument d;
     QVERIFY(Rtf::read(rtf, d, &progress).wasStopped());
     QCOMPARE(progress.calls, 20);

@@ -12,11 +12,6 @@ using namespace RtfTest;
 
 namespace {
 
-QByteArray doc(const QByteArray &body)
-{
-    return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}" + body + "}";
-}
-
 // A nested row in Word's form: its cells, then its definition.
 QByteArray nestedRow(int depth, const QByteArrayList &cells, const QByteArray &definition)
 {
@@ -30,7 +25,7 @@ QByteArray nestedRow(int depth, const QByteArrayList &cells, const QByteArray &d
 // One outer row of two cells, the first holding the nested rows.
 QByteArray outerRow(const QByteArray &edges, const QByteArray &nested)
 {
-    return doc("x\\par\\trowd" + edges + "\\pard\\intbl o\\par" + nested + "\\pard\\intbl\\itap1 p\\cell q\\cell\\row\\pard y\\par");
+    return arialDocument("x\\par\\trowd" + edges + "\\pard\\intbl o\\par" + nested + "\\pard\\intbl\\itap1 p\\cell q\\cell\\row\\pard y\\par");
 }
 
 // Each table's right edges in twips, the tables in reading order, the outer before those inside.
@@ -113,24 +108,20 @@ void TestRtfTables::nestedTablesFitTheirCells_data()
     using Edges = QList<QList<int>>;
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<Edges>("read");
-    QTest::addColumn<Edges>("written");
+    QTest::addColumn<Edges>("written"); // empty: as read
     const QByteArray outer = "\\cellx3000\\cellx6000";
-    const Edges fitted{{3000, 6000}, {1000, 3000}};
     QTest::newRow("nominal: a nested table wider than its cell is narrowed, its proportions kept")
-        << outerRow(outer, nestedRow(2, {"a", "b"}, "\\cellx3000\\cellx9000")) << fitted << fitted;
-    const Edges narrow{{3000, 6000}, {1000, 2500}};
+        << outerRow(outer, nestedRow(2, {"a", "b"}, "\\cellx3000\\cellx9000")) << Edges{{3000, 6000}, {1000, 3000}} << Edges{};
     QTest::newRow("nominal: a nested table narrower than its cell keeps its widths")
-        << outerRow(outer, nestedRow(2, {"a", "b"}, "\\cellx1000\\cellx2500")) << narrow << narrow;
-    const Edges merged{{3000, 6000}, {1500, 6000}};
+        << outerRow(outer, nestedRow(2, {"a", "b"}, "\\cellx1000\\cellx2500")) << Edges{{3000, 6000}, {1000, 2500}} << Edges{};
     QTest::newRow("nominal: a cell merged across is as wide as the cells it spans")
         << outerRow("\\clmgf\\cellx3000\\clmrg\\cellx6000", nestedRow(2, {"a", "b"}, "\\cellx3000\\cellx12000"))
-        << merged << merged;
-    const Edges deep{{4000, 6000}, {1000, 4000}, {3000}};
+        << Edges{{3000, 6000}, {1500, 6000}} << Edges{};
     QTest::newRow("nominal: three deep, each table fits the cell it is in")
         << outerRow("\\cellx4000\\cellx6000",
                     "\\pard\\intbl\\itap2 a\\nestcell\\pard\\intbl\\itap2 b\\par" + nestedRow(3, {"c"}, "\\cellx9000")
                         + nestedRow(2, {""}, "\\cellx2000\\cellx8000"))
-        << deep << deep;
+        << Edges{{4000, 6000}, {1000, 4000}, {3000}} << Edges{};
     QTest::newRow("nominal: an outer table wider than the page takes its nested tables along when written")
         << outerRow("\\cellx10000\\cellx20000", nestedRow(2, {"a"}, "\\cellx20000")).replace("x\\par", "\\paperw12240\\margl1440\\margr1440 x\\par")
         << Edges{{10000, 20000}, {10000}} << Edges{{5400, 10800}, {5400}};
@@ -148,7 +139,7 @@ void TestRtfTables::nestedTablesFitTheirCells()
     const QByteArray once = Rtf::write(d);
     QTextDocument back;
     QVERIFY(load(once, back));
-    QCOMPARE(tableEdges(back), written);
+    QCOMPARE(tableEdges(back), written.isEmpty() ? read : written);
     QCOMPARE(Rtf::write(back), once);
 }
 
