@@ -1,5 +1,7 @@
 #include "text/fast_layout.h"
 
+#include "text/flow_layout.h"
+
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -77,6 +79,9 @@ TextTraits traitsOf(const QTextDocument &document)
 
 void prepare(QTextDocument &document, const TextTraits &traits)
 {
+    // First, so that the settings below lay out with it and the layouts gathered stay.
+    if (!qobject_cast<FlowLayout *>(document.documentLayout()) && FlowLayout::suits(document))
+        document.setDocumentLayout(new FlowLayout(&document));
     setDirection(document, traits.rightToLeft ? Qt::LayoutDirectionAuto : Qt::LeftToRight);
     setShaping(document, false);
     gatherLayouts(document);

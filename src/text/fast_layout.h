@@ -38,7 +38,8 @@ TextTraits traitsOf(QStringView text);
 // Paragraph by paragraph, without copying the whole text out.
 TextTraits traitsOf(const QTextDocument &document);
 
-// Puts the on-screen settings in place for a document of these traits.
+// Puts the on-screen settings in place for a document of these traits, and a document of
+// paragraphs only gets the layout made for long ones (flow_layout.h).
 void prepare(QTextDocument &document, const TextTraits &traits);
 // Makes every paragraph's layout object (empty, not laid out), in document order.
 void gatherLayouts(const QTextDocument &document);

@@ -1,0 +1,330 @@
+#include "text/flow_layout.h"
+
+#include <QElapsedTimer>
+#include <QPaintDevice>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTimerEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// The screen's dots per inch that font sizes in pixels are given for.
+constexpr qreal kBaseDpi = 96;
+// Idle time spent laying out before the window gets its events again.
+constexpr int kIdleSliceMs = 4;
+constexpr int kIdleIntervalMs = 10;
+
+qint64 fix(qreal r) { return qint64(r * 64); }
+
+// Left and right swap in a right-to-left paragraph unless they are absolute.
+Qt::Alignment visualAlignment(Qt::LayoutDirection direction, Qt::Alignment alignment)
+{
+    if (!(alignment & Qt::AlignHorizontal_Mask))
+        alignment |= Qt::AlignLeft;
+    if (!(alignment & Qt::AlignAbsolute) && (alignment & (Qt::AlignLeft | Qt::AlignRight))) {
+        if (direction == Qt::RightToLeft)
+            alignment ^= (Qt::AlignLeft | Qt::AlignRight);
+        alignment |= Qt::AlignAbsolute;
+    }
+    return alignment;
+}
+
+struct LineHeights {
+    qint64 advance = 0;    // to the next line
+    qint64 bottom = 0;     // of this line's box
+    qint64 adjustment = 0; // the line drawn this much higher
+};
+
+LineHeights heightsOf(const QTextBlockFormat &format, const QTextLine &line, qreal scaling)
+{
+    LineHeights h;
+    h.advance = fix(format.lineHeight(std::ceil(line.ascent() + line.descent() + line.leading()), scaling));
+    h.bottom = fix(format.lineHeight(line.height(), scaling));
+    if (format.lineHeightType() == QTextBlockFormat::FixedHeight)
+        h.adjustment = fix(line.ascent() + qMax(line.leading(), qreal(0))) - h.advance * 4 / 5;
+    else if (format.lineHeightType() == QTextBlockFormat::MinimumHeight)
+        h.adjustment = fix(line.height()) - h.advance;
+    return h;
+}
+
+bool isPlainFormat(const QTextFormat &format)
+{
+    if (format.isListFormat() || format.isTableFormat() || format.isTableCellFormat())
+        return false;
+    return !format.isCharFormat() || format.toCharFormat().objectType() == QTextFormat::NoObject;
+}
+} // namespace
+
+FlowLayout::FlowLayout(QTextDocument *document) : QAbstractTextDocumentLayout(document) {}
+
+bool FlowLayout::suits(const QTextDocument &document)
+{
+    if (!document.rootFrame()->childFrames().isEmpty())
+        return false;
+    const QList<QTextFormat> formats = document.allFormats();
+    return std::all_of(formats.begin(), formats.end(), isPlainFormat);
+}
+
+FlowLayout::Area FlowLayout::area() const
+{
+    const QTextFrameFormat frame = document()->rootFrame()->frameFormat();
+    // The page's margins grow with the zoom, in whole pixels.
+    const auto scaled = [scale = dpiScale(), edge = frame.border() + frame.padding()](qreal margin) {
+        return fix(qRound(margin * scale)) + fix(qRound(edge * scale));
+    };
+    Area a;
+    a.left = scaled(frame.leftMargin());
+    a.right = fix(document()->pageSize().width()) - scaled(frame.rightMargin());
+    a.top = scaled(frame.topMargin());
+    a.bottom = scaled(frame.bottomMargin());
+    return a;
+}
+
+// A zoomed screen measures with more dots per inch: margins and indents grow with the text.
+qreal FlowLayout::dpiScale() const { return paintDevice() ? paintDevice()->logicalDpiY() / kBaseDpi : 1; }
+
+qint64 FlowLayout::indentOf(const QTextBlockFormat &format) const
+{
+    const int indent = format.indent();
+    return indent ? fix(indent * dpiScale() * document()->indentWidth()) : 0;
+}
+
+FlowLayout::Para FlowLayout::layOut(const QTextBlock &block) const
+{
+    Para para;
+    if (!block.isVisible())
+        return para;
+    const QTextBlockFormat format = block.blockFormat();
+    if (const QTextBlock above = block.previous(); above.isValid()) {
+        const qreal margin = qMax(format.topMargin(), above.blockFormat().bottomMargin());
+        para.gap = fix(margin > 0 ? margin * dpiScale() : margin);
+    }
+    layOutLines(block, format, para);
+    return para;
+}
+
+void FlowLayout::layOutLines(const QTextBlock &block, const QTextBlockFormat &format, Para &para) const
+{
+    QTextLayout *tl = block.layout();
+    const Qt::LayoutDirection direction = block.textDirection();
+    const bool leftToRight = direction != Qt::RightToLeft;
+    const Area page = area();
+    const qint64 indent = indentOf(format);
+    const qint64 left = page.left + fix(format.leftMargin()) + (leftToRight ? indent : 0);
+    const qint64 rightMargin = fix(format.rightMargin()) + (leftToRight ? 0 : indent);
+    const qint64 right = page.right - rightMargin;
+
+    QTextOption option = document()->defaultTextOption();
+    option.setTextDirection(direction);
+    option.setTabs(format.tabPositions());
+    const Qt::Alignment align = format.hasProperty(QTextFormat::BlockAlignment) ? format.alignment() : option.alignment();
+    option.setAlignment(visualAlignment(direction, align));
+    if (format.nonBreakableLines() || document()->pageSize().width() < 0)
+        option.setWrapMode(QTextOption::ManualWrap);
+    tl->setTextOption(option);
+    const bool mayBreakWords = option.wrapMode() == QTextOption::WrapAtWordBoundaryOrAnywhere;
+    const qreal scaling = paintDevice() && paintDevice()->logicalDpiY() != kBaseDpi ? dpiScale() : 1;
+
+    qint64 y = 0;
+    qint64 bottom = 0;
+    tl->beginLayout();
+    for (bool first = true;; first = false) {
+        QTextLine line = tl->createLine();
+        if (!line.isValid())
+            break;
+        line.setLeadingIncluded(true);
+        const qint64 textIndent = first ? fix(format.textIndent()) : 0;
+        const qint64 l = leftToRight ? left + textIndent : left;
+        const qint64 r = leftToRight ? right : right - textIndent;
+        line.setLineWidth(real(r - l));
+        // A word wider than the line is broken anywhere, that line only.
+        if (fix(line.naturalTextWidth()) > r - l) {
+            if (mayBreakWords) {
+                option.setWrapMode(QTextOption::WrapAnywhere);
+                tl->setTextOption(option);
+            }
+            line.setLineWidth(qMax(line.naturalTextWidth(), real(r - l)));
+            if (mayBreakWords) {
+                option.setWrapMode(QTextOption::WordWrap);
+                tl->setTextOption(option);
+            }
+        }
+        const LineHeights h = heightsOf(format, line, scaling);
+        line.setPosition(QPointF(real(l - page.left), real(y - h.adjustment)));
+        bottom = y + h.bottom;
+        y += h.advance;
+    }
+    tl->endLayout();
+    para.height = qMax(y, bottom);
+}
+
+void FlowLayout::layOutUpTo(int blockNumber) const
+{
+    if (document()->pageSize().isNull() || int(m_paras.size()) > blockNumber)
+        return;
+    QTextBlock block = document()->findBlockByNumber(int(m_paras.size()));
+    for (; block.isValid() && int(m_paras.size()) <= blockNumber; block = block.next())
+        append(block);
+    if (block.isValid())
+        runIdleLater();
+}
+
+void FlowLayout::layOutBelow(qreal y) const
+{
+    if (document()->pageSize().isNull())
+        return;
+    QTextBlock block = document()->findBlockByNumber(int(m_paras.size()));
+    for (const qint64 top = area().top; block.isValid() && real(top + m_height) <= y; block = block.next())
+        append(block);
+    if (block.isValid())
+        runIdleLater();
+}
+
+void FlowLayout::append(const QTextBlock &block) const
+{
+    const Para para = layOut(block);
+    m_paras.push_back(para);
+    m_height += para.gap + para.height;
+}
+
+qint64 FlowLayout::topOf(int blockNumber) const
+{
+    if (m_topsKnown > blockNumber)
+        return m_tops[blockNumber];
+    m_tops.resize(m_paras.size());
+    qint64 top = m_topsKnown ? m_tops[m_topsKnown - 1] + m_paras[m_topsKnown - 1].height : area().top;
+    for (int i = m_topsKnown; i <= blockNumber; ++i) {
+        top += m_paras[i].gap;
+        m_tops[i] = top;
+        top += m_paras[i].height;
+    }
+    m_topsKnown = blockNumber + 1;
+    return m_tops[blockNumber];
+}
+
+int FlowLayout::blockAt(qreal y) const
+{
+    layOutBelow(y);
+    const int count = int(m_paras.size());
+    if (count == 0)
+        return -1;
+    topOf(count - 1);
+    const auto after = std::upper_bound(m_tops.begin(), m_tops.begin() + count, fix(y));
+    return int(qMax<qsizetype>(0, after - m_tops.begin() - 1));
+}
+
+// A paragraph's layout learns where it stands when it is drawn or asked for, not when a paragraph
+// above it changes.
+void FlowLayout::place(const QTextBlock &block, int blockNumber) const
+{
+    block.layout()->setPosition(QPointF(real(area().left), real(topOf(blockNumber))));
+}
+
+QSizeF FlowLayout::documentSize() const
+{
+    const Area page = area();
+    return {document()->pageSize().width(), real(page.top + m_height + page.bottom)};
+}
+
+QRectF FlowLayout::frameBoundingRect(QTextFrame *frame) const
+{
+    return frame == document()->rootFrame() ? QRectF(QPointF(), documentSize()) : QRectF();
+}
+
+QRectF FlowLayout::blockBoundingRect(const QTextBlock &block) const
+{
+    if (document()->pageSize().isNull() || !block.isValid() || !block.isVisible())
+        return {};
+    const int number = block.blockNumber();
+    layOutUpTo(number);
+    if (number >= int(m_paras.size()))
+        return {};
+    place(block, number);
+    QRectF rect = block.layout()->boundingRect();
+    rect.moveTopLeft(block.layout()->position());
+    return rect;
+}
+
+void FlowLayout::restart(int fromBlock)
+{
+    m_paras.resize(qMin<size_t>(m_paras.size(), fromBlock));
+    m_topsKnown = qMin(m_topsKnown, fromBlock);
+    m_height = 0;
+    for (const Para &p : m_paras)
+        m_height += p.gap + p.height;
+    runIdleLater();
+}
+
+// The paragraphs first..lastOld as they were are now first..lastNew; all of them are laid out.
+void FlowLayout::relayOut(int first, int lastOld, int lastNew)
+{
+    for (int i = first; i <= lastOld; ++i)
+        m_height -= m_paras[i].gap + m_paras[i].height;
+    m_paras.erase(m_paras.begin() + first, m_paras.begin() + lastOld + 1);
+    m_paras.insert(m_paras.begin() + first, lastNew - first + 1, Para{});
+    QTextBlock block = document()->findBlockByNumber(first);
+    // The paragraph after the change: its gap depends on the last changed one's bottom margin.
+    const int last = qMin(lastNew + 1, int(m_paras.size()) - 1);
+    for (int i = first; i <= last && block.isValid(); ++i, block = block.next()) {
+        if (i == lastNew + 1)
+            m_height -= m_paras[i].gap + m_paras[i].height;
+        m_paras[i] = layOut(block);
+        m_height += m_paras[i].gap + m_paras[i].height;
+    }
+    m_topsKnown = qMin(m_topsKnown, first);
+}
+
+void FlowLayout::documentChanged(int from, int, int charsAdded)
+{
+    QTextDocument *doc = document();
+    const int count = doc->blockCount();
+    const int delta = count - m_blockCount;
+    m_blockCount = count;
+    const int first = doc->findBlock(from).blockNumber();
+    const QTextBlock end = doc->findBlock(from + charsAdded);
+    const int lastNew = end.isValid() ? end.blockNumber() : count - 1;
+    QTextBlock b = doc->findBlockByNumber(first);
+    for (int i = first; b.isValid() && i <= lastNew; ++i, b = b.next())
+        b.clearLayout();
+    const qreal oldHeight = documentSize().height();
+    const int lastOld = lastNew - delta;
+    const bool whole = first <= 0 && lastNew >= count - 1;
+    if (doc->pageSize().isNull() || whole || first < 0 || lastOld >= int(m_paras.size())) {
+        // Beyond what is laid out, or all of it: laid out again from there, in idle time.
+        restart(qMax(0, first));
+        emit update(QRectF(0, 0, 1e9, 1e9));
+    } else if (first >= int(m_paras.size())) {
+        return;
+    } else {
+        relayOut(first, lastOld, lastNew);
+        const qreal top = real(topOf(first) - m_paras[first].gap);
+        const bool moved = documentSize().height() != oldHeight;
+        const qreal bottom = real(topOf(lastNew) + m_paras[lastNew].height);
+        emit update(QRectF(0, top, 1e9, moved ? 1e9 : bottom - top));
+    }
+    if (documentSize().height() != oldHeight)
+        emit documentSizeChanged(documentSize());
+}
+
+void FlowLayout::runIdleLater() const
+{
+    if (!m_idle.isActive())
+        m_idle.start(kIdleIntervalMs, const_cast<FlowLayout *>(this));
+}
+
+void FlowLayout::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != m_idle.timerId())
+        return QAbstractTextDocumentLayout::timerEvent(event);
+    QElapsedTimer slice;
+    slice.start();
+    QTextBlock block = document()->findBlockByNumber(int(m_paras.size()));
+    for (; block.isValid() && !document()->pageSize().isNull() && slice.elapsed() < kIdleSliceMs; block = block.next())
+        append(block);
+    if (!block.isValid() || document()->pageSize().isNull())
+        m_idle.stop();
+    emit documentSizeChanged(documentSize());
+}

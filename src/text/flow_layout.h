@@ -1,0 +1,84 @@
+#pragma once
+// The on-screen layout of a document that is one flow of paragraphs: no tables, frames, lists or
+// pictures, as a composed book is. Qt's own layout, after a key typed near the start of a long
+// document, moves every later paragraph line by line: in a book of 30,000 paragraphs that is most
+// of the key's time. This one keeps each paragraph's height and lays out only the paragraph that
+// changed; where the later ones stand follows from the heights above them, added up when asked.
+//
+// Paragraphs and lines are placed as Qt's layout places them (margins that meet collapse, indents,
+// line heights, alignment, zoom through the paint device), so the two look the same. A long
+// document is laid out from the top in idle time; whatever is drawn or asked for first is laid
+// out at once.
+
+#include <QAbstractTextDocumentLayout>
+#include <QBasicTimer>
+#include <vector>
+
+class QTextBlockFormat;
+
+class FlowLayout : public QAbstractTextDocumentLayout {
+    Q_OBJECT
+    // Read and set by the text box for its cursor, as on Qt's layout.
+    Q_PROPERTY(int cursorWidth READ cursorWidth WRITE setCursorWidth)
+public:
+    explicit FlowLayout(QTextDocument *document);
+
+    // True when the document holds paragraphs of text only, the kind this layout lays out.
+    static bool suits(const QTextDocument &document);
+
+    void draw(QPainter *painter, const PaintContext &context) override;
+    int hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const override;
+    int pageCount() const override { return 1; }
+    // The part laid out so far; documentSizeChanged tells of its growth, as idle time goes on.
+    QSizeF documentSize() const override;
+    QRectF frameBoundingRect(QTextFrame *frame) const override;
+    QRectF blockBoundingRect(const QTextBlock &block) const override;
+
+    int cursorWidth() const { return m_cursorWidth; }
+    void setCursorWidth(int width) { m_cursorWidth = width; }
+    // How many paragraphs from the top are laid out.
+    int laidOutCount() const { return int(m_paras.size()); }
+
+protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override;
+    void timerEvent(QTimerEvent *event) override;
+
+private:
+    // Lengths in 64ths of a pixel, rounded as Qt's layout rounds them, so both place alike.
+    struct Para {
+        qint64 gap = 0;    // above it: its top margin and the one above's bottom margin, collapsed
+        qint64 height = 0; // its lines
+    };
+    struct Area {
+        qint64 left = 0;
+        qint64 right = 0;
+        qint64 top = 0;
+        qint64 bottom = 0; // below the last paragraph
+    };
+
+    static qreal real(qint64 fixed) { return qreal(fixed) / 64; }
+    Area area() const;
+    qreal dpiScale() const;
+    qint64 indentOf(const QTextBlockFormat &format) const;
+    Para layOut(const QTextBlock &block) const;
+    void layOutLines(const QTextBlock &block, const QTextBlockFormat &format, Para &para) const;
+    void append(const QTextBlock &block) const;
+    void layOutUpTo(int blockNumber) const;
+    void layOutBelow(qreal y) const;
+    qint64 topOf(int blockNumber) const;
+    // The paragraph at the height: the last one starting at or above it.
+    int blockAt(qreal y) const;
+    void place(const QTextBlock &block, int blockNumber) const;
+    void restart(int fromBlock);
+    void relayOut(int first, int lastOld, int lastNew);
+    void drawBlock(QPainter *painter, const PaintContext &context, const QTextBlock &block) const;
+    void runIdleLater() const;
+
+    mutable std::vector<Para> m_paras; // the paragraphs laid out, from the top
+    mutable std::vector<qint64> m_tops;
+    mutable int m_topsKnown = 0; // m_tops holds the first this many
+    mutable qint64 m_height = 0; // of the paragraphs laid out
+    int m_blockCount = 0;        // the document's, when last told of a change
+    int m_cursorWidth = 1;
+    mutable QBasicTimer m_idle;
+};

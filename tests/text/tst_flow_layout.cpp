@@ -1,0 +1,263 @@
+// The flow layout puts every paragraph, line and pixel where Qt's own layout puts them, before
+// and after edits, and takes only documents of plain paragraphs.
+#include "text/flow_layout.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QImage>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextList>
+#include <QTextTable>
+#include <functional>
+#include <memory>
+
+using Edit = std::function<void(QTextDocument &)>;
+using Build = std::function<void(QTextCursor &)>;
+Q_DECLARE_METATYPE(Edit)
+Q_DECLARE_METATYPE(Build)
+
+class TestFlowLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void placesAsQtDoes_data();
+    void placesAsQtDoes();
+    void editsPlaceAsQtDoes_data();
+    void editsPlaceAsQtDoes();
+    void drawsAndHitsAsQtDoes();
+    void takesPlainParagraphsOnly_data();
+    void takesPlainParagraphsOnly();
+    void longDocumentIsLaidOutAsShown();
+};
+
+namespace {
+const QString kWords = QStringLiteral("we drove the old car to Grandma's farm every summer and my brother got carsick ");
+constexpr qreal kWidth = 420;
+
+// Headings, spacing, indents, alignments, line heights and fonts, as an opened file may have.
+QString mixedHtml()
+{
+    const QString para = kWords.repeated(4);
+    return "<h1>My life</h1><p>" + para + "</p><p style='margin-top:18px; margin-bottom:6px; text-indent:30px'>" + para
+           + "</p><h2 style='margin-top:2px'>School</h2><p align='center'>" + kWords + "</p><p align='right'>" + kWords
+           + "</p><p align='justify'>" + para + "</p><p style='-qt-block-indent:2; margin-left:12px; margin-right:40px'>"
+           + para + "</p><p style='line-height:150%'>" + para + "</p><p style='line-height:30px; -qt-line-height-type:fixed'>"
+           + para + "</p><p style='line-height:26px; -qt-line-height-type:minimum'>" + para
+           + "</p><p></p><p style='background-color:#ffeeaa'><span style='font-size:20pt'>Big</span> words " + para
+           + "</p><p>" + QString(300, QLatin1Char('w')) + "</p><p>tab\tstops\tto\tthe end</p>";
+}
+
+// Qt's layout and the flow layout, each over its own copy of the same text.
+struct Pair {
+    std::unique_ptr<QTextDocument> qt = std::make_unique<QTextDocument>();
+    std::unique_ptr<QTextDocument> flow = std::make_unique<QTextDocument>();
+    QImage zoomedScreen;
+
+    Pair(const QString &html, int zoomPercent)
+    {
+        qt->setHtml(html);
+        flow->setHtml(html);
+        flow->setDocumentLayout(new FlowLayout(flow.get()));
+        if (zoomPercent != 100) {
+            zoomedScreen = QImage(4, 4, QImage::Format_RGB32);
+            zoomedScreen.setDotsPerMeterY(qRound(96 / 0.0254 * zoomPercent / 100));
+            zoomedScreen.setDotsPerMeterX(zoomedScreen.dotsPerMeterY());
+            for (QTextDocument *d : {qt.get(), flow.get()})
+                d->documentLayout()->setPaintDevice(&zoomedScreen);
+        }
+        for (QTextDocument *d : {qt.get(), flow.get()})
+            d->setTextWidth(kWidth);
+    }
+    void edit(const Edit &change) const
+    {
+        change(*qt);
+        change(*flow);
+    }
+};
+
+QString linesOf(const QTextBlock &block)
+{
+    QString out;
+    const QTextLayout *tl = block.layout();
+    for (int i = 0; i < tl->lineCount(); ++i) {
+        const QTextLine l = tl->lineAt(i);
+        out += QStringLiteral("[%1+%2 at %3,%4 w%5]").arg(l.textStart()).arg(l.textLength()).arg(l.x()).arg(l.y()).arg(l.width());
+    }
+    return out;
+}
+
+void compareLayouts(const Pair &pair)
+{
+    QAbstractTextDocumentLayout *qt = pair.qt->documentLayout();
+    QAbstractTextDocumentLayout *flow = pair.flow->documentLayout();
+    QCOMPARE(pair.flow->blockCount(), pair.qt->blockCount());
+    QTextBlock f = pair.flow->begin();
+    for (QTextBlock q = pair.qt->begin(); q.isValid(); q = q.next(), f = f.next()) {
+        QCOMPARE(flow->blockBoundingRect(f), qt->blockBoundingRect(q));
+        QCOMPARE(linesOf(f), linesOf(q));
+    }
+    QCOMPARE(flow->documentSize(), qt->documentSize());
+}
+
+QTextCursor at(QTextDocument &doc, int position)
+{
+    QTextCursor c(&doc);
+    c.setPosition(qBound(0, position, doc.characterCount() - 1));
+    return c;
+}
+} // namespace
+
+void TestFlowLayout::placesAsQtDoes_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<int>("zoom");
+    QTest::newRow("nominal: plain paragraphs") << ("<p>" + kWords.repeated(5) + "</p><p></p><p>" + kWords + "</p>") << 100;
+    QTest::newRow("nominal: margins, indents, alignments and line heights") << mixedHtml() << 100;
+    QTest::newRow("nominal: the same zoomed in") << mixedHtml() << 175;
+    QTest::newRow("nominal: the same zoomed out") << mixedHtml() << 67;
+    QTest::newRow("robustness: an empty document") << QString() << 100;
+}
+
+void TestFlowLayout::placesAsQtDoes()
+{
+    QFETCH(QString, html);
+    QFETCH(int, zoom);
+    compareLayouts(Pair(html, zoom));
+}
+
+void TestFlowLayout::editsPlaceAsQtDoes_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::newRow("nominal: a letter typed at the start") << Edit([](QTextDocument &d) { at(d, 0).insertText("e"); });
+    QTest::newRow("nominal: a paragraph broken in two") << Edit([](QTextDocument &d) { at(d, 700).insertBlock(); });
+    QTest::newRow("nominal: paragraphs pasted at the end") << Edit([](QTextDocument &d) {
+        QTextCursor c(&d);
+        c.movePosition(QTextCursor::End);
+        c.insertText("one\ntwo words\n" + kWords.repeated(3));
+    });
+    QTest::newRow("nominal: a word made bigger") << Edit([](QTextDocument &d) {
+        QTextCursor c = at(d, 1200);
+        c.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor);
+        QTextCharFormat big;
+        big.setFontPointSize(30);
+        c.mergeCharFormat(big);
+    });
+    QTest::newRow("nominal: the edits undone") << Edit([](QTextDocument &d) {
+        at(d, 0).insertText("e");
+        at(d, 900).insertBlock();
+        d.undo();
+        d.undo();
+    });
+    QTest::newRow("robustness: a selection across paragraphs deleted") << Edit([](QTextDocument &d) {
+        QTextCursor c = at(d, 300);
+        c.setPosition(2000, QTextCursor::KeepAnchor);
+        c.removeSelectedText();
+    });
+    QTest::newRow("robustness: everything deleted") << Edit([](QTextDocument &d) {
+        QTextCursor c(&d);
+        c.select(QTextCursor::Document);
+        c.removeSelectedText();
+    });
+    QTest::newRow("robustness: the page made narrower") << Edit([](QTextDocument &d) { d.setTextWidth(kWidth / 2); });
+    QTest::newRow("robustness: a margin changed between two paragraphs") << Edit([](QTextDocument &d) {
+        QTextBlockFormat spaced;
+        spaced.setBottomMargin(25);
+        at(d, 10).mergeBlockFormat(spaced);
+    });
+}
+
+void TestFlowLayout::editsPlaceAsQtDoes()
+{
+    QFETCH(Edit, edit);
+    const Pair pair(mixedHtml(), 100);
+    compareLayouts(pair); // laid out before the edit, as on screen
+    pair.edit(edit);
+    compareLayouts(pair);
+}
+
+// The same pixels, a selection and the cursor among them, and the same character under a point.
+void TestFlowLayout::drawsAndHitsAsQtDoes()
+{
+    const Pair pair(mixedHtml(), 100);
+    const auto render = [](QTextDocument &doc) {
+        QImage image(int(kWidth), 500, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.translate(0, -150);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(0, 150, kWidth, 500);
+        context.cursorPosition = 620;
+        QAbstractTextDocumentLayout::Selection selection{at(doc, 400), {}};
+        selection.cursor.setPosition(900, QTextCursor::KeepAnchor);
+        selection.format.setBackground(Qt::darkBlue);
+        selection.format.setForeground(Qt::white);
+        context.selections = {selection};
+        doc.documentLayout()->draw(&painter, context);
+        return image;
+    };
+    QCOMPARE(render(*pair.flow), render(*pair.qt));
+    for (int y = 0; y < 1400; y += 7) {
+        for (int x = -5; x < kWidth + 10; x += 37) {
+            const QPointF p(x, y);
+            for (Qt::HitTestAccuracy accuracy : {Qt::FuzzyHit, Qt::ExactHit})
+                QCOMPARE(pair.flow->documentLayout()->hitTest(p, accuracy), pair.qt->documentLayout()->hitTest(p, accuracy));
+        }
+    }
+}
+
+void TestFlowLayout::takesPlainParagraphsOnly_data()
+{
+    QTest::addColumn<Build>("build");
+    QTest::addColumn<bool>("suits");
+    QTest::newRow("nominal: paragraphs in fonts and colours") << Build([](QTextCursor &c) {
+        QTextCharFormat red;
+        red.setForeground(Qt::red);
+        c.insertText("one", red);
+        c.insertBlock();
+    }) << true;
+    QTest::newRow("nominal: a table") << Build([](QTextCursor &c) { c.insertTable(2, 2); }) << false;
+    QTest::newRow("nominal: a list") << Build([](QTextCursor &c) { c.insertList(QTextListFormat::ListDisc); }) << false;
+    QTest::newRow("nominal: a picture") << Build([](QTextCursor &c) { c.insertImage(QStringLiteral("photo.png")); }) << false;
+    QTest::newRow("nominal: a frame") << Build([](QTextCursor &c) { c.insertFrame(QTextFrameFormat()); }) << false;
+}
+
+void TestFlowLayout::takesPlainParagraphsOnly()
+{
+    QFETCH(Build, build);
+    QFETCH(bool, suits);
+    QTextDocument doc;
+    QTextCursor c(&doc);
+    c.insertText("text");
+    build(c);
+    QCOMPARE(FlowLayout::suits(doc), suits);
+}
+
+// What is drawn is laid out at once; the rest follows in idle time, growing the size it reports.
+void TestFlowLayout::longDocumentIsLaidOutAsShown()
+{
+    QTextDocument doc;
+    doc.setPlainText((kWords.repeated(6) + "\n").repeated(3000));
+    auto *layout = new FlowLayout(&doc);
+    doc.setDocumentLayout(layout);
+    QSignalSpy grown(layout, &QAbstractTextDocumentLayout::documentSizeChanged);
+    doc.setTextWidth(kWidth);
+    QImage image(int(kWidth), 300, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0, 0, kWidth, 300);
+    layout->draw(&painter, context);
+    QVERIFY(layout->laidOutCount() > 0);
+    QVERIFY(layout->laidOutCount() < doc.blockCount());
+    QVERIFY(doc.firstBlock().next().layout()->lineCount() > 0);
+    QTRY_COMPARE_WITH_TIMEOUT(layout->laidOutCount(), doc.blockCount(), 20000);
+    QVERIFY(!grown.isEmpty());
+    QCOMPARE(grown.last().first().toSizeF(), layout->documentSize());
+    QCOMPARE(layout->hitTest(QPointF(10, layout->documentSize().height() - 8), Qt::FuzzyHit), doc.lastBlock().position());
+}
+
+QTEST_MAIN(TestFlowLayout)
+#include "tst_flow_layout.moc"
