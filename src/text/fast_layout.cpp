@@ -79,8 +79,9 @@ TextTraits traitsOf(const QTextDocument &document)
 
 void prepare(QTextDocument &document, const TextTraits &traits)
 {
-    // First, so that the settings below lay out with it and the layouts gathered stay.
-    if (!qobject_cast<FlowLayout *>(document.documentLayout()) && FlowLayout::suits(document))
+    // First, so that the settings below lay out with it and the layouts gathered stay. Asking
+    // the document for its layout would make Qt's and lay the text out for nothing.
+    if (!document.findChild<FlowLayout *>(QString(), Qt::FindDirectChildrenOnly) && FlowLayout::suits(document))
         document.setDocumentLayout(new FlowLayout(&document));
     setDirection(document, traits.rightToLeft ? Qt::LayoutDirectionAuto : Qt::LeftToRight);
     setShaping(document, false);

@@ -168,18 +168,18 @@ void FlowLayout::layOutUpTo(int blockNumber) const
     QTextBlock block = document()->findBlockByNumber(int(m_paras.size()));
     for (; block.isValid() && int(m_paras.size()) <= blockNumber; block = block.next())
         append(block);
-    if (block.isValid())
-        runIdleLater();
+    runIdleLater();
 }
 
 void FlowLayout::layOutBelow(qreal y) const
 {
     if (document()->pageSize().isNull())
         return;
-    QTextBlock block = document()->findBlockByNumber(int(m_paras.size()));
+    const int before = laidOutCount();
+    QTextBlock block = document()->findBlockByNumber(before);
     for (const qint64 top = area().top; block.isValid() && real(top + m_height) <= y; block = block.next())
         append(block);
-    if (block.isValid())
+    if (laidOutCount() != before)
         runIdleLater();
 }
 
@@ -309,6 +309,7 @@ void FlowLayout::documentChanged(int from, int, int charsAdded)
         emit documentSizeChanged(documentSize());
 }
 
+// The idle turn also tells of the size that grew since, outside a change of the document.
 void FlowLayout::runIdleLater() const
 {
     if (!m_idle.isActive())
