@@ -163,11 +163,11 @@ void FlowLayout::layOutLines(const QTextBlock &block, const QTextBlockFormat &fo
 
 void FlowLayout::layOutUpTo(int blockNumber) const
 {
-    if (document()->pageSize().isNull() || int(m_paras.size()) > blockNumber)
+    if (document()->pageSize().isNull() || m_exact > blockNumber)
         return;
-    QTextBlock block = document()->findBlockByNumber(int(m_paras.size()));
-    for (; block.isValid() && int(m_paras.size()) <= blockNumber; block = block.next())
-        append(block);
+    QTextBlock block = document()->findBlockByNumber(m_exact);
+    for (; block.isValid() && m_exact <= blockNumber && m_exact < int(m_paras.size()); block = block.next())
+        layOutNext(block);
     runIdleLater();
 }
 
@@ -175,19 +175,29 @@ void FlowLayout::layOutBelow(qreal y) const
 {
     if (document()->pageSize().isNull())
         return;
-    const int before = laidOutCount();
-    QTextBlock block = document()->findBlockByNumber(before);
-    for (const qint64 top = area().top; block.isValid() && real(top + m_height) <= y; block = block.next())
-        append(block);
-    if (laidOutCount() != before)
+    const int before = m_exact;
+    QTextBlock block = document()->findBlockByNumber(m_exact);
+    for (; block.isValid() && m_exact < int(m_paras.size()) && real(exactBottom()) <= y; block = block.next())
+        layOutNext(block);
+    if (m_exact != before)
         runIdleLater();
 }
 
-void FlowLayout::append(const QTextBlock &block) const
+// Where the paragraphs laid out from the top end.
+qint64 FlowLayout::exactBottom() const { return m_exact ? topOf(m_exact - 1) + m_paras[m_exact - 1].height : area().top; }
+
+void FlowLayout::layOutNext(const QTextBlock &block) const
 {
-    const Para para = layOut(block);
-    m_paras.push_back(para);
-    m_height += para.gap + para.height;
+    setPara(m_exact, layOut(block));
+    ++m_exact;
+}
+
+void FlowLayout::setPara(int blockNumber, Para para) const
+{
+    Para &old = m_paras[blockNumber];
+    m_height += para.gap + para.height - old.gap - old.height;
+    old = para;
+    m_topsKnown = qMin(m_topsKnown, blockNumber);
 }
 
 qint64 FlowLayout::topOf(int blockNumber) const
@@ -208,11 +218,10 @@ qint64 FlowLayout::topOf(int blockNumber) const
 int FlowLayout::blockAt(qreal y) const
 {
     layOutBelow(y);
-    const int count = int(m_paras.size());
-    if (count == 0)
+    if (m_exact == 0)
         return -1;
-    topOf(count - 1);
-    const auto after = std::upper_bound(m_tops.begin(), m_tops.begin() + count, fix(y));
+    topOf(m_exact - 1);
+    const auto after = std::upper_bound(m_tops.begin(), m_tops.begin() + m_exact, fix(y));
     return int(qMax<qsizetype>(0, after - m_tops.begin() - 1));
 }
 
@@ -240,7 +249,7 @@ QRectF FlowLayout::blockBoundingRect(const QTextBlock &block) const
         return {};
     const int number = block.blockNumber();
     layOutUpTo(number);
-    if (number >= int(m_paras.size()))
+    if (number >= m_exact)
         return {};
     place(block, number);
     QRectF rect = block.layout()->boundingRect();
@@ -248,41 +257,30 @@ QRectF FlowLayout::blockBoundingRect(const QTextBlock &block) const
     return rect;
 }
 
-void FlowLayout::restart(int fromBlock)
-{
-    m_paras.resize(qMin<size_t>(m_paras.size(), fromBlock));
-    m_topsKnown = qMin(m_topsKnown, fromBlock);
-    m_height = 0;
-    for (const Para &p : m_paras)
-        m_height += p.gap + p.height;
-    runIdleLater();
-}
-
-// The paragraphs first..lastOld as they were are now first..lastNew; all of them are laid out.
-void FlowLayout::relayOut(int first, int lastOld, int lastNew)
+// The paragraphs first..lastOld as they were are now first..lastNew, not laid out yet.
+void FlowLayout::replace(int first, int lastOld, int lastNew)
 {
     for (int i = first; i <= lastOld; ++i)
-        m_height -= m_paras[i].gap + m_paras[i].height;
+        setPara(i, Para{});
     m_paras.erase(m_paras.begin() + first, m_paras.begin() + lastOld + 1);
     m_paras.insert(m_paras.begin() + first, lastNew - first + 1, Para{});
-    QTextBlock block = document()->findBlockByNumber(first);
-    // The paragraph after the change: its gap depends on the last changed one's bottom margin.
-    const int last = qMin(lastNew + 1, int(m_paras.size()) - 1);
-    for (int i = first; i <= last && block.isValid(); ++i, block = block.next()) {
-        if (i == lastNew + 1)
-            m_height -= m_paras[i].gap + m_paras[i].height;
-        m_paras[i] = layOut(block);
-        m_height += m_paras[i].gap + m_paras[i].height;
-    }
     m_topsKnown = qMin(m_topsKnown, first);
+}
+
+// Changed paragraphs among those laid out are laid out again at once, with the one after them,
+// whose gap depends on the last one's bottom margin.
+void FlowLayout::relayOut(int first, int lastNew)
+{
+    QTextBlock block = document()->findBlockByNumber(first);
+    const int last = qMin(lastNew + 1, m_exact - 1);
+    for (int i = first; i <= last && block.isValid(); ++i, block = block.next())
+        setPara(i, layOut(block));
 }
 
 void FlowLayout::documentChanged(int from, int, int charsAdded)
 {
     QTextDocument *doc = document();
     const int count = doc->blockCount();
-    const int delta = count - m_blockCount;
-    m_blockCount = count;
     const int first = doc->findBlock(from).blockNumber();
     const QTextBlock end = doc->findBlock(from + charsAdded);
     const int lastNew = end.isValid() ? end.blockNumber() : count - 1;
@@ -290,20 +288,33 @@ void FlowLayout::documentChanged(int from, int, int charsAdded)
     for (int i = first; b.isValid() && i <= lastNew; ++i, b = b.next())
         b.clearLayout();
     const qreal oldHeight = documentSize().height();
+    const int delta = count - m_blockCount;
     const int lastOld = lastNew - delta;
     const bool whole = first <= 0 && lastNew >= count - 1;
-    if (doc->pageSize().isNull() || whole || first < 0 || lastOld >= int(m_paras.size())) {
-        // Beyond what is laid out, or all of it: laid out again from there, in idle time.
-        restart(qMax(0, first));
-        emit update(QRectF(0, 0, 1e9, 1e9));
-    } else if (first >= int(m_paras.size())) {
+    if (int(m_paras.size()) != m_blockCount || first < 0 || lastOld >= m_blockCount) {
+        m_paras.assign(count, Para{});
+        m_height = 0;
+        m_exact = m_topsKnown = 0;
+    } else if (!(whole && delta == 0)) {
+        replace(first, lastOld, lastNew);
+    }
+    m_blockCount = count;
+    if (doc->pageSize().isNull()) {
+        m_exact = 0;
         return;
-    } else {
-        relayOut(first, lastOld, lastNew);
+    }
+    if (first >= 0 && first < m_exact && lastOld < m_exact && !whole) {
+        m_exact += delta;
+        relayOut(first, lastNew);
         const qreal top = real(topOf(first) - m_paras[first].gap);
-        const bool moved = documentSize().height() != oldHeight;
         const qreal bottom = real(topOf(lastNew) + m_paras[lastNew].height);
-        emit update(QRectF(0, top, 1e9, moved ? 1e9 : bottom - top));
+        emit update(QRectF(0, top, 1e9, documentSize().height() != oldHeight ? 1e9 : bottom - top));
+    } else {
+        // All of it, or reaching past what is laid out: laid out again from there in idle time.
+        // Meanwhile the heights the paragraphs had stand in, so the scroll bar keeps its place.
+        m_exact = qMin(m_exact, qMax(0, first));
+        runIdleLater();
+        emit update(QRectF(0, 0, 1e9, 1e9));
     }
     if (documentSize().height() != oldHeight)
         emit documentSizeChanged(documentSize());
@@ -322,10 +333,11 @@ void FlowLayout::timerEvent(QTimerEvent *event)
         return QAbstractTextDocumentLayout::timerEvent(event);
     QElapsedTimer slice;
     slice.start();
-    QTextBlock block = document()->findBlockByNumber(int(m_paras.size()));
-    for (; block.isValid() && !document()->pageSize().isNull() && slice.elapsed() < kIdleSliceMs; block = block.next())
-        append(block);
-    if (!block.isValid() || document()->pageSize().isNull())
+    const bool paged = !document()->pageSize().isNull();
+    QTextBlock block = document()->findBlockByNumber(m_exact);
+    for (; paged && block.isValid() && m_exact < int(m_paras.size()) && slice.elapsed() < kIdleSliceMs; block = block.next())
+        layOutNext(block);
+    if (!paged || m_exact >= int(m_paras.size()))
         m_idle.stop();
     emit documentSizeChanged(documentSize());
 }

@@ -37,7 +37,7 @@ public:
     int cursorWidth() const { return m_cursorWidth; }
     void setCursorWidth(int width) { m_cursorWidth = width; }
     // How many paragraphs from the top are laid out.
-    int laidOutCount() const { return int(m_paras.size()); }
+    int laidOutCount() const { return m_exact; }
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
@@ -62,22 +62,27 @@ private:
     qint64 indentOf(const QTextBlockFormat &format) const;
     Para layOut(const QTextBlock &block) const;
     void layOutLines(const QTextBlock &block, const QTextBlockFormat &format, Para &para) const;
-    void append(const QTextBlock &block) const;
+    void layOutNext(const QTextBlock &block) const;
     void layOutUpTo(int blockNumber) const;
     void layOutBelow(qreal y) const;
+    qint64 exactBottom() const;
+    void setPara(int blockNumber, Para para) const;
     qint64 topOf(int blockNumber) const;
     // The paragraph at the height: the last one starting at or above it.
     int blockAt(qreal y) const;
     void place(const QTextBlock &block, int blockNumber) const;
-    void restart(int fromBlock);
-    void relayOut(int first, int lastOld, int lastNew);
+    void replace(int first, int lastOld, int lastNew);
+    void relayOut(int first, int lastNew);
     void drawBlock(QPainter *painter, const PaintContext &context, const QTextBlock &block) const;
     void runIdleLater() const;
 
-    mutable std::vector<Para> m_paras; // the paragraphs laid out, from the top
+    // Every paragraph's: those from the top up to m_exact are laid out as they stand; the
+    // others keep the heights they last had (none, at first) until idle time gets to them.
+    mutable std::vector<Para> m_paras;
+    mutable int m_exact = 0;
     mutable std::vector<qint64> m_tops;
     mutable int m_topsKnown = 0; // m_tops holds the first this many
-    mutable qint64 m_height = 0; // of the paragraphs laid out
+    mutable qint64 m_height = 0; // of all paragraphs
     int m_blockCount = 0;        // the document's, when last told of a change
     int m_cursorWidth = 1;
     mutable QBasicTimer m_idle;

@@ -257,6 +257,13 @@ void TestFlowLayout::longDocumentIsLaidOutAsShown()
     QVERIFY(!grown.isEmpty());
     QCOMPARE(grown.last().first().toSizeF(), layout->documentSize());
     QCOMPARE(layout->hitTest(QPointF(10, layout->documentSize().height() - 8), Qt::FuzzyHit), doc.lastBlock().position());
+    // A narrower page is laid out again in idle time; the heights it had keep the scroll bar meanwhile.
+    const qreal wide = layout->documentSize().height();
+    doc.setTextWidth(kWidth - 60);
+    QCOMPARE(layout->documentSize().height(), wide);
+    QCOMPARE(layout->laidOutCount(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(layout->laidOutCount(), doc.blockCount(), 20000);
+    QVERIFY(layout->documentSize().height() > wide);
 }
 
 QTEST_MAIN(TestFlowLayout)
