@@ -136,9 +136,10 @@ void FlowLayout::layOutLines(const QTextBlock &block, const QTextBlockFormat &fo
         if (!line.isValid())
             break;
         line.setLeadingIncluded(true);
+        // Margins below zero reach no further than the page's own.
         const qint64 textIndent = first ? fix(format.textIndent()) : 0;
-        const qint64 l = leftToRight ? left + textIndent : left;
-        const qint64 r = leftToRight ? right : right - textIndent;
+        const qint64 l = qMax(page.left, left) + (leftToRight ? textIndent : 0);
+        const qint64 r = qMin(page.right, right) - (leftToRight ? 0 : textIndent);
         line.setLineWidth(real(r - l));
         // A word wider than the line is broken anywhere, that line only.
         if (fix(line.naturalTextWidth()) > r - l) {

@@ -48,7 +48,8 @@ QString mixedHtml()
            + para + "</p><p style='line-height:150%'>" + para + "</p><p style='line-height:30px; -qt-line-height-type:fixed'>"
            + para + "</p><p style='line-height:26px; -qt-line-height-type:minimum'>" + para
            + "</p><p></p><p style='background-color:#ffeeaa'><span style='font-size:20pt'>Big</span> words " + para
-           + "</p><p>" + QString(300, QLatin1Char('w')) + "</p><p>tab\tstops\tto\tthe end</p>";
+           + "</p><p>" + QString(300, QLatin1Char('w')) + "</p><p>tab\tstops\tto\tthe end</p><p style='margin-left:-9px; "
+           + "margin-right:-30px'>" + para + "</p>";
 }
 
 // Qt's layout and the flow layout, each over its own copy of the same text.
@@ -119,6 +120,11 @@ void TestFlowLayout::placesAsQtDoes_data()
     QTest::newRow("nominal: margins, indents, alignments and line heights") << mixedHtml() << 100;
     QTest::newRow("nominal: the same zoomed in") << mixedHtml() << 175;
     QTest::newRow("nominal: the same zoomed out") << mixedHtml() << 67;
+    const QString hebrew = QStringLiteral("\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd ").repeated(30);
+    QTest::newRow("nominal: right-to-left paragraphs")
+        << ("<p dir='rtl' style='text-indent:20px; -qt-block-indent:1; margin-right:15px'>" + hebrew + "</p><p>" + hebrew
+            + "</p><p dir='rtl' align='left'>" + hebrew + "</p>")
+        << 100;
     QTest::newRow("robustness: an empty document") << QString() << 100;
 }
 
