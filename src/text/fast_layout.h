@@ -7,8 +7,10 @@
 //  - Scripts that need no shaping (Latin, Greek, Cyrillic...) are laid out with each letter's
 //    own width, without kerning pairs or joining ligatures, which halves the layout of a long
 //    document. Scripts that need shaping keep it, and the printout keeps it all (forPrinting).
-//  - After a key, Qt moves every later paragraph by reading its layout: the layouts are made
-//    side by side in memory before the first layout, so that walk runs from the cache.
+//  - A document of paragraphs only gets a layout of its own (flow_layout.h), which lays out the
+//    paragraph a key changes and moves none after it. In any other, Qt moves every later
+//    paragraph after a key by reading its layout: the layouts are made side by side in memory
+//    before the first layout, so that walk runs from the cache.
 
 #include <QFont>
 #include <QStringView>

@@ -48,8 +48,8 @@ void DocumentMarks::markBlocks(QTextBlock first, const QTextBlock &last)
     redraw.run(*m_document);
 }
 
-// Each redrawing lays out every paragraph after it again: the paragraphs whose marks changed
-// are redrawn together, once.
+// Each redrawing lays the paragraph out again (and, in Qt's own layout, every one after it): the
+// paragraphs whose marks changed are redrawn together, once.
 void DocumentMarks::Redraw::add(const QTextBlock &block)
 {
     from = from < 0 ? block.position() : qMin(from, block.position());
