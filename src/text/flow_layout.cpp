@@ -98,12 +98,18 @@ FlowLayout::Para FlowLayout::layOut(const QTextBlock &block) const
     if (!block.isVisible())
         return para;
     const QTextBlockFormat format = block.blockFormat();
-    if (const QTextBlock above = block.previous(); above.isValid()) {
-        const qreal margin = qMax(format.topMargin(), above.blockFormat().bottomMargin());
-        para.gap = fix(margin > 0 ? margin * dpiScale() : margin);
-    }
+    para.gap = gapAbove(block, format);
     layOutLines(block, format, para);
     return para;
+}
+
+qint64 FlowLayout::gapAbove(const QTextBlock &block, const QTextBlockFormat &format) const
+{
+    const QTextBlock above = block.previous();
+    if (!above.isValid() || !block.isVisible())
+        return 0;
+    const qreal margin = qMax(format.topMargin(), above.blockFormat().bottomMargin());
+    return fix(margin > 0 ? margin * dpiScale() : margin);
 }
 
 void FlowLayout::layOutLines(const QTextBlock &block, const QTextBlockFormat &format, Para &para) const
@@ -268,14 +274,18 @@ void FlowLayout::replace(int first, int lastOld, int lastNew)
     m_topsKnown = qMin(m_topsKnown, first);
 }
 
-// Changed paragraphs among those laid out are laid out again at once, with the one after them,
-// whose gap depends on the last one's bottom margin.
+// Changed paragraphs among those laid out are laid out again at once. The gap above the one after
+// them depends on the last one's bottom margin.
 void FlowLayout::relayOut(int first, int lastNew)
 {
     QTextBlock block = document()->findBlockByNumber(first);
-    const int last = qMin(lastNew + 1, m_exact - 1);
-    for (int i = first; i <= last && block.isValid(); ++i, block = block.next())
+    for (int i = first; i <= lastNew && block.isValid(); ++i, block = block.next())
         setPara(i, layOut(block));
+    if (lastNew + 1 < m_exact && block.isValid()) {
+        Para next = m_paras[lastNew + 1];
+        next.gap = gapAbove(block, block.blockFormat());
+        setPara(lastNew + 1, next);
+    }
 }
 
 void FlowLayout::documentChanged(int from, int, int charsAdded)

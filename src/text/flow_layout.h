@@ -61,6 +61,7 @@ private:
     qreal dpiScale() const;
     qint64 indentOf(const QTextBlockFormat &format) const;
     Para layOut(const QTextBlock &block) const;
+    qint64 gapAbove(const QTextBlock &block, const QTextBlockFormat &format) const;
     void layOutLines(const QTextBlock &block, const QTextBlockFormat &format, Para &para) const;
     void layOutNext(const QTextBlock &block) const;
     void layOutUpTo(int blockNumber) const;
