@@ -5,6 +5,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -28,6 +29,7 @@ private slots:
     void placesAsQtDoes();
     void editsPlaceAsQtDoes_data();
     void editsPlaceAsQtDoes();
+    void randomEditsPlaceAsQtDoes();
     void drawsAndHitsAsQtDoes();
     void takesPlainParagraphsOnly_data();
     void takesPlainParagraphsOnly();
@@ -183,6 +185,39 @@ void TestFlowLayout::editsPlaceAsQtDoes()
     compareLayouts(pair); // laid out before the edit, as on screen
     pair.edit(edit);
     compareLayouts(pair);
+}
+
+// Edits of every kind in a random order, some while only a part is laid out, each followed by a
+// comparison with Qt's layout of the text as it stands, laid out afresh.
+void TestFlowLayout::randomEditsPlaceAsQtDoes()
+{
+    QRandomGenerator random(25);
+    QTextDocument doc;
+    doc.setPlainText((kWords + "\n" + kWords.repeated(3) + "\n\n").repeated(60));
+    doc.setDocumentLayout(new FlowLayout(&doc));
+    for (int step = 0; step < 150; ++step) {
+        doc.setTextWidth(step < 100 ? kWidth : kWidth - 70);
+        QTextCursor c = at(doc, int(random.bounded(doc.characterCount())));
+        QTextBlockFormat spaced;
+        spaced.setTopMargin(random.bounded(3) * 7);
+        spaced.setBottomMargin(random.bounded(3) * 9);
+        QTextCharFormat sized;
+        sized.setFontPointSize(8 + random.bounded(20));
+        switch (random.bounded(6)) {
+        case 0: c.insertText("x"); break;
+        case 1: c.insertText("one\ntwo three\n"); break;
+        case 2: c.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2), c.removeSelectedText(); break;
+        case 3: doc.undo(); break;
+        case 4: c.mergeBlockFormat(spaced); break;
+        default: c.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor), c.mergeCharFormat(sized);
+        }
+        std::unique_ptr<QTextDocument> fresh(doc.clone());
+        fresh->setTextWidth(doc.textWidth());
+        const int upTo = random.bounded(2) ? doc.blockCount() : int(random.bounded(doc.blockCount()));
+        QTextBlock f = doc.begin();
+        for (QTextBlock q = fresh->begin(); q.isValid() && q.blockNumber() < upTo; q = q.next(), f = f.next())
+            QCOMPARE(doc.documentLayout()->blockBoundingRect(f), fresh->documentLayout()->blockBoundingRect(q));
+    }
 }
 
 // The same pixels, a selection and the cursor among them, and the same character under a point.
