@@ -147,7 +147,8 @@ void FlowLayout::layOutLines(const QTextBlock &block, const QTextBlockFormat &fo
         const qint64 l = qMax(page.left, left) + (leftToRight ? textIndent : 0);
         const qint64 r = qMin(page.right, right) - (leftToRight ? 0 : textIndent);
         line.setLineWidth(real(r - l));
-        // A word wider than the line is broken anywhere, that line only.
+        // A word wider than the line is broken anywhere; as in Qt's layout, the lines after it then
+        // break between words only.
         if (fix(line.naturalTextWidth()) > r - l) {
             if (mayBreakWords) {
                 option.setWrapMode(QTextOption::WrapAnywhere);
