@@ -270,7 +270,7 @@ void FlowLayout::replace(int first, int lastOld, int lastNew)
 {
     for (int i = first; i <= lastOld; ++i)
         setPara(i, Para{});
-    m_paras.erase(m_paras.begin() + first, m_paras.begin() + lastOld + 1);
+    m_paras.erase(m_paras.begin() + first, m_paras.begin() + (lastOld + 1));
     m_paras.insert(m_paras.begin() + first, lastNew - first + 1, Para{});
     m_topsKnown = qMin(m_topsKnown, first);
 }
