@@ -194,10 +194,11 @@ void FlowLayout::layOutBelow(qreal y) const
 // Where the paragraphs laid out from the top end.
 qint64 FlowLayout::exactBottom() const { return m_exact ? topOf(m_exact - 1) + m_paras[m_exact - 1].height : area().top; }
 
+// Placed as it is laid out, for readers of its position such as a screen reader's.
 void FlowLayout::layOutNext(const QTextBlock &block) const
 {
     setPara(m_exact, layOut(block));
-    ++m_exact;
+    place(block, m_exact++);
 }
 
 void FlowLayout::setPara(int blockNumber, Para para) const
