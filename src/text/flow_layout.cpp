@@ -227,6 +227,7 @@ qint64 FlowLayout::topOf(int blockNumber) const
 int FlowLayout::blockAt(qreal y) const
 {
     layOutBelow(y);
+    layOutUpTo(0); // a point above the page's top margin still finds the first paragraph
     if (m_exact == 0)
         return -1;
     topOf(m_exact - 1);

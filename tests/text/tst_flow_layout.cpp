@@ -286,6 +286,7 @@ void TestFlowLayout::longDocumentIsLaidOutAsShown()
     doc.setDocumentLayout(layout);
     QSignalSpy grown(layout, &QAbstractTextDocumentLayout::documentSizeChanged);
     doc.setTextWidth(kWidth);
+    QCOMPARE(layout->hitTest(QPointF(10, 1), Qt::FuzzyHit), 0); // above the top margin, before anything is drawn
     QImage image(int(kWidth), 300, QImage::Format_RGB32);
     QPainter painter(&image);
     QAbstractTextDocumentLayout::PaintContext context;
