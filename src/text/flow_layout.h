@@ -9,6 +9,9 @@
 // line heights, alignment, zoom through the paint device), so the two look the same. A long
 // document is laid out from the top in idle time; whatever is drawn or asked for first is laid
 // out at once.
+//
+// It serves a box that breaks lines at its width. A document that gains a table later keeps it:
+// the editor reads every file into a new document and takes pasted text as plain text.
 
 #include <QAbstractTextDocumentLayout>
 #include <QBasicTimer>
@@ -29,7 +32,8 @@ public:
     void draw(QPainter *painter, const PaintContext &context) override;
     int hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const override;
     int pageCount() const override { return 1; }
-    // The part laid out so far; documentSizeChanged tells of its growth, as idle time goes on.
+    // The paragraphs laid out so far, and those waiting at the height they last had (none, in a
+    // document new to the layout); documentSizeChanged tells of it as idle time goes on.
     QSizeF documentSize() const override;
     QRectF frameBoundingRect(QTextFrame *frame) const override;
     QRectF blockBoundingRect(const QTextBlock &block) const override;
