@@ -10,8 +10,9 @@
 // document is laid out from the top in idle time; whatever is drawn or asked for first is laid
 // out at once.
 //
-// It serves a box that breaks lines at its width. A document that gains a table later keeps it:
-// the editor reads every file into a new document and takes pasted text as plain text.
+// It serves a box that breaks lines at its width. A table added later would be drawn as plain
+// paragraphs; the editor adds none, as it reads every file into a new document and pastes plain
+// text.
 
 #include <QAbstractTextDocumentLayout>
 #include <QBasicTimer>
