@@ -79,13 +79,16 @@ TextTraits traitsOf(const QTextDocument &document)
 
 void prepare(QTextDocument &document, const TextTraits &traits)
 {
-    // First, so that the settings below lay out with it and the layouts gathered stay. Asking
-    // the document for its layout would make Qt's and lay the text out for nothing.
-    if (!document.findChild<FlowLayout *>(QString(), Qt::FindDirectChildrenOnly) && FlowLayout::suits(document))
-        document.setDocumentLayout(new FlowLayout(&document));
+    // First, so that the settings below lay out with it. Asking the document for its layout would
+    // make Qt's and lay the text out for nothing.
+    auto *flow = document.findChild<FlowLayout *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!flow && FlowLayout::suits(document))
+        document.setDocumentLayout(flow = new FlowLayout(&document));
     setDirection(document, traits.rightToLeft ? Qt::LayoutDirectionAuto : Qt::LeftToRight);
     setShaping(document, false);
-    gatherLayouts(document);
+    // Only Qt's layout walks every later paragraph after a key.
+    if (!flow)
+        gatherLayouts(document);
 }
 
 // Qt makes a paragraph's layout the first time it lays the paragraph out, among the buffers of

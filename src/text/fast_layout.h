@@ -9,8 +9,8 @@
 //    document. Scripts that need shaping keep it, and the printout keeps it all (forPrinting).
 //  - A document of paragraphs only gets a layout of its own (flow_layout.h), which lays out the
 //    paragraph a key changes and moves none after it. In any other, Qt moves every later
-//    paragraph after a key by reading its layout: the layouts are made side by side in memory
-//    before the first layout, so that walk runs from the cache.
+//    paragraph after a key by reading its layout: there the layouts are made side by side in
+//    memory before the first layout, so that walk runs from the cache.
 
 #include <QFont>
 #include <QStringView>

@@ -169,25 +169,26 @@ void FlowLayout::layOutLines(const QTextBlock &block, const QTextBlockFormat &fo
     para.height = qMax(y, bottom);
 }
 
+// Lays out the paragraphs after those laid out while more() holds; true when it laid out any.
+bool FlowLayout::layOutWhile(const std::function<bool()> &more) const
+{
+    if (document()->pageSize().isNull())
+        return false;
+    const int before = m_exact;
+    for (QTextBlock b = document()->findBlockByNumber(m_exact); b.isValid() && m_exact < int(m_paras.size()) && more(); b = b.next())
+        layOutNext(b);
+    return m_exact != before;
+}
+
 void FlowLayout::layOutUpTo(int blockNumber) const
 {
-    if (document()->pageSize().isNull() || m_exact > blockNumber)
-        return;
-    QTextBlock block = document()->findBlockByNumber(m_exact);
-    for (; block.isValid() && m_exact <= blockNumber && m_exact < int(m_paras.size()); block = block.next())
-        layOutNext(block);
-    runIdleLater();
+    if (layOutWhile([&] { return m_exact <= blockNumber; }))
+        runIdleLater();
 }
 
 void FlowLayout::layOutBelow(qreal y) const
 {
-    if (document()->pageSize().isNull())
-        return;
-    const int before = m_exact;
-    QTextBlock block = document()->findBlockByNumber(m_exact);
-    for (; block.isValid() && m_exact < int(m_paras.size()) && real(exactBottom()) <= y; block = block.next())
-        layOutNext(block);
-    if (m_exact != before)
+    if (layOutWhile([&] { return real(exactBottom()) <= y; }))
         runIdleLater();
 }
 
@@ -347,11 +348,8 @@ void FlowLayout::timerEvent(QTimerEvent *event)
         return QAbstractTextDocumentLayout::timerEvent(event);
     QElapsedTimer slice;
     slice.start();
-    const bool paged = !document()->pageSize().isNull();
-    QTextBlock block = document()->findBlockByNumber(m_exact);
-    for (; paged && block.isValid() && m_exact < int(m_paras.size()) && slice.elapsed() < kIdleSliceMs; block = block.next())
-        layOutNext(block);
-    if (!paged || m_exact >= int(m_paras.size()))
+    layOutWhile([&] { return slice.elapsed() < kIdleSliceMs; });
+    if (document()->pageSize().isNull() || m_exact >= int(m_paras.size()))
         m_idle.stop();
     emit documentSizeChanged(documentSize());
 }

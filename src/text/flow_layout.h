@@ -16,6 +16,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBasicTimer>
+#include <functional>
 #include <vector>
 
 class QTextBlockFormat;
@@ -69,6 +70,7 @@ private:
     qint64 gapAbove(const QTextBlock &block, const QTextBlockFormat &format) const;
     void layOutLines(const QTextBlock &block, const QTextBlockFormat &format, Para &para) const;
     void layOutNext(const QTextBlock &block) const;
+    bool layOutWhile(const std::function<bool()> &more) const;
     void layOutUpTo(int blockNumber) const;
     void layOutBelow(qreal y) const;
     qint64 exactBottom() const;
